@@ -1,0 +1,215 @@
+#include "FileBinario.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace morella {
+
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "the file formats are little-endian");
+
+// Code points of bytes 0x80..0x9F in Windows-1252. The five holes keep the C1 code point
+// of their own value, so every byte survives a trip through UTF-8 and back.
+constexpr std::array<char32_t, 32> Alti1252 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AggiungiUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 character at i; a malformed sequence yields U+FFFD and one byte.
+char32_t LeggiUtf8(std::string_view t, std::size_t& i)
+{
+    auto b = static_cast<unsigned char>(t[i]);
+    int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) >= t.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+    for (int k = 1; k <= extra; ++k) {
+        auto cont = static_cast<unsigned char>(t[i + static_cast<std::size_t>(k)]);
+        if ((cont & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (cont & 0x3F);
+    }
+    i += static_cast<std::size_t>(extra) + 1;
+    return c;
+}
+
+unsigned char Byte1252(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+    for (std::size_t k = 0; k < Alti1252.size(); ++k)
+        if (Alti1252[k] == c) return static_cast<unsigned char>(0x80 + k);
+    return '?';
+}
+
+}  // namespace
+
+std::string Utf8DaWindows1252(std::string_view testo)
+{
+    std::string out;
+    out.reserve(testo.size());
+    for (char ch : testo) {
+        auto b = static_cast<unsigned char>(ch);
+        AggiungiUtf8(out, b >= 0x80 && b < 0xA0 ? Alti1252[b - 0x80] : char32_t{b});
+    }
+    return out;
+}
+
+std::string Windows1252DaUtf8(std::string_view testo)
+{
+    std::string out;
+    out.reserve(testo.size());
+    for (std::size_t i = 0; i < testo.size();) out += static_cast<char>(Byte1252(LeggiUtf8(testo, i)));
+    return out;
+}
+
+std::string TagliaCaratteri(std::string_view utf8, std::size_t n)
+{
+    std::size_t i = 0;
+    for (std::size_t k = 0; k < n && i < utf8.size(); ++k) LeggiUtf8(utf8, i);
+    return std::string(utf8.substr(0, i));
+}
+
+std::optional<TLettoreBinario> TLettoreBinario::Apri(const std::string& percorso)
+{
+    std::FILE* f = std::fopen(percorso.c_str(), "rb");
+    if (!f) return std::nullopt;
+    TBytes dati;
+    std::array<std::uint8_t, 1 << 16> buf;
+    bool errore = false;
+    for (;;) {
+        std::size_t n = std::fread(buf.data(), 1, buf.size(), f);
+        dati.insert(dati.end(), buf.data(), buf.data() + n);
+        if (n < buf.size()) {
+            errore = std::ferror(f) != 0;
+            break;
+        }
+    }
+    std::fclose(f);
+    if (errore) return std::nullopt;
+    return TLettoreBinario(std::move(dati));
+}
+
+bool TLettoreBinario::Blocco(void* destinazione, std::size_t n)
+{
+    if (interrotto_ || n > dati_.size() - pos_) {
+        interrotto_ = true;
+        return false;
+    }
+    if (n) std::memcpy(destinazione, dati_.data() + pos_, n);
+    pos_ += n;
+    return true;
+}
+
+bool TLettoreBinario::Byte(std::uint8_t& v) { return Blocco(&v, 1); }
+
+bool TLettoreBinario::Booleano(bool& v)
+{
+    std::uint8_t b;
+    if (!Blocco(&b, 1)) return false;
+    v = b != 0;
+    return true;
+}
+
+bool TLettoreBinario::Intero16(std::int16_t& v) { return Blocco(&v, 2); }
+bool TLettoreBinario::Naturale16(std::uint16_t& v) { return Blocco(&v, 2); }
+bool TLettoreBinario::Intero32(std::int32_t& v) { return Blocco(&v, 4); }
+bool TLettoreBinario::Reale(double& v) { return Blocco(&v, 8); }
+
+bool TLettoreBinario::StringaContata(std::string& utf8, int capacita)
+{
+    std::string grezzo(static_cast<std::size_t>(capacita) + 1, '\0');
+    if (!Blocco(grezzo.data(), grezzo.size())) return false;
+    std::size_t lunghezza = static_cast<unsigned char>(grezzo[0]);
+    if (lunghezza > static_cast<std::size_t>(capacita)) lunghezza = static_cast<std::size_t>(capacita);
+    utf8 = Utf8DaWindows1252(std::string_view(grezzo).substr(1, lunghezza));
+    return true;
+}
+
+void TScrittoreBinario::Blocco(const void* sorgente, std::size_t n)
+{
+    auto p = static_cast<const std::uint8_t*>(sorgente);
+    dati_.insert(dati_.end(), p, p + n);
+}
+
+void TScrittoreBinario::Intero16(std::int16_t v) { Blocco(&v, 2); }
+void TScrittoreBinario::Naturale16(std::uint16_t v) { Blocco(&v, 2); }
+void TScrittoreBinario::Intero32(std::int32_t v) { Blocco(&v, 4); }
+void TScrittoreBinario::Reale(double v) { Blocco(&v, 8); }
+
+void TScrittoreBinario::StringaContata(std::string_view utf8, int capacita)
+{
+    std::string byte = Windows1252DaUtf8(TagliaCaratteri(utf8, static_cast<std::size_t>(capacita)));
+    if (byte.size() > static_cast<std::size_t>(capacita)) byte.resize(static_cast<std::size_t>(capacita));
+    dati_.push_back(static_cast<std::uint8_t>(byte.size()));
+    Blocco(byte.data(), byte.size());
+    dati_.insert(dati_.end(), static_cast<std::size_t>(capacita) - byte.size(), 0);
+}
+
+bool SalvaSicuro(const std::string& percorso, const std::uint8_t* dati, std::size_t n)
+{
+    namespace fs = std::filesystem;
+    fs::path destinazione(percorso);
+    fs::path cartella = destinazione.parent_path();
+    std::string modello = (cartella.empty() ? fs::path(".") : cartella).string() + "/." +
+                          destinazione.filename().string() + ".XXXXXX";
+    int fd = ::mkstemp(modello.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t scritti = 0; ok && scritti < n;) {
+        ssize_t r = ::write(fd, dati + scritti, n - scritti);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) ok = false;
+        else scritti += static_cast<std::size_t>(r);
+    }
+    if (ok) {
+        // Keep the permissions of the file being replaced; a new file gets the usual ones.
+        struct stat st;
+        mode_t modo = ::stat(percorso.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+        ::fchmod(fd, modo);
+        ok = ::fsync(fd) == 0;
+    }
+    if (::close(fd) != 0) ok = false;
+    if (ok) ok = ::rename(modello.c_str(), percorso.c_str()) == 0;
+    if (!ok) ::unlink(modello.c_str());
+    return ok;
+}
+
+bool FileEsiste(const std::string& percorso)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(percorso, ec);
+}
+
+}  // namespace morella

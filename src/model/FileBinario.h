@@ -1,0 +1,89 @@
+// Binary blocks for every file of the program: little-endian integers, one-byte booleans,
+// IEEE doubles and counted strings (Windows-1252 on disk, UTF-8 in memory). A sequence of
+// reads stops at the first block that is not there whole: from then on every read fails
+// and leaves its target untouched, so a short file simply keeps what it held.
+// Writers build the whole image in memory and hand it to SalvaSicuro, which never
+// destroys the previous file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morella {
+
+using TBytes = std::vector<std::uint8_t>;
+
+// Windows-1252 <-> UTF-8. Characters that Windows-1252 cannot hold become "?".
+std::string Utf8DaWindows1252(std::string_view testo);
+std::string Windows1252DaUtf8(std::string_view testo);
+// The first n characters (not bytes) of a UTF-8 text.
+std::string TagliaCaratteri(std::string_view utf8, std::size_t n);
+
+class TLettoreBinario {
+public:
+    explicit TLettoreBinario(TBytes dati) : dati_(std::move(dati)) {}
+    TLettoreBinario(const std::uint8_t* dati, std::size_t n) : dati_(dati, dati + n) {}
+
+    // Whole file in memory; nothing when it cannot be opened or read.
+    static std::optional<TLettoreBinario> Apri(const std::string& percorso);
+
+    bool Blocco(void* destinazione, std::size_t n);
+    bool Byte(std::uint8_t& v);
+    bool Booleano(bool& v);  // any non-zero byte reads as true
+    bool Intero16(std::int16_t& v);
+    bool Naturale16(std::uint16_t& v);
+    bool Intero32(std::int32_t& v);
+    bool Reale(double& v);
+    // Counted string of the given capacity: a length byte and `capacita` bytes. A length
+    // above the capacity is taken as the capacity.
+    bool StringaContata(std::string& utf8, int capacita);
+
+    bool Interrotto() const { return interrotto_; }
+    bool AllaFine() const { return pos_ >= dati_.size(); }
+    std::size_t Posizione() const { return pos_; }
+    std::size_t Dimensione() const { return dati_.size(); }
+    std::size_t Rimanenti() const { return dati_.size() - pos_; }
+    const std::uint8_t* Corrente() const { return dati_.data() + pos_; }
+
+private:
+    TBytes dati_;
+    std::size_t pos_ = 0;
+    bool interrotto_ = false;
+};
+
+class TScrittoreBinario {
+public:
+    void Blocco(const void* sorgente, std::size_t n);
+    void Byte(std::uint8_t v) { dati_.push_back(v); }
+    void Booleano(bool v) { dati_.push_back(v ? 1 : 0); }
+    void Intero16(std::int16_t v);
+    void Naturale16(std::uint16_t v);
+    void Intero32(std::int32_t v);
+    void Reale(double v);
+    // Cut to the capacity by characters; characters Windows-1252 lacks are written as "?".
+    void StringaContata(std::string_view utf8, int capacita);
+
+    void Riserva(std::size_t n) { dati_.reserve(n); }
+    const TBytes& Dati() const { return dati_; }
+    TBytes& Dati() { return dati_; }
+
+private:
+    TBytes dati_;
+};
+
+// Writes the bytes to a temporary file in the target's folder, flushes it to disk and
+// renames it over the target. On any failure the old file is left as it was, the temporary
+// file is removed and the result is false.
+bool SalvaSicuro(const std::string& percorso, const std::uint8_t* dati, std::size_t n);
+inline bool SalvaSicuro(const std::string& percorso, const TBytes& dati)
+{
+    return SalvaSicuro(percorso, dati.data(), dati.size());
+}
+
+bool FileEsiste(const std::string& percorso);
+
+}  // namespace morella
