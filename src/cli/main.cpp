@@ -1,1 +1,47 @@
-int main() { return 0; }
+// morella-cli: the headless front end of the program, for scripting, batch work and tests.
+// Exit status 0 on success, 1 when the operation failed (the program's message on stderr),
+// 2 for a usage error.
+#include <iostream>
+
+#include "Cartelle.h"
+#include "Contesto.h"
+#include "Errore.h"
+#include "Gioco.h"
+
+int main(int argc, char** argv)
+{
+    using namespace morella;
+    cli::TContesto ctx;
+    CLI::App app{"Morella: sistemi per Totip, Totocalcio ed Enalotto, dalla riga di comando", "morella-cli"};
+    app.require_subcommand(1);
+    app.add_option("--dir", ctx.directory, "Directory del programma (cartelle di lavoro, Morella.cfg, archivio)");
+    app.add_option("--gioco", ctx.gioco, "Gioco: totip, toto oppure enalotto")
+        ->check(CLI::IsMember({"totip", "toto", "enalotto"}, CLI::ignore_case));
+    app.add_flag("--json", ctx.json, "Risultato in JSON");
+    app.set_help_all_flag("--help-all", "Tutti i comandi con le loro opzioni");
+
+    cli::RegistraComandiColonne(app, ctx);
+
+    // The game and the program directory are settled before any command runs.
+    app.parse_complete_callback([&ctx] {
+        std::string g = ctx.gioco;
+        for (char& ch : g) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        ImpostaGioco(g == "toto" ? GiocoToto : g == "enalotto" ? GiocoEnalotto : GiocoTotip);
+        ImpostaDirectoryProgramma(ctx.directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente())
+                                                        : ctx.directory);
+    });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        int codice = app.exit(e);
+        return codice == 0 ? 0 : 2;
+    } catch (const EErrore& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

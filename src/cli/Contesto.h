@@ -1,0 +1,50 @@
+// What every command of morella-cli shares: the global options, the JSON switch, the
+// progress bar on a terminal, and the way results and failures leave the program.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "Accorpamento.h"
+#include "ListaColonne.h"
+
+namespace morella::cli {
+
+struct TContesto {
+    std::string directory;  // --dir
+    std::string gioco = "totip";
+    bool json = false;
+};
+
+// A progress line on stderr, drawn only when stderr is a terminal.
+class TBarraProgresso : public TOsservatoreAccorpamento {
+public:
+    explicit TBarraProgresso(std::string titolo);
+    ~TBarraProgresso() override;
+    TBarraProgresso(const TBarraProgresso&) = delete;
+    TBarraProgresso& operator=(const TBarraProgresso&) = delete;
+
+    void Progresso(int passo, int percentuale) override;
+    void Mostra(const std::string& testo, int percentuale);
+
+private:
+    std::string titolo_;
+    bool attiva_;
+    int ultima_ = -1;
+    int ultimoPasso_ = -1;
+};
+
+// Prints the object as one JSON line on stdout.
+void StampaJson(const nlohmann::json& j);
+
+// Reads a column file as it stands (no expansion); a partial last record is left out with a
+// warning on stderr.
+TListaColonne LeggiFileColonne(const std::string& file, bool espandi = false);
+// Writes a column file; a failure becomes the program's message.
+void ScriviFileColonne(const TListaColonne& lista, const std::string& file);
+
+// Each group of commands registers itself on the application.
+void RegistraComandiColonne(CLI::App& app, TContesto& contesto);
+
+}  // namespace morella::cli
