@@ -1,0 +1,98 @@
+#include "Spoglio.h"
+
+#include <algorithm>
+
+namespace morella {
+
+bool ColonnaVincenteCompleta(const TColonna& vincente)
+{
+    for (int i = 0; i < NumEvents; ++i)
+        if (!EUnSingolo(vincente[i])) return false;
+    return true;
+}
+
+TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincente)
+{
+    TRisultatoSpoglio r;
+    const int e = NumEvents;
+    for (const TColonna& c : lista) {
+        // Fast path: a single column scores at once.
+        bool singola = true;
+        int errori = 0;
+        for (int i = 0; i < e; ++i) {
+            TSegni s = c[i] & MascheraSegni;
+            if (!EUnSingolo(s)) {
+                singola = false;
+                break;
+            }
+            errori += (s & vincente[i] & MascheraSegni) == 0;
+        }
+        if (singola) {
+            ++r.punti[static_cast<std::size_t>(e - errori)];
+            continue;
+        }
+        // A condensed record: per event, one of its signs may be right and the others wrong;
+        // the points of its columns follow from multiplying the events' choices out.
+        // An empty event covers no column at all.
+        std::array<std::int64_t, SlotPunti> modi{};
+        modi[0] = 1;  // indexed by wrong events
+        int eventi = 0;
+        bool vuota = false;
+        for (int i = 0; i < e; ++i) {
+            TSegni s = c[i] & MascheraSegni;
+            int giusti = (s & vincente[i] & MascheraSegni) ? 1 : 0;
+            int sbagliati = NumeroSegni(s) - giusti;
+            if (giusti + sbagliati == 0) {
+                vuota = true;
+                break;
+            }
+            for (int k = eventi + 1; k >= 0; --k)
+                modi[static_cast<std::size_t>(k)] = modi[static_cast<std::size_t>(k)] * giusti +
+                                                    (k > 0 ? modi[static_cast<std::size_t>(k - 1)] * sbagliati : 0);
+            ++eventi;
+        }
+        if (vuota) continue;
+        for (int k = 0; k <= e; ++k) r.punti[static_cast<std::size_t>(e - k)] += modi[static_cast<std::size_t>(k)];
+    }
+    for (int p = 0; p <= e; ++p) r.massimo = std::max(r.massimo, r.punti[static_cast<std::size_t>(p)]);
+    for (int k = 0; k < 3; ++k) r.categorie[static_cast<std::size_t>(k)] = e - k >= 0 ? r.punti[static_cast<std::size_t>(e - k)] : 0;
+    r.scalaMassima = static_cast<double>(r.massimo) * 11.0 / 10.0;
+    return r;
+}
+
+std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r)
+{
+    std::vector<bool> abilitati(static_cast<std::size_t>(NumEvents) + 1);
+    for (int p = 0; p <= NumEvents; ++p) abilitati[static_cast<std::size_t>(p)] = r.punti[static_cast<std::size_t>(p)] != 0;
+    return abilitati;
+}
+
+int PuntiIniziali(const TRisultatoSpoglio& r)
+{
+    for (int p = NumEvents; p >= 0; --p)
+        if (r.punti[static_cast<std::size_t>(p)] != 0) return p;
+    return 0;
+}
+
+std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TColonna& vincente, int punti)
+{
+    const int bersaglio = NumEvents - punti;
+    std::vector<TSchedinaVin> schedine;
+    std::size_t restanti = lista.size();
+    for (TSchedinaVin& s : CostruisciSchedine(lista)) {
+        // Count the columns rather than test for an empty slot: a listed column may well
+        // start with an empty event.
+        std::size_t quante = std::min<std::size_t>(4, restanti);
+        restanti -= quante;
+        bool qualcuna = false;
+        for (std::size_t k = 0; k < quante; ++k) {
+            TSlotSchedina& slot = s.colonne[k];
+            slot.segnata = ErroriColonna(slot.colonna, vincente) == bersaglio;
+            qualcuna |= slot.segnata != 0;
+        }
+        if (qualcuna) schedine.push_back(s);
+    }
+    return schedine;
+}
+
+}  // namespace morella
