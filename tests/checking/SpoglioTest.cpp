@@ -103,7 +103,6 @@ TEST(Spoglio, ConteggioUgualeAllEspansioneSuRecordCasuali)
                     // Mostly singles, some doubles and triples, rarely an empty event.
                     c[static_cast<std::size_t>(i)] = static_cast<TSegni>(x < 6 ? 1u << (rng() % 3) : x < 9 ? (rng() % 7) + 1 : 0);
                 }
-                if (rng() % 5 == 0) c[static_cast<std::size_t>(rng() % static_cast<unsigned>(NumEvents))] |= 0x80;
                 l.Aggiungi(c);
             }
             auto atteso = ContaLetterale(l, vincente);
