@@ -10,14 +10,6 @@ using morella::test::TGiocoTemporaneo;
 
 namespace {
 
-TColonna Colonna(std::initializer_list<int> segni)
-{
-    TColonna c{};
-    std::size_t i = 0;
-    for (int s : segni) c[i++] = static_cast<TSegni>(s);
-    return c;
-}
-
 TColonna Tutti(TSegni s)
 {
     TColonna c{};

@@ -1,0 +1,126 @@
+#include "Cartelle.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace morella {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program directory is set once at start; until then it follows the executable.
+std::optional<std::string>& DirectoryImpostata()
+{
+    static std::optional<std::string> directory;
+    return directory;
+}
+
+std::int32_t& Formato()
+{
+    static std::int32_t formato = FormatoSistemaIniziale;
+    return formato;
+}
+
+// Drops trailing separators but keeps a lone root.
+std::string SenzaSeparatoreFinale(std::string percorso)
+{
+    while (percorso.size() > 1 && percorso.back() == '/') percorso.pop_back();
+    return percorso.empty() ? std::string(".") : percorso;
+}
+
+bool HaLetteraDiUnita(const std::string& p)
+{
+    return p.size() >= 2 && p[1] == ':' &&
+           ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
+}
+
+// The last component of a path written with either kind of separator, drive letter dropped.
+std::string NomeFile(const std::string& p)
+{
+    std::size_t inizio = p.find_last_of("/\\");
+    std::string nome = inizio == std::string::npos ? p : p.substr(inizio + 1);
+    if (inizio == std::string::npos && HaLetteraDiUnita(nome)) nome = nome.substr(2);
+    return nome;
+}
+
+bool Esiste(const std::string& p)
+{
+    std::error_code ec;
+    return fs::exists(p, ec);
+}
+
+}  // namespace
+
+std::string DirectoryProgramma()
+{
+    auto& impostata = DirectoryImpostata();
+    if (!impostata) impostata = DirectoryDaEseguibile(EseguibileCorrente());
+    return *impostata;
+}
+
+void ImpostaDirectoryProgramma(std::string directory)
+{
+    DirectoryImpostata() = SenzaSeparatoreFinale(std::move(directory));
+}
+
+std::string DirectoryDaEseguibile(const std::string& percorsoEseguibile)
+{
+    std::size_t ultimo = percorsoEseguibile.find_last_of('/');
+    if (ultimo == std::string::npos) return ".";
+    return SenzaSeparatoreFinale(ultimo == 0 ? std::string("/") : percorsoEseguibile.substr(0, ultimo));
+}
+
+std::string EseguibileCorrente()
+{
+    std::error_code ec;
+    fs::path p = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : p.string();
+}
+
+std::string UnisciPercorso(const std::string& cartella, const std::string& nome)
+{
+    if (cartella.empty()) return nome;
+    return cartella.back() == '/' ? cartella + nome : cartella + "/" + nome;
+}
+
+std::string CartellaSistemi() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaSistemi); }
+std::string CartellaRidotti() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaRidotti); }
+std::string CartellaColonne() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaColonne); }
+std::string CartellaArchivi() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaArchivi); }
+std::string CartellaQuadri() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaQuadri); }
+std::string CartellaSfondi() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaSfondi); }
+std::string CartellaWav() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaWav); }
+
+std::vector<std::string> CreaCartelleDiLavoro()
+{
+    std::vector<std::string> errori;
+    const std::string base = DirectoryProgramma();
+    for (const char* nome : NomiCartelleDiLavoro) {
+        const std::string cartella = UnisciPercorso(base, nome);
+        std::error_code ec;
+        if (fs::is_directory(cartella, ec)) continue;
+        fs::create_directories(cartella, ec);
+        // create_directories reports no error when a file of that name is in the way.
+        if (!ec && !fs::is_directory(cartella, ec)) ec = std::make_error_code(std::errc::not_a_directory);
+        if (ec) errori.push_back(cartella + ": " + ec.message());
+    }
+    return errori;
+}
+
+std::string RisolviPercorso(const std::string& memorizzato, const std::string& cartellaDiLavoro)
+{
+    if (memorizzato.empty() || Esiste(memorizzato)) return memorizzato;
+    const std::string nome = NomeFile(memorizzato);
+    if (nome.empty() || nome == "." || nome == "..") return memorizzato;
+    const std::string candidato = UnisciPercorso(cartellaDiLavoro, nome);
+    const bool straniero = memorizzato.find('\\') != std::string::npos || HaLetteraDiUnita(memorizzato);
+    if (straniero || Esiste(candidato)) return candidato;
+    return memorizzato;
+}
+
+std::int32_t FormatoSistema() { return Formato(); }
+void ImpostaFormatoSistema(std::int32_t formato) { Formato() = formato; }
+
+}  // namespace morella
