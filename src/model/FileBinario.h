@@ -43,6 +43,8 @@ public:
     bool StringaContata(std::string& utf8, int capacita);
 
     bool Interrotto() const { return interrotto_; }
+    // Stops the sequence here, as a short block would (a length the file cannot hold).
+    void Interrompi() { interrotto_ = true; }
     bool AllaFine() const { return pos_ >= dati_.size(); }
     std::size_t Posizione() const { return pos_; }
     std::size_t Dimensione() const { return dati_.size(); }

@@ -1,0 +1,221 @@
+#include "Sviluppo.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#include "Cartelle.h"
+#include "Errore.h"
+#include "FileColonne.h"
+
+namespace morella {
+
+namespace {
+
+class TNessunOsservatore : public TOsservatoreSviluppo {};
+
+// The enumeration proper: one wheel per event, the first slowest, signs "1", "X", "2"; the
+// cancel button is looked at once per combination of the first nine events.
+void Enumera(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSviluppo& esito)
+{
+    const int eventi = NumEvents;
+    std::array<std::array<TSegni, 3>, MaxEventi> alternative{};
+    std::array<int, MaxEventi> quante{};
+    for (int i = 0; i < eventi; ++i) {
+        auto& alt = alternative[static_cast<std::size_t>(i)];
+        int& n = quante[static_cast<std::size_t>(i)];
+        TSegni s = d.Pronostico[static_cast<std::size_t>(i)] & MascheraSegni;
+        for (TSegni segno : {Segno1, SegnoX, Segno2})
+            if (s & segno) alt[static_cast<std::size_t>(n++)] = segno;
+        if (n == 0) return;  // an empty event covers no column
+    }
+
+    TListaColonne& lista = d.Colonne;
+    if (!filtra) lista.Riserva(static_cast<std::size_t>(esito.iniziali));
+    TElencoCondizioni& condizioni = *d.Condizioni;
+    // Bytes past the events: the Corsa + mask for Totip, zero otherwise.
+    TColonna c{};
+    if (Gioco == GiocoTotip) c.ImpostaCorsaPiu(d.CorsaPiu);
+    std::array<int, MaxEventi> ruota{};
+    for (int i = 0; i < eventi; ++i) c[static_cast<std::size_t>(i)] = alternative[static_cast<std::size_t>(i)][0];
+
+    // Advances the wheels from `ultima` down to `prima`; false when they all wrapped round.
+    auto avanza = [&](int ultima, int prima) {
+        for (int j = ultima; j >= prima; --j) {
+            auto jj = static_cast<std::size_t>(j);
+            if (++ruota[jj] < quante[jj]) {
+                c[jj] = alternative[jj][static_cast<std::size_t>(ruota[jj])];
+                return true;
+            }
+            ruota[jj] = 0;
+            c[jj] = alternative[jj][0];
+        }
+        return false;
+    };
+    const int esterni = std::min(9, eventi);
+    do {
+        if (oss.Annullato()) {
+            lista.Svuota();
+            esito.annullato = true;
+            return;
+        }
+        do {
+            if (!filtra || condizioni.VerificaColonna(c)) lista.Aggiungi(c);
+            ++esito.sviluppate;
+            oss.AggiornaCond(esito.iniziali, lista.Conta(), false, esito.sviluppate);
+        } while (avanza(eventi - 1, esterni));
+    } while (avanza(esterni - 1, 0));
+}
+
+void LeggiEFiltra(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSviluppo& esito)
+{
+    auto lettore = TLettoreBinario::Apri(d.Impostazioni.FileSorgente);
+    if (!lettore) throw EErrore(MessaggioCaricaFileColonnare);
+    const std::size_t dimensione = static_cast<std::size_t>(DimensioneRecordColonna());
+    esito.iniziali = static_cast<std::int64_t>(lettore->Dimensione() / dimensione);
+    oss.AggiornaCond(esito.iniziali, 0, true, 0);
+    oss.Stato(StatoCondizionamento);
+
+    TListaColonne& lista = d.Colonne;
+    TElencoCondizioni& condizioni = *d.Condizioni;
+    while (!lettore->AllaFine()) {
+        TColonna c{};
+        if (!lettore->Blocco(c.s.data(), dimensione)) {
+            // A record cut short: the run keeps nothing, and says why rather than ending
+            // with an empty list as if the conditions had refused everything.
+            lista.Svuota();
+            throw EErrore(MessaggioCaricaFileColonnare);
+        }
+        if (!filtra || condizioni.VerificaColonna(c)) lista.Aggiungi(c);
+        ++esito.sviluppate;
+        oss.AggiornaCond(esito.iniziali, lista.Conta(), false, esito.sviluppate);
+        if (oss.Annullato()) {
+            esito.annullato = true;
+            return;
+        }
+    }
+}
+
+void CaricaRidotto(TSistema& sistema, int triple, int doppie)
+{
+    TDatiSistema& d = sistema.Dati();
+    std::string file = FileRidotto(triple, doppie);
+    auto lettore = TLettoreBinario::Apri(file);
+    if (!lettore) throw EErrore(file + ": " + std::strerror(errno ? errno : ENOENT));
+    TListaColonne& ridotte = sistema.ColonneRidotte;
+    ridotte.Svuota();
+    const std::size_t dimensione = static_cast<std::size_t>(NumEvents);
+    while (lettore->Rimanenti() >= dimensione) {
+        TColonna r{};
+        lettore->Blocco(r.s.data(), dimensione);
+        ridotte.Aggiungi(MappaRidotto(r, d.Pronostico));
+    }
+    d.Colonne.Colonne() = std::move(ridotte.Colonne());
+    ridotte.Svuota();
+}
+
+}  // namespace
+
+bool DeveRidisegnare(int mostrata, int nuova, bool finale, int passo) { return finale || nuova > mostrata + passo; }
+
+std::string FileRidotto(int triple, int doppie)
+{
+    return UnisciPercorso(CartellaRidotti(), std::to_string(triple) + "T" + std::to_string(doppie) + "D.Col");
+}
+
+TColonna MappaRidotto(const TColonna& record, const TPronostico& pronostico)
+{
+    std::array<int, MaxEventi> triple{}, doppie{};
+    int t = 0, nd = 0;
+    for (int i = 0; i < NumEvents; ++i) {
+        TSegni s = pronostico[static_cast<std::size_t>(i)] & MascheraSegni;
+        if (EUnaTripla(s)) triple[static_cast<std::size_t>(t++)] = i;
+        else if (EUnaDoppia(s)) doppie[static_cast<std::size_t>(nd++)] = i;
+    }
+    TColonna c{};
+    for (int i = 0; i < NumEvents; ++i) {
+        TSegni s = pronostico[static_cast<std::size_t>(i)] & MascheraSegni;
+        if (EUnSingolo(s)) c[static_cast<std::size_t>(i)] = s;
+    }
+    for (int j = 0; j < t; ++j) c[static_cast<std::size_t>(triple[static_cast<std::size_t>(j)])] = record[static_cast<std::size_t>(j)];
+    for (int j = 0; j < nd; ++j) {
+        int evento = doppie[static_cast<std::size_t>(j)];
+        TSegni s = pronostico[static_cast<std::size_t>(evento)] & MascheraSegni;
+        TSegni primo = static_cast<TSegni>(s & -s);  // lowest bit: "1" before "X" before "2"
+        TSegni secondo = static_cast<TSegni>(s & ~primo);
+        std::size_t k = static_cast<std::size_t>(t + j);
+        c[static_cast<std::size_t>(evento)] = k < DimensioneColonna && record[k] == 1 ? primo : secondo;
+    }
+    return c;
+}
+
+TEsitoSviluppo Sviluppa(TSistema& sistema, TOsservatoreSviluppo* osservatore)
+{
+    TNessunOsservatore nessuno;
+    TOsservatoreSviluppo& oss = osservatore ? *osservatore : nessuno;
+    TDatiSistema& d = sistema.Dati();
+    const TImpostazioniSviluppo& imp = d.Impostazioni;
+    TEsitoSviluppo esito;
+
+    d.Colonne.Svuota();
+    d.Condizioni->PreparaVerifica(false);
+    d.Sviluppato = true;
+    const bool filtra = imp.UsaCondizioni;
+    const bool precalcolato = (d.Condizioni->NumeroAttive() == 0 || !imp.UsaCondizioni) && imp.DaPronostico &&
+                              imp.GaranziaN1 && NumEvents == 13 && imp.Autoriduzione;
+
+    try {
+        if (imp.DaPronostico) {
+            const int doppie = NumeroDoppie(d.Pronostico), triple = NumeroTriple(d.Pronostico);
+            esito.iniziali = static_cast<std::int64_t>(ColonneIniziali(d.Pronostico));
+            oss.AggiornaCond(esito.iniziali, 0, true, 0);
+            oss.Stato(StatoCondizionamento);
+            if (precalcolato) {
+                CaricaRidotto(sistema, triple, doppie);
+                esito.ridottoPrecalcolato = true;
+            } else {
+                Enumera(d, filtra, oss, esito);
+            }
+        } else {
+            LeggiEFiltra(d, filtra, oss, esito);
+        }
+    } catch (const std::bad_alloc&) {
+        throw EErrore(MessaggioMemoriaEsaurita);
+    }
+
+    if (esito.ridottoPrecalcolato) {
+        oss.AggiornaCond(esito.iniziali, esito.iniziali, true, esito.iniziali);
+        esito.sviluppate = esito.iniziali;
+        esito.tenute = esito.iniziali;
+    } else {
+        esito.tenute = d.Colonne.Conta();
+        oss.AggiornaCond(esito.iniziali, esito.tenute, true, esito.iniziali);
+    }
+    d.ColonneFinali = static_cast<std::int32_t>(esito.tenute);
+
+    if (imp.Autoriduzione && !d.Colonne.Vuota()) {
+        oss.Stato(StatoAutoriduzione);
+        if (esito.ridottoPrecalcolato) {
+            auto n = static_cast<int>(esito.iniziali);
+            oss.AggiornaRid(n, n, true, n);
+        } else {
+            oss.AggiornaRid(d.Colonne.Conta(), 0, false, 0);
+            esito.riduzione = Autoriduci(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.Accurata, imp.CalcoloPercentuali,
+                                         &d.Possibilita, d.Pronostico, &oss);
+            esito.ridotto = true;
+            d.PossibilitaCalcolate = esito.riduzione.possibilitaCalcolate;
+        }
+    }
+
+    if (imp.SalvaAutomaticamente && !d.Colonne.Vuota()) {
+        // The list is saved where the settings say; a failed save is reported, not ignored.
+        if (!SalvaColonne(d.Colonne, imp.FileDestinazione)) throw EErrore(MessaggioScritturaColonne);
+        esito.salvato = true;
+    }
+    oss.Stato(StatoTerminato);
+    return esito;
+}
+
+}  // namespace morella

@@ -1,0 +1,165 @@
+#include "Sistema.h"
+
+#include <filesystem>
+
+#include "Archivio.h"
+#include "Cartelle.h"
+#include "Errore.h"
+
+namespace morella {
+
+TSistema::TSistema(T_Archivio* archivio)
+    : NomeFile(UnisciPercorso(CartellaSistemi(), NomeSistemaPredefinito)), dati_(std::make_unique<TDatiSistema>())
+{
+    dati_->Archivio = archivio;
+    if (archivio) Ricerca.TuttoLArchivio(*archivio);
+}
+
+void TSistema::Nuovo()
+{
+    NomeFile = NomeSistemaPredefinito;
+    SenzaNome = true;
+    Modificato = false;
+    Ricerca = T_ImpostazioniRicerca{};
+    if (dati_->Archivio) Ricerca.TuttoLArchivio(*dati_->Archivio);
+
+    TDatiSistema& d = *dati_;
+    d.NomiEventi = {};
+    d.Pronostico = {};
+    d.Percentuali = {};
+    d.Valori = {};
+    d.CorsaPiu = 0;
+    d.Numero = 1;
+    d.Sviluppato = false;
+    d.PossibilitaCalcolate = false;
+    d.Colonne.Svuota();
+    d.RicreaCondizioni();
+    Commento.clear();
+    Partecipanti = 1;
+    NomiPartecipanti.clear();
+}
+
+bool TSistema::SalvaRichiedeNome() const
+{
+    return SenzaNome && std::filesystem::path(NomeFile).filename() == NomeSistemaPredefinito;
+}
+
+void TSistema::Carica(const std::string& file)
+{
+    auto lettore = TLettoreBinario::Apri(file);
+    if (!lettore) throw EErrore(MessaggioCaricaSistema);
+    LeggiImmagine(*lettore);
+    NomeFile = file;
+    Modificato = false;
+}
+
+void TSistema::Salva()
+{
+    if (!SalvaSicuro(NomeFile, Immagine())) {
+        Modificato = true;
+        throw EErrore(MessaggioSalvaSistema);
+    }
+    Modificato = false;
+}
+
+bool TSistema::SalvaCome(const std::string& file, TDomanda& domanda)
+{
+    if (FileEsiste(file) &&
+        domanda.Chiedi(TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo) != PulsanteSi)
+        return false;
+    std::string vecchio = NomeFile;
+    NomeFile = file;
+    try {
+        Salva();
+    } catch (const EErrore&) {
+        // The system still belongs to the file it came from.
+        NomeFile = vecchio;
+        throw;
+    }
+    SenzaNome = false;
+    return true;
+}
+
+bool TSistema::Conferma(TDomanda& domanda, bool annullabile, const std::function<bool()>& salva)
+{
+    if (!Modificato) return true;
+    int pulsanti = PulsanteSi | PulsanteNo | (annullabile ? PulsanteAnnulla : 0);
+    int risposta = domanda.Chiedi(TitoloInformazione, DomandaSalvaSistema, pulsanti);
+    if (risposta == PulsanteSi && !salva()) return !annullabile;
+    return risposta != PulsanteAnnulla;
+}
+
+bool TSistema::Cancella(const std::string& file, TDomanda& domanda)
+{
+    if (!TLettoreBinario::Apri(file)) throw EErrore(MessaggioCancellaSistema);
+    if (domanda.Chiedi(TitoloConferma, "Vuoi Cancellare " + file + "?", PulsanteSi | PulsanteNo | PulsanteAnnulla) !=
+        PulsanteSi)
+        return false;
+    std::error_code ec;
+    if (!std::filesystem::remove(file, ec)) throw EErrore(MessaggioCancellaSistema);
+    return true;
+}
+
+void TSistema::AcquisisceTutto(const TContenutoSchedina& s)
+{
+    TDatiSistema& d = *dati_;
+    for (int i = 0; i < MaxEventi; ++i)
+        for (int k = 0; k < 2; ++k)
+            d.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] =
+                TagliaCaratteri(s.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)], CapacitaNomeEvento);
+    d.Pronostico = s.Pronostico;
+    if (Gioco == GiocoTotip) d.CorsaPiu = s.CorsaPiu;
+    for (std::size_t i = 0; i < MaxEventi; ++i) {
+        d.Percentuali[i] = NormalizzaPercentuali(s.Percentuali[i]);
+        for (std::size_t k = 0; k < 3; ++k) d.Valori[i][k] = InteroDaTesto(s.Valori[i][k]);
+    }
+    Modificato = true;
+}
+
+void TSistema::NumeroChange(const std::string& testo)
+{
+    dati_->Numero = InteroDaTesto(testo);
+    Modificato = true;
+}
+
+void TSistema::ImpostazioniSviluppoCambiate(const TImpostazioniSviluppo& nuove)
+{
+    dati_->Impostazioni = nuove;
+    Modificato = true;
+    dati_->Sviluppato = false;
+}
+
+std::string NomeSenzaCartellaEdEstensione(const std::string& file)
+{
+    // Names written on another system may carry backslashes.
+    std::string nome = file.substr(file.find_last_of("/\\") == std::string::npos ? 0 : file.find_last_of("/\\") + 1);
+    auto punto = nome.find_last_of('.');
+    return punto == std::string::npos ? nome : nome.substr(0, punto);
+}
+
+TStatusLine TSistema::AggiornaStatusLine() const
+{
+    const TDatiSistema& d = *dati_;
+    const std::int64_t costo = d.Configurazione.CostoColonna;
+    TStatusLine s;
+
+    std::int64_t finali = d.Colonne.Conta();
+    s.ColonneFinali = "  Colonne Finali : ";
+    if (finali > 0) {
+        finali *= MoltiplicatoreColonna(d.Colonne[0]);
+        s.ColonneFinali += std::to_string(finali) + " (£ " + TestoCosto(CostoColonne(finali, costo), Partecipanti) + ")";
+    }
+
+    const bool completo = PronosticoCompleto(d.Pronostico);
+    s.ColonneIniziali = "  Colonne Iniziali : ";
+    if (completo) {
+        auto iniziali = static_cast<std::int64_t>(ColonneIniziali(d.Pronostico)) * MoltiplicatoreCorsaPiu(d.CorsaPiu);
+        s.ColonneIniziali += std::to_string(iniziali) + " (£ " + std::to_string(CostoColonne(iniziali, costo)) + ")";
+    }
+    s.Titolo = " Morella 1.0 - " + NomeSenzaCartellaEdEstensione(NomeFile);
+    s.Doppie = "  Doppie : " + (completo ? std::to_string(NumeroDoppie(d.Pronostico)) : std::string());
+    s.Triple = "  Triple : " + (completo ? std::to_string(NumeroTriple(d.Pronostico)) : std::string());
+    return s;
+}
+
+}  // namespace morella

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Archivio.h"
+#include "CartellaTemporanea.h"
+#include "Cartelle.h"
+#include "Errore.h"
+#include "UTSistema.h"
+
+using namespace morella;
+using morella::test::LeggiTutto;
+using morella::test::ScriviTutto;
+using morella::test::TCartellaTemporanea;
+
+namespace {
+
+std::int32_t Int32(const TBytes& b, std::size_t o)
+{
+    return static_cast<std::int32_t>(b[o] | (b[o + 1] << 8) | (b[o + 2] << 16) | (static_cast<unsigned>(b[o + 3]) << 24));
+}
+
+TContenutoSchedina Schedina()
+{
+    TContenutoSchedina s;
+    s.NomiEventi[0][0] = "1º Arrivato Lunghissimo";
+    s.NomiEventi[1][0] = "Caffè";
+    for (int i = 0; i < 12; ++i) s.Pronostico[static_cast<std::size_t>(i)] = 1;
+    s.Pronostico[0] = 7;
+    s.Pronostico[1] = 3;
+    s.CorsaPiu = 0x0007;
+    s.Percentuali[0] = {"70", "50", ""};
+    s.Percentuali[1] = {"", " ", "abc"};
+    s.Percentuali[2] = {"150", "10", "10"};
+    s.Valori[0] = {"12", "x", "-3"};
+    return s;
+}
+
+}  // namespace
+
+TEST(Sistema, RegoleDellePercentuali)
+{
+    EXPECT_EQ(NormalizzaPercentuali({"70", "50", ""}), (std::array<std::int32_t, 3>{70, 30, 0}));
+    EXPECT_EQ(NormalizzaPercentuali({"", "", ""}), (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(NormalizzaPercentuali({"0", "-4", "x"}), (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(NormalizzaPercentuali({"150", "10", "10"}), (std::array<std::int32_t, 3>{100, 0, 0}));
+    EXPECT_EQ(NormalizzaPercentuali({"20", "30", "99"}), (std::array<std::int32_t, 3>{20, 30, 50}));
+    EXPECT_EQ(NormalizzaPercentuali({"", "", "40"}), (std::array<std::int32_t, 3>{0, 0, 100}));
+    EXPECT_EQ(InteroDaTesto(" 42 "), 42);
+    EXPECT_EQ(InteroDaTesto("4 2"), 0);
+    EXPECT_EQ(InteroDaTesto("99999999999"), 0);
+}
+
+TEST(Sistema, LayoutDelFileEAndataERitorno)
+{
+    TCartellaTemporanea dir;
+    ImpostaDirectoryProgramma(dir.Percorso().string());
+    TSistema s;
+    s.AcquisisceTutto(Schedina());
+    s.NumeroChange("7");
+    s.Commento = {"prima riga", "più giù"};
+    s.Partecipanti = 3;
+    s.NomiPartecipanti = {"Anna", "Bruno", "Carla"};
+    const TBytes b = s.Immagine();
+
+    EXPECT_EQ(Int32(b, 0), 20);
+    EXPECT_EQ(Int32(b, 4), 7);
+    // Names: cut to twelve characters, Windows-1252 on disk.
+    EXPECT_EQ(b[8], 12);
+    EXPECT_EQ(b[9], '1');
+    EXPECT_EQ(b[10], 0xBA);
+    EXPECT_EQ(b[8 + 26], 5);
+    EXPECT_EQ(b[8 + 26 + 5], 0xE8);
+    EXPECT_EQ(b[346], 7);
+    EXPECT_EQ(b[347], 3);
+    EXPECT_EQ(b[360], 7);
+    EXPECT_EQ(b[361], 0);
+    // Values (offset 362) come before the percentages (offset 518) in the file.
+    EXPECT_EQ(Int32(b, 362), 12);
+    EXPECT_EQ(Int32(b, 366), 0);
+    EXPECT_EQ(Int32(b, 370), -3);
+    EXPECT_EQ(Int32(b, 518), 70);
+    EXPECT_EQ(Int32(b, 522), 30);
+    EXPECT_EQ(Int32(b, 530), 0);  // the row of blanks
+    EXPECT_EQ(Int32(b, 542), 100);
+    // The tail: comment, names, -1 ends each list, then the participants.
+    EXPECT_EQ(Int32(b, b.size() - 4), 3);
+
+    std::string file = dir.File("prova.Mrl");
+    ASSERT_TRUE(s.SalvaCome(file, *std::make_unique<TRispostaFissa>(PulsanteSi)));
+    EXPECT_EQ(LeggiTutto(file), b);
+
+    TSistema letto;
+    letto.Carica(file);
+    EXPECT_FALSE(letto.Modificato);
+    EXPECT_EQ(letto.Dati().NomiEventi[0][0], "1º Arrivato ");
+    EXPECT_EQ(letto.Dati().NomiEventi[1][0], "Caffè");
+    EXPECT_EQ(letto.Commento, s.Commento);
+    EXPECT_EQ(letto.NomiPartecipanti, s.NomiPartecipanti);
+    EXPECT_EQ(letto.Dati().Impostazioni, s.Dati().Impostazioni);
+    EXPECT_EQ(letto.Immagine(), b);
+}
+
+TEST(Sistema, FileVuotoFinaleEOrdineDelleImpostazioni)
+{
+    TCartellaTemporanea dir;
+    ImpostaDirectoryProgramma(dir.Percorso().string());
+    TSistema s;
+    TImpostazioniSviluppo imp = s.Dati().Impostazioni;
+    imp.UsaCondizioni = false;       // memory order: conditions, autoreduction, save, percentages,
+    imp.Autoriduzione = true;        // accurate, guarantee; the file order differs
+    imp.SalvaAutomaticamente = false;
+    imp.CalcoloPercentuali = true;
+    imp.Accurata = false;
+    imp.GaranziaN1 = true;
+    s.ImpostazioniSviluppoCambiate(imp);
+    EXPECT_TRUE(s.Modificato);
+    EXPECT_FALSE(s.Dati().Sviluppato);
+    TBytes b = s.Immagine();
+    // Empty comment and no names: -1, -1 and the count 1.
+    ASSERT_GE(b.size(), 12u);
+    EXPECT_EQ(Int32(b, b.size() - 12), -1);
+    EXPECT_EQ(Int32(b, b.size() - 8), -1);
+    EXPECT_EQ(Int32(b, b.size() - 4), 1);
+    // Settings block: from prediction, source (256), use conditions, autoreduction,
+    // percentages, automatic save, guarantee, accurate, destination (256).
+    std::size_t fine = b.size() - 12;
+    std::size_t dest = fine - 256;
+    EXPECT_EQ(b[dest - 1], 0);  // accurate
+    EXPECT_EQ(b[dest - 2], 1);  // guarantee N - 1
+    EXPECT_EQ(b[dest - 3], 0);  // automatic save
+    EXPECT_EQ(b[dest - 4], 1);  // percentages
+    EXPECT_EQ(b[dest - 5], 1);  // autoreduction
+    EXPECT_EQ(b[dest - 6], 0);  // use conditions
+    EXPECT_EQ(b[dest - 6 - 256 - 1], 1);  // from prediction
+}
+
+TEST(Sistema, FileTroncatoTieneCioCheHaLetto)
+{
+    TCartellaTemporanea dir;
+    ImpostaDirectoryProgramma(dir.Percorso().string());
+    TSistema s;
+    s.AcquisisceTutto(Schedina());
+    s.NumeroChange("9");
+    TBytes b = s.Immagine();
+    b[0] = 19;  // a different format number loads all the same
+    b.resize(600);  // inside the percentages
+    std::string file = dir.File("corto.Mrl");
+    ScriviTutto(file, b);
+
+    TSistema letto;
+    letto.Carica(file);
+    EXPECT_EQ(FormatoSistema(), 19);
+    EXPECT_EQ(letto.Dati().Numero, 9);
+    EXPECT_EQ(letto.Dati().Pronostico, s.Dati().Pronostico);
+    EXPECT_EQ(letto.Dati().Valori, s.Dati().Valori);
+    EXPECT_EQ(letto.Dati().Percentuali, TTabellaSegni{});  // not reached: kept as it was
+    EXPECT_FALSE(letto.Modificato);
+    ImpostaFormatoSistema(FormatoSistemaIniziale);
+
+    // Garbage after the link block: string list lengths that the file cannot hold.
+    TBytes rotto = s.Immagine();
+    rotto.resize(rotto.size() - 12);
+    for (std::uint8_t x : {0xFF, 0xFF, 0xFF, 0x7F}) rotto.push_back(x);
+    ScriviTutto(file, rotto);
+    TSistema danneggiato;
+    danneggiato.Carica(file);
+    EXPECT_TRUE(danneggiato.Commento.empty());
+    EXPECT_EQ(danneggiato.Partecipanti, 1);
+
+    EXPECT_THROW(letto.Carica(dir.File("manca.Mrl")), EErrore);
+    EXPECT_EQ(letto.NomeFile, file);
+}
+
+TEST(Sistema, SalvaChiedeUnNomeSoloAlPrimoSalvataggio)
+{
+    TCartellaTemporanea dir;
+    ImpostaDirectoryProgramma(dir.Percorso().string());
+    std::filesystem::create_directories(CartellaSistemi());
+    TSistema s;
+    EXPECT_TRUE(s.SalvaRichiedeNome());
+    TRispostaFissa si(PulsanteSi), no(PulsanteNo);
+    ASSERT_TRUE(s.SalvaCome(dir.File("mio.Mrl"), si));
+    EXPECT_EQ(si.domande, 0);  // a new file: no question
+    EXPECT_FALSE(s.SalvaRichiedeNome());
+    s.NumeroChange("3");
+    s.Salva();
+    EXPECT_FALSE(s.Modificato);
+
+    // Save As over an existing file asks; No leaves everything as it was.
+    TSistema altro;
+    altro.NumeroChange("5");
+    EXPECT_FALSE(altro.SalvaCome(dir.File("mio.Mrl"), no));
+    EXPECT_EQ(no.ultimoTesto, DomandaSovrascriviSistema);
+    EXPECT_TRUE(altro.Modificato);
+    TSistema controllo;
+    controllo.Carica(dir.File("mio.Mrl"));
+    EXPECT_EQ(controllo.Dati().Numero, 3);
+
+    // A failed save keeps the old file, the old name and the modified flag.
+    std::filesystem::create_directory(dir.File("cartella.Mrl"));
+    EXPECT_THROW(s.SalvaCome(dir.File("cartella.Mrl"), si), EErrore);
+    EXPECT_EQ(s.NomeFile, dir.File("mio.Mrl"));
+    EXPECT_TRUE(s.Modificato);
+}
+
+TEST(Sistema, ConfermaPrimaDiAbbandonare)
+{
+    TSistema s;
+    int salvataggi = 0;
+    auto salva = [&] {
+        ++salvataggi;
+        return true;
+    };
+    TRispostaFissa annulla(PulsanteAnnulla);
+    EXPECT_TRUE(s.Conferma(annulla, true, salva));  // not modified: no question
+    EXPECT_EQ(annulla.domande, 0);
+    s.NumeroChange("2");
+    EXPECT_FALSE(s.Conferma(annulla, true, salva));
+    EXPECT_EQ(annulla.ultimiPulsanti, PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    TRispostaFissa no(PulsanteNo), si(PulsanteSi);
+    EXPECT_TRUE(s.Conferma(no, true, salva));
+    EXPECT_EQ(salvataggi, 0);
+    EXPECT_TRUE(s.Conferma(si, false, salva));
+    EXPECT_EQ(si.ultimiPulsanti, PulsanteSi | PulsanteNo);
+    EXPECT_EQ(salvataggi, 1);
+    // Giving up the name dialog after "Si" does not throw the system away.
+    EXPECT_FALSE(s.Conferma(si, true, [] { return false; }));
+}
+
+TEST(Sistema, NuovoAzzeraMaTieneLeImpostazioni)
+{
+    TSistema s;
+    s.AcquisisceTutto(Schedina());
+    s.Commento = {"x"};
+    s.Partecipanti = 4;
+    TImpostazioniSviluppo imp = s.Dati().Impostazioni;
+    imp.Autoriduzione = true;
+    s.ImpostazioniSviluppoCambiate(imp);
+    s.Dati().Configurazione.CostoColonna = 1000;
+    s.Dati().Colonne.Aggiungi(TColonna{});
+    s.Dati().Sviluppato = true;
+    s.Nuovo();
+    EXPECT_EQ(s.NomeFile, "SENZANOME.MRL");
+    EXPECT_TRUE(s.SenzaNome);
+    EXPECT_FALSE(s.Modificato);
+    EXPECT_EQ(s.Dati().Pronostico, TPronostico{});
+    EXPECT_EQ(s.Dati().Numero, 1);
+    EXPECT_TRUE(s.Dati().Colonne.Vuota());
+    EXPECT_FALSE(s.Dati().Sviluppato);
+    EXPECT_TRUE(s.Commento.empty());
+    EXPECT_EQ(s.Partecipanti, 1);
+    EXPECT_TRUE(s.Dati().Impostazioni.Autoriduzione);
+    EXPECT_EQ(s.Dati().Configurazione.CostoColonna, 1000);
+}
+
+TEST(Sistema, StatusLineETitolo)
+{
+    TSistema s;
+    TStatusLine vuota = s.AggiornaStatusLine();
+    EXPECT_EQ(vuota.ColonneFinali, "  Colonne Finali : ");
+    EXPECT_EQ(vuota.ColonneIniziali, "  Colonne Iniziali : ");
+    EXPECT_EQ(vuota.Doppie, "  Doppie : ");
+    EXPECT_EQ(vuota.Titolo, " Morella 1.0 - SENZANOME");
+
+    s.AcquisisceTutto(Schedina());  // one triple, one double, horses 1-3: multiplier 3
+    s.Partecipanti = 3;
+    TColonna c{};
+    c.ImpostaCorsaPiu(0x0007);
+    for (int k = 0; k < 10; ++k) s.Dati().Colonne.Aggiungi(c);
+    TStatusLine t = s.AggiornaStatusLine();
+    EXPECT_EQ(t.ColonneIniziali, "  Colonne Iniziali : 18 (£ 14400)");
+    EXPECT_EQ(t.ColonneFinali, "  Colonne Finali : 30 (£ 8000 1/3)");
+    EXPECT_EQ(t.Doppie, "  Doppie : 1");
+    EXPECT_EQ(t.Triple, "  Triple : 1");
+    s.NomeFile = "/tmp/a.b/Prova.Mrl";
+    EXPECT_EQ(s.AggiornaStatusLine().Titolo, " Morella 1.0 - Prova");
+    EXPECT_EQ(NomeSenzaCartellaEdEstensione("C:\\SISTEMI\\X.MRL"), "X");
+}
+
+TEST(Sistema, RegoleDeiDialoghi)
+{
+    EXPECT_FALSE(ControllaPartecipanti(1, 0));
+    EXPECT_FALSE(ControllaPartecipanti(2, 2));
+    EXPECT_EQ(ControllaPartecipanti(3, 2), std::string(MessaggioNomiSoci));
+
+    TImpostazioniSviluppo s;
+    auto c = ControlliAbilitati(s);
+    EXPECT_FALSE(c.Garanzia || c.Tipo || c.Percentuali || c.Destinazione);
+    s.Autoriduzione = s.SalvaAutomaticamente = true;
+    c = ControlliAbilitati(s);
+    EXPECT_TRUE(c.Garanzia && c.Tipo && c.Percentuali && c.Destinazione);
+
+    EXPECT_FALSE(ControllaImpostazioniSviluppo(s));
+    s.CalcoloPercentuali = true;
+    s.Accurata = false;
+    EXPECT_EQ(ControllaImpostazioniSviluppo(s), std::string(MessaggioPercentualiVeloce));
+    s.Accurata = true;
+    s.DaPronostico = false;
+    s.FileSorgente = "/non/esiste.Col";
+    EXPECT_EQ(ControllaImpostazioniSviluppo(s), std::string(MessaggioSorgenteMancante));
+}
+
+TEST(Sistema, CancellaUnFileDiSistema)
+{
+    TCartellaTemporanea dir;
+    std::string file = dir.File("via.Mrl");
+    ScriviTutto(file, {1, 2, 3});
+    TRispostaFissa no(PulsanteNo), si(PulsanteSi);
+    EXPECT_FALSE(TSistema::Cancella(file, no));
+    EXPECT_EQ(no.ultimoTitolo, TitoloConferma);
+    EXPECT_EQ(no.ultimoTesto, "Vuoi Cancellare " + file + "?");
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_TRUE(TSistema::Cancella(file, si));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_THROW(TSistema::Cancella(file, si), EErrore);
+}
