@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     app.set_help_all_flag("--help-all", "Tutti i comandi con le loro opzioni");
 
     cli::RegistraComandiColonne(app, ctx);
+    cli::RegistraComandiSistema(app, ctx);
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {
