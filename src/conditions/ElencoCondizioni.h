@@ -17,6 +17,7 @@ namespace morella {
 
 class TElencoLink;
 class T_Archivio;
+struct TDatiSistema;
 struct T_ImpostazioniRicerca;
 class TListaColonne;
 
@@ -85,6 +86,10 @@ class TElencoCondizioni {
     bool IgnoraInArchivio(TipoCondizione tipo) const;
 
     TSorgentiStatistiche Sorgenti;
+
+    // The system the conditions belong to: the kinds that weigh signs read its prediction,
+    // values and percentages. Null for a container standing alone (tests, analysis copies).
+    const TDatiSistema* Dati = nullptr;
 
     TElencoLink* Link() const { return link_; }
     void ImpostaLink(TElencoLink* link) { link_ = link; }

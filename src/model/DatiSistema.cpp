@@ -24,6 +24,7 @@ void TDatiSistema::RicreaCondizioni()
     Condizioni.reset();
     Link = std::make_unique<TElencoLink>();
     Condizioni = std::make_unique<TElencoCondizioni>(Link.get());
+    Condizioni->Dati = this;
 }
 
 std::int32_t InteroDaTesto(const std::string& testo)
