@@ -1,0 +1,180 @@
+// morella-cli on systems: info, copia, sviluppa, riduci, spoglio, on files the core wrote.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "CartellaTemporanea.h"
+#include "Cartelle.h"
+#include "FileColonne.h"
+#include "NumeroSegni.h"
+#include "Sistema.h"
+
+using morella::test::LeggiTutto;
+using morella::test::TCartellaTemporanea;
+using namespace morella;
+
+namespace {
+
+struct TEsito {
+    int codice;
+    std::string out, err;
+};
+
+std::string Leggi(const std::string& f)
+{
+    std::ifstream in(f);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class CliSistema : public ::testing::Test {
+protected:
+    TCartellaTemporanea dir;
+
+    void SetUp() override
+    {
+        ImpostaDirectoryProgramma(dir.Percorso().string());
+        CreaCartelleDiLavoro();
+    }
+
+    TEsito Cli(const std::string& argomenti)
+    {
+        std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
+        std::string comando = "cd '" + dir.Percorso().string() + "' && '" MORELLA_CLI_PATH "' --dir '" +
+                              dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err + "'";
+        int stato = std::system(comando.c_str());
+        return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(out), Leggi(err)};
+    }
+
+    // Four triples and singles, horses 1 and 2; "Numero Di Segni" keeps the columns with
+    // at most two "2".
+    std::string Sistema(bool autoriduzione)
+    {
+        TSistema s;
+        auto& d = s.Dati();
+        for (int i = 0; i < 12; ++i) d.Pronostico[static_cast<std::size_t>(i)] = i < 4 ? 7 : 1;
+        d.CorsaPiu = 0x0003;
+        auto* segni = d.Condizioni->Condizione<TNumeroSegni>(TipoNumeroSegni);
+        for (int v = 0; v <= 2; ++v) segni->Tabella(2).ImpostaStato(0, v, StatoAmmesso);
+        d.Impostazioni.Autoriduzione = autoriduzione;
+        d.Impostazioni.SalvaAutomaticamente = true;
+        d.Impostazioni.FileDestinazione = "C:\\MORELLA\\COLONNE\\DESTINO.COL";  // written on another machine
+        s.Partecipanti = 2;
+        s.NomiPartecipanti = {"Anna", "Bruno"};
+        std::string file = dir.File("prova.Mrl");
+        s.NomeFile = file;
+        s.Salva();
+        return file;
+    }
+};
+
+}  // namespace
+
+TEST_F(CliSistema, InfoECopia)
+{
+    std::string file = Sistema(false);
+    auto info = Cli("info prova.Mrl --json");
+    ASSERT_EQ(info.codice, 0) << info.err;
+    auto j = nlohmann::json::parse(info.out);
+    EXPECT_EQ(j["pronostico"], "(1X2)(1X2)(1X2)(1X2)11111111");
+    EXPECT_EQ(j["corsa_piu"], nlohmann::json({1, 2}));
+    EXPECT_EQ(j["triple"], 4);
+    EXPECT_EQ(j["doppie"], 0);
+    EXPECT_EQ(j["colonne_iniziali"], 81);
+    EXPECT_EQ(j["condizioni_attive"], nlohmann::json({"Numero Di Segni"}));
+    EXPECT_EQ(j["impostazioni"]["garanzia"], 1);
+    EXPECT_EQ(j["partecipanti"], 2);
+    EXPECT_EQ(j["status"][1], "  Colonne Iniziali : 81 (£ 64800)");
+    EXPECT_EQ(Cli("info prova.Mrl").codice, 0);
+
+    ASSERT_EQ(Cli("copia prova.Mrl -o copia.Mrl").codice, 0);
+    EXPECT_EQ(LeggiTutto(dir.File("copia.Mrl")), LeggiTutto(file));
+    auto manca = Cli("info manca.Mrl");
+    EXPECT_EQ(manca.codice, 1);
+    EXPECT_NE(manca.err.find("Impossibile Caricare Il Sistema"), std::string::npos);
+}
+
+TEST_F(CliSistema, SviluppaConCondizioniEDestinazione)
+{
+    Sistema(false);
+    auto e = Cli("sviluppa prova.Mrl -o uscita.Col --json");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    auto j = nlohmann::json::parse(e.out);
+    // Columns of four signs with at most two "2": 81 - 8 (three) - 1 (four) = 72.
+    EXPECT_EQ(j["iniziali"], 81);
+    EXPECT_EQ(j["sviluppate"], 81);
+    EXPECT_EQ(j["finali"], 72);
+    EXPECT_TRUE(j["ridotte"].is_null());
+    EXPECT_FALSE(j["annullato"]);
+    EXPECT_EQ(LeggiTutto(dir.File("uscita.Col")).size(), 72u * 14);
+    // The destination saved on another machine lands in the column folder.
+    EXPECT_EQ(LeggiTutto(UnisciPercorso(CartellaColonne(), "DESTINO.COL")), LeggiTutto(dir.File("uscita.Col")));
+}
+
+TEST_F(CliSistema, SviluppaERiduce)
+{
+    Sistema(true);
+    auto e = Cli("sviluppa prova.Mrl --json");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    auto j = nlohmann::json::parse(e.out);
+    EXPECT_EQ(j["finali"], 72);
+    ASSERT_FALSE(j["ridotte"].is_null());
+    EXPECT_LT(j["ridotte"].get<int>(), 72);
+    EXPECT_NEAR(j["fattore"].get<double>(), 72.0 / j["ridotte"].get<int>(), 1e-9);
+}
+
+TEST_F(CliSistema, RiduciESpoglio)
+{
+    TListaColonne l;
+    TColonna tutte{};
+    for (int i = 0; i < 12; ++i) tutte[static_cast<std::size_t>(i)] = i < 3 ? 7 : 1;
+    l.AggiungiEspansa(tutte);
+    ASSERT_TRUE(SalvaColonne(l, dir.File("ventisette.Col")));
+
+    auto r = Cli("riduci ventisette.Col -o ridotte.Col --percentuali --json");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["totale"], 27);
+    int ridotte = j["ridotte"];
+    EXPECT_GT(ridotte, 0);
+    EXPECT_LT(ridotte, 27);
+    EXPECT_EQ(j["possibilita"]["liste"].size(), 13u);
+    EXPECT_EQ(LeggiTutto(dir.File("ridotte.Col")).size(), static_cast<std::size_t>(ridotte) * 14);
+    EXPECT_EQ(Cli("riduci ventisette.Col -o x.Col --veloce --percentuali").codice, 2);
+    EXPECT_EQ(Cli("riduci ventisette.Col -o x.Col --garanzia 3").codice, 2);
+
+    // Every developed column is within one point of the reduced system: no 0 in the 10s.
+    auto s = Cli("spoglio ventisette.Col --vincente 1X2111111111 --json");
+    ASSERT_EQ(s.codice, 0) << s.err;
+    auto p = nlohmann::json::parse(s.out);
+    EXPECT_EQ(p["punti"][12], 1);
+    EXPECT_EQ(p["punti"][11], 6);
+    EXPECT_EQ(p["punti"][10], 12);
+    EXPECT_EQ(p["punti"][9], 8);
+    EXPECT_EQ(p["categorie"], nlohmann::json({1, 6, 12}));
+    EXPECT_EQ(Cli("spoglio ventisette.Col --vincente 1X211111111*").codice, 1);
+    EXPECT_EQ(Cli("spoglio ventisette.Col --vincente 1X2").codice, 2);
+}
+
+TEST_F(CliSistema, SpoglioConLeCondizioniSbagliate)
+{
+    Sistema(false);
+    TListaColonne l;
+    TColonna c{};
+    for (int i = 0; i < 12; ++i) c[static_cast<std::size_t>(i)] = 1;
+    l.Aggiungi(c);
+    ASSERT_TRUE(SalvaColonne(l, dir.File("una.Col")));
+    // Outside the prediction (event 5 is "1" only) and three "2": both listed, prediction first.
+    auto e = Cli("spoglio una.Col --vincente 2221211111111 --sistema prova.Mrl --json");
+    EXPECT_EQ(e.codice, 2);  // thirteen signs: not a Totip column
+    e = Cli("spoglio una.Col --vincente 222121111111 --sistema prova.Mrl --json");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    auto j = nlohmann::json::parse(e.out);
+    EXPECT_EQ(j["condizioni_sbagliate"], nlohmann::json({"Pronostico", "Numero Di Segni"}));
+    EXPECT_EQ(j["punti"][8], 1);
+}
