@@ -139,6 +139,11 @@ void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& 
     // Paths saved on another machine are looked up in the column folder.
     d.Impostazioni.FileSorgente = RisolviPercorso(d.Impostazioni.FileSorgente, CartellaColonne());
     d.Impostazioni.FileDestinazione = RisolviPercorso(d.Impostazioni.FileDestinazione, CartellaColonne());
+    // A destination whose folder is not on this machine goes to the column folder.
+    std::filesystem::path destinazione(d.Impostazioni.FileDestinazione);
+    std::error_code ec;
+    if (!destinazione.parent_path().empty() && !std::filesystem::is_directory(destinazione.parent_path(), ec))
+        d.Impostazioni.FileDestinazione = UnisciPercorso(CartellaColonne(), destinazione.filename().string());
     TEsitoSviluppo e;
     {
         TProgressoSviluppo progresso;
