@@ -59,6 +59,11 @@ bool T_Archivio::CaricaDataBase(const std::string& /*cartellaArchivi*/) { return
 
 bool T_Archivio::SalvaDataBase(const std::string& /*cartellaArchivi*/) const { return true; }
 
+void T_Archivio::RicalcolaDataBase()
+{
+    // Nothing is cached from the contests yet; the database's tables are recomputed here.
+}
+
 bool T_Archivio::Riposiziona(int& indice, TDomanda& domanda)
 {
     if (indice < 0 || indice >= NumeroConcorsi()) return false;

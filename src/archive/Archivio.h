@@ -52,6 +52,12 @@ public:
     // lies beyond the last contest, then it becomes the last. An index outside the list fails.
     bool Riposiziona(int& indice, TDomanda& domanda);
 
+    // Rebuilds the archive database's tables from the contests ("Aggiornamento DataBase");
+    // the editor calls it over the whole archive before saving. Memory only: Salva writes
+    // the result. The database does not exist yet, so for now there is nothing to rebuild;
+    // this is the one place its rebuild goes.
+    void RicalcolaDataBase();
+
     // Seasons of the first and the last contest; nothing for an empty archive.
     std::optional<TStagioniArchivio> PrimaEUltimaStagione() const;
 

@@ -47,5 +47,6 @@ void ScriviFileColonne(const TListaColonne& lista, const std::string& file);
 // Each group of commands registers itself on the application.
 void RegistraComandiColonne(CLI::App& app, TContesto& contesto);
 void RegistraComandiSistema(CLI::App& app, TContesto& contesto);
+void RegistraComandoMisura(CLI::App& app, TContesto& contesto);
 
 }  // namespace morella::cli

@@ -22,6 +22,7 @@ int main(int argc, char** argv)
 
     cli::RegistraComandiColonne(app, ctx);
     cli::RegistraComandiSistema(app, ctx);
+    cli::RegistraComandoMisura(app, ctx);
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {
