@@ -48,6 +48,9 @@ class TTabellaValori {
 
     int Massimo() const { return massimo_; }
     bool ConConsecutivita() const { return conConsecutivita_; }
+    // For the kinds whose run sub-table depends on their own settings (a mirror sequence
+    // has none); the next Prepara takes it into account.
+    void ImpostaConConsecutivita(bool con) { conConsecutivita_ = con; }
 
     std::int16_t DaEvento = 1;
     std::int16_t AEvento = 12;
