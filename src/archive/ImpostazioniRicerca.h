@@ -6,14 +6,11 @@
 #include <cstdint>
 
 #include "Concorso.h"
+#include "Replay.h"  // what the replay finds, kept with the settings
 
 namespace morella {
 
 class T_Archivio;
-
-// What the replay of the system over the archive finds, per category. It is owned here so
-// that it lives as long as the settings; the replay fills it.
-struct TRisultatiRicercaArchivio {};
 
 struct T_ImpostazioniRicerca {
     // The range; set to the whole archive when it is loaded, on a new system and before the

@@ -82,8 +82,9 @@ std::vector<std::string> TEsameTraLink::Righe() const
     std::vector<std::string> righe;
     righe.reserve(Elementi.size());
     for (const auto& e : Elementi) {
-        std::string riga = e.Condizione ? (e.Condizione->Percorso.empty() ? e.Condizione->Nome : e.Condizione->Percorso)
-                                        : std::string();
+        std::string riga =
+            e.Condizione ? (e.Condizione->Percorso.empty() ? e.Condizione->Nome : e.Condizione->Percorso)
+                         : std::string();
         riga += " : " + e.Didascalia;
         if (modoGruppo_) riga += "  (" + std::to_string(e.Minimo) + " - " + std::to_string(e.Massimo) + ")";
         righe.push_back(std::move(riga));

@@ -1,0 +1,94 @@
+// Evaluation of every column of a 12-triple Totip development against filter columns and
+// points-between: a group of three filter columns (one with doubles and unfiltered events),
+// then the same with their points summed into one points-between group.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "TestoColonnaEsteso.h"
+#include "UTCondiz.h"
+
+using namespace morella;
+
+namespace {
+
+const std::vector<TColonna>& Sviluppo()
+{
+    static const std::vector<TColonna> colonne = [] {
+        ImpostaGioco(GiocoTotip);
+        std::vector<TColonna> v;
+        v.reserve(531441);
+        for (std::uint32_t codice = 0; codice < 531441; ++codice) {
+            TColonna c{};
+            std::uint32_t r = codice;
+            for (int i = NumEvents - 1; i >= 0; --i, r /= 3)
+                c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(r % 3));
+            c.ImpostaCorsaPiu(0x0007);
+            v.push_back(c);
+        }
+        return v;
+    }();
+    return colonne;
+}
+
+void Ammetti(TTabellaValori& t, int sotto, int da, int a)
+{
+    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
+}
+
+// Three filter columns in group 12 and, with puntiTra, group 1 of the points-between
+// summing their points.
+void Filtri(TElencoCondizioni& elenco, bool puntiTra)
+{
+    auto& gruppo = *elenco.Condizione<TGruppoCondizioni>(TipoGruppoColonneFiltro);
+    const char* filtri[3] = {"1X21X21X21X2", "(1X)(X2)*1*(12)2X(1X2)1**", "X1X1X1X1X1X1"};
+    for (const char* testo : filtri) {
+        auto cf = CreaColonnaFiltro(*ColonnaDaTestoEsteso(testo), {});
+        auto& t = cf->Tabella(TColonnaFiltro::TabellaPunti);
+        Ammetti(t, 0, 2, 9);
+        Ammetti(t, 1, 0, 6);
+        t.ImpostaStato(0, 10, StatoInRecupero, 1);
+        if (puntiTra) t.Sotto[0].GruppoTra = 1;
+        gruppo.Aggiungi(std::move(cf));
+    }
+    if (!puntiTra) return;
+    auto& pt = *elenco.Condizione<TPuntiTra>(TipoPuntiTra);
+    pt.Gruppo(1).Aggiungi({8, 20, 1, 1});
+}
+
+void Esegui(benchmark::State& state, bool puntiTra)
+{
+    const auto& colonne = Sviluppo();
+    TElencoLink link;
+    TElencoCondizioni elenco(&link);
+    Filtri(elenco, puntiTra);
+    Ammetti(link.DellaLettera('A').Errori, 0, 0, 1);
+    elenco.PreparaVerifica(false);
+    std::int64_t accettate = 0;
+    for (auto _ : state) {
+        accettate = 0;
+        for (const TColonna& c : colonne) accettate += elenco.VerificaColonna(c);
+        benchmark::DoNotOptimize(accettate);
+    }
+    state.counters["attive"] = elenco.NumeroAttive();
+    state.counters["accettate"] = static_cast<double>(accettate);
+    state.counters["ns_colonna"] =
+        benchmark::Counter(static_cast<double>(colonne.size()),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_TreColonneFiltro(benchmark::State& state)
+{
+    Esegui(state, false);
+}
+void BM_TreColonneFiltroEPuntiTra(benchmark::State& state)
+{
+    Esegui(state, true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_TreColonneFiltro)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TreColonneFiltroEPuntiTra)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
