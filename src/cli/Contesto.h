@@ -48,5 +48,6 @@ void ScriviFileColonne(const TListaColonne& lista, const std::string& file);
 void RegistraComandiColonne(CLI::App& app, TContesto& contesto);
 void RegistraComandiSistema(CLI::App& app, TContesto& contesto);
 void RegistraComandoMisura(CLI::App& app, TContesto& contesto);
+void RegistraComandoReplay(CLI::App& app, TContesto& contesto);
 
 }  // namespace morella::cli

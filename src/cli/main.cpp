@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     cli::RegistraComandiColonne(app, ctx);
     cli::RegistraComandiSistema(app, ctx);
     cli::RegistraComandoMisura(app, ctx);
+    cli::RegistraComandoReplay(app, ctx);
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {
