@@ -55,7 +55,7 @@ struct TDatiSistema {
     T_ListaTipiDiVincite Possibilita;
 
     // Per event: first name (race or home team), second name (away team, Toto only).
-    std::array<std::array<std::string, 2>, MaxEventi> NomiEventi{};
+    std::array<std::array<std::string, 2>, MaxEventi> NomiEventi;
     TPronostico Pronostico{};
     TTabellaSegni Percentuali{};
     TTabellaSegni Valori{};
@@ -73,11 +73,11 @@ struct TDatiSistema {
 
 // What the coupon editor hands over: texts as typed.
 struct TContenutoSchedina {
-    std::array<std::array<std::string, 2>, MaxEventi> NomiEventi{};
+    std::array<std::array<std::string, 2>, MaxEventi> NomiEventi;
     TPronostico Pronostico{};
     TMascheraCorsaPiu CorsaPiu = 0;
-    std::array<std::array<std::string, 3>, MaxEventi> Percentuali{};
-    std::array<std::array<std::string, 3>, MaxEventi> Valori{};
+    std::array<std::array<std::string, 3>, MaxEventi> Percentuali;
+    std::array<std::array<std::string, 3>, MaxEventi> Valori;
 };
 
 // An integer as typed in a grid cell; anything else counts as 0.
