@@ -151,6 +151,7 @@ TEsitoReplay Esegui(TElencoCondizioni& condizioni, T_ImpostazioniRicerca& ricerc
             if (percento != mostrato) oss.Progresso(mostrato = percento);
             ++esaminati;
             const TColonna& w = concorso.ColonnaVincente;
+            condizioni.Sorgenti.ConcorsoInEsame = static_cast<int>(indice);
 
             const bool primoCentrato = condizioni.VerificaColonna(w);
             Registra(prima, primoCentrato, esaminati);

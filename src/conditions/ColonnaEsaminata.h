@@ -63,7 +63,13 @@ inline TColonnaEsaminata::TColonnaEsaminata(const TColonna& c) : Colonna(c)
     constexpr std::uint64_t uno = 0x0101010101010101ULL;
     std::uint64_t basso = 0, alto = 0;
     std::memcpy(&basso, c.s.data(), 8);
-    std::memcpy(&alto, c.s.data() + 8, DimensioneColonna - 8);
+    // The last six bytes as a four and a two: one six-byte copy goes through the stack and
+    // is read back as eight, which stalls the load behind the two stores.
+    std::uint32_t alto4 = 0;
+    std::uint16_t alto2 = 0;
+    std::memcpy(&alto4, c.s.data() + 8, 4);
+    std::memcpy(&alto2, c.s.data() + 12, 2);
+    alto = alto4 | std::uint64_t{alto2} << 32;
     basso &= sette;
     alto &= sette;
     Eventi = (TMaschera{1} << NumEvents) - 1;

@@ -33,6 +33,9 @@ struct TSorgentiStatistiche {
     const T_Archivio* Archivio = nullptr;
     const T_ImpostazioniRicerca* Ricerca = nullptr;  // also the ignore flags of archive mode
     const TListaColonne* Colonne = nullptr;          // the system's current columns
+    // During the replay over the archive, the index of the contest under test: the kinds
+    // that compare with earlier contests take the ones before it. -1 otherwise.
+    int ConcorsoInEsame = -1;
 };
 
 class TElencoCondizioni {

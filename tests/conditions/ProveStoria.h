@@ -1,0 +1,67 @@
+// Small helpers shared by the tests of the history and weight kinds: columns from text, from
+// a base-3 code or at random (with empty, multi-sign and marked events), and whole blocks.
+#pragma once
+
+#include <memory>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "UTCondiz.h"
+
+namespace morella::test::storia {
+
+inline TColonna Col(const char* testo)
+{
+    TColonna c{};
+    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
+    return c;
+}
+
+// The column of a development with this base-3 code, the first event varying slowest.
+inline TColonna DaCodice(std::uint32_t codice)
+{
+    TColonna c{};
+    for (int i = NumEvents - 1; i >= 0; --i, codice /= 3)
+        c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(codice % 3));
+    return c;
+}
+
+// Mostly single signs; sometimes an empty event, a double, a triple or a byte carrying a
+// working mark; random Corsa + bytes for Totip.
+inline TColonna Casuale(std::mt19937& g)
+{
+    TColonna c{};
+    for (int i = 0; i < NumEvents; ++i) {
+        const auto r = g() % 16;
+        const auto segno = SegnoDaCifra(static_cast<int>(g() % 3));
+        c[static_cast<std::size_t>(i)] = static_cast<TSegni>(r < 12    ? segno
+                                                             : r == 12 ? 0
+                                                             : r == 13 ? 7 - segno
+                                                             : r == 14 ? 7
+                                                                       : 0x40 | segno);
+    }
+    if (NumEvents == 12) c.ImpostaCorsaPiu(static_cast<TMascheraCorsaPiu>(g()));
+    return c;
+}
+
+inline TBytes Blocco(const TCondizione& c)
+{
+    TScrittoreBinario f;
+    EXPECT_TRUE(c.Scrivi(f));
+    return f.Dati();
+}
+
+// A whole block, kind byte first, into a fresh object of that kind; ok when it was read
+// whole and nothing is left over.
+inline std::unique_ptr<TCondizione> Rileggi(const TBytes& b, bool& ok)
+{
+    TLettoreBinario r(b);
+    std::uint8_t tipo = 0;
+    ok = r.Byte(tipo);
+    auto c = CreaCondizione(tipo);
+    ok = ok && c && c->Leggi(r) && r.AllaFine();
+    return c;
+}
+
+}  // namespace morella::test::storia
