@@ -2,37 +2,17 @@
 // with none active, and with a realistic set of sign-count conditions and a link.
 #include <benchmark/benchmark.h>
 
+#include "BenchComune.h"
+
 #include <vector>
 
 #include "UTCondiz.h"
 
 using namespace morella;
 
+using bench::Ammetti;
+
 namespace {
-
-const std::vector<TColonna>& Sviluppo()
-{
-    static const std::vector<TColonna> colonne = [] {
-        ImpostaGioco(GiocoTotip);
-        std::vector<TColonna> v;
-        v.reserve(531441);
-        for (std::uint32_t codice = 0; codice < 531441; ++codice) {
-            TColonna c{};
-            std::uint32_t r = codice;
-            for (int i = NumEvents - 1; i >= 0; --i, r /= 3)
-                c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(r % 3));
-            c.ImpostaCorsaPiu(0x0007);
-            v.push_back(c);
-        }
-        return v;
-    }();
-    return colonne;
-}
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
 
 void Realistico(TElencoCondizioni& elenco)
 {
@@ -65,7 +45,7 @@ void Realistico(TElencoCondizioni& elenco)
 
 void Esegui(benchmark::State& state, bool conCondizioni)
 {
-    const auto& colonne = Sviluppo();
+    const auto& colonne = bench::SviluppoCompletoTotip();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
     if (conCondizioni) Realistico(elenco);

@@ -3,6 +3,8 @@
 // then the same with their points summed into one points-between group.
 #include <benchmark/benchmark.h>
 
+#include "BenchComune.h"
+
 #include <vector>
 
 #include "TestoColonnaEsteso.h"
@@ -10,31 +12,9 @@
 
 using namespace morella;
 
+using bench::Ammetti;
+
 namespace {
-
-const std::vector<TColonna>& Sviluppo()
-{
-    static const std::vector<TColonna> colonne = [] {
-        ImpostaGioco(GiocoTotip);
-        std::vector<TColonna> v;
-        v.reserve(531441);
-        for (std::uint32_t codice = 0; codice < 531441; ++codice) {
-            TColonna c{};
-            std::uint32_t r = codice;
-            for (int i = NumEvents - 1; i >= 0; --i, r /= 3)
-                c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(r % 3));
-            c.ImpostaCorsaPiu(0x0007);
-            v.push_back(c);
-        }
-        return v;
-    }();
-    return colonne;
-}
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
 
 // Three filter columns in group 12 and, with puntiTra, group 1 of the points-between
 // summing their points.
@@ -58,7 +38,7 @@ void Filtri(TElencoCondizioni& elenco, bool puntiTra)
 
 void Esegui(benchmark::State& state, bool puntiTra)
 {
-    const auto& colonne = Sviluppo();
+    const auto& colonne = bench::SviluppoCompletoTotip();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
     Filtri(elenco, puntiTra);

@@ -3,6 +3,8 @@
 // and the bare container for reference. Also the statistics' measure of every quantity.
 #include <benchmark/benchmark.h>
 
+#include "BenchComune.h"
+
 #include <functional>
 #include <vector>
 
@@ -15,31 +17,9 @@
 
 using namespace morella;
 
+using bench::Ammetti;
+
 namespace {
-
-const std::vector<TColonna>& Sviluppo()
-{
-    static const std::vector<TColonna> colonne = [] {
-        ImpostaGioco(GiocoTotip);
-        std::vector<TColonna> v;
-        v.reserve(531441);
-        for (std::uint32_t codice = 0; codice < 531441; ++codice) {
-            TColonna c{};
-            std::uint32_t r = codice;
-            for (int i = NumEvents - 1; i >= 0; --i, r /= 3)
-                c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(r % 3));
-            c.ImpostaCorsaPiu(0x0007);
-            v.push_back(c);
-        }
-        return v;
-    }();
-    return colonne;
-}
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
 
 void Simmetrie(TElencoCondizioni& e)
 {
@@ -85,7 +65,7 @@ void Tutte(TElencoCondizioni& e)
 
 void Esegui(benchmark::State& state, const std::function<void(TElencoCondizioni&)>& imposta)
 {
-    const auto& colonne = Sviluppo();
+    const auto& colonne = bench::SviluppoCompletoTotip();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
     if (imposta) imposta(elenco);
@@ -106,7 +86,7 @@ void Esegui(benchmark::State& state, const std::function<void(TElencoCondizioni&
 template <class T>
 void MisuraTutto(benchmark::State& state)
 {
-    const auto& colonne = Sviluppo();
+    const auto& colonne = bench::SviluppoCompletoTotip();
     const T k;
     TMisura m[8];
     std::int64_t somma = 0;

@@ -3,12 +3,16 @@
 // consecutiveness conditions: most contests miss and go on to the neighbour searches.
 #include <benchmark/benchmark.h>
 
+#include "BenchComune.h"
+
 #include <random>
 
 #include "UTCondiz.h"
 #include "UtArcAna.h"
 
 using namespace morella;
+
+using bench::Ammetti;
 
 namespace {
 
@@ -29,11 +33,6 @@ T_Archivio ArchivioCasuale()
         a.Aggiungi(c);
     }
     return a;
-}
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
 }
 
 void Realistico(TElencoCondizioni& elenco)

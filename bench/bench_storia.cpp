@@ -3,6 +3,8 @@
 // values and a group of percentages, each alone and all together, with realistic settings.
 #include <benchmark/benchmark.h>
 
+#include "BenchComune.h"
+
 #include <random>
 #include <vector>
 
@@ -12,31 +14,9 @@
 
 using namespace morella;
 
+using bench::Ammetti;
+
 namespace {
-
-const std::vector<TColonna>& Sviluppo()
-{
-    static const std::vector<TColonna> colonne = [] {
-        ImpostaGioco(GiocoTotip);
-        std::vector<TColonna> v;
-        v.reserve(531441);
-        for (std::uint32_t codice = 0; codice < 531441; ++codice) {
-            TColonna c{};
-            std::uint32_t r = codice;
-            for (int i = NumEvents - 1; i >= 0; --i, r /= 3)
-                c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(r % 3));
-            c.ImpostaCorsaPiu(0x0007);
-            v.push_back(c);
-        }
-        return v;
-    }();
-    return colonne;
-}
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
 
 TColonna Colonna(const char* testo)
 {
@@ -125,7 +105,7 @@ void Imposta(TDatiSistema& dati, T_Archivio& archivio, unsigned quali)
 
 void Esegui(benchmark::State& state, unsigned quali)
 {
-    const auto& colonne = Sviluppo();
+    const auto& colonne = bench::SviluppoCompletoTotip();
     TDatiSistema dati;
     T_Archivio archivio;
     Imposta(dati, archivio, quali);
@@ -172,7 +152,7 @@ void BM_TutteInsieme(benchmark::State& s)
 // Each element of the sequence group on its own, straight through Verifica.
 void BM_SequelaPerTipo(benchmark::State& state)
 {
-    const auto& colonne = Sviluppo();
+    const auto& colonne = bench::SviluppoCompletoTotip();
     TSequele s;
     s.TipoSequela = static_cast<std::int32_t>(state.range(0));
     s.Lunghezza = 3;

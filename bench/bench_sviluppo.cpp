@@ -3,6 +3,8 @@
 // of all those columns against a winning column.
 #include <benchmark/benchmark.h>
 
+#include "BenchComune.h"
+
 #include "Cartelle.h"
 #include "Consecutivita.h"
 #include "GruppoCondizioni.h"
@@ -14,12 +16,9 @@
 
 using namespace morella;
 
-namespace {
+using bench::Ammetti;
 
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
+namespace {
 
 void Realistico(TElencoCondizioni& elenco)
 {

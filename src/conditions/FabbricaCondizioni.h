@@ -8,8 +8,8 @@
 
 namespace morella {
 
-// nullptr for a byte outside the table of kinds, and for the kinds this build does not
-// have yet. Built so far: 1, 2, 5, the groups 8 to 12, and 38.
+// The one factory of conditions: kinds 1 to 15 and the elements 34, 36, 37, 38, 39;
+// nullptr for any other byte.
 std::unique_ptr<TCondizione> CreaCondizione(int tipo, TElencoCondizioni* elenco = nullptr);
 
 }  // namespace morella
