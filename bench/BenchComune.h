@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Colonna.h"
-#include "TabellaValori.h"
+#include "UTCondiz.h"
 
 namespace morella::bench {
 
@@ -32,6 +32,38 @@ inline const std::vector<TColonna>& SviluppoCompletoTotip()
 inline void Ammetti(TTabellaValori& t, int sotto, int da, int a)
 {
     for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
+}
+
+
+// The sign-count conditions of a realistic system: number of signs (one value in recupero
+// on link "A"), even and odd, interruptions, a consecutiveness group of three elements.
+inline void CondizioniDiConteggio(TElencoCondizioni& elenco, int minimoConsecutivita = 4)
+{
+    auto& ns = *elenco.Condizione<TNumeroSegni>(TipoNumeroSegni);
+    Ammetti(ns.Tabella(0), 0, 3, 6);
+    Ammetti(ns.Tabella(1), 0, 2, 5);
+    Ammetti(ns.Tabella(1), 1, 0, 3);
+    Ammetti(ns.Tabella(2), 0, 2, 5);
+    ns.Tabella(2).ImpostaStato(0, 6, StatoInRecupero, 1);  // one recovery on link "A"
+
+    auto& pd = *elenco.Condizione<TPariDispari>(TipoPariDispari);
+    Ammetti(pd.Tabella(TPariDispari::TabellaPari), 0, 1, 4);
+    Ammetti(pd.Tabella(TPariDispari::TabellaDispari), 0, 2, 8);
+
+    auto& in = *elenco.Condizione<TInterruzioni>(TipoInterruzioni);
+    Ammetti(in.Tabella(0), 0, 6, 10);
+    Ammetti(in.Tabella(0), 1, 0, 5);
+    for (int s = 1; s <= 3; ++s) Ammetti(in.Tabella(s), 0, 1, 4);
+
+    auto& gruppo = *elenco.Condizione<TGruppoCondizioni>(TipoGruppoConsecutivita);
+    for (TSegni segno : {Segno1, SegnoX, Segno2}) {
+        auto e = std::make_unique<TConsecutivita>();
+        e->Segno = segno;
+        Ammetti(e->Tabella(TConsecutivita::TabellaConteggi), 0, minimoConsecutivita, 6);
+        Ammetti(e->Tabella(TConsecutivita::TabellaRun), 0, 0, 3);
+        gruppo.Aggiungi(std::move(e));
+    }
+    Ammetti(elenco.Link()->DellaLettera('A').Errori, 0, 0, 1);
 }
 
 }  // namespace morella::bench

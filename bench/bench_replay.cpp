@@ -35,41 +35,12 @@ T_Archivio ArchivioCasuale()
     return a;
 }
 
-void Realistico(TElencoCondizioni& elenco)
-{
-    auto& ns = *elenco.Condizione<TNumeroSegni>(TipoNumeroSegni);
-    Ammetti(ns.Tabella(0), 0, 3, 6);
-    Ammetti(ns.Tabella(1), 0, 2, 5);
-    Ammetti(ns.Tabella(1), 1, 0, 3);
-    Ammetti(ns.Tabella(2), 0, 2, 5);
-    ns.Tabella(2).ImpostaStato(0, 6, StatoInRecupero, 1);  // one recovery on link "A"
-
-    auto& pd = *elenco.Condizione<TPariDispari>(TipoPariDispari);
-    Ammetti(pd.Tabella(TPariDispari::TabellaPari), 0, 1, 4);
-    Ammetti(pd.Tabella(TPariDispari::TabellaDispari), 0, 2, 8);
-
-    auto& in = *elenco.Condizione<TInterruzioni>(TipoInterruzioni);
-    Ammetti(in.Tabella(0), 0, 6, 10);
-    Ammetti(in.Tabella(0), 1, 0, 5);
-    for (int s = 1; s <= 3; ++s) Ammetti(in.Tabella(s), 0, 1, 4);
-
-    auto& gruppo = *elenco.Condizione<TGruppoCondizioni>(TipoGruppoConsecutivita);
-    for (TSegni segno : {Segno1, SegnoX, Segno2}) {
-        auto e = std::make_unique<TConsecutivita>();
-        e->Segno = segno;
-        Ammetti(e->Tabella(TConsecutivita::TabellaConteggi), 0, 3, 6);
-        Ammetti(e->Tabella(TConsecutivita::TabellaRun), 0, 0, 3);
-        gruppo.Aggiungi(std::move(e));
-    }
-    Ammetti(elenco.Link()->DellaLettera('A').Errori, 0, 0, 1);
-}
-
 void Esegui(benchmark::State& state, bool nessunoPassa)
 {
     const T_Archivio archivio = ArchivioCasuale();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
-    Realistico(elenco);
+    bench::CondizioniDiConteggio(elenco, 3);
     // The worst case: on top of the rest, a run of at least ten "1" next to at most six of
     // them, which no column meets, so every contest runs both searches to the end.
     if (nessunoPassa) Ammetti(elenco.Condizione<TNumeroSegni>(TipoNumeroSegni)->Tabella(0), 1, 10, 12);
