@@ -64,6 +64,12 @@ void T_Archivio::RicalcolaDataBase()
     // Nothing is cached from the contests yet; the database's tables are recomputed here.
 }
 
+bool T_Archivio::TabelleDataBase(const TCondizione& /*condizione*/,
+                                 std::vector<T_FrequenzeRitardi>& /*tabelle*/) const
+{
+    return false;
+}
+
 bool T_Archivio::Riposiziona(int& indice, TDomanda& domanda)
 {
     if (indice < 0 || indice >= NumeroConcorsi()) return false;

@@ -15,6 +15,9 @@
 
 namespace morella {
 
+class TCondizione;
+class T_FrequenzeRitardi;
+
 inline constexpr const char* NomeFileArchivio = "archivio.mra";
 inline constexpr const char* MessaggioCaricaArchivio = "Impossibile Caricare L'Archivio.";
 inline constexpr const char* DomandaSostituisciConcorso =
@@ -57,6 +60,12 @@ public:
     // the result. The database does not exist yet, so for now there is nothing to rebuild;
     // this is the one place its rebuild goes.
     void RicalcolaDataBase();
+
+    // The database's archive tables for the series of `condizione`, in the order of the
+    // condition's own series, when the database keeps that kind (and that variant of it);
+    // false otherwise. Whether the condition and the search range cover enough for the
+    // cached tables to be the right ones is the caller's decision.
+    bool TabelleDataBase(const TCondizione& condizione, std::vector<T_FrequenzeRitardi>& tabelle) const;
 
     // Seasons of the first and the last contest; nothing for an empty archive.
     std::optional<TStagioniArchivio> PrimaEUltimaStagione() const;

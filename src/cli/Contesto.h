@@ -49,5 +49,7 @@ void RegistraComandiColonne(CLI::App& app, TContesto& contesto);
 void RegistraComandiSistema(CLI::App& app, TContesto& contesto);
 void RegistraComandoMisura(CLI::App& app, TContesto& contesto);
 void RegistraComandoReplay(CLI::App& app, TContesto& contesto);
+void RegistraComandiArchivio(CLI::App& app, TContesto& contesto);
+void RegistraComandiAnalisi(CLI::App& app, TContesto& contesto);
 
 }  // namespace morella::cli

@@ -24,6 +24,8 @@ int main(int argc, char** argv)
     cli::RegistraComandiSistema(app, ctx);
     cli::RegistraComandoMisura(app, ctx);
     cli::RegistraComandoReplay(app, ctx);
+    cli::RegistraComandiArchivio(app, ctx);
+    cli::RegistraComandiAnalisi(app, ctx);
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {
