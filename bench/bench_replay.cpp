@@ -1,9 +1,10 @@
 // The system replayed over an archive of 2,000 random complete Totip contests, three prize
-// categories, with a realistic set of sign-count, even/odd, interruption and
-// consecutiveness conditions: most contests miss and go on to the neighbour searches.
+// categories, with the realistic condition set of a system: most contests miss and go on to
+// the neighbour searches.
 #include <benchmark/benchmark.h>
 
 #include "BenchComune.h"
+#include "CondizioniRealistiche.h"
 
 #include <random>
 
@@ -40,13 +41,15 @@ void Esegui(benchmark::State& state, bool nessunoPassa)
     const T_Archivio archivio = ArchivioCasuale();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
-    bench::CondizioniDiConteggio(elenco, 3);
+    bench::CondizioniRealistiche(elenco);
     // The worst case: on top of the rest, a run of at least ten "1" next to at most six of
     // them, which no column meets, so every contest runs both searches to the end.
     if (nessunoPassa) Ammetti(elenco.Condizione<TNumeroSegni>(TipoNumeroSegni)->Tabella(0), 1, 10, 12);
     T_ImpostazioniRicerca ricerca;
     ricerca.TuttoLArchivio(archivio);
     ricerca.CategorieCercate = 3;
+    // The filter columns feed the points-between group: both take part in the replay.
+    ricerca.IgnoraColonneFiltro = false;
     TEsitoReplay esito;
     for (auto _ : state) {
         esito = ReplayArchivio(elenco, ricerca, archivio);

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchComune.h"
+#include "CondizioniRealistiche.h"
 
 #include "Cartelle.h"
 #include "Consecutivita.h"
@@ -51,6 +52,19 @@ void BM_SviluppoConCondizioni(benchmark::State& state)
     state.counters["tenute"] = s.Dati().Colonne.Conta();
 }
 BENCHMARK(BM_SviluppoConCondizioni)->Unit(benchmark::kMillisecond);
+
+void BM_SviluppoCondizioniRealistiche(benchmark::State& state)
+{
+    TSistema s;
+    Prepara(s);
+    bench::CondizioniRealistiche(*s.Dati().Condizioni);
+    for (auto _ : state) {
+        auto e = Sviluppa(s);
+        benchmark::DoNotOptimize(e.tenute);
+    }
+    state.counters["tenute"] = s.Dati().Colonne.Conta();
+}
+BENCHMARK(BM_SviluppoCondizioniRealistiche)->Unit(benchmark::kMillisecond);
 
 void BM_Spoglio(benchmark::State& state)
 {
