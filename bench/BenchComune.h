@@ -2,6 +2,8 @@
 // event slowest) and a helper that admits a range of values in a table.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -34,10 +36,8 @@ inline void Ammetti(TTabellaValori& t, int sotto, int da, int a)
     for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
 }
 
-
-// The sign-count conditions of a realistic system: number of signs (one value in recupero
-// on link "A"), even and odd, interruptions, a consecutiveness group of three elements.
-inline void CondizioniDiConteggio(TElencoCondizioni& elenco, int minimoConsecutivita = 4)
+// Number of signs with one value in recupero on link "A", which admits one error.
+inline void NumeroSegniConRecupero(TElencoCondizioni& elenco)
 {
     auto& ns = *elenco.Condizione<TNumeroSegni>(TipoNumeroSegni);
     Ammetti(ns.Tabella(0), 0, 3, 6);
@@ -45,6 +45,32 @@ inline void CondizioniDiConteggio(TElencoCondizioni& elenco, int minimoConsecuti
     Ammetti(ns.Tabella(1), 1, 0, 3);
     Ammetti(ns.Tabella(2), 0, 2, 5);
     ns.Tabella(2).ImpostaStato(0, 6, StatoInRecupero, 1);  // one recovery on link "A"
+    Ammetti(elenco.Link()->DellaLettera('A').Errori, 0, 0, 1);
+}
+
+// VerificaColonna over the whole development once per iteration, with the counters every
+// evaluation benchmark reports.
+inline void VerificaSviluppo(benchmark::State& state, TElencoCondizioni& elenco)
+{
+    const auto& colonne = SviluppoCompletoTotip();
+    elenco.PreparaVerifica(false);
+    std::int64_t accettate = 0;
+    for (auto _ : state) {
+        accettate = 0;
+        for (const TColonna& c : colonne) accettate += elenco.VerificaColonna(c);
+        benchmark::DoNotOptimize(accettate);
+    }
+    state.counters["attive"] = elenco.NumeroAttive();
+    state.counters["accettate"] = static_cast<double>(accettate);
+    state.counters["ns_colonna"] = benchmark::Counter(
+        static_cast<double>(colonne.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The sign-count conditions of a realistic system: number of signs (one value in recupero
+// on link "A"), even and odd, interruptions, a consecutiveness group of three elements.
+inline void CondizioniDiConteggio(TElencoCondizioni& elenco, int minimoConsecutivita = 4)
+{
+    NumeroSegniConRecupero(elenco);
 
     auto& pd = *elenco.Condizione<TPariDispari>(TipoPariDispari);
     Ammetti(pd.Tabella(TPariDispari::TabellaPari), 0, 1, 4);
@@ -63,7 +89,6 @@ inline void CondizioniDiConteggio(TElencoCondizioni& elenco, int minimoConsecuti
         Ammetti(e->Tabella(TConsecutivita::TabellaRun), 0, 0, 3);
         gruppo.Aggiungi(std::move(e));
     }
-    Ammetti(elenco.Link()->DellaLettera('A').Errori, 0, 0, 1);
 }
 
 }  // namespace morella::bench

@@ -22,13 +22,7 @@ namespace morella::bench {
 
 inline void CondizioniRealistiche(TElencoCondizioni& elenco)
 {
-    auto& ns = *elenco.Condizione<TNumeroSegni>(TipoNumeroSegni);
-    Ammetti(ns.Tabella(0), 0, 3, 6);
-    Ammetti(ns.Tabella(1), 0, 2, 5);
-    Ammetti(ns.Tabella(1), 1, 0, 3);
-    Ammetti(ns.Tabella(2), 0, 2, 5);
-    ns.Tabella(2).ImpostaStato(0, 6, StatoInRecupero, 1);  // one recovery on link "A"
-    Ammetti(elenco.Link()->DellaLettera('A').Errori, 0, 0, 1);
+    NumeroSegniConRecupero(elenco);
 
     auto& in = *elenco.Condizione<TInterruzioni>(TipoInterruzioni);
     Ammetti(in.Tabella(TInterruzioni::TabellaGlobali), 0, 5, 10);

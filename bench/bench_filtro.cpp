@@ -38,23 +38,11 @@ void Filtri(TElencoCondizioni& elenco, bool puntiTra)
 
 void Esegui(benchmark::State& state, bool puntiTra)
 {
-    const auto& colonne = bench::SviluppoCompletoTotip();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
     Filtri(elenco, puntiTra);
     Ammetti(link.DellaLettera('A').Errori, 0, 0, 1);
-    elenco.PreparaVerifica(false);
-    std::int64_t accettate = 0;
-    for (auto _ : state) {
-        accettate = 0;
-        for (const TColonna& c : colonne) accettate += elenco.VerificaColonna(c);
-        benchmark::DoNotOptimize(accettate);
-    }
-    state.counters["attive"] = elenco.NumeroAttive();
-    state.counters["accettate"] = static_cast<double>(accettate);
-    state.counters["ns_colonna"] =
-        benchmark::Counter(static_cast<double>(colonne.size()),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    bench::VerificaSviluppo(state, elenco);
 }
 
 void BM_TreColonneFiltro(benchmark::State& state)

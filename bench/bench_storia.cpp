@@ -105,23 +105,11 @@ void Imposta(TDatiSistema& dati, T_Archivio& archivio, unsigned quali)
 
 void Esegui(benchmark::State& state, unsigned quali)
 {
-    const auto& colonne = bench::SviluppoCompletoTotip();
     TDatiSistema dati;
     T_Archivio archivio;
     Imposta(dati, archivio, quali);
     auto& elenco = *dati.Condizioni;
-    elenco.PreparaVerifica(false);
-    std::int64_t accettate = 0;
-    for (auto _ : state) {
-        accettate = 0;
-        for (const TColonna& c : colonne) accettate += elenco.VerificaColonna(c);
-        benchmark::DoNotOptimize(accettate);
-    }
-    state.counters["attive"] = elenco.NumeroAttive();
-    state.counters["accettate"] = static_cast<double>(accettate);
-    state.counters["ns_colonna"] =
-        benchmark::Counter(static_cast<double>(colonne.size()),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    bench::VerificaSviluppo(state, elenco);
 }
 
 void BM_NessunaCondizione(benchmark::State& s)

@@ -10,21 +10,10 @@ namespace {
 
 void Esegui(benchmark::State& state, bool condizioni)
 {
-    const auto& colonne = bench::SviluppoCompletoTotip();
     TElencoLink link;
     TElencoCondizioni elenco(&link);
     if (condizioni) bench::CondizioniRealistiche(elenco);
-    elenco.PreparaVerifica(false);
-    std::int64_t accettate = 0;
-    for (auto _ : state) {
-        accettate = 0;
-        for (const TColonna& c : colonne) accettate += elenco.VerificaColonna(c);
-        benchmark::DoNotOptimize(accettate);
-    }
-    state.counters["attive"] = elenco.NumeroAttive();
-    state.counters["accettate"] = static_cast<double>(accettate);
-    state.counters["ns_colonna"] = benchmark::Counter(
-        static_cast<double>(colonne.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    bench::VerificaSviluppo(state, elenco);
 }
 
 void BM_NessunaCondizione(benchmark::State& s) { Esegui(s, false); }
