@@ -8,7 +8,9 @@
 #include <optional>
 #include <system_error>
 
+#include "Archivio.h"
 #include "Cartelle.h"
+#include "DataBaseArchivio.h"
 #include "Errore.h"
 #include "FileBinario.h"
 
@@ -65,6 +67,37 @@ void RimuoviTemporanei(const std::string& cartella)
         ::unlink(UnisciPercorso(cartella, file.Temporaneo).c_str());
 }
 
+// No archive the editor can make comes anywhere near this (every season 1930..2099 with
+// 99 contests is 336,600 bytes); a longer download is refused without being read.
+constexpr std::uintmax_t DimensioneMassimaArchivioScaricato = 20u * 1000u * 1000u;
+
+// The bytes of a downloaded file, when it is no longer than `massimo`.
+std::optional<TLettoreBinario> LeggiScaricato(const std::string& percorso, std::uintmax_t massimo)
+{
+    std::error_code ec;
+    const std::uintmax_t dimensione = std::filesystem::file_size(percorso, ec);
+    if (ec || dimensione > massimo) return std::nullopt;
+    return TLettoreBinario::Apri(percorso);
+}
+
+// A download that arrived whole may still not be what it claims to be: a server with a
+// damaged or truncated file would otherwise replace a good archive with it. The contests
+// must be whole records and at least one (an empty archive would leave the player with
+// nothing); the database must be exactly its 21 tables.
+bool FileScaricatiSani(const std::string& cartella)
+{
+    auto archivio = LeggiScaricato(UnisciPercorso(cartella, FileAggiornamento[0].Temporaneo),
+                                   DimensioneMassimaArchivioScaricato);
+    if (!archivio || archivio->Dimensione() == 0 || archivio->Dimensione() % DimensioneRecordConcorso != 0)
+        return false;
+    T_Archivio contenuto;
+    if (!contenuto.LeggiConcorsi(*archivio)) return false;
+
+    auto dataBase =
+        LeggiScaricato(UnisciPercorso(cartella, FileAggiornamento[1].Temporaneo), DimensioneMassimaDataBase);
+    return dataBase && DataBaseIntero(dataBase->Corrente(), dataBase->Rimanenti());
+}
+
 void Sequenza(const TConfigurazione& configurazione, TClientFtp& client, TRegistroFtp& registro,
               TOsservatoreAggiornamento& osservatore, const TOpzioniAggiornamento& opzioni)
 {
@@ -96,7 +129,8 @@ void Sequenza(const TConfigurazione& configurazione, TClientFtp& client, TRegist
     }
     osservatore.NomeFile("");
 
-    // The old files are touched only now that both new ones are here.
+    // The old files are touched only now that both new ones are here and sound.
+    ok = ok && FileScaricatiSani(cartella);
     if (ok) {
         std::vector<TSostituzione> sostituzioni;
         for (const TFileAggiornamento& file : FileAggiornamento)

@@ -57,8 +57,11 @@ struct TOpzioniAggiornamento {
 
 // The whole update with the host, directory and e-mail of the configuration: log in as
 // "anonymous" with the e-mail as password, binary type, change directory, download
-// "archivio.mra" and "archdb.mra" to their ".tmp" files, then replace the old files (all
-// or none, see SostituisciFile), disconnect. The Archivi folder is made when missing.
+// "archivio.mra" and "archdb.mra" to their ".tmp" files, check that both are sound (the
+// contests whole 20-byte records, at least one; the database exactly its 21 tables), then
+// replace the old files (all or none, see SostituisciFile), disconnect. A file that is not
+// sound fails the update with MessaggioErroreTrasferimento and replaces nothing. The
+// Archivi folder is made when missing.
 // Returns normally on success: the caller shows MessaggioAggiornamentoCompletato and lets
 // the main window refresh its commands; the archive in memory is not reloaded.
 // Throws EErrore with MessaggioPostaMancante (nothing else happens), MessaggioConnessioneFallita,

@@ -1,15 +1,44 @@
 #include "Archivio.h"
 
-#include <algorithm>
-#include <stdexcept>
+#include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+#include "AggiornamentoArchivio.h"
+#include "Condizione.h"
+#include "Configurazione.h"
 #include "Errore.h"
 
 namespace morella {
 
+namespace {
+
+// Where Salva writes the new pair before it replaces the old one.
+constexpr const char* NomeArchivioNuovo = "archivio.nuovo";
+constexpr const char* NomeDataBaseNuovo = "archdb.nuovo";
+
+// The range a database "over the whole archive" is counted on: first to last contest, only
+// complete contests, as a fresh search range has it.
+T_ImpostazioniRicerca TuttoIlRange(const T_Archivio& archivio)
+{
+    T_ImpostazioniRicerca ricerca;
+    ricerca.TuttoLArchivio(archivio);
+    return ricerca;
+}
+
+}  // namespace
+
 std::string T_Archivio::FileArchivio(const std::string& cartellaArchivi)
 {
     return UnisciPercorso(cartellaArchivi, NomeFileArchivio);
+}
+
+std::string T_Archivio::FileDataBase(const std::string& cartellaArchivi)
+{
+    return UnisciPercorso(cartellaArchivi, NomeFileDataBase);
 }
 
 bool T_Archivio::LeggiConcorsi(TLettoreBinario& lettore)
@@ -35,11 +64,15 @@ TBytes T_Archivio::ImmagineConcorsi() const
 bool T_Archivio::Carica(const std::string& cartellaArchivi)
 {
     concorsi_.clear();
+    dataBase_.reset();
+    esito_ = {false, false};
     auto lettore = TLettoreBinario::Apri(FileArchivio(cartellaArchivi));
     if (!lettore) throw EErrore(MessaggioCaricaArchivio);
-    bool riuscito = LeggiConcorsi(*lettore);
-    if (!CaricaDataBase(cartellaArchivi)) riuscito = false;
-    return riuscito;
+    esito_.ConcorsiInteri = LeggiConcorsi(*lettore);
+    esito_.DataBaseLetto = CaricaDataBase(cartellaArchivi);
+    // The file's tables count contests that did not all make it into memory.
+    if (!esito_.ConcorsiInteri && esito_.DataBaseLetto) RicalcolaDataBase();
+    return esito_.ConcorsiInteri && esito_.DataBaseLetto;
 }
 
 bool T_Archivio::Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerca& ricerca)
@@ -49,25 +82,77 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerc
     return riuscito;
 }
 
+bool T_Archivio::CaricaDataBase(const std::string& cartellaArchivi)
+{
+    const std::string file = FileDataBase(cartellaArchivi);
+    // A file longer than any database is not read at all.
+    std::error_code ec;
+    const auto dimensione = std::filesystem::file_size(file, ec);
+    if (!ec && dimensione <= DimensioneMassimaDataBase) {
+        if (auto lettore = TLettoreBinario::Apri(file)) return LeggiDataBase(*lettore);
+    }
+    RicalcolaDataBase();
+    return false;
+}
+
+bool T_Archivio::LeggiDataBase(TLettoreBinario& lettore)
+{
+    TDataBaseArchivio letto;
+    if (letto.Leggi(lettore)) {
+        dataBase_ = std::move(letto);
+        return true;
+    }
+    RicalcolaDataBase();
+    return false;
+}
+
+TDataBaseArchivio T_Archivio::DataBaseDaSalvare() const
+{
+    if (dataBase_) return *dataBase_;
+    TDataBaseArchivio db;
+    db.Ricalcola(*this, TuttoIlRange(*this));
+    return db;
+}
+
+TBytes T_Archivio::ImmagineDataBase() const
+{
+    return DataBaseDaSalvare().Immagine();
+}
+
 bool T_Archivio::Salva(const std::string& cartellaArchivi) const
 {
-    if (!SalvaSicuro(FileArchivio(cartellaArchivi), ImmagineConcorsi())) return false;
-    return SalvaDataBase(cartellaArchivi);
+    // Both new files are written whole beside the old ones first, then take their places
+    // together: the database on disk always describes the contests on disk.
+    const std::string archivioNuovo = UnisciPercorso(cartellaArchivi, NomeArchivioNuovo);
+    const std::string dataBaseNuovo = UnisciPercorso(cartellaArchivi, NomeDataBaseNuovo);
+    const std::vector<TSostituzione> coppia = {{archivioNuovo, FileArchivio(cartellaArchivi)},
+                                               {dataBaseNuovo, FileDataBase(cartellaArchivi)}};
+    bool riuscito = SalvaSicuro(archivioNuovo, ImmagineConcorsi());
+    riuscito = riuscito && SalvaSicuro(dataBaseNuovo, ImmagineDataBase());
+    riuscito = riuscito && SostituisciFile(coppia);
+    if (!riuscito) {
+        ::unlink(archivioNuovo.c_str());
+        ::unlink(dataBaseNuovo.c_str());
+    }
+    return riuscito;
 }
 
-bool T_Archivio::CaricaDataBase(const std::string& /*cartellaArchivi*/) { return true; }
-
-bool T_Archivio::SalvaDataBase(const std::string& /*cartellaArchivi*/) const { return true; }
-
-void T_Archivio::RicalcolaDataBase()
+void T_Archivio::RicalcolaDataBase(const T_ImpostazioniRicerca* ricerca, TOsservatoreDataBase* osservatore,
+                                   TConfigurazione* configurazione)
 {
-    // Nothing is cached from the contests yet; the database's tables are recomputed here.
+    if (configurazione) configurazione->ScalaPunti = 2;
+    TDataBaseArchivio db;
+    if (ricerca)
+        db.Ricalcola(*this, *ricerca, osservatore);
+    else
+        db.Ricalcola(*this, TuttoIlRange(*this), osservatore);
+    dataBase_ = std::move(db);
 }
 
-bool T_Archivio::TabelleDataBase(const TCondizione& /*condizione*/,
-                                 std::vector<T_FrequenzeRitardi>& /*tabelle*/) const
+bool T_Archivio::TabelleDataBase(const TCondizione& condizione,
+                                 std::vector<T_FrequenzeRitardi>& tabelle) const
 {
-    return false;
+    return dataBase_ && dataBase_->TabelleDelTipo(condizione.Tipo(), tabelle);
 }
 
 bool T_Archivio::Riposiziona(int& indice, TDomanda& domanda)

@@ -1,6 +1,7 @@
 // The contest archive: the past contests in order of season and number, loaded from and
-// saved to "archivio.mra" in the Archivi folder (one 20-byte record per contest, no header).
-// The editor keeps the order through Riposiziona.
+// saved to "archivio.mra" in the Archivi folder (one 20-byte record per contest, no header),
+// with its database of cached statistics beside it in "archdb.mra". The editor keeps the
+// order through Riposiziona.
 #pragma once
 
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "Cartelle.h"
 #include "Concorso.h"
+#include "DataBaseArchivio.h"
 #include "Domanda.h"
 #include "FileBinario.h"
 #include "ImpostazioniRicerca.h"
@@ -16,7 +18,7 @@
 namespace morella {
 
 class TCondizione;
-class T_FrequenzeRitardi;
+struct TConfigurazione;
 
 inline constexpr const char* NomeFileArchivio = "archivio.mra";
 inline constexpr const char* MessaggioCaricaArchivio = "Impossibile Caricare L'Archivio.";
@@ -28,25 +30,47 @@ struct TStagioniArchivio {
     std::int32_t Ultima = 0;
 };
 
+// What the last Carica found: whether every contest record was whole, and whether the
+// database file was read whole (when not, the database was rebuilt from the contests).
+struct TEsitoCaricamento {
+    bool ConcorsiInteri = true;
+    bool DataBaseLetto = true;
+};
+
 class T_Archivio {
 public:
-    // Path of "archivio.mra" in the given folder.
+    // Paths of "archivio.mra" and "archdb.mra" in the given folder.
     static std::string FileArchivio(const std::string& cartellaArchivi);
+    static std::string FileDataBase(const std::string& cartellaArchivi);
 
-    // Empties the archive and reads the contests in file order. A record cut short ends the
-    // reading: the contests before it stay and the result is false. A file that cannot be
-    // opened leaves the archive empty and throws EErrore("Impossibile Caricare L'Archivio.");
-    // callers that report the failure in their own words catch it.
+    // Empties the archive and reads the contests in file order, then the database. A record
+    // cut short ends the reading: the contests before it stay, the database is rebuilt from
+    // them and the result is false. A database file that is missing, short or damaged is
+    // rebuilt from the contests over the whole archive; the result is then false too,
+    // though nothing of it needs telling the player (EsitoCaricamento says which part
+    // failed). A contests file that cannot be
+    // opened leaves the archive and its database empty and throws
+    // EErrore("Impossibile Caricare L'Archivio."); callers that report the failure in their
+    // own words catch it.
     bool Carica(const std::string& cartellaArchivi = CartellaArchivi());
     // The same, then the search range becomes the whole archive.
     bool Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerca& ricerca);
-    // Writes every contest in list order through the safe save; false when the file could
-    // not be written (the old one stays).
+    const TEsitoCaricamento& EsitoCaricamento() const { return esito_; }
+    // Writes every contest in list order, then the database; true only when both files were
+    // written. The pair is replaced together: on any failure both old files stay as they
+    // were. An archive whose database was never loaded nor rebuilt saves a fresh rebuild
+    // over the whole archive.
     bool Salva(const std::string& cartellaArchivi = CartellaArchivi()) const;
 
-    // The records from memory: replaces the contests, false on a short record.
+    // The records from memory: replaces the contests, false on a short record. The
+    // database is left as it is.
     bool LeggiConcorsi(TLettoreBinario& lettore);
     TBytes ImmagineConcorsi() const;
+    // The database from memory, as from "archdb.mra": false when the bytes are not a whole
+    // database, and then the database is rebuilt from the contests over the whole archive.
+    bool LeggiDataBase(TLettoreBinario& lettore);
+    // The bytes of "archdb.mra" as Salva would write them.
+    TBytes ImmagineDataBase() const;
 
     // Moves the contest at `indice` to its place after its season or number changed. When
     // another contest has the same season and number the player is asked whether to replace
@@ -55,17 +79,27 @@ public:
     // lies beyond the last contest, then it becomes the last. An index outside the list fails.
     bool Riposiziona(int& indice, TDomanda& domanda);
 
-    // Rebuilds the archive database's tables from the contests ("Aggiornamento DataBase");
-    // the editor calls it over the whole archive before saving. Memory only: Salva writes
-    // the result. The database does not exist yet, so for now there is nothing to rebuild;
-    // this is the one place its rebuild goes.
-    void RicalcolaDataBase();
+    // Rebuilds the database's tables from the contests ("Aggiornamento DataBase"): each of
+    // its seven kinds at its defaults (the whole column) over the contests that pass
+    // `ricerca`, or without one over the whole archive (only complete contests, as a fresh
+    // search range has it). The observer sees the title and steps 1..7. The points scale of
+    // `configurazione`, when given, goes back to 2. Memory only: Salva writes the result.
+    // The tables describe the contests as they are now; later edits leave them as they
+    // are until the next rebuild or load.
+    void RicalcolaDataBase(const T_ImpostazioniRicerca* ricerca = nullptr,
+                           TOsservatoreDataBase* osservatore = nullptr,
+                           TConfigurazione* configurazione = nullptr);
 
     // The database's archive tables for the series of `condizione`, in the order of the
-    // condition's own series, when the database keeps that kind (and that variant of it);
-    // false otherwise. Whether the condition and the search range cover enough for the
-    // cached tables to be the right ones is the caller's decision.
+    // condition's own series, when the database keeps that kind (numero di segni, pari e
+    // dispari, vortice, simmetrie, interruzioni, formule derivate, ripetizioni) and has been
+    // loaded or rebuilt; false otherwise. The tables were counted at the kind's defaults
+    // over the range of the last rebuild (the whole archive, only complete contests, unless
+    // a caller chose another): whether the condition and the search range match that is
+    // the caller's decision.
     bool TabelleDataBase(const TCondizione& condizione, std::vector<T_FrequenzeRitardi>& tabelle) const;
+    // The database itself; nothing before the first load or rebuild.
+    const TDataBaseArchivio* DataBase() const { return dataBase_ ? &*dataBase_ : nullptr; }
 
     // Seasons of the first and the last contest; nothing for an empty archive.
     std::optional<TStagioniArchivio> PrimaEUltimaStagione() const;
@@ -98,15 +132,16 @@ private:
         return indice < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(indice);
     }
 
-    // The archive database ("archdb.mra", beside "archivio.mra") loads and saves here once
-    // it exists. Loading comes after the contests: a file that cannot be read whole is
-    // rebuilt from the contests and makes Carica report false. Saving comes only after
-    // every contest was written, and Salva succeeds only when both files were. Until the
-    // database exists there is nothing to load or save, and both steps succeed.
+    // Loading the database comes after the contests; a file that cannot be read whole is
+    // rebuilt from them and the result is false.
     bool CaricaDataBase(const std::string& cartellaArchivi);
-    bool SalvaDataBase(const std::string& cartellaArchivi) const;
+    // The database as it should be written: the one in memory, or a rebuild over the whole
+    // archive when there is none yet.
+    TDataBaseArchivio DataBaseDaSalvare() const;
 
     std::vector<T_Concorso> concorsi_;
+    std::optional<TDataBaseArchivio> dataBase_;
+    TEsitoCaricamento esito_;
 };
 
 }  // namespace morella

@@ -43,6 +43,13 @@ std::string Maiuscolo(std::string testo)
 
 }  // namespace
 
+bool ColonnaVuota(const TColonna& colonna)
+{
+    for (int i = 0; i < NumEvents; ++i)
+        if ((colonna[static_cast<std::size_t>(i)] & MascheraSegni) != 0) return false;
+    return true;
+}
+
 std::string TestoColonnaVincente(const TColonna& colonna)
 {
     std::string testo;
@@ -67,7 +74,11 @@ TEditoreArchivio::TEditoreArchivio(T_Archivio& archivio, T_ImpostazioniRicerca& 
 
 bool TEditoreArchivio::CaricaDaFile()
 {
-    return archivio_.Carica(cartella_, ricerca_);
+    // A database file that had to be rebuilt is no news for the player: only the contests
+    // decide whether the load went well.
+    indiceNuovo_ = -1;
+    archivio_.Carica(cartella_, ricerca_);
+    return archivio_.EsitoCaricamento().ConcorsiInteri;
 }
 
 void TEditoreArchivio::CaricaArchivio()
@@ -76,12 +87,28 @@ void TEditoreArchivio::CaricaArchivio()
     if (!CaricaDaFile()) throw EErrore(MessaggioCaricaArchivio);
 }
 
+void TEditoreArchivio::ImpostaAggiornamentoDataBase(TConfigurazione* configurazione,
+                                                    TOsservatoreDataBase* osservatore)
+{
+    configurazione_ = configurazione;
+    osservatoreDataBase_ = osservatore;
+}
+
 void TEditoreArchivio::Apri()
 {
-    if (archivio_.Vuoto()) archivio_.AggiungiNuovo();
+    const bool vuoto = archivio_.Vuoto();
+    if (vuoto) archivio_.AggiungiNuovo();
     indice_ = archivio_.NumeroConcorsi() - 1;
+    indiceNuovo_ = vuoto ? indice_ : -1;
     Mostra();
     modificato_ = false;
+    campo_ = TCampoEditor::Nessuno;
+}
+
+void TEditoreArchivio::Esamina(int indice)
+{
+    indice_ = indice;
+    Mostra();
     campo_ = TCampoEditor::Nessuno;
 }
 
@@ -137,19 +164,24 @@ bool TEditoreArchivio::ControllaconcorsoInEsame()
 
     // Everything is checked before anything is stored, so that a refused store leaves the
     // contest exactly as it was.
+    // What the file holds is kept as it is even where the editor would not let the player
+    // type it: a season or number outside the limits, a column with no known sign (shown as
+    // an empty field). The contest "Aggiungi" made is checked whole: its number is the last
+    // one plus 1, which may be past the limit, and its column is still to be typed.
+    const bool daFile = indice_ != indiceNuovo_;
     TColonna colonna{};
-    if (ColonnaDaTesto(colonna_, colonna) < 0)
+    const bool colonnaVuota = colonna_.find_first_not_of(' ') == std::string::npos;
+    if (!(daFile && colonnaVuota && ColonnaVuota(c.ColonnaVincente)) && ColonnaDaTesto(colonna_, colonna) < 0)
         return Rifiuta(TCampoEditor::Colonna, MessaggioColonnaVincenteNonValida);
-    // A season or number read from the file is kept as it is even outside what the editor
-    // lets the player type; a new one must be within it.
     const std::optional<int> stagione = InteroDaTesto(stagione_);
-    if (!stagione ||
-        (*stagione != c.Stagione && (*stagione < StagioneMinimaEditor || *stagione > StagioneMassimaEditor)))
+    if (!stagione || ((*stagione != c.Stagione || !daFile) &&
+                      (*stagione < StagioneMinimaEditor || *stagione > StagioneMassimaEditor)))
         return Rifiuta(TCampoEditor::Stagione, MessaggioStagioneNonValida);
     const std::optional<int> numero = InteroDaTesto(numero_);
-    if (!numero ||
-        (*numero != c.Numero && (*numero < NumeroMinimoConcorso || *numero > NumeroMassimoConcorso)))
+    if (!numero || ((*numero != c.Numero || !daFile) &&
+                    (*numero < NumeroMinimoConcorso || *numero > NumeroMassimoConcorso)))
         return Rifiuta(TCampoEditor::Numero, MessaggioNumeroNonValido);
+    indiceNuovo_ = -1;
 
     const T_Concorso prima = c;
     c.Stagione = *stagione;
@@ -207,6 +239,7 @@ bool TEditoreArchivio::Aggiungi()
     if (!ControllaconcorsoInEsame()) return false;
     archivio_.AggiungiSeguente();
     indice_ = archivio_.NumeroConcorsi() - 1;
+    indiceNuovo_ = indice_;
     modificato_ = true;
     Mostra();
     return true;
@@ -219,6 +252,7 @@ bool TEditoreArchivio::Elimina()
         return false;
     Normalizza();
     archivio_.Elimina(indice_);
+    indiceNuovo_ = -1;
     Normalizza();  // back inside the list, and a new contest when it became empty
     modificato_ = true;
     Mostra();
@@ -231,7 +265,7 @@ bool TEditoreArchivio::Conferma()
     if (modificato_) {
         // The database on disk must describe the whole archive it is saved with.
         ricerca_.TuttoLArchivio(archivio_);
-        archivio_.RicalcolaDataBase();
+        archivio_.RicalcolaDataBase(nullptr, osservatoreDataBase_, configurazione_);
         if (!archivio_.Salva(cartella_)) throw EErrore(MessaggioSalvaModifiche);
     }
     return true;

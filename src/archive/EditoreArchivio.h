@@ -41,7 +41,8 @@ class TEditoreArchivio {
 
     // Building the editor at start-up loads the archive and sets the search range to it.
     // A file that is missing or cut short throws EErrore("Impossibile Caricare L'Archivio.");
-    // the contests read before the damage stay.
+    // the contests read before the damage stay. A database file that is missing or damaged
+    // is rebuilt without a word.
     void CaricaArchivio();
 
     // Every time the editor is opened: an empty archive gets a new contest, the last
@@ -56,6 +57,10 @@ class TEditoreArchivio {
     void ImpostaStagione(const std::string& testo);
     void ImpostaNumero(const std::string& testo);
     void ImpostaColonna(const std::string& testo);
+
+    // Shows contest `indice` (kept inside the list) without storing the one examined
+    // before: how the command-line tool picks a contest by its season and number.
+    void Esamina(int indice);
 
     int IndiceInEsame() const { return indice_; }
     bool Modificato() const { return modificato_; }
@@ -81,10 +86,15 @@ class TEditoreArchivio {
     // never stays empty. False when the player said no.
     bool Elimina();
 
+    // Where the rebuild at OK shows its progress, and the configuration whose points scale
+    // it resets; both optional, and they must outlive the editor.
+    void ImpostaAggiornamentoDataBase(TConfigurazione* configurazione, TOsservatoreDataBase* osservatore);
+
     // OK: stores, and when anything changed sets the search range to the whole archive,
-    // rebuilds the database and saves. False when the store was refused (the editor stays
-    // open). A failed save throws EErrore("Impossibile Salvare le Modifiche."); the files
-    // keep their previous contents and the archive stays modified.
+    // rebuilds the database over the whole archive and saves. False when the store was
+    // refused (the editor stays open). A failed save throws
+    // EErrore("Impossibile Salvare le Modifiche."); the files keep their previous contents
+    // and the archive stays modified.
     bool Conferma();
     // Closing by any way: after changes the archive is read back from its files, which
     // undoes what was not saved. Throws EErrore("Impossibile Annullare Le Modifiche.")
@@ -106,8 +116,11 @@ class TEditoreArchivio {
 
     std::string stagione_, numero_, colonna_;
     int indice_ = 0;
+    int indiceNuovo_ = -1;  // the contest "Aggiungi" appended, until it is stored
     bool modificato_ = false;
     TCampoEditor campo_ = TCampoEditor::Nessuno;
+    TConfigurazione* configurazione_ = nullptr;
+    TOsservatoreDataBase* osservatoreDataBase_ = nullptr;
 };
 
 }  // namespace morella

@@ -170,8 +170,11 @@ TEST(Archivio, FileVuotoCortoOMancante)
     }
     EXPECT_TRUE(a.Vuoto());
 
+    // Without "archdb.mra" the database is rebuilt, and the load says so.
     ScriviTutto(t.File("archivio.mra"), {});
-    EXPECT_TRUE(a.Carica(cartella));
+    EXPECT_FALSE(a.Carica(cartella));
+    EXPECT_TRUE(a.EsitoCaricamento().ConcorsiInteri);
+    EXPECT_FALSE(a.EsitoCaricamento().DataBaseLetto);
     EXPECT_EQ(a.NumeroConcorsi(), 0);
     EXPECT_FALSE(a.PrimaEUltimaStagione());
 
@@ -180,6 +183,7 @@ TEST(Archivio, FileVuotoCortoOMancante)
     b.resize(50);
     ScriviTutto(t.File("archivio.mra"), b);
     EXPECT_FALSE(a.Carica(cartella));
+    EXPECT_FALSE(a.EsitoCaricamento().ConcorsiInteri);
     EXPECT_EQ(Chiavi(a), (VP{{1998, 1}, {1998, 5}}));
 
     // Saving where there is no folder fails and writes nothing.

@@ -266,6 +266,35 @@ TEST_F(EditoreArchivio, PrimoPortatoInFondoESuccessivo)
     EXPECT_EQ(editore.IndiceInEsame(), 0);
 }
 
+TEST_F(EditoreArchivio, IlConcorsoAggiuntoEControllatoPerIntero)
+{
+    // After number 99 "Aggiungi" proposes 100: it must be corrected before moving on.
+    editore.ImpostaNumero("99");
+    ASSERT_TRUE(editore.Aggiungi());
+    EXPECT_EQ(editore.Numero(), "100");
+    editore.ImpostaColonna("1X21X21X21X2");
+    EXPECT_FALSE(editore.Precedente());
+    EXPECT_EQ(editore.CampoDaCorreggere(), TCampoEditor::Numero);
+    EXPECT_EQ(domanda.domande.back().second, MessaggioNumeroNonValido);
+    // Its column must be typed too: the empty field is not a column.
+    editore.ImpostaNumero("98");
+    editore.ImpostaColonna("");
+    EXPECT_FALSE(editore.Precedente());
+    EXPECT_EQ(editore.CampoDaCorreggere(), TCampoEditor::Colonna);
+    editore.ImpostaColonna("222111222111");
+    ASSERT_TRUE(editore.Precedente());
+    EXPECT_EQ(archivio.Concorso(3).Numero, 98);
+
+    // A contest of the file with no known sign shows an empty field and can be passed over,
+    // and stays as it was.
+    archivio.Concorso(0).ColonnaVincente = TColonna{};
+    archivio.Concorso(0).ColonnaVincente.ImpostaCorsaPiu(0x0102);
+    ASSERT_TRUE(editore.Primo());
+    EXPECT_EQ(editore.Colonna(), "");
+    ASSERT_TRUE(editore.Successivo());
+    EXPECT_EQ(archivio.Concorso(0).ColonnaVincente.CorsaPiu(), 0x0102);
+}
+
 TEST_F(EditoreArchivio, AggiungiEdElimina)
 {
     editore.ImpostaColonna("12");

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <utility>
 
 #include "AggiornamentoArchivio.h"
+#include "Archivio.h"
 #include "CartellaTemporanea.h"
 #include "Errore.h"
 
@@ -18,6 +20,22 @@ using test::LeggiTutto;
 using test::ScriviTutto;
 using TPasso = std::pair<std::uint64_t, std::uint64_t>;
 
+// A sound pair as the server would publish it: two contests and their database.
+std::map<std::string, TBytes> CoppiaSana()
+{
+    T_Archivio a;
+    for (std::uint8_t n : {1, 2}) {
+        T_Concorso c;
+        c.Stagione = 2001;
+        c.Numero = n;
+        ColonnaDaTesto(n == 1 ? "1X21X21X21X2" : "222111XXX111", c.ColonnaVincente);
+        c.AggiornaCompleto();
+        a.Aggiungi(c);
+    }
+    a.RicalcolaDataBase();
+    return {{"archivio.mra", a.ImmagineConcorsi()}, {"archdb.mra", a.ImmagineDataBase()}};
+}
+
 class TClientFinto final : public TClientFtp {
 public:
     std::vector<std::string> chiamate;
@@ -25,6 +43,7 @@ public:
     std::vector<std::string> testi;   // status texts told on connecting
     std::vector<TPasso> passi;        // progress of every download
     bool erroreSenzaFallire = false;  // the second download tells an error, yet succeeds
+    std::map<std::string, TBytes> contenuti = CoppiaSana();  // what each download writes
     bool connesso = false;
 
     bool Connetti(const TParametriFtp& p) override
@@ -41,7 +60,7 @@ public:
     {
         Registra("Scarica " + remoto + " " + fs::path(locale).filename().string());
         for (const TPasso& p : passi) progresso(p.first, p.second);
-        ScriviTutto(locale, {remoto.begin(), remoto.end()});
+        ScriviTutto(locale, contenuti[remoto]);
         if (erroreSenzaFallire && remoto == "archdb.mra") NotificaErrore("426 Connection closed.");
         return true;
     }
@@ -114,8 +133,8 @@ TEST_F(AggiornamentoSequenza, ClientGetsTheSettingsAndTheStepsInOrder)
               (std::vector<std::string>{"Connetti", "ImpostaBinario", "CambiaDirectory pub/x",
                                         "Scarica archivio.mra archivio.tmp", "Scarica archdb.mra archdb.tmp",
                                         "Disconnetti"}));
-    EXPECT_EQ(LeggiTutto(cartella.File("archdb.mra")),
-              (std::vector<std::uint8_t>{'a', 'r', 'c', 'h', 'd', 'b', '.', 'm', 'r', 'a'}));
+    EXPECT_EQ(LeggiTutto(cartella.File("archivio.mra")), client.contenuti["archivio.mra"]);
+    EXPECT_EQ(LeggiTutto(cartella.File("archdb.mra")), client.contenuti["archdb.mra"]);
 }
 
 TEST_F(AggiornamentoSequenza, StatusTextsBecomeSingleLinesWithoutControlCharacters)
@@ -156,6 +175,50 @@ TEST_F(AggiornamentoSequenza, ErrorToldDuringASuccessfulCallFailsTheUpdate)
     EXPECT_FALSE(fs::exists(cartella.File("archivio.tmp")));
     EXPECT_FALSE(fs::exists(cartella.File("archdb.tmp")));
     EXPECT_EQ(registro.righe.back(), "426 Connection closed.");
+}
+
+TEST_F(AggiornamentoSequenza, UnsoundDownloadReplacesNothing)
+{
+    const auto sana = CoppiaSana();
+    const TBytes& archivio = sana.at("archivio.mra");
+    const TBytes& dataBase = sana.at("archdb.mra");
+    auto senza = [](TBytes b, std::size_t n) {
+        b.resize(b.size() - n);
+        return b;
+    };
+    auto con = [](TBytes b, std::uint8_t x) {
+        b.push_back(x);
+        return b;
+    };
+    TBytes mNegativo = dataBase;
+    mNegativo[1] = 0x80;
+    const std::vector<std::pair<std::string, std::pair<TBytes, TBytes>>> casi = {
+        {"archive 19 bytes short of a record", {senza(archivio, 1), dataBase}},
+        {"archive a byte over", {con(archivio, 0), dataBase}},
+        {"empty archive", {{}, dataBase}},
+        {"database a byte short", {archivio, senza(dataBase, 1)}},
+        {"database a byte over", {archivio, con(dataBase, 0)}},
+        {"database with a negative M", {archivio, mNegativo}},
+        {"empty database", {archivio, {}}},
+    };
+    for (const auto& [nome, file] : casi) {
+        SCOPED_TRACE(nome);
+        ScriviTutto(cartella.File("archivio.mra"), {1, 2, 3});
+        ScriviTutto(cartella.File("archdb.mra"), {4, 5});
+        client.contenuti = {{"archivio.mra", file.first}, {"archdb.mra", file.second}};
+        client.chiamate.clear();
+        try {
+            Aggiorna();
+            ADD_FAILURE() << "no error";
+        } catch (const EErrore& e) {
+            EXPECT_STREQ(e.what(), MessaggioErroreTrasferimento);
+        }
+        EXPECT_EQ(client.chiamate.back(), "Disconnetti");
+        EXPECT_EQ(LeggiTutto(cartella.File("archivio.mra")), (TBytes{1, 2, 3}));
+        EXPECT_EQ(LeggiTutto(cartella.File("archdb.mra")), (TBytes{4, 5}));
+        EXPECT_FALSE(fs::exists(cartella.File("archivio.tmp")));
+        EXPECT_FALSE(fs::exists(cartella.File("archdb.tmp")));
+    }
 }
 
 TEST(SostituisciFile, AllOrNone)

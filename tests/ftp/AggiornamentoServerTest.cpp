@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <set>
 
 #include "AggiornamentoArchivio.h"
+#include "Archivio.h"
 #include "CartellaTemporanea.h"
 #include "ClientFtpCurl.h"
 #include "Errore.h"
@@ -34,6 +36,26 @@ TDati Dati(std::size_t n, unsigned seme)
     return dati;
 }
 
+// A real database, counted over the contests of `archivio`, with reserved bytes that a
+// text-mode transfer would change.
+TDati DataBaseVero(const TDati& archivio)
+{
+    T_Archivio a;
+    TLettoreBinario lettore(archivio);
+    a.LeggiConcorsi(lettore);
+    a.RicalcolaDataBase();
+    TDati db = a.ImmagineDataBase();
+    const std::uint8_t riservati[] = {'\r', '\n', 0x1a};
+    std::size_t o = 0;
+    for (int k = 0; k < NumeroTabelleDataBase; ++k) {
+        std::int16_t m;
+        std::memcpy(&m, db.data() + o, 2);
+        db[o + 6] = riservati[k % 3];
+        o += DimensioneTestaTabella + DimensioneCoppiaElementi * (static_cast<std::size_t>(m) + 1);
+    }
+    return db;
+}
+
 struct TRegistra : TOsservatoreAggiornamento {
     std::vector<bool> occupato;
     std::vector<std::string> stati, nomi, righe;
@@ -54,7 +76,7 @@ protected:
     const TDati vecchioArchivio = Dati(20 * 7, 1);
     const TDati vecchioDataBase = Dati(999, 2);
     const TDati nuovoArchivio = Dati(20 * 3001, 3);
-    const TDati nuovoDataBase = Dati(400'000, 4);
+    const TDati nuovoDataBase = DataBaseVero(nuovoArchivio);
 
     test::TCartellaTemporanea cartella;
     fs::path home = cartella.Percorso() / "server";
@@ -75,9 +97,13 @@ protected:
     // The server's directory, relative to its home, with the files asked for.
     void Pubblica(const std::string& directory, bool conDataBase = true)
     {
+        Pubblica(directory, nuovoArchivio, conDataBase ? std::optional<TDati>(nuovoDataBase) : std::nullopt);
+    }
+    void Pubblica(const std::string& directory, const TDati& archivio, const std::optional<TDati>& dataBase)
+    {
         fs::create_directories(home / directory);
-        ScriviTutto((home / directory / "archivio.mra").string(), nuovoArchivio);
-        if (conDataBase) ScriviTutto((home / directory / "archdb.mra").string(), nuovoDataBase);
+        ScriviTutto((home / directory / "archivio.mra").string(), archivio);
+        if (dataBase) ScriviTutto((home / directory / "archdb.mra").string(), *dataBase);
     }
 
     // The update; the message of its failure, nothing on success.
@@ -124,6 +150,8 @@ TEST_F(AggiornamentoFtp, ReplacesBothFilesByteExactAndLogsTheDialogue)
     EXPECT_EQ(LeggiTutto((archivi / "archdb.mra").string()), nuovoDataBase);
     EXPECT_EQ(FileArchivi(), (std::set<std::string>{"archivio.mra", "archdb.mra"}));
     EXPECT_FALSE(client.Connesso());
+    T_Archivio caricato;  // the pair loads whole, database included
+    EXPECT_TRUE(caricato.Carica(archivi.string()));
 
     EXPECT_EQ(registro.occupato, (std::vector<bool>{true, false}));
     EXPECT_EQ(registro.stati,
@@ -231,6 +259,35 @@ TEST_F(AggiornamentoFtp, TransferCutShortWhileTheServerClaimsSuccessIsAFailure)
 
     EXPECT_EQ(Aggiorna(server.Porta(), "pub/arch"), MessaggioErroreTrasferimento);
     VerificaIntatti();
+}
+
+TEST_F(AggiornamentoFtp, UnsoundFilesOnTheServerLeaveTheOldOnes)
+{
+    TDati archivioCorto = nuovoArchivio;
+    archivioCorto.resize(archivioCorto.size() - 7);
+    TDati dataBaseLungo = nuovoDataBase;
+    dataBaseLungo.push_back(0);
+    TDati dataBaseCorto = nuovoDataBase;
+    dataBaseCorto.resize(dataBaseCorto.size() / 2);
+    const std::vector<std::pair<std::string, std::pair<TDati, TDati>>> casi = {
+        {"archive not in whole records", {archivioCorto, nuovoDataBase}},
+        {"empty archive", {{}, nuovoDataBase}},
+        {"database with a byte too many", {nuovoArchivio, dataBaseLungo}},
+        {"database cut in half", {nuovoArchivio, dataBaseCorto}},
+        {"empty database", {nuovoArchivio, {}}},
+        {"arbitrary bytes as the database", {nuovoArchivio, Dati(400'000, 4)}},
+    };
+    for (std::size_t i = 0; i < casi.size(); ++i)
+        Pubblica("pub/caso" + std::to_string(i), casi[i].second.first, casi[i].second.second);
+    test::TServerFtpProva server("normale", home);
+    for (std::size_t i = 0; i < casi.size(); ++i) {
+        SCOPED_TRACE(casi[i].first);
+        const std::string directory = "pub/caso" + std::to_string(i);
+        registro = {};
+        EXPECT_EQ(Aggiorna(server.Porta(), directory), MessaggioErroreTrasferimento);
+        VerificaIntatti();
+        EXPECT_EQ(registro.nomi, (std::vector<std::string>{"archivio.mra", "archdb.mra", ""}));
+    }
 }
 
 }  // namespace
