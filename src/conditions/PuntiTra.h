@@ -6,8 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "Condizione.h"
+#include "CondizioneATabelle.h"
+#include "FrequenzeRitardi.h"
 #include "TabellaIntervalli.h"
 
 namespace morella {
@@ -46,13 +49,69 @@ class TPuntiTra final : public TCondizione {
     // The editor's "Azzera ": no interval in any group, the condition switched on.
     void AzzeraGruppi();
 
+    // Statistics: one series, "Punti Tra", for one group at a time (1..30, default 1). The
+    // sum of a column is what the development adds to the group: the values measured by
+    // every table assigned to it in the conditions the container would verify (enabled
+    // and active, inside enabled and active groups and panels), all of them, whatever the
+    // verdicts. It is counted by interval of the group's "Punti Ammessi": value i is the
+    // first interval holding the sum, NumeroIntervalli ("Altri") when none does. The
+    // container's conditions must have been prepared (Prepara) before.
+    void ImpostaGruppoAnalizzato(int gruppo);
+    int GruppoAnalizzato() const { return gruppoAnalizzato_; }
+    std::int64_t SommaGruppo(const TColonnaEsaminata& c) const;
+    int IndiceIntervallo(double valore) const;
+    TMisura MisuraSerie(const TColonnaEsaminata& c) const;
+    bool SerieAmmette(const TMisura& m) const;
+    int MassimoSerie() const;
+    const T_FrequenzeRitardi& StatistichePrime() const { return prime_; }
+    const T_FrequenzeRitardi& StatisticheSeconde() const { return seconde_; }
+
+    // Over the archive, a repetitions table compares each contest with the two before it.
+    void StatisticaArchivio() override;
+    void StatisticaColonne() override;
+    void ContaColonna(const TColonna& colonna) override;
+    void AzzeraStatistiche() override;
+    void ImpostaElenco(TElencoCondizioni* elenco) override;
+
     static std::size_t DimensioneBlocco(int gruppi)
     {
         return 2 + 4 + static_cast<std::size_t>(gruppi) * TTabellaIntervalli::DimensioneBlocco;
     }
 
    private:
+    // One table that feeds the analysed group: where its value comes from.
+    struct TContributo {
+        enum class TFonte : std::uint8_t { Serie, Consecutivita, Quadro };
+        TFonte Fonte = TFonte::Serie;
+        TCondizione* Condizione = nullptr;
+        int Serie = 0;  // the series that measures the table (TFonte::Serie)
+        int Sotto = 0;  // 0: the value, 1: the longest run
+    };
+    // Which tables feed the group, found again whenever a statistic starts; a copy of the
+    // condition, or one moved to another container, looks for them afresh.
+    struct TPiano {
+        std::vector<TContributo> Contributi;
+        bool Valido = false;
+        TPiano() = default;
+        TPiano(const TPiano&) {}
+        TPiano& operator=(const TPiano&)
+        {
+            Contributi.clear();
+            Valido = false;
+            return *this;
+        }
+    };
+    void CostruisciPiano() const;
+    void RaccogliContributi(TCondizione& c) const;
+    // The sum, with the winning columns of the archive before contest `indice` as the
+    // references of the repetitions tables (-1: their own references).
+    std::int64_t Somma(const TColonnaEsaminata& c, int indice) const;
+
     int gruppiInUso_ = 0;
+    int gruppoAnalizzato_ = 1;
+    T_FrequenzeRitardi prime_;
+    T_FrequenzeRitardi seconde_;
+    mutable TPiano piano_;
 };
 
 }  // namespace morella

@@ -8,6 +8,7 @@
 #include "FabbricaCondizioni.h"
 #include "ImpostazioniRicerca.h"
 #include "ListaColonne.h"
+#include "ScansioneArchivio.h"
 
 namespace morella {
 
@@ -296,11 +297,20 @@ void TQuadro::StatisticaArchivio()
     prime_.Azzera(MassimoSerie());
     if (!elenco_ || !elenco_->Sorgenti.Archivio) return;
     const T_ImpostazioniRicerca* ricerca = elenco_->Sorgenti.Ricerca;
-    for (const T_Concorso& concorso : elenco_->Sorgenti.Archivio->Concorsi()) {
-        if (ricerca && !ricerca->NelIntervallo(concorso)) continue;
-        const TMisura m = Misura(TColonnaEsaminata(concorso.ColonnaVincente));
-        prime_.Registra(m.Valore, m.Run, true);
+    const auto& concorsi = elenco_->Sorgenti.Archivio->Concorsi();
+    {
+        // A repetitions sub-condition compares each past contest with the two before it;
+        // judged against the last two of the archive, the last contest would repeat itself.
+        TScansioneArchivio scansione(elenco_);
+        for (std::size_t k = 0; k < concorsi.size(); ++k) {
+            if (ricerca && !ricerca->NelIntervallo(concorsi[k])) continue;
+            scansione.Concorso(static_cast<int>(k));
+            const TMisura m = Misura(TColonnaEsaminata(concorsi[k].ColonnaVincente));
+            prime_.Registra(m.Valore, m.Run, true);
+        }
     }
+    // Those sub-conditions go back to the last two contests of the archive.
+    Prepara();
 }
 
 void TQuadro::StatisticaColonne()
