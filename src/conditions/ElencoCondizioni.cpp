@@ -4,6 +4,7 @@
 #include "FabbricaCondizioni.h"
 #include "ImpostazioniRicerca.h"
 #include "Link.h"
+#include "PuntiTra.h"
 
 namespace morella {
 
@@ -75,11 +76,29 @@ void TElencoCondizioni::PreparaVerifica(bool raccogliErrori)
     AzzeraStatistiche();
     Prepara();
     CompattaAttive();
+    if (ModoArchivio && puntiTraAttivo_) SaltaGruppiTraIgnorati();
     if (link_) {
         link_->ImpostaLettereInUso(CalcolaLettereInUso());
         link_->AzzeraStatistiche();
         link_->Prepara();
         link_->AzzeraColonna();
+    }
+}
+
+void TElencoCondizioni::SaltaGruppiTraIgnorati()
+{
+    // A filter column (or any kind the search settings ignore) that is switched off for the
+    // replay adds nothing to its points-between group, so the group's sum would be judged
+    // short and the system would seem to miss contests it would have won.
+    auto* puntiTra = Condizione<TPuntiTra>(TipoPuntiTra);
+    if (!puntiTra) return;
+    for (int g = 1; g <= puntiTra->GruppiInUso(); ++g) {
+        const TEsameTraLink esame = TEsameTraLink::DelGruppo(*this, g);
+        for (const TElemTraLink& e : esame.Elementi)
+            if (e.Condizione && IgnoraInArchivio(e.Condizione->Tipo())) {
+                puntiTra->SaltaGruppo(g);
+                break;
+            }
     }
 }
 

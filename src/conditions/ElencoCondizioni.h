@@ -87,6 +87,8 @@ class TElencoCondizioni {
     // ignore count as inactive.
     bool ModoArchivio = false;
     bool IgnoraInArchivio(TipoCondizione tipo) const;
+    // In archive mode, the points-between groups fed by an ignored kind are not judged.
+    void SaltaGruppiTraIgnorati();
 
     TSorgentiStatistiche Sorgenti;
 

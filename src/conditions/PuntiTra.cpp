@@ -28,8 +28,10 @@ std::int32_t TPuntiTra::NumeroGruppi() const
 bool TPuntiTra::AmmetteSomme(const TSommeTra& somme)
 {
     TElencoLink* link = Link();
-    for (int g = 1; g <= gruppiInUso_; ++g)
+    for (int g = 1; g <= gruppiInUso_; ++g) {
+        if ((gruppiSaltati_ >> g) & 1U) continue;
         if (!Gruppo(g).Ammette(static_cast<double>(somme[static_cast<std::size_t>(g)]), link)) return false;
+    }
     return true;
 }
 
@@ -73,6 +75,7 @@ bool TPuntiTra::Leggi(TLettoreBinario& f)
 bool TPuntiTra::Prepara()
 {
     gruppiInUso_ = 0;
+    gruppiSaltati_ = 0;
     for (int g = 1; g <= NumeroGruppiTra; ++g)
         if (Gruppo(g).Prepara(Attivato)) gruppiInUso_ = g;
     Attivo = gruppiInUso_ > 0;

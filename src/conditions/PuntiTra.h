@@ -29,6 +29,13 @@ class TPuntiTra final : public TCondizione {
     std::int32_t NumeroGruppi() const;
     // The highest group in use after Prepara: 0 when the condition is off.
     int GruppiInUso() const { return gruppiInUso_; }
+    // A group left unjudged until the next Prepara: during the archive replay, one whose
+    // sum takes points from a condition the search settings ignore cannot be known.
+    void SaltaGruppo(int g)
+    {
+        if (g >= 1 && g <= NumeroGruppiTra) gruppiSaltati_ |= std::uint32_t{1} << g;
+    }
+    bool GruppoSaltato(int g) const { return g >= 1 && g <= NumeroGruppiTra && ((gruppiSaltati_ >> g) & 1U) != 0; }
 
     // Whether the sums of a column pass every group in use, in group order.
     bool AmmetteSomme(const TSommeTra& somme);
@@ -108,6 +115,7 @@ class TPuntiTra final : public TCondizione {
     std::int64_t Somma(const TColonnaEsaminata& c, int indice) const;
 
     int gruppiInUso_ = 0;
+    std::uint32_t gruppiSaltati_ = 0;  // bit g: group g is not judged
     int gruppoAnalizzato_ = 1;
     T_FrequenzeRitardi prime_;
     T_FrequenzeRitardi seconde_;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "CartellaTemporanea.h"
+#include "ImpostazioniRicerca.h"
 #include "MisureLetterali.h"
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
@@ -217,6 +218,51 @@ TEST(PuntiTra, SommaDiPiuCondizioniNelloStessoGruppo)
     s.link.DellaLettera('T').Errori.ImpostaStato(0, 0, StatoAmmesso);
     s.elenco.PreparaVerifica(false);
     EXPECT_FALSE(s.elenco.VerificaColonna(Col("X22222XX1111")));
+}
+
+TEST(PuntiTra, NellaRicercaStoricaIGruppiDiCondizioniIgnorateNonSonoGiudicati)
+{
+    TSistemaProva s;
+    // Group 1: points against a filter column; group 2: the count of "1".
+    auto& filtro = s.Filtro("111111111111");
+    Ammetti(filtro.Tabella(0), 0, 0, 12);
+    filtro.Tabella(0).Sotto[0].GruppoTra = 1;
+    auto& segni1 = s.Segni().Tabella(0);
+    Ammetti(segni1, 0, 0, 12);
+    segni1.Sotto[0].GruppoTra = 2;
+    s.PuntiTra().Gruppo(1).Aggiungi(Intervallo(6, 12));
+    s.PuntiTra().Gruppo(2).Aggiungi(Intervallo(4, 12));
+    T_ImpostazioniRicerca ricerca;
+    s.elenco.Sorgenti.Ricerca = &ricerca;
+    const TColonna sei = Col("111111222222"), tre = Col("111222222222");
+
+    // Filter columns ignored in the replay: group 1 cannot be summed and is not judged,
+    // group 2 still is.
+    s.elenco.ModoArchivio = true;
+    ricerca.IgnoraColonneFiltro = true;
+    s.elenco.PreparaVerifica(false);
+    EXPECT_TRUE(s.PuntiTra().GruppoSaltato(1));
+    EXPECT_FALSE(s.PuntiTra().GruppoSaltato(2));
+    EXPECT_TRUE(s.elenco.VerificaColonna(sei));
+    EXPECT_FALSE(s.elenco.VerificaColonna(tre));
+
+    // Taken into account, the filter column's points are judged again.
+    ricerca.IgnoraColonneFiltro = false;
+    s.elenco.PreparaVerifica(false);
+    EXPECT_FALSE(s.PuntiTra().GruppoSaltato(1));
+    EXPECT_TRUE(s.elenco.VerificaColonna(sei));
+    segni1.Sotto[0].GruppoTra = 1;  // now 6 + 6 = 12 in group 1, nothing in group 2
+    s.elenco.PreparaVerifica(false);
+    EXPECT_FALSE(s.elenco.VerificaColonna(sei));
+
+    // Outside the replay nothing is skipped, whatever the settings say.
+    s.elenco.ModoArchivio = false;
+    ricerca.IgnoraColonneFiltro = true;
+    segni1.Sotto[0].GruppoTra = 2;
+    s.elenco.PreparaVerifica(false);
+    EXPECT_FALSE(s.PuntiTra().GruppoSaltato(1));
+    EXPECT_TRUE(s.elenco.VerificaColonna(sei));
+    EXPECT_FALSE(s.elenco.VerificaColonna(Col("222222222222")));  // 0 points in group 1
 }
 
 TEST(PuntiTra, SommeDiValoriERunDiTipiDiversiSuTuttoLoSviluppo)
