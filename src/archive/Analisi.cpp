@@ -214,6 +214,9 @@ T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TSist
 
     std::unique_ptr<TCondizione> copia = condizione.Clona();
     copia->ImpostaElenco(&elenco);
+    // "Cond.S." counts what the condition's settings keep, as the derived figures read
+    // them, also while the player has it switched off: the switch is reported apart.
+    copia->Attivato = true;
     T_SceltaAnalisi sceltaValida = scelta;
     sceltaValida.GruppoTra = std::clamp(scelta.GruppoTra, 1, NumeroGruppiTra);
     if (copia->Tipo() == TipoPuntiTra)

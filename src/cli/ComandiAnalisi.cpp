@@ -87,6 +87,12 @@ nlohmann::json Json(const T_Analisi& a)
         j["condiz"] = a.SoloArchivio ? nlohmann::json() : Conteggi(s.Condiz);
         j.update(Derivate(DerivateSerie(a, i, 0)));
         if (s.ConSecondaMisura) j["cons"] = Derivate(DerivateSerie(a, i, 1));
+        if (a.SoloArchivio) {
+            // Without the columns nothing is eliminated and there is no factor to give.
+            j["eliminate"] = nullptr;
+            j["fattore"] = nullptr;
+            if (j.contains("cons")) j["cons"]["eliminate"] = j["cons"]["fattore"] = nullptr;
+        }
         serie.push_back(std::move(j));
     }
     return {{"titoli", a.Titoli},
@@ -113,7 +119,7 @@ void Stampa(const T_Analisi& a)
         std::cout << "\n"
                   << s.Nome << "  (concorsi contati " << s.Archivio.ConcorsiContati()
                   << (a.DaDataBase ? ", dal database" : "") << ")\n";
-        std::cout << Colonna("Valore", 8) << Colonna("Punti", 8) << Colonna("Act.", 6) << Colonna("Max", 6)
+        std::cout << Colonna("Valore", 8) << Colonna("Points", 8) << Colonna("Act.", 6) << Colonna("Max", 6)
                   << Colonna("IC", 8);
         if (s.ConSecondaMisura)
             std::cout << Colonna("Cons.", 8) << Colonna("Act.", 6) << Colonna("Max", 6) << Colonna("IC", 8);
@@ -136,11 +142,21 @@ void Stampa(const T_Analisi& a)
             }
             std::cout << "\n";
         }
-        const T_DerivateSerie d = DerivateSerie(a, i, 0);
-        std::cout << "Frequenza storica: " << TestoDueDecimali(d.FrequenzaStorica) << " %";
-        if (!a.SoloArchivio) std::cout << "   Colonne eliminate: " << TestoDueDecimali(d.Eliminate) << " %";
-        if (!d.Fattore.empty()) std::cout << "   " << d.Fattore;
-        std::cout << "\n";
+        // The figures of each measure the settings restrict (a consecutiveness element
+        // restricts its runs only).
+        for (int misura = 0; misura < (s.ConSecondaMisura ? 2 : 1); ++misura) {
+            if (misura == 1 && !s.Ammessi[1].InUso) continue;
+            if (misura == 0 && s.ConSecondaMisura && !s.Ammessi[0].InUso && s.Ammessi[1].InUso) continue;
+            const T_DerivateSerie d = DerivateSerie(a, i, misura);
+            if (s.ConSecondaMisura) std::cout << (misura == 0 ? "Points: " : "Cons.: ");
+            std::cout << "Frequenza storica: "
+                      << TestoDueDecimali(d.FrequenzaStorica) << " %";
+            if (!a.SoloArchivio) {
+                std::cout << "   Colonne eliminate: " << TestoDueDecimali(d.Eliminate) << " %";
+                if (!d.Fattore.empty()) std::cout << "   " << d.Fattore;
+            }
+            std::cout << "\n";
+        }
     }
     if (!a.SoloArchivio)
         std::cout << "\n"

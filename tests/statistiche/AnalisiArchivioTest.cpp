@@ -189,6 +189,10 @@ TEST(AnalisiArchivio, LaCondizioneAnalizzataNonCambia)
     const T_Analisi a = Analizza(*segni, false, b.sistema);
     EXPECT_FALSE(a.Attivato);
     EXPECT_EQ(a.ColonneEsaminate, 9);
+    // Switched off or not, "Cond.S." follows its settings: no column has four "1", and
+    // the "X" series, which restricts nothing, keeps all nine.
+    EXPECT_EQ(a.Serie[0].CondS.ConcorsiContati(), 0);
+    EXPECT_EQ(a.Serie[1].CondS.ConcorsiContati(), 9);
     TScrittoreBinario dopo;
     segni->Scrivi(dopo);
     EXPECT_EQ(prima.Dati(), dopo.Dati());
