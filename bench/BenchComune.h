@@ -5,8 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
+#include "Archivio.h"
 #include "Colonna.h"
 #include "UTCondiz.h"
 
@@ -29,6 +31,26 @@ inline const std::vector<TColonna>& SviluppoCompletoTotip()
         return v;
     }();
     return colonne;
+}
+
+// An archive of `concorsi` random complete Totip contests, 40 to a season from 1980.
+inline T_Archivio ArchivioCasuale(int concorsi, unsigned seme, TMascheraCorsaPiu corsaPiu = 0)
+{
+    ImpostaGioco(GiocoTotip);
+    std::mt19937 gen(seme);
+    std::uniform_int_distribution<int> cifra(0, 2);
+    T_Archivio a;
+    for (int n = 0; n < concorsi; ++n) {
+        T_Concorso c;
+        c.Stagione = 1980 + n / 40;
+        c.Numero = static_cast<std::uint8_t>(n % 40 + 1);
+        for (int i = 0; i < NumEvents; ++i)
+            c.ColonnaVincente[static_cast<std::size_t>(i)] = SegnoDaCifra(cifra(gen));
+        c.ColonnaVincente.ImpostaCorsaPiu(corsaPiu);
+        c.AggiornaCompleto();
+        a.Aggiungi(c);
+    }
+    return a;
 }
 
 inline void Ammetti(TTabellaValori& t, int sotto, int da, int a)

@@ -14,26 +14,11 @@ namespace morella::bench {
 namespace {
 
 struct TBancoAnalisi {
-    T_Archivio archivio;
+    T_Archivio archivio = ArchivioCasuale(2000, 2024, 0x0007);
     std::unique_ptr<TSistema> sistema;
 
     explicit TBancoAnalisi(bool sviluppato)
     {
-        ImpostaGioco(GiocoTotip);
-        std::uint32_t x = 2024;
-        for (int k = 0; k < 2000; ++k) {
-            T_Concorso c;
-            c.Stagione = 1990 + k / 40;
-            c.Numero = static_cast<std::uint8_t>(k % 40 + 1);
-            for (int i = 0; i < NumEvents; ++i) {
-                x = x * 1103515245u + 12345u;
-                c.ColonnaVincente[static_cast<std::size_t>(i)] =
-                    SegnoDaCifra(static_cast<int>((x >> 16) % 3));
-            }
-            c.ColonnaVincente.ImpostaCorsaPiu(0x0007);
-            c.AggiornaCompleto();
-            archivio.Aggiungi(c);
-        }
         archivio.RicalcolaDataBase();
         sistema = std::make_unique<TSistema>(&archivio);
         auto& d = sistema->Dati();

@@ -2,7 +2,7 @@
 // random complete Totip contests: the seven kinds scanned at their defaults, 21 tables.
 #include <benchmark/benchmark.h>
 
-#include <random>
+#include "BenchComune.h"
 
 #include "UtArcAna.h"
 
@@ -10,27 +10,9 @@ using namespace morella;
 
 namespace {
 
-T_Archivio ArchivioCasuale()
-{
-    ImpostaGioco(GiocoTotip);
-    std::mt19937 gen(20240612);
-    std::uniform_int_distribution<int> cifra(0, 2);
-    T_Archivio a;
-    for (int n = 0; n < 2000; ++n) {
-        T_Concorso c;
-        c.Stagione = 1980 + n / 40;
-        c.Numero = static_cast<std::uint8_t>(n % 40 + 1);
-        for (int i = 0; i < NumEvents; ++i)
-            c.ColonnaVincente[static_cast<std::size_t>(i)] = SegnoDaCifra(cifra(gen));
-        c.AggiornaCompleto();
-        a.Aggiungi(c);
-    }
-    return a;
-}
-
 void RicalcolaDataBase(benchmark::State& state)
 {
-    T_Archivio archivio = ArchivioCasuale();
+    T_Archivio archivio = bench::ArchivioCasuale(2000, 20240612);
     for (auto _ : state) {
         archivio.RicalcolaDataBase();
         benchmark::DoNotOptimize(archivio.DataBase());
@@ -41,7 +23,7 @@ void RicalcolaDataBase(benchmark::State& state)
 // The image written to "archdb.mra" and read back, for scale.
 void ScriviELeggi(benchmark::State& state)
 {
-    T_Archivio archivio = ArchivioCasuale();
+    T_Archivio archivio = bench::ArchivioCasuale(2000, 20240612);
     archivio.RicalcolaDataBase();
     for (auto _ : state) {
         const TBytes immagine = archivio.ImmagineDataBase();

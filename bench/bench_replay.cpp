@@ -6,8 +6,6 @@
 #include "BenchComune.h"
 #include "CondizioniRealistiche.h"
 
-#include <random>
-
 #include "UTCondiz.h"
 #include "UtArcAna.h"
 
@@ -17,28 +15,9 @@ using bench::Ammetti;
 
 namespace {
 
-T_Archivio ArchivioCasuale()
-{
-    ImpostaGioco(GiocoTotip);
-    std::mt19937 gen(20240611);
-    std::uniform_int_distribution<int> cifra(0, 2);
-    T_Archivio a;
-    for (int n = 0; n < 2000; ++n) {
-        T_Concorso c;
-        c.Stagione = 1980 + n / 40;
-        c.Numero = static_cast<std::uint8_t>(n % 40 + 1);
-        for (int i = 0; i < NumEvents; ++i)
-            c.ColonnaVincente[static_cast<std::size_t>(i)] = SegnoDaCifra(cifra(gen));
-        c.ColonnaVincente.ImpostaCorsaPiu(0x0003);
-        c.AggiornaCompleto();
-        a.Aggiungi(c);
-    }
-    return a;
-}
-
 void Esegui(benchmark::State& state, bool nessunoPassa)
 {
-    const T_Archivio archivio = ArchivioCasuale();
+    const T_Archivio archivio = bench::ArchivioCasuale(2000, 20240611, 0x0003);
     TElencoLink link;
     TElencoCondizioni elenco(&link);
     bench::CondizioniRealistiche(elenco);

@@ -1,6 +1,5 @@
 // morella-cli analisi and segni on an archive and a system the core wrote.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -9,28 +8,18 @@
 
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
+#include "EseguiCli.h"
 #include "Cartelle.h"
 #include "Sistema.h"
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
 
+using morella::test::EseguiCli;
 using morella::test::TCartellaTemporanea;
+using morella::test::TEsito;
 using namespace morella;
 
 namespace {
-
-struct TEsito {
-    int codice;
-    std::string out, err;
-};
-
-std::string Leggi(const std::string& f)
-{
-    std::ifstream in(f);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class CliAnalisi : public ::testing::Test {
    protected:
@@ -42,14 +31,7 @@ class CliAnalisi : public ::testing::Test {
         CreaCartelleDiLavoro();
     }
 
-    TEsito Cli(const std::string& argomenti)
-    {
-        std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-        std::string comando = "cd '" + dir.Percorso().string() + "' && '" MORELLA_CLI_PATH "' --dir '" +
-                              dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err + "'";
-        int stato = std::system(comando.c_str());
-        return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(out), Leggi(err)};
-    }
+    TEsito Cli(const std::string& argomenti) { return EseguiCli(dir.Percorso(), argomenti); }
 
     void Archivio(const std::vector<std::string>& colonne)
     {

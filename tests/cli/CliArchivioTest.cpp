@@ -1,7 +1,6 @@
 // morella-cli on the contest archive: the view's rows in text and JSON, adding and deleting
 // contests through the editor's rules, and the database rebuild, on real archive files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,31 +9,21 @@
 #include <sstream>
 
 #include "CartellaTemporanea.h"
+#include "EseguiCli.h"
 #include "Cartelle.h"
 #include "Concorso.h"
 #include "VistaArchivio.h"
 
 using morella::test::LeggiTutto;
 using morella::test::ScriviTutto;
+using morella::test::EseguiCli;
 using morella::test::TCartellaTemporanea;
+using morella::test::TEsito;
 using namespace morella;
 
 namespace {
 
 using TBytes8 = std::vector<std::uint8_t>;
-
-struct TEsito {
-    int codice;
-    std::string out, err;
-};
-
-std::string Leggi(const std::string& f)
-{
-    std::ifstream in(f);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // One 20-byte record written by hand: season (little-endian 32-bit), number, 12 sign bytes
 // and the two Corsa + bytes, complete flag.
@@ -68,14 +57,7 @@ class CliArchivio : public ::testing::Test {
         file = UnisciPercorso(CartellaArchivi(), "archivio.mra");
     }
 
-    TEsito Cli(const std::string& argomenti)
-    {
-        std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-        std::string comando = "cd '" + dir.Percorso().string() + "' && '" MORELLA_CLI_PATH "' --dir '" +
-                              dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err + "'";
-        int stato = std::system(comando.c_str());
-        return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(out), Leggi(err)};
-    }
+    TEsito Cli(const std::string& argomenti) { return EseguiCli(dir.Percorso(), argomenti); }
 
     // 2023/1, 2023/2, 2023/4 (incomplete, with a Corsa + part) and 2024/1.
     TBytes8 ScriviArchivio()

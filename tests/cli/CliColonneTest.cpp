@@ -1,6 +1,5 @@
 // morella-cli end to end: the real executable on real files in a temporary program folder.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -8,37 +7,20 @@
 #include <sstream>
 
 #include "CartellaTemporanea.h"
+#include "EseguiCli.h"
 
 using morella::test::LeggiTutto;
+using morella::test::EseguiCli;
 using morella::test::TCartellaTemporanea;
+using morella::test::TEsito;
 
 namespace {
-
-struct TEsito {
-    int codice;
-    std::string out, err;
-};
-
-std::string Leggi(const std::string& f)
-{
-    std::ifstream in(f);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class CliColonne : public ::testing::Test {
 protected:
     TCartellaTemporanea dir;
 
-    TEsito Cli(const std::string& argomenti)
-    {
-        std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-        std::string comando = "cd '" + dir.Percorso().string() + "' && '" MORELLA_CLI_PATH "' --dir '" +
-                              dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err + "'";
-        int stato = std::system(comando.c_str());
-        return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(out), Leggi(err)};
-    }
+    TEsito Cli(const std::string& argomenti) { return EseguiCli(dir.Percorso(), argomenti); }
     void Testo(const std::string& nome, const std::string& contenuto)
     {
         std::ofstream(dir.File(nome)) << contenuto;

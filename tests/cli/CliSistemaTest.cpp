@@ -1,6 +1,5 @@
 // morella-cli on systems: info, copia, sviluppa, riduci, spoglio, on files the core wrote.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -8,29 +7,19 @@
 #include <sstream>
 
 #include "CartellaTemporanea.h"
+#include "EseguiCli.h"
 #include "Cartelle.h"
 #include "FileColonne.h"
 #include "NumeroSegni.h"
 #include "Sistema.h"
 
 using morella::test::LeggiTutto;
+using morella::test::EseguiCli;
 using morella::test::TCartellaTemporanea;
+using morella::test::TEsito;
 using namespace morella;
 
 namespace {
-
-struct TEsito {
-    int codice;
-    std::string out, err;
-};
-
-std::string Leggi(const std::string& f)
-{
-    std::ifstream in(f);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class CliSistema : public ::testing::Test {
 protected:
@@ -42,14 +31,7 @@ protected:
         CreaCartelleDiLavoro();
     }
 
-    TEsito Cli(const std::string& argomenti)
-    {
-        std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-        std::string comando = "cd '" + dir.Percorso().string() + "' && '" MORELLA_CLI_PATH "' --dir '" +
-                              dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err + "'";
-        int stato = std::system(comando.c_str());
-        return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(out), Leggi(err)};
-    }
+    TEsito Cli(const std::string& argomenti) { return EseguiCli(dir.Percorso(), argomenti); }
 
     // Four triples and singles, horses 1 and 2; "Numero Di Segni" keeps the columns with
     // at most two "2".

@@ -1,7 +1,6 @@
 // morella-cli aggiorna against the real loopback FTP server: settings from Morella.cfg or the
 // command line, the status log on stderr or in JSON, and the failures with their messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,28 +12,19 @@
 #include "AggiornamentoArchivio.h"
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
+#include "EseguiCli.h"
 #include "Configurazione.h"
 #include "ServerFtpProva.h"
 
 namespace morella {
 namespace {
 
+using test::EseguiCli;
+using test::TEsito;
+
 namespace fs = std::filesystem;
 using test::LeggiTutto;
 using TDati = std::vector<std::uint8_t>;
-
-struct TEsito {
-    int codice;
-    std::string out, err;
-};
-
-std::string Leggi(const std::string& f)
-{
-    std::ifstream in(f);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // An archive of `quanti` contests with its database, as the program saves them into
 // `cartella`: the update accepts only files that are sound.
@@ -77,12 +67,7 @@ class CliAggiorna : public ::testing::Test {
 
     TEsito Cli(const std::string& argomenti)
     {
-        std::string out = (cartella.Percorso() / "stdout.txt").string();
-        std::string err = (cartella.Percorso() / "stderr.txt").string();
-        std::string comando = "'" MORELLA_CLI_PATH "' --dir '" + programma.string() + "' " + argomenti +
-                              " >'" + out + "' 2>'" + err + "' </dev/null";
-        int stato = std::system(comando.c_str());
-        return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, Leggi(out), Leggi(err)};
+        return EseguiCli(programma, argomenti, cartella.Percorso());
     }
 
     void Configura(const std::string& host, const std::string& directory, const std::string& posta)
