@@ -8,6 +8,7 @@
 #include "DatiSistema.h"
 #include "Errore.h"
 #include "FileBinario.h"
+#include "SviluppoPronostico.h"
 
 namespace morella {
 
@@ -48,52 +49,14 @@ class TMisuratore {
 void DalPronostico(const TDatiSistema& d, TCondizione& condizione, TOsservatoreAnalisi& oss,
                    TEsitoSviluppoAnalisi& esito)
 {
-    const int eventi = NumEvents;
-    std::array<std::array<TSegni, 3>, MaxEventi> alternative{};
-    std::array<int, MaxEventi> quante{};
-    std::int64_t totale = 1;
-    for (int i = 0; i < eventi; ++i) {
-        const auto ii = static_cast<std::size_t>(i);
-        const TSegni s = d.Pronostico[ii] & MascheraSegni;
-        for (TSegni segno : {Segno1, SegnoX, Segno2})
-            if (s & segno) alternative[ii][static_cast<std::size_t>(quante[ii]++)] = segno;
-        totale *= quante[ii];
-    }
-    esito.Totali = totale;
-    if (totale == 0) {
-        // An empty event covers no column: there is nothing to develop, and that is all of it.
-        esito.Completata = true;
-        return;
-    }
-
-    TMisuratore misuratore(totale, oss);
-    TColonna c{};
-    if (Gioco == GiocoTotip) c.ImpostaCorsaPiu(d.CorsaPiu);
-    std::array<int, MaxEventi> ruota{};
-    for (int i = 0; i < eventi; ++i)
-        c[static_cast<std::size_t>(i)] = alternative[static_cast<std::size_t>(i)][0];
-    // Advances the wheels from `ultima` down to `prima`; false when they all wrapped round.
-    auto avanza = [&](int ultima, int prima) {
-        for (int j = ultima; j >= prima; --j) {
-            const auto jj = static_cast<std::size_t>(j);
-            if (++ruota[jj] < quante[jj]) {
-                c[jj] = alternative[jj][static_cast<std::size_t>(ruota[jj])];
-                return true;
-            }
-            ruota[jj] = 0;
-            c[jj] = alternative[jj][0];
-        }
-        return false;
-    };
-    const int esterni = std::min(9, eventi);
-    do {
-        if (oss.Annullato()) return;
-        do {
+    esito.Totali = static_cast<std::int64_t>(ColonneIniziali(d.Pronostico));
+    TMisuratore misuratore(esito.Totali, oss);
+    esito.Completata = SviluppaPronostico(
+        d.Pronostico, d.CorsaPiu, [&] { return oss.Annullato(); },
+        [&](const TColonna& c) {
             condizione.ContaColonna(c);
             misuratore.Conta(++esito.Esaminate);
-        } while (avanza(eventi - 1, esterni));
-    } while (avanza(esterni - 1, 0));
-    esito.Completata = true;
+        });
 }
 
 void DalFile(const TDatiSistema& d, TCondizione& condizione, TOsservatoreAnalisi& oss,

@@ -59,16 +59,7 @@ void TCondizioneATabelle::StatisticaColonne()
             seconde_[static_cast<std::size_t>(s)].Registra(m[static_cast<std::size_t>(s)].Valore,
                                                            m[static_cast<std::size_t>(s)].Run, false);
     };
-    // A merged record stands for every single column it covers; each of them is counted.
-    TListaColonne singole;
-    for (const TColonna& c : *elenco_->Sorgenti.Colonne) {
-        if (PrimoEventoMultiplo(c) == 0) {
-            registra(c);
-            continue;
-        }
-        singole.AggiungiEspansa(c, true);
-        for (const TColonna& s : singole) registra(s);
-    }
+    PerOgniColonnaSingola(*elenco_->Sorgenti.Colonne, registra);
 }
 
 void TCondizioneATabelle::ContaColonna(const TColonna& colonna)

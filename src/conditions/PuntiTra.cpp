@@ -284,16 +284,7 @@ void TPuntiTra::StatisticaColonne()
     auto registra = [&](const TColonna& c) {
         seconde_.Registra(MisuraSerie(TColonnaEsaminata(c)).Valore, 0, false);
     };
-    // A merged record stands for every single column it covers.
-    TListaColonne singole;
-    for (const TColonna& c : *elenco_->Sorgenti.Colonne) {
-        if (PrimoEventoMultiplo(c) == 0) {
-            registra(c);
-            continue;
-        }
-        singole.AggiungiEspansa(c, true);
-        for (const TColonna& s : singole) registra(s);
-    }
+    PerOgniColonnaSingola(*elenco_->Sorgenti.Colonne, registra);
 }
 
 void TPuntiTra::ContaColonna(const TColonna& colonna)

@@ -321,16 +321,7 @@ void TQuadro::StatisticaColonne()
         const TMisura m = Misura(TColonnaEsaminata(c));
         seconde_.Registra(m.Valore, m.Run, false);
     };
-    // A merged record stands for every single column it covers.
-    TListaColonne singole;
-    for (const TColonna& c : *elenco_->Sorgenti.Colonne) {
-        if (PrimoEventoMultiplo(c) == 0) {
-            registra(c);
-            continue;
-        }
-        singole.AggiungiEspansa(c, true);
-        for (const TColonna& s : singole) registra(s);
-    }
+    PerOgniColonnaSingola(*elenco_->Sorgenti.Colonne, registra);
 }
 
 void TQuadro::ContaColonna(const TColonna& colonna)

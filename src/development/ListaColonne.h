@@ -45,4 +45,20 @@ private:
     std::vector<TColonna> colonne_;
 };
 
+// Calls f on every single column the list covers: a merged record stands for each of the
+// columns it covers, in the order AggiungiEspansa gives them.
+template <class F>
+void PerOgniColonnaSingola(const TListaColonne& lista, F&& f)
+{
+    TListaColonne singole;
+    for (const TColonna& c : lista) {
+        if (PrimoEventoMultiplo(c) == 0) {
+            f(c);
+            continue;
+        }
+        singole.AggiungiEspansa(c, true);
+        for (const TColonna& s : singole) f(s);
+    }
+}
+
 }  // namespace morella

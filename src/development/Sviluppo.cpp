@@ -9,6 +9,7 @@
 #include "Cartelle.h"
 #include "Errore.h"
 #include "FileColonne.h"
+#include "SviluppoPronostico.h"
 
 namespace morella {
 
@@ -16,57 +17,24 @@ namespace {
 
 class TNessunOsservatore : public TOsservatoreSviluppo {};
 
-// The enumeration proper: one wheel per event, the first slowest, signs "1", "X", "2"; the
-// cancel button is looked at once per combination of the first nine events.
+// The enumeration proper, in the fixed order of the prediction; the cancel button is looked
+// at once per combination of the first nine events.
 void Enumera(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSviluppo& esito)
 {
-    const int eventi = NumEvents;
-    std::array<std::array<TSegni, 3>, MaxEventi> alternative{};
-    std::array<int, MaxEventi> quante{};
-    for (int i = 0; i < eventi; ++i) {
-        auto& alt = alternative[static_cast<std::size_t>(i)];
-        int& n = quante[static_cast<std::size_t>(i)];
-        TSegni s = d.Pronostico[static_cast<std::size_t>(i)] & MascheraSegni;
-        for (TSegni segno : {Segno1, SegnoX, Segno2})
-            if (s & segno) alt[static_cast<std::size_t>(n++)] = segno;
-        if (n == 0) return;  // an empty event covers no column
-    }
-
     TListaColonne& lista = d.Colonne;
     if (!filtra) lista.Riserva(static_cast<std::size_t>(esito.iniziali));
     TElencoCondizioni& condizioni = *d.Condizioni;
-    // Bytes past the events: the Corsa + mask for Totip, zero otherwise.
-    TColonna c{};
-    if (Gioco == GiocoTotip) c.ImpostaCorsaPiu(d.CorsaPiu);
-    std::array<int, MaxEventi> ruota{};
-    for (int i = 0; i < eventi; ++i) c[static_cast<std::size_t>(i)] = alternative[static_cast<std::size_t>(i)][0];
-
-    // Advances the wheels from `ultima` down to `prima`; false when they all wrapped round.
-    auto avanza = [&](int ultima, int prima) {
-        for (int j = ultima; j >= prima; --j) {
-            auto jj = static_cast<std::size_t>(j);
-            if (++ruota[jj] < quante[jj]) {
-                c[jj] = alternative[jj][static_cast<std::size_t>(ruota[jj])];
-                return true;
-            }
-            ruota[jj] = 0;
-            c[jj] = alternative[jj][0];
-        }
-        return false;
-    };
-    const int esterni = std::min(9, eventi);
-    do {
-        if (oss.Annullato()) {
-            lista.Svuota();
-            esito.annullato = true;
-            return;
-        }
-        do {
+    const bool finito = SviluppaPronostico(
+        d.Pronostico, d.CorsaPiu, [&] { return oss.Annullato(); },
+        [&](const TColonna& c) {
             if (!filtra || condizioni.VerificaColonna(c)) lista.Aggiungi(c);
             ++esito.sviluppate;
             oss.AggiornaCond(esito.iniziali, lista.Conta(), false, esito.sviluppate);
-        } while (avanza(eventi - 1, esterni));
-    } while (avanza(esterni - 1, 0));
+        });
+    if (!finito) {
+        lista.Svuota();
+        esito.annullato = true;
+    }
 }
 
 void LeggiEFiltra(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSviluppo& esito)
