@@ -8,25 +8,14 @@
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
 #include "UtArcAna.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
 
+using morella::test::Col;
+
 namespace {
-
-TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
-
-TColonna ColEstesa(const char* testo)
-{
-    const auto c = ColonnaDaTestoEsteso(testo);
-    EXPECT_TRUE(c.has_value()) << testo;
-    return c.value_or(TColonna{});
-}
 
 T_Archivio Archivio(std::initializer_list<const char*> colonne, std::int32_t stagione = 2000)
 {
@@ -129,7 +118,7 @@ TEST(Replay, SenzaCondizioniAttiveTuttoCentratoEConvenienzaInfinita)
     EXPECT_EQ(p.Cat(2).Frequenze.ConcorsiContati(), 0);  // every contest stopped at category 1
 
     TDatiSistema dati;
-    dati.Pronostico = ColEstesa("(1X2)(1X)1111111111");
+    dati.Pronostico = Col("(1X2)(1X)1111111111");
     dati.Sviluppato = true;
     dati.ColonneFinali = 6;  // nothing filtered
     auto pagina = PaginaStatistiche(p.ricerca.RisultatiRicerca, 1, dati);
@@ -348,7 +337,7 @@ TEST(Replay, IntervalloCompletiAvanzamentoEPagina)
 
     // 2 kept of 9: 77.78 % filtered, against a miss share of 33.33 %.
     TDatiSistema dati;
-    dati.Pronostico = ColEstesa("(1X2)(1X2)1111111111");
+    dati.Pronostico = Col("(1X2)(1X2)1111111111");
     dati.Sviluppato = true;
     dati.ColonneFinali = 2;
     const auto pagina = PaginaStatistiche(p.ricerca.RisultatiRicerca, 1, dati);

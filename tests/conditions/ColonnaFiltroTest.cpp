@@ -6,20 +6,16 @@
 #include "ImpostazioniRicerca.h"
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
 
+using morella::test::Col;
+
 namespace {
 
 // Column text with multi-sign events in parentheses.
-TColonna Col(const char* testo)
-{
-    const auto c = ColonnaDaTestoEsteso(testo);
-    EXPECT_TRUE(c.has_value()) << testo;
-    return c.value_or(TColonna{});
-}
-
 // Points and longest streak of hits, event by event: unfiltered events neither count nor
 // break the streak; a hit is any sign the column and the filter share.
 TMisura Letterale(const TColonna& c, const TColonna& filtro)

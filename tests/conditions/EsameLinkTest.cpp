@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "UTCondiz.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 
-namespace {
+using morella::test::Col;
 
-TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
+namespace {
 
 struct TSistemaProva {
     TElencoLink link;

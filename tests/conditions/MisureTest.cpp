@@ -5,19 +5,15 @@
 #include "CartellaTemporanea.h"
 #include "MisureLetterali.h"
 #include "UTCondiz.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 using morella::test::TCampo;
 using morella::test::TGiocoTemporaneo;
 
-namespace {
+using morella::test::Col;
 
-TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
+namespace {
 
 TColonna DaCodice(std::uint32_t codice)
 {

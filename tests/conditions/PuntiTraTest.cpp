@@ -8,17 +8,13 @@
 #include "MisureLetterali.h"
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 
-namespace {
+using morella::test::Col;
 
-TColonna Col(const char* testo)
-{
-    const auto c = ColonnaDaTestoEsteso(testo);
-    EXPECT_TRUE(c.has_value()) << testo;
-    return c.value_or(TColonna{});
-}
+namespace {
 
 TBytes Blocco(const TCondizione& c)
 {

@@ -5,18 +5,14 @@
 #include "PuntiTra.h"
 #include "SondaCondizione.h"
 #include "UTCondiz.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 using morella::test::TSonda;
 
-namespace {
+using morella::test::Col;
 
-TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
+namespace {
 
 TSonda& Sonda(TQuadro& q, bool esito, bool attivabile = true)
 {

@@ -7,17 +7,13 @@
 #include "ListaColonne.h"
 #include "MisureLetterali.h"
 #include "UTCondiz.h"
+#include "TestoColonne.h"
 
 using namespace morella;
 
-namespace {
+using morella::test::Col;
 
-TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
+namespace {
 
 // A container wired to its links, as the system holds them.
 struct TSistemaProva {

@@ -10,16 +10,9 @@
 
 #include "Archivio.h"
 #include "Sistema.h"
-#include "TestoColonnaEsteso.h"
+#include "TestoColonne.h"
 
 namespace morella::test {
-
-inline TColonna Col(const std::string& testo)
-{
-    const auto c = ColonnaDaTestoEsteso(testo);
-    EXPECT_TRUE(c.has_value()) << testo;
-    return c.value_or(TColonna{});
-}
 
 struct TBanco {
     T_Archivio archivio;
