@@ -4,27 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "TestoColonne.h"
+
 #include "Colonna.h"
 #include "Condizione.h"
 #include "TabellaValori.h"
 
 namespace morella::test::forme {
 
-inline TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
-
-// Event NumEvents is the lowest digit, as the development enumerates.
-inline TColonna DaCodice(std::uint32_t codice)
-{
-    TColonna c{};
-    for (int i = NumEvents - 1; i >= 0; --i, codice /= 3)
-        c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(codice % 3));
-    return c;
-}
+using test::Col;
+using test::DaCodice;
 
 inline int S(const TColonna& c, int i)  // the sign set of event i (1-based)
 {

@@ -7,25 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include "TestoColonne.h"
+
 #include "UTCondiz.h"
 
 namespace morella::test::storia {
 
-inline TColonna Col(const char* testo)
-{
-    TColonna c{};
-    EXPECT_GE(ColonnaDaTesto(testo, c), 0) << testo;
-    return c;
-}
-
-// The column of a development with this base-3 code, the first event varying slowest.
-inline TColonna DaCodice(std::uint32_t codice)
-{
-    TColonna c{};
-    for (int i = NumEvents - 1; i >= 0; --i, codice /= 3)
-        c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(codice % 3));
-    return c;
-}
+using test::Col;
+using test::DaCodice;
 
 // Mostly single signs; sometimes an empty event, a double, a triple or a byte carrying a
 // working mark; random Corsa + bytes for Totip.
