@@ -12,6 +12,7 @@ using namespace morella;
 using morella::test::TGiocoTemporaneo;
 
 using morella::test::Col;
+using morella::test::DaCodice;
 
 namespace {
 
@@ -33,14 +34,6 @@ TMisura Letterale(const TColonna& c, const TColonna& filtro)
         }
     }
     return m;
-}
-
-TColonna Sviluppata(std::uint32_t codice)
-{
-    TColonna c{};
-    for (int i = NumEvents - 1; i >= 0; --i, codice /= 3)
-        c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(codice % 3));
-    return c;
 }
 
 TBytes Blocco(const TCondizione& c)
@@ -210,7 +203,7 @@ TEST(ColonnaFiltro, MisureIdenticheAllaRegolaSuTuttoLoSviluppo)
     for (const TColonna& f : filtri) {
         cf.ColonnaFiltro = f;  // changed in place, as the panel editor does
         for (std::uint32_t codice = 0; codice < 531441; ++codice) {
-            const TColonna c = Sviluppata(codice);
+            const TColonna c = DaCodice(codice);
             ASSERT_EQ(cf.Misura(c), Letterale(c, f)) << TestoColonna(c) << " / " << TestoColonna(f);
         }
     }

@@ -12,16 +12,9 @@ using morella::test::TCampo;
 using morella::test::TGiocoTemporaneo;
 
 using morella::test::Col;
+using morella::test::DaCodice;
 
 namespace {
-
-TColonna DaCodice(std::uint32_t codice)
-{
-    TColonna c{};
-    for (int i = NumEvents - 1; i >= 0; --i, codice /= 3)
-        c[static_cast<std::size_t>(i)] = SegnoDaCifra(static_cast<int>(codice % 3));
-    return c;
-}
 
 void ImpostaCampo(TTabellaValori& t, TCampo campo)
 {
