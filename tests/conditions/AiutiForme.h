@@ -9,8 +9,11 @@
 #include "Colonna.h"
 #include "Condizione.h"
 #include "TabellaValori.h"
+#include "AiutiCondizioni.h"
 
 namespace morella::test::forme {
+
+using test::Blocco;
 
 using test::Col;
 using test::DaCodice;
@@ -18,13 +21,6 @@ using test::DaCodice;
 inline int S(const TColonna& c, int i)  // the sign set of event i (1-based)
 {
     return c[static_cast<std::size_t>(i - 1)] & 7;
-}
-
-inline TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    EXPECT_TRUE(c.Scrivi(f));
-    return f.Dati();
 }
 
 inline void Campo(TTabellaValori& t, int da, int a)

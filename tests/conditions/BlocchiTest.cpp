@@ -4,18 +4,14 @@
 
 #include "CartellaTemporanea.h"
 #include "UTCondiz.h"
+#include "AiutiCondizioni.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
 
-namespace {
+using morella::test::Blocco;
 
-TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    EXPECT_TRUE(c.Scrivi(f));
-    return f.Dati();
-}
+namespace {
 
 // Reads a whole condition block (kind byte first) into a fresh object of that kind.
 std::unique_ptr<TCondizione> Rileggi(const TBytes& b, bool& ok)

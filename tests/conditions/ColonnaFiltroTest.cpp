@@ -7,12 +7,15 @@
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
 #include "TestoColonne.h"
+#include "AiutiCondizioni.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
 
 using morella::test::Col;
 using morella::test::DaCodice;
+
+using morella::test::Blocco;
 
 namespace {
 
@@ -34,13 +37,6 @@ TMisura Letterale(const TColonna& c, const TColonna& filtro)
         }
     }
     return m;
-}
-
-TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    EXPECT_TRUE(c.Scrivi(f));
-    return f.Dati();
 }
 
 std::unique_ptr<TCondizione> Rileggi(const TBytes& b, bool& ok)

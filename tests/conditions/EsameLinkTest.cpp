@@ -4,10 +4,13 @@
 
 #include "UTCondiz.h"
 #include "TestoColonne.h"
+#include "AiutiCondizioni.h"
 
 using namespace morella;
 
 using morella::test::Col;
+
+using morella::test::Ammetti;
 
 namespace {
 
@@ -26,11 +29,6 @@ struct TSistemaProva {
         return *p;
     }
 };
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
 
 }  // namespace
 

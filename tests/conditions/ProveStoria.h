@@ -10,8 +10,11 @@
 #include "TestoColonne.h"
 
 #include "UTCondiz.h"
+#include "AiutiCondizioni.h"
 
 namespace morella::test::storia {
+
+using test::Blocco;
 
 using test::Col;
 using test::DaCodice;
@@ -32,13 +35,6 @@ inline TColonna Casuale(std::mt19937& g)
     }
     if (NumEvents == 12) c.ImpostaCorsaPiu(static_cast<TMascheraCorsaPiu>(g()));
     return c;
-}
-
-inline TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    EXPECT_TRUE(c.Scrivi(f));
-    return f.Dati();
 }
 
 // A whole block, kind byte first, into a fresh object of that kind; ok when it was read

@@ -9,24 +9,16 @@
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"
 #include "TestoColonne.h"
+#include "AiutiCondizioni.h"
 
 using namespace morella;
 
 using morella::test::Col;
 
+using morella::test::Blocco;
+using morella::test::Ammetti;
+
 namespace {
-
-TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    EXPECT_TRUE(c.Scrivi(f));
-    return f.Dati();
-}
-
-void Ammetti(TTabellaValori& t, int sotto, int da, int a)
-{
-    for (int v = da; v <= a; ++v) t.ImpostaStato(sotto, v, StatoAmmesso);
-}
 
 TIntervallo Intervallo(double minimo, double massimo, std::int16_t stato = 1, std::int16_t livello = 1)
 {

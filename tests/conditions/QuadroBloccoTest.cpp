@@ -5,17 +5,13 @@
 
 #include "FileQuadri.h"
 #include "UTCondiz.h"
+#include "AiutiCondizioni.h"
 
 using namespace morella;
 
-namespace {
+using morella::test::Blocco;
 
-TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    EXPECT_TRUE(c.Scrivi(f));
-    return f.Dati();
-}
+namespace {
 
 std::int32_t Intero32(const TBytes& b, std::size_t p)
 {
