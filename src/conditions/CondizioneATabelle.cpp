@@ -7,6 +7,7 @@
 #include "EsameTraLink.h"
 #include "ImpostazioniRicerca.h"
 #include "ListaColonne.h"
+#include "ScansioneArchivio.h"
 
 namespace morella {
 
@@ -36,16 +37,13 @@ bool TCondizioneATabelle::SerieAmmette(int s, const TMisura& m) const
 void TCondizioneATabelle::StatisticaArchivio()
 {
     for (int s = 0; s < NumeroSerie(); ++s) prime_[static_cast<std::size_t>(s)].Azzera(MassimoSerie(s));
-    if (!elenco_ || !elenco_->Sorgenti.Archivio) return;
-    const T_ImpostazioniRicerca* ricerca = elenco_->Sorgenti.Ricerca;
     std::array<TMisura, MassimoSerieMisurate> m{};
-    for (const T_Concorso& concorso : elenco_->Sorgenti.Archivio->Concorsi()) {
-        if (ricerca && !ricerca->NelIntervallo(concorso)) continue;
-        MisuraSerie(TColonnaEsaminata(concorso.ColonnaVincente), m.data());
+    ScandisciArchivio(elenco_, [&](const TColonna& vincente, int) {
+        MisuraSerie(TColonnaEsaminata(vincente), m.data());
         for (int s = 0; s < NumeroSerie(); ++s)
             prime_[static_cast<std::size_t>(s)].Registra(m[static_cast<std::size_t>(s)].Valore,
                                                          m[static_cast<std::size_t>(s)].Run, true);
-    }
+    });
 }
 
 void TCondizioneATabelle::StatisticaColonne()

@@ -260,17 +260,10 @@ void TPuntiTra::StatisticaArchivio()
     prime_.Azzera(MassimoSerie());
     CostruisciPiano();
     if (!elenco_ || !elenco_->Sorgenti.Archivio) return;
-    const T_ImpostazioniRicerca* ricerca = elenco_->Sorgenti.Ricerca;
-    const auto& concorsi = elenco_->Sorgenti.Archivio->Concorsi();
-    {
-        TScansioneArchivio scansione(elenco_);
-        for (std::size_t k = 0; k < concorsi.size(); ++k) {
-            if (ricerca && !ricerca->NelIntervallo(concorsi[k])) continue;
-            scansione.Concorso(static_cast<int>(k));
-            const auto somma = Somma(TColonnaEsaminata(concorsi[k].ColonnaVincente), static_cast<int>(k));
-            prime_.Registra(IndiceIntervallo(static_cast<double>(somma)), 0, true);
-        }
-    }
+    ScandisciArchivio(elenco_, [&](const TColonna& vincente, int k) {
+        const auto somma = Somma(TColonnaEsaminata(vincente), k);
+        prime_.Registra(IndiceIntervallo(static_cast<double>(somma)), 0, true);
+    });
     // The repetitions inside panels go back to the last two contests of the archive.
     for (const TContributo& k : piano_.Contributi)
         if (k.Fonte == TContributo::TFonte::Quadro) k.Condizione->Prepara();

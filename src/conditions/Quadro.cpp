@@ -296,19 +296,12 @@ void TQuadro::StatisticaArchivio()
 {
     prime_.Azzera(MassimoSerie());
     if (!elenco_ || !elenco_->Sorgenti.Archivio) return;
-    const T_ImpostazioniRicerca* ricerca = elenco_->Sorgenti.Ricerca;
-    const auto& concorsi = elenco_->Sorgenti.Archivio->Concorsi();
-    {
-        // A repetitions sub-condition compares each past contest with the two before it;
-        // judged against the last two of the archive, the last contest would repeat itself.
-        TScansioneArchivio scansione(elenco_);
-        for (std::size_t k = 0; k < concorsi.size(); ++k) {
-            if (ricerca && !ricerca->NelIntervallo(concorsi[k])) continue;
-            scansione.Concorso(static_cast<int>(k));
-            const TMisura m = Misura(TColonnaEsaminata(concorsi[k].ColonnaVincente));
-            prime_.Registra(m.Valore, m.Run, true);
-        }
-    }
+    // A repetitions sub-condition compares each past contest with the two before it;
+    // judged against the last two of the archive, the last contest would repeat itself.
+    ScandisciArchivio(elenco_, [&](const TColonna& vincente, int) {
+        const TMisura m = Misura(TColonnaEsaminata(vincente));
+        prime_.Registra(m.Valore, m.Run, true);
+    });
     // Those sub-conditions go back to the last two contests of the archive.
     Prepara();
 }

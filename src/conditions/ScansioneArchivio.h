@@ -3,7 +3,9 @@
 // before the one being measured, as the replay does, not the last two of the archive.
 #pragma once
 
+#include "Archivio.h"
 #include "ElencoCondizioni.h"
+#include "ImpostazioniRicerca.h"
 
 namespace morella {
 
@@ -40,5 +42,22 @@ class TScansioneArchivio {
     bool modo_ = false;
     int concorso_ = -1;
 };
+
+// Calls misura(colonnaVincente, indice) for every contest of the container's archive that
+// passes its search range, in archive order, with the container set for that contest as
+// above. Nothing happens without a container or an archive.
+template <class F>
+void ScandisciArchivio(TElencoCondizioni* elenco, F&& misura)
+{
+    if (!elenco || !elenco->Sorgenti.Archivio) return;
+    const T_ImpostazioniRicerca* ricerca = elenco->Sorgenti.Ricerca;
+    const auto& concorsi = elenco->Sorgenti.Archivio->Concorsi();
+    TScansioneArchivio scansione(elenco);
+    for (std::size_t k = 0; k < concorsi.size(); ++k) {
+        if (ricerca && !ricerca->NelIntervallo(concorsi[k])) continue;
+        scansione.Concorso(static_cast<int>(k));
+        misura(concorsi[k].ColonnaVincente, static_cast<int>(k));
+    }
+}
 
 }  // namespace morella
