@@ -39,32 +39,20 @@ void CaricaArchivio(T_Archivio& archivio, T_ImpostazioniRicerca& ricerca, bool m
 {
     const std::string cartella = CartellaArchivi();
     const std::string file = T_Archivio::FileArchivio(cartella);
-    auto lettore = TLettoreBinario::Apri(file);
-    if (!lettore) {
-        std::error_code ec;
-        if (mancanteVuoto && !fs::exists(file, ec)) {
-            // The first contest of a new archive: its folder is made as the program makes
-            // any missing working folder; should that fail, the save reports it.
-            fs::create_directories(cartella, ec);
-            archivio.Svuota();
-            return;
-        }
-        throw EErrore(MessaggioCaricaArchivio);
+    std::error_code ec;
+    if (mancanteVuoto && !fs::exists(file, ec)) {
+        // The first contest of a new archive: its folder is made as the program makes any
+        // missing working folder; should that fail, the save reports it.
+        fs::create_directories(cartella, ec);
+        archivio.Svuota();
+        return;
     }
-    bool riuscito = false;
-    try {
-        riuscito = archivio.Carica(cartella, ricerca);
-    } catch (const EErrore&) {
-        // Told below from the contests alone.
-        riuscito = false;
-    }
-    if (riuscito) return;
-    if (!archivio.LeggiConcorsi(*lettore)) {
-        if (perModifica) throw EErrore(MessaggioCaricaArchivio);
-        std::cerr << "Attenzione: " << file
-                  << " termina con un record incompleto; sono mostrati i concorsi letti prima.\n";
-    }
-    ricerca.TuttoLArchivio(archivio);
+    archivio.Carica(cartella, ricerca);  // a file that cannot be opened is the message
+    // A rebuilt database is no news; contests cut short are.
+    if (archivio.EsitoCaricamento().ConcorsiInteri) return;
+    if (perModifica) throw EErrore(MessaggioCaricaArchivio);
+    std::cerr << "Attenzione: " << file
+              << " termina con un record incompleto; sono mostrati i concorsi letti prima.\n";
 }
 
 // ---------------------------------------------------------------------------------------
@@ -278,15 +266,6 @@ class TDomandaComando final : public TDomanda {
     throw EErrore(MessaggioSalvaModifiche);
 }
 
-// The editor stores the contest on show before it confirms, and shows a column with no known
-// sign as an empty field, which it would refuse to store; the stars say the same thing in a
-// form it accepts.
-void ColonnaMemorizzabile(TEditoreArchivio& editore)
-{
-    if (editore.Colonna().empty())
-        editore.ImpostaColonna(std::string(static_cast<std::size_t>(NumEvents), '*'));
-}
-
 // A number typed for the editor, blanks ignored; nothing when it is not one.
 std::optional<int> Intero(const std::string& testo)
 {
@@ -310,14 +289,6 @@ int IndiceConcorso(const T_Archivio& archivio, int stagione, int numero)
 void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& numero,
               const std::string& colonna, bool sostituisci)
 {
-    // The contest the editor appends takes the last one's season and number + 1, and the
-    // editor lets a value equal to the stored one through unchecked; a new contest must be
-    // within what the player could type, whatever it was seeded with.
-    if (auto s = Intero(anno); s && (*s < StagioneMinimaEditor || *s > StagioneMassimaEditor))
-        throw EErrore(MessaggioStagioneNonValida);
-    if (auto n = Intero(numero); n && (*n < NumeroMinimoConcorso || *n > NumeroMassimoConcorso))
-        throw EErrore(MessaggioNumeroNonValido);
-
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, true, true);
@@ -327,10 +298,7 @@ void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& 
     editore.Apri();
     // An empty archive already has its one new contest on show; otherwise the editor's
     // "Aggiungi" appends one after storing the last contest as it stands.
-    if (!vuoto) {
-        ColonnaMemorizzabile(editore);
-        if (!editore.Aggiungi()) Rifiutato(domanda);
-    }
+    if (!vuoto && !editore.Aggiungi()) Rifiutato(domanda);
     editore.ImpostaStagione(anno);
     editore.ImpostaNumero(numero);
     editore.ImpostaColonna(colonna);
@@ -365,8 +333,7 @@ void Elimina(const TContesto& ctx, int anno, int numero)
     editore.Esamina(indice);
     if (!editore.Elimina()) Rifiutato(domanda);
     // Confirming stores the contest now on show, the next one (or, when the list became
-    // empty, the new one the editor put in its place).
-    ColonnaMemorizzabile(editore);
+    // empty, the new one the editor put in its place), as it stands.
     if (!editore.Conferma()) Rifiutato(domanda);
     if (ctx.json) {
         StampaJson({{"anno", anno}, {"numero", numero}, {"concorsi", archivio.NumeroConcorsi()}});
