@@ -1,0 +1,3 @@
+// Placeholder translation unit until the first Qt seam lands here.
+namespace morella::piattaforma {
+}

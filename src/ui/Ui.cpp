@@ -1,0 +1,3 @@
+// Placeholder translation unit until the first window lands here.
+namespace morella::ui {
+}
