@@ -1,0 +1,94 @@
+#include "TestiSviluppo.h"
+
+#include <cstdio>
+
+namespace morella {
+
+namespace {
+
+std::string ConCosto(std::int64_t numero, std::int64_t costoColonna)
+{
+    return std::to_string(numero) + " (£ " + std::to_string(CostoColonne(numero, costoColonna)) + ")";
+}
+
+std::string ConCostoPartecipanti(std::int64_t numero, std::int64_t costoColonna, int partecipanti)
+{
+    return std::to_string(numero) + " (£ " + TestoCosto(CostoColonne(numero, costoColonna), partecipanti) + ")";
+}
+
+std::string DueDecimali(double v)
+{
+    char testo[64];
+    std::snprintf(testo, sizeof testo, "%.2f", v);
+    return testo;
+}
+
+}  // namespace
+
+int Percentuale(std::int64_t parte, std::int64_t totale)
+{
+    if (totale <= 0) return 0;
+    return static_cast<int>(parte * 100 / totale);
+}
+
+TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute, std::int64_t sviluppate,
+                                           std::int64_t costoColonna, int partecipanti)
+{
+    TTestiCondizionamento t;
+    t.ColonneIniziali = ConCosto(iniziali, costoColonna);
+    t.ColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti);
+    t.ColonneFiltrate = ConCosto(sviluppate - tenute, costoColonna);
+    t.percentuale = Percentuale(sviluppate, iniziali);
+    return t;
+}
+
+std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute)
+{
+    if (tenute <= 0) return {};
+    return DueDecimali(static_cast<double>(elaborate) / static_cast<double>(tenute));
+}
+
+TTestiRiduzione TestiRiduzione(std::int64_t totale, std::int64_t tenute, std::int64_t elaborate,
+                               std::int64_t costoColonna, int partecipanti)
+{
+    TTestiRiduzione t;
+    // The kept columns are the ones played, so their cost is shared among the participants.
+    t.RColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti);
+    t.RColonneFiltrate = ConCosto(elaborate - tenute, costoColonna);
+    t.LabelFattore = TestoFattore(elaborate, tenute);
+    t.LabelCR = std::to_string(elaborate);
+    t.percentuale = Percentuale(elaborate, totale);
+    return t;
+}
+
+std::string TitoloRiduzione(const TImpostazioniSviluppo& impostazioni)
+{
+    return impostazioni.GaranziaN1 ? "Autoriduzione N-1" : "Autoriduzione N-2";
+}
+
+bool InformazioniAbilitate(const TImpostazioniSviluppo& impostazioni, const TEsitoSviluppo& esito)
+{
+    return impostazioni.Autoriduzione && impostazioni.CalcoloPercentuali && esito.ridotto &&
+           !esito.ridottoPrecalcolato && esito.riduzione.possibilitaCalcolate;
+}
+
+std::vector<TFetta> TortaCondizionamento(std::int64_t iniziali, std::int64_t tenute)
+{
+    const double quota = iniziali > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(iniziali) : 0.0;
+    return {{"Colonne Finali", quota}, {"Colonne Filtrate", 100.0 - quota}};
+}
+
+std::vector<TFetta> TortaRiduzione(std::int64_t elaborate, std::int64_t tenute)
+{
+    const double quota = elaborate > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(elaborate) : 0.0;
+    return {{"Colonne Ridotte", quota}, {"Colonne Eliminate", 100.0 - quota}};
+}
+
+bool TIndicatore::Aggiorna(int percentuale, bool finale)
+{
+    if (!DeveRidisegnare(mostrata_, percentuale, finale, passo_)) return false;
+    mostrata_ = percentuale;
+    return true;
+}
+
+}  // namespace morella
