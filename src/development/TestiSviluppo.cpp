@@ -75,13 +75,13 @@ bool InformazioniAbilitate(const TImpostazioniSviluppo& impostazioni, const TEsi
 std::vector<TFetta> TortaCondizionamento(std::int64_t iniziali, std::int64_t tenute)
 {
     const double quota = iniziali > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(iniziali) : 0.0;
-    return {{"Colonne Finali", quota}, {"Colonne Filtrate", 100.0 - quota}};
+    return {{"Tenute", quota}, {"Filtrate", 100.0 - quota}};
 }
 
 std::vector<TFetta> TortaRiduzione(std::int64_t elaborate, std::int64_t tenute)
 {
     const double quota = elaborate > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(elaborate) : 0.0;
-    return {{"Colonne Ridotte", quota}, {"Colonne Eliminate", 100.0 - quota}};
+    return {{"Ridotte", quota}, {"Eliminate", 100.0 - quota}};
 }
 
 bool TIndicatore::Aggiorna(int percentuale, bool finale)

@@ -54,10 +54,8 @@ TFormPossibilita::TFormPossibilita(const TSistema& sistema, QWidget* parent) : Q
     auto* gruppoErrore = new QGroupBox;
     gruppoErrore->setObjectName(QStringLiteral("GroupErrore"));
     auto* lr = new QVBoxLayout(gruppoErrore);
-    titoloErrore_ = new QLabel;
-    titoloErrore_->setObjectName(QStringLiteral("LabelEvento"));
+    gruppoErrore_ = gruppoErrore;
     errore_ = Griglia("GridErrore");
-    lr->addWidget(titoloErrore_);
     lr->addWidget(errore_);
 
     pannello_ = new TPannelloSc;
@@ -144,11 +142,11 @@ void TFormPossibilita::MostraEvento(int evento)
         selezionati[static_cast<std::size_t>(evento - 1)] = true;
         evento_ = evento;
         Riempi(errore_, d.Possibilita.Lista(evento));
-        titoloErrore_->setText(QStringLiteral("Percentuali con un errore nell'evento %1").arg(evento));
+        gruppoErrore_->setTitle(QStringLiteral("Percentuali con un errore nell'evento %1").arg(evento));
     } else {
         evento_ = 0;
         Riempi(errore_, TElencoTipiDiVincita{});
-        titoloErrore_->setText(QStringLiteral("Nessun evento può essere sbagliato"));
+        gruppoErrore_->setTitle(QStringLiteral("Nessun evento può essere sbagliato"));
     }
     pannello_->ImpostaSelezionati(selezionati);
 }

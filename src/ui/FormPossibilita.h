@@ -8,7 +8,7 @@
 
 #include "PossibilitaVincita.h"
 
-class QLabel;
+class QGroupBox;
 class QPushButton;
 class QTableWidget;
 
@@ -41,7 +41,7 @@ private:
     QTableWidget* esatto_;
     QTableWidget* errore_;
     TPannelloSc* pannello_;
-    QLabel* titoloErrore_;
+    QGroupBox* gruppoErrore_;
 };
 
 }  // namespace morella::ui

@@ -94,7 +94,7 @@ QChartView* Torta(const char* nome)
     auto* vista = new QChartView(chart);
     vista->setObjectName(QString::fromLatin1(nome));
     vista->setRenderHint(QPainter::Antialiasing);
-    vista->setMinimumSize(240, 190);
+    vista->setMinimumSize(260, 190);
     QSizePolicy sp = vista->sizePolicy();
     sp.setRetainSizeWhenHidden(true);
     vista->setSizePolicy(sp);
@@ -110,7 +110,7 @@ void RiempiTorta(QChartView* vista, const std::vector<TFetta>& fette)
     int i = 0;
     for (const TFetta& f : fette) {
         QPieSlice* s = serie->append(
-            QStringLiteral("%1 %2 %").arg(QString::fromStdString(f.etichetta)).arg(f.valore, 0, 'f', 2), f.valore);
+            QStringLiteral("%1 %2%").arg(QString::fromStdString(f.etichetta)).arg(f.valore, 0, 'f', 1), f.valore);
         s->setColor(colori[i++ % 2]);
     }
     chart->addSeries(serie);

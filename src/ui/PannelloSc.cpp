@@ -82,7 +82,7 @@ TPannelloSc::TMisure TPannelloSc::Misure() const
     m.num = std::max(LNum, fm.horizontalAdvance(QStringLiteral("13")) + 8);
     m.squadra = std::max(LSquadra, fm.averageCharWidth() * CapacitaNomeEvento + 8);
     m.pro = std::max(LPro, fm.horizontalAdvance(QStringLiteral("1X2")) + 10);
-    m.valori = std::max(LValori, fm.horizontalAdvance(QStringLiteral("100 100 100")) + 10);
+    m.valori = std::max(LValori, fm.horizontalAdvance(QStringLiteral("100 100 100")) + 16);
     m.riga = std::max(ARighe, fm.height() + 4);
     return m;
 }

@@ -1,0 +1,49 @@
+// The pictures the build draws into the program directory: present where the program looks
+// for them, readable as bitmaps, of the sizes the coupon editor and the intro window expect.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+
+namespace {
+
+QString CartellaProgramma() { return QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath(); }
+
+}  // namespace
+
+TEST(Immagini, SchedineIntroESfondiSiLeggono)
+{
+    const QDir dir(CartellaProgramma());
+    struct {
+        const char* file;
+        QSize dimensione;
+    } attese[] = {{"Totip.Bmp", {600, 440}},          {"Toto.Bmp", {600, 440}},
+                  {"Enalotto.Bmp", {600, 440}},       {"intro.bmp", {480, 300}},
+                  {"SfondiS/deep_sea.Bmp", {128, 128}}, {"SfondiS/prato.Bmp", {128, 128}},
+                  {"SfondiS/quadretti.Bmp", {128, 128}}};
+    const QString anteprime = qEnvironmentVariable("MORELLA_SCREENSHOTS");
+    for (const auto& a : attese) {
+        const QString file = dir.filePath(QString::fromLatin1(a.file));
+        QImage img;
+        ASSERT_TRUE(img.load(file, "BMP")) << file.toStdString();
+        EXPECT_EQ(img.size(), a.dimensione) << a.file;
+        // A picture of one colour would mean the drawing failed.
+        QSet<QRgb> colori;
+        for (int y = 0; y < img.height(); y += 7)
+            for (int x = 0; x < img.width(); x += 7) colori.insert(img.pixel(x, y));
+        EXPECT_GT(colori.size(), 1) << a.file;
+        if (!anteprime.isEmpty()) {
+            // Backgrounds are seen tiled, as the main window paints them.
+            QImage vista = img;
+            if (img.width() == 128) {
+                vista = QImage(512, 384, QImage::Format_RGB32);
+                QPainter p(&vista);
+                p.drawTiledPixmap(vista.rect(), QPixmap::fromImage(img));
+            }
+            vista.save(QDir(anteprime).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png")));
+        }
+    }
+}
