@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -45,5 +46,20 @@ TEST(Immagini, SchedineIntroESfondiSiLeggono)
             }
             vista.save(QDir(anteprime).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png")));
         }
+    }
+}
+
+TEST(Aiuto, UnaPaginaPerOgniArgomentoDeiComandi)
+{
+    // The topics the commands carry; the help window opens Help/<topic>.html.
+    const QDir aiuto(QDir(CartellaProgramma()).filePath(QStringLiteral("Help")));
+    for (int argomento : {1, 15, 25, 30, 32, 33, 36, 37, 38, 40}) {
+        QFile f(aiuto.filePath(QStringLiteral("%1.html").arg(argomento)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << argomento;
+        const QString testo = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(testo.contains(QStringLiteral("<title>"))) << argomento;
+        EXPECT_FALSE(testo.contains(QChar::ReplacementCharacter)) << argomento;
+        // Every page leads back to the contents.
+        EXPECT_TRUE(argomento == 1 || testo.contains(QStringLiteral("href=\"1.html\""))) << argomento;
     }
 }
