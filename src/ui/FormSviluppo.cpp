@@ -58,12 +58,12 @@ public:
         case QEvent::ShortcutOverride:
         case QEvent::Wheel:
         case QEvent::Close: {
+            // A shortcut of another window's action reaches the action, not a widget.
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && w->window() != finestra_) {
-                e->ignore();
-                return true;
-            }
-            return false;
+            const bool nostro = w ? w->window() == finestra_ : e->type() != QEvent::Shortcut;
+            if (nostro) return false;
+            e->ignore();
+            return true;
         }
         default:
             return false;

@@ -269,3 +269,43 @@ TEST_F(FinestraSviluppo, ResponsivaNelloSviluppoPiuGrande)
     // Events are pumped at least every 15 ms; a loaded machine gets generous room.
     EXPECT_LT(massimo, 200);
 }
+
+// The whole road on the largest Totip system, reduction and winning possibilities included.
+// It takes long, so it runs only when asked for (MORELLA_MISURA_COMPLETA=1).
+TEST_F(FinestraSviluppo, ResponsivaAncheNellaRiduzione)
+{
+    if (qEnvironmentVariableIsEmpty("MORELLA_MISURA_COMPLETA")) GTEST_SKIP() << "MORELLA_MISURA_COMPLETA not set";
+    const int triple = qEnvironmentVariableIntValue("MORELLA_MISURA_TRIPLE");
+    Pronostico(triple > 0 ? triple : 12, 0);
+    auto& imp = sistema->Dati().Impostazioni;
+    imp.UsaCondizioni = true;
+    imp.Autoriduzione = true;
+    imp.CalcoloPercentuali = true;
+    bench::CondizioniRealistiche(*sistema->Dati().Condizioni);
+    TFormSviluppo f(*sistema);
+    QElapsedTimer orologio;
+    qint64 ultimo = -1, massimo = 0, quando = 0;
+    QString fase, faseMassimo;
+    auto* stato = Figlio<QLabel>(f, "LabelStato");
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 ora = orologio.elapsed();
+        if (ultimo >= 0 && ora - ultimo > massimo) {
+            massimo = ora - ultimo;
+            quando = ora;
+            faseMassimo = fase;
+        }
+        ultimo = ora;
+        fase = stato->text();
+    });
+    orologio.start();
+    timer.start();
+    f.Esegui();
+    timer.stop();
+    std::printf("[ misura ] %lld iniziali, %lld tenute, %d ridotte, %lld ms; attesa massima %lld ms a %lld ms (%s)\n",
+                static_cast<long long>(f.Esito().iniziali), static_cast<long long>(f.Esito().tenute),
+                sistema->Dati().Colonne.Conta(), static_cast<long long>(orologio.elapsed()),
+                static_cast<long long>(massimo), static_cast<long long>(quando), qPrintable(faseMassimo));
+    EXPECT_LT(massimo, 200);
+}

@@ -6,6 +6,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
+#include <QFileInfo>
+#include <QUrl>
 
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
@@ -21,10 +24,10 @@ namespace {
 QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
 
 // A window as the player would see it: no larger than the screen it is on.
-void Fotografa(QWidget& w, const QString& nome)
+void Fotografa(QWidget& w, const QString& nome, bool adatta = true)
 {
     const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
-    w.adjustSize();
+    if (adatta) w.adjustSize();
     w.resize(w.size().boundedTo(schermo.size()));
     w.show();
     QTest::qWait(50);
@@ -81,4 +84,19 @@ TEST(Schermate, FinestreDelloSviluppo)
     sel[2] = sel[7] = true;
     pannello.ImpostaSelezionati(sel);
     Fotografa(pannello, QStringLiteral("PannelloSc"));
+}
+
+TEST(Schermate, PaginaDiAiuto)
+{
+    if (CartellaSchermate().isEmpty()) GTEST_SKIP() << "MORELLA_SCREENSHOTS not set";
+    QDir().mkpath(CartellaSchermate());
+    // The help pages as a rich-text browser shows them.
+    const QString aiuto = QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath() + QStringLiteral("/Help");
+    for (const char* pagina : {"1", "25"}) {
+        QTextBrowser b;
+        b.setSearchPaths({aiuto});
+        b.setSource(QUrl::fromLocalFile(aiuto + QStringLiteral("/%1.html").arg(QString::fromLatin1(pagina))));
+        b.resize(560, 520);
+        Fotografa(b, QStringLiteral("Aiuto%1").arg(QString::fromLatin1(pagina)), false);
+    }
 }
