@@ -22,6 +22,7 @@
 #include "FormSviluppo.h"
 #include "PannelloSc.h"
 #include "RegistroFinestre.h"
+#include "Errore.h"
 #include "Sistema.h"
 
 using namespace morella;
@@ -186,6 +187,31 @@ TEST_F(FinestraSviluppo, DuranteLoSviluppoLeAltreFinestreNonRicevonoInput)
     EXPECT_EQ(premute, 1);
 }
 
+TEST_F(FinestraSviluppo, UnErroreArrivaAlComandoELaFinestraTornaLibera)
+{
+    auto& imp = sistema->Dati().Impostazioni;
+    imp.DaPronostico = false;
+    imp.FileSorgente = dir.File("Manca.Col");
+    TFormSviluppo f(*sistema);
+    int dopo = 0;
+    f.DopoSviluppo = [&] { ++dopo; };
+    EXPECT_THROW(f.Esegui(), EErrore);
+    EXPECT_FALSE(f.InCorso());
+    EXPECT_EQ(dopo, 1);
+    // The input of the other windows is no longer held back.
+    QPushButton altra(QStringLiteral("Nuovo"));
+    int premute = 0;
+    QObject::connect(&altra, &QPushButton::clicked, [&] { ++premute; });
+    altra.show();
+    QTest::mouseClick(&altra, Qt::LeftButton);
+    EXPECT_EQ(premute, 1);
+    // And the next run works.
+    imp.DaPronostico = true;
+    Pronostico(0, 1);
+    f.Esegui();
+    EXPECT_EQ(sistema->Dati().Colonne.Conta(), 2);
+}
+
 TEST_F(FinestraSviluppo, InformazioniApreLePossibilita)
 {
     Pronostico(1, 4);  // event 1 a triple, events 2..5 doubles
@@ -307,5 +333,6 @@ TEST_F(FinestraSviluppo, ResponsivaAncheNellaRiduzione)
                 static_cast<long long>(f.Esito().iniziali), static_cast<long long>(f.Esito().tenute),
                 sistema->Dati().Colonne.Conta(), static_cast<long long>(orologio.elapsed()),
                 static_cast<long long>(massimo), static_cast<long long>(quando), qPrintable(faseMassimo));
+    EXPECT_TRUE(sistema->Dati().PossibilitaCalcolate);
     EXPECT_LT(massimo, 200);
 }
