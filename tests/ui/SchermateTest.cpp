@@ -86,6 +86,36 @@ TEST(Schermate, FinestreDelloSviluppo)
     Fotografa(pannello, QStringLiteral("PannelloSc"));
 }
 
+TEST(Schermate, PossibilitaDelToto)
+{
+    if (CartellaSchermate().isEmpty()) GTEST_SKIP() << "MORELLA_SCREENSHOTS not set";
+    QDir().mkpath(CartellaSchermate());
+    test::TGiocoTemporaneo gioco(GiocoToto);
+    test::TCartellaTemporanea dir;
+    ImpostaDirectoryProgramma(dir.Percorso().string());
+    CreaCartelleDiLavoro();
+    TSistema s;
+    auto& d = s.Dati();
+    const TSegni segni[] = {1, 3, 7, 2, 5, 4, 7, 1, 6, 3, 1, 2, 7};
+    const char* casa[] = {"Atalanta", "Bologna", "Cagliari", "Empoli", "Fiorentina", "Genoa", "Inter",
+                          "Juventus", "Lazio", "Milan", "Napoli", "Roma", "Torino"};
+    const char* ospiti[] = {"Verona", "Udinese", "Sassuolo", "Lecce", "Monza", "Salernitana", "Spezia",
+                            "Cremonese", "Sampdoria", "Parma", "Palermo", "Bari", "Venezia"};
+    for (int i = 0; i < 13; ++i) {
+        d.Pronostico[static_cast<std::size_t>(i)] = segni[i];
+        d.NomiEventi[static_cast<std::size_t>(i)] = {casa[i], ospiti[i]};
+    }
+    d.Impostazioni.UsaCondizioni = false;
+    d.Impostazioni.Autoriduzione = true;
+    d.Impostazioni.CalcoloPercentuali = true;
+    d.Impostazioni.SalvaAutomaticamente = false;
+    d.Impostazioni.GaranziaN1 = false;  // N - 1 without conditions would take a ready-made reduction
+    ui::TFormSviluppo sviluppo(s);
+    sviluppo.Esegui();
+    ui::TFormPossibilita possibilita(s, &sviluppo);
+    Fotografa(possibilita, QStringLiteral("FormPossibilitaToto"));
+}
+
 TEST(Schermate, PaginaDiAiuto)
 {
     if (CartellaSchermate().isEmpty()) GTEST_SKIP() << "MORELLA_SCREENSHOTS not set";
