@@ -320,8 +320,10 @@ void TFormSviluppo::MostraPercentuale(int percento)
 
 void TFormSviluppo::AnnullaClick()
 {
+    // During a run the engine sees the request at its next poll and goes on to its final
+    // steps; the window closes either way.
     if (inCorso_) annullato_ = true;
-    else close();
+    close();
 }
 
 void TFormSviluppo::InformazioniClick()
