@@ -15,19 +15,24 @@ void Detta(const TContesto& ctx, const std::string& file, int da, int a, bool pe
     const int n = static_cast<int>(schedine.size());
     if (a == 0) a = n;
     if (n > 0 && (da < 1 || da > n || a < da || a > n))
-        throw CLI::ValidationError("--da/--a", "le schedine vanno da 1 a " + std::to_string(n) +
-                                                   " e --a non precede --da");
-    const auto parole =
-        SimulaDettatura(schedine, da, a, perRighe ? TOrdineDettatura::PerRighe : TOrdineDettatura::PerColonne);
+        throw CLI::ValidationError(
+            "--da/--a", "le schedine vanno da 1 a " + std::to_string(n) + " e --a non precede --da");
+    const auto parole = SimulaDettatura(schedine, da, a,
+                                        perRighe ? TOrdineDettatura::PerRighe : TOrdineDettatura::PerColonne);
     if (ctx.json) {
         nlohmann::json lista = nlohmann::json::array();
         for (const TParolaDetta& p : parole)
-            lista.push_back({{"parola", p.parola}, {"da", p.tratto.da}, {"a", p.tratto.a},
-                             {"schedina", p.schedina}, {"colonna", p.cella.colonna}, {"evento", p.cella.evento}});
+            lista.push_back({{"parola", p.parola},
+                             {"da", p.tratto.da},
+                             {"a", p.tratto.a},
+                             {"schedina", p.schedina},
+                             {"colonna", p.cella.colonna},
+                             {"evento", p.cella.evento}});
         StampaJson({{"schedine", n}, {"ordine", perRighe ? "righe" : "colonne"}, {"parole", lista}});
         return;
     }
-    for (const TParolaDetta& p : parole) std::cout << p.parola << " " << p.tratto.da << " " << p.tratto.a << "\n";
+    for (const TParolaDetta& p : parole)
+        std::cout << p.parola << " " << p.tratto.da << " " << p.tratto.a << "\n";
 }
 
 }  // namespace
@@ -37,7 +42,8 @@ void RegistraComandoDetta(CLI::App& app, TContesto& ctx)
     static std::string file;
     static int da = 1, a = 0;
     static bool perRighe = false;
-    auto* detta = app.add_subcommand("detta", "Le parole che la dettatura a voce direbbe, con i loro tratti del file vocale");
+    auto* detta = app.add_subcommand(
+        "detta", "Le parole che la dettatura a voce direbbe, con i loro tratti del file vocale");
     detta->add_option("IN", file, "File colonnare da dettare")->required();
     detta->add_option("--da", da, "Dalla schedina (1)");
     detta->add_option("--a", a, "Alla schedina (l'ultima)");

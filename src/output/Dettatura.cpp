@@ -9,7 +9,10 @@
 
 namespace morella {
 
-std::string FileVocale() { return UnisciPercorso(CartellaWav(), NomeFileVocale); }
+std::string FileVocale()
+{
+    return UnisciPercorso(CartellaWav(), NomeFileVocale);
+}
 
 TTrattoVoce TrattoVoce(TSegni segni)
 {
@@ -66,8 +69,10 @@ void TDettatura::Avvia()
     if (schedine_.empty()) return;
     if (!voceDisponibile_) throw EErrore(MessaggioFileVocale);
     AccendiTimer();
-    if (inPausa_) inPausa_ = false;
-    else colonna_ = evento_ = 1;
+    if (inPausa_)
+        inPausa_ = false;
+    else
+        colonna_ = evento_ = 1;
     AvvisaStato();
 }
 
@@ -76,8 +81,10 @@ void TDettatura::Pausa()
     if (schedine_.empty()) return;
     if (!voceDisponibile_) throw EErrore(MessaggioFileVocale);
     inPausa_ = !inPausa_;
-    if (inPausa_) SpegniTimer();
-    else AccendiTimer();
+    if (inPausa_)
+        SpegniTimer();
+    else
+        AccendiTimer();
     AvvisaStato();
 }
 
@@ -207,8 +214,8 @@ std::array<TColonna, 4> TDettatura::ColonneVista() const
     const auto& s = schedine_[static_cast<std::size_t>(corrente_ - 1)];
     for (std::size_t k = 0; k < 4; ++k) colonne[k] = s.colonne[k].colonna;
     if (cellaDetta_)
-        colonne[static_cast<std::size_t>(cellaDetta_->colonna - 1)][static_cast<std::size_t>(cellaDetta_->evento - 1)] |=
-            SegnoEvidenziato;
+        colonne[static_cast<std::size_t>(cellaDetta_->colonna - 1)]
+               [static_cast<std::size_t>(cellaDetta_->evento - 1)] |= SegnoEvidenziato;
     return colonne;
 }
 

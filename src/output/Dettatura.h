@@ -45,7 +45,7 @@ struct TCella {
 
 // Told when the view must be redrawn or the buttons updated.
 class TOsservatoreDettatura {
-public:
+   public:
     virtual ~TOsservatoreDettatura() = default;
     // Another schedina (or the same one afresh) is on view: redraw every cell.
     virtual void SchedinaMostrata() {}
@@ -56,7 +56,7 @@ public:
 };
 
 class TDettatura {
-public:
+   public:
     static constexpr int PausaMinima = 1;
     static constexpr int PausaMassima = 50;
     static constexpr int PausaIniziale = 5;
@@ -117,7 +117,7 @@ public:
     std::array<TColonna, 4> ColonneVista() const;
     std::optional<TCella> CellaDetta() const { return cellaDetta_; }
 
-private:
+   private:
     void MostraSchedina();
     void Di(TSegni segni);
     void Avanza();

@@ -8,7 +8,7 @@
 namespace morella {
 
 class TLettoreAudio {
-public:
+   public:
     virtual ~TLettoreAudio() = default;
 
     // Opens the file for playing; false when it is missing or cannot be read as sound.

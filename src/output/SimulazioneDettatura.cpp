@@ -7,7 +7,7 @@ namespace morella {
 namespace {
 
 class TTemporizzatoreAMano : public TTemporizzatore {
-public:
+   public:
     void Avvia(int) override {}
     void Ferma() override {}
     void ImpostaPeriodo(int) override {}
@@ -16,7 +16,7 @@ public:
 
 // Takes note of every stretch played, with the cell the dictation had just marked.
 class TLettoreTaccuino : public TLettoreAudio {
-public:
+   public:
     explicit TLettoreTaccuino(std::vector<TParolaDetta>& parole) : parole_(parole) {}
     void Collega(const TDettatura& dettatura) { dettatura_ = &dettatura; }
 
@@ -34,7 +34,7 @@ public:
         parole_.push_back(std::move(p));
     }
 
-private:
+   private:
     std::vector<TParolaDetta>& parole_;
     const TDettatura* dettatura_ = nullptr;
 };

@@ -9,7 +9,7 @@
 namespace morella {
 
 class TTemporizzatore {
-public:
+   public:
     virtual ~TTemporizzatore() = default;
 
     // (Re)starts the timer: the first call of the action comes one period from now.
@@ -20,14 +20,14 @@ public:
 
     void ImpostaAzione(std::function<void()> azione) { azione_ = std::move(azione); }
 
-protected:
+   protected:
     // What the implementation calls on every period.
     void Scatta()
     {
         if (azione_) azione_();
     }
 
-private:
+   private:
     std::function<void()> azione_;
 };
 

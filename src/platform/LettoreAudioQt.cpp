@@ -17,7 +17,10 @@ bool Caricato(QMediaPlayer::MediaStatus s)
            s == QMediaPlayer::BufferingMedia;
 }
 
-bool Definitivo(QMediaPlayer::MediaStatus s) { return Caricato(s) || s == QMediaPlayer::InvalidMedia; }
+bool Definitivo(QMediaPlayer::MediaStatus s)
+{
+    return Caricato(s) || s == QMediaPlayer::InvalidMedia;
+}
 
 // Qt picks its media backend once, at the first player: unless the user chose one, take
 // FFmpeg's. It ships with Qt Multimedia itself and reads a waveform file with nothing else
@@ -38,7 +41,10 @@ TLettoreAudioQt::TLettoreAudioQt(int attesaMs) : attesaMs_(attesaMs)
     QObject::connect(&fine_, &QTimer::timeout, [this] { Ferma(); });
 }
 
-TLettoreAudioQt::~TLettoreAudioQt() { Chiudi(); }
+TLettoreAudioQt::~TLettoreAudioQt()
+{
+    Chiudi();
+}
 
 bool TLettoreAudioQt::Apri(const std::string& file)
 {
@@ -75,16 +81,18 @@ bool TLettoreAudioQt::Apri(const std::string& file)
     }
     QObject::disconnect(lettore.get(), nullptr, &attesa, nullptr);
     if (!Caricato(lettore->mediaStatus()) || lettore->error() != QMediaPlayer::NoError) {
-        errore_ = lettore->errorString().isEmpty() ? QStringLiteral("file non leggibile") : lettore->errorString();
+        errore_ =
+            lettore->errorString().isEmpty() ? QStringLiteral("file non leggibile") : lettore->errorString();
         return false;
     }
 
     QObject::connect(lettore.get(), &QMediaPlayer::positionChanged, [this](qint64 p) { ControllaFine(p); });
     // The stretch's own clock starts when the sound really does.
-    QObject::connect(lettore.get(), &QMediaPlayer::playbackStateChanged, [this](QMediaPlayer::PlaybackState s) {
-        if (s == QMediaPlayer::PlayingState && fineMs_ >= 0 && lettore_)
-            fine_.start(static_cast<int>(std::max<qint64>(0, fineMs_ - lettore_->position())));
-    });
+    QObject::connect(
+        lettore.get(), &QMediaPlayer::playbackStateChanged, [this](QMediaPlayer::PlaybackState s) {
+            if (s == QMediaPlayer::PlayingState && fineMs_ >= 0 && lettore_)
+                fine_.start(static_cast<int>(std::max<qint64>(0, fineMs_ - lettore_->position())));
+        });
     uscita_ = std::move(uscita);
     lettore_ = std::move(lettore);
     return true;
@@ -130,10 +138,19 @@ bool TLettoreAudioQt::InRiproduzione() const
     return lettore_ && lettore_->playbackState() == QMediaPlayer::PlayingState;
 }
 
-qint64 TLettoreAudioQt::Durata() const { return lettore_ ? lettore_->duration() : 0; }
+qint64 TLettoreAudioQt::Durata() const
+{
+    return lettore_ ? lettore_->duration() : 0;
+}
 
-qint64 TLettoreAudioQt::Posizione() const { return lettore_ ? lettore_->position() : 0; }
+qint64 TLettoreAudioQt::Posizione() const
+{
+    return lettore_ ? lettore_->position() : 0;
+}
 
-QString TLettoreAudioQt::Errore() const { return errore_; }
+QString TLettoreAudioQt::Errore() const
+{
+    return errore_;
+}
 
 }  // namespace morella

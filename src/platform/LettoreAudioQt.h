@@ -11,7 +11,7 @@
 namespace morella {
 
 class TLettoreAudioQt : public TLettoreAudio {
-public:
+   public:
     // `attesaMs`: how long opening may wait for the media backend to read the file.
     explicit TLettoreAudioQt(int attesaMs = 5000);
     ~TLettoreAudioQt() override;
@@ -29,7 +29,7 @@ public:
     qint64 Posizione() const;  // ms
     QString Errore() const;    // the backend's reason when opening failed
 
-private:
+   private:
     void ControllaFine(qint64 posizione);
 
     int attesaMs_;

@@ -8,7 +8,7 @@
 namespace morella {
 
 class TTemporizzatoreQt : public TTemporizzatore {
-public:
+   public:
     TTemporizzatoreQt();
 
     void Avvia(int periodoMs) override;
@@ -18,7 +18,7 @@ public:
     bool Attivo() const { return timer_.isActive(); }
     int Periodo() const { return timer_.interval(); }
 
-private:
+   private:
     QTimer timer_;
 };
 

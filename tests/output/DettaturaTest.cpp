@@ -14,7 +14,7 @@ using namespace morella;
 namespace {
 
 class TTimerProva : public TTemporizzatore {
-public:
+   public:
     void Avvia(int periodoMs) override
     {
         acceso = true;
@@ -29,7 +29,7 @@ public:
 };
 
 class TLettoreProva : public TLettoreAudio {
-public:
+   public:
     bool Apri(const std::string& file) override
     {
         aperto = file;
@@ -54,7 +54,7 @@ struct TDetto {
 };
 
 class TTaccuino : public TOsservatoreDettatura {
-public:
+   public:
     explicit TTaccuino(const TDettatura& d) : d_(d) {}
     void SegnoDetto() override { detti.push_back({d_.NumeroVista(), *d_.CellaDetta()}); }
     void SchedinaMostrata() override { ++mostrate; }
@@ -64,13 +64,16 @@ public:
     int mostrate = 0;
     int stati = 0;
 
-private:
+   private:
     const TDettatura& d_;
 };
 
 // Column i (0-based in the list), event e: sign set (i + e) mod 7 + 1, so every word occurs
 // and a column can be told from its neighbours by what it says.
-TSegni SegnoAtteso(int colonna, int evento) { return static_cast<TSegni>((colonna + evento) % 7 + 1); }
+TSegni SegnoAtteso(int colonna, int evento)
+{
+    return static_cast<TSegni>((colonna + evento) % 7 + 1);
+}
 
 std::vector<TSchedinaVin> Schedine(int colonne)
 {
@@ -84,7 +87,7 @@ std::vector<TSchedinaVin> Schedine(int colonne)
 }
 
 class Dettatura : public ::testing::Test {
-protected:
+   protected:
     TTimerProva timer;
     TLettoreProva lettore;
     TDettatura d{lettore, timer};

@@ -34,7 +34,8 @@ TOnda LeggiOnda(const std::string& file)
         std::string(b.begin() + 8, b.begin() + 12) != "WAVE")
         return o;
     for (std::size_t i = 12; i + 8 <= b.size();) {
-        const std::string id(b.begin() + static_cast<std::ptrdiff_t>(i), b.begin() + static_cast<std::ptrdiff_t>(i + 4));
+        const std::string id(b.begin() + static_cast<std::ptrdiff_t>(i),
+                             b.begin() + static_cast<std::ptrdiff_t>(i + 4));
         const std::size_t n = Le32(b, i + 4);
         const std::size_t dati = i + 8;
         if (dati + n > b.size()) break;
@@ -55,7 +56,8 @@ TOnda LeggiOnda(const std::string& file)
 double Rms(const TOnda& o, int daMs, int aMs)
 {
     const auto da = static_cast<std::size_t>(static_cast<long>(daMs) * o.frequenza / 1000);
-    const auto a = std::min(o.campioni.size(), static_cast<std::size_t>(static_cast<long>(aMs) * o.frequenza / 1000));
+    const auto a =
+        std::min(o.campioni.size(), static_cast<std::size_t>(static_cast<long>(aMs) * o.frequenza / 1000));
     if (a <= da) return 0;
     double somma = 0;
     for (std::size_t k = da; k < a; ++k) somma += double(o.campioni[k]) * o.campioni[k];

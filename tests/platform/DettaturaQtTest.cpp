@@ -1,11 +1,11 @@
 // The Qt side of the dictation: the timer on the event loop and the Qt Multimedia player on
 // the real voice file. Where the machine has no sound device only what needs none is checked.
+#include <gtest/gtest.h>
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "Dettatura.h"
 #include "LettoreAudioQt.h"
@@ -21,7 +21,7 @@ std::string FileVocaleCostruito()
 }
 
 class TLettoreMuto : public TLettoreAudio {
-public:
+   public:
     bool Apri(const std::string&) override { return true; }
     void Chiudi() override {}
     void Ferma() override {}
