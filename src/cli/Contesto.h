@@ -51,5 +51,6 @@ void RegistraComandoMisura(CLI::App& app, TContesto& contesto);
 void RegistraComandoReplay(CLI::App& app, TContesto& contesto);
 void RegistraComandiArchivio(CLI::App& app, TContesto& contesto);
 void RegistraComandiAnalisi(CLI::App& app, TContesto& contesto);
+void RegistraComandoDetta(CLI::App& app, TContesto& contesto);
 
 }  // namespace morella::cli

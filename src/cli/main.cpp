@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     cli::RegistraComandoReplay(app, ctx);
     cli::RegistraComandiArchivio(app, ctx);
     cli::RegistraComandiAnalisi(app, ctx);
+    cli::RegistraComandoDetta(app, ctx);
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {
