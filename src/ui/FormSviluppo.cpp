@@ -238,6 +238,7 @@ void TFormSviluppo::Esegui()
     qApp->installEventFilter(&filtro);
     inCorso_ = true;
     annullato_ = false;
+    chiudiAllaFine_ = false;
     esito_ = TEsitoSviluppo{};
     ultimaPompa_ = std::chrono::steady_clock::now();
     struct TFine {
@@ -247,6 +248,7 @@ void TFormSviluppo::Esegui()
         {
             qApp->removeEventFilter(&filtro);
             f.inCorso_ = false;
+            if (f.chiudiAllaFine_) f.close();
             if (f.DopoSviluppo) f.DopoSviluppo();
         }
     } fine{*this, filtro};
@@ -322,8 +324,12 @@ void TFormSviluppo::AnnullaClick()
 {
     // During a run the engine sees the request at its next poll and goes on to its final
     // steps; the window closes either way.
-    if (inCorso_) annullato_ = true;
-    close();
+    if (inCorso_) {
+        annullato_ = true;
+        chiudiAllaFine_ = true;
+    } else {
+        close();
+    }
 }
 
 void TFormSviluppo::InformazioniClick()

@@ -59,6 +59,7 @@ private:
     TEsitoSviluppo esito_;
     bool inCorso_ = false;
     bool annullato_ = false;
+    bool chiudiAllaFine_ = false;  // Annulla pressed during the run: the window goes with it
     std::chrono::steady_clock::time_point ultimaPompa_{};
     TIndicatore indicatoreC_, indicatoreR_;
 
