@@ -2,6 +2,7 @@
 // document side of the editor (ImpostaTutto, the contest number, comment, participants).
 #include <gtest/gtest.h>
 
+#include "Abilitazioni.h"
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
 #include "ComandiConfigurazione.h"
@@ -219,4 +220,30 @@ TEST(ComandiConfigurazione, SorgenteScrittaAltroveCercataNelleColonne)
     EXPECT_FALSE(ControllaImpostazioniSviluppo(imp));
     EXPECT_EQ(FileSorgenteEffettivo(imp), UnisciPercorso(CartellaColonne(), "fonte.Col"));
     ImpostaDirectoryProgramma(vecchia);
+}
+
+TEST(Abilitazioni, RegoleDeiComandi)
+{
+    TStatoDocumento s;
+    TAbilitazioni a = AggiornaAbilitazioni(s);
+    EXPECT_FALSE(a.Condizioni);
+    EXPECT_FALSE(a.CalcoloColonne);
+    EXPECT_FALSE(a.DaMemoria);
+    EXPECT_TRUE(a.SalvaSuDisco);
+    EXPECT_TRUE(a.ArchivioSchedina);
+    s.DaFileColonnare = true;  // a column file needs no prediction
+    a = AggiornaAbilitazioni(s);
+    EXPECT_TRUE(a.Condizioni);
+    EXPECT_TRUE(a.CalcoloColonne);
+    EXPECT_FALSE(a.AnalisiSchedina);
+    s.Colonne = 1;
+    EXPECT_TRUE(AggiornaAbilitazioni(s).DaMemoria);
+    EXPECT_FALSE(AggiornaAbilitazioni(s).AnalisiSchedina);  // also needs the prediction
+    s.PronosticoCompleto = true;
+    EXPECT_TRUE(AggiornaAbilitazioni(s).AnalisiSchedina);
+    s.Concorsi = 1;
+    EXPECT_TRUE(AggiornaAbilitazioni(s).VisualizzaArchivio);
+    EXPECT_FALSE(AggiornaAbilitazioni(s).AnalisiStatistica);
+    s.Concorsi = 2;
+    EXPECT_TRUE(AggiornaAbilitazioni(s).AnalisiStatistica);
 }
