@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
@@ -45,9 +46,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\nUso: morella [--gioco toto|enalotto|totip] [--dir DIR] [SISTEMA.Mrl]\n", errore->c_str());
         return 2;
     }
-    opzioni.Continua = misura || !schermate.isEmpty();
+    // Measuring presses "Continua" at once; the pictures press it after taking the intro's.
+    opzioni.Continua = misura;
     TServiziSenzaOperatore senzaOperatore;
-    if (opzioni.Continua) ImpostaServizi(&senzaOperatore);
+    if (misura || !schermate.isEmpty()) ImpostaServizi(&senzaOperatore);
 
     TApplicazione programma(opzioni);
     QObject::connect(&programma, &TApplicazione::Pronta, &app, [&] {
@@ -72,6 +74,8 @@ int main(int argc, char* argv[])
     if (!schermate.isEmpty() && programma.Intro()) {
         QDir().mkpath(schermate);
         SalvaSchermata(*programma.Intro(), QDir(schermate).filePath(QStringLiteral("intro.png")));
+        QMetaObject::invokeMethod(programma.Intro()->findChild<QPushButton*>(QStringLiteral("ContinuaBtn")), "click",
+                                  Qt::QueuedConnection);
     }
     return QApplication::exec();
 }

@@ -27,7 +27,6 @@ namespace {
 bool Dialogo(QDialog& d, const QString& file)
 {
     d.show();
-    d.adjustSize();
     const bool ok = SalvaSchermata(d, file);
     d.hide();
     return ok;
@@ -40,7 +39,7 @@ bool ConMenu(TFormPrinc& w, QMenu& menu, const QString& file)
     QPixmap finestra = w.grab();
     const QRect voce = w.menuBar()->actionGeometry(menu.menuAction());
     menu.ensurePolished();
-    menu.adjustSize();
+    menu.resize(menu.sizeHint());
     const QPixmap tendina = menu.grab();
     QPainter p(&finestra);
     const QPoint origine = w.menuBar()->mapTo(&w, voce.bottomLeft());
