@@ -121,7 +121,12 @@ TEST(FormPrinc, MenuTastiERegistro)
 TEST(FormPrinc, AbilitazioniDelDocumento)
 {
     TFinestra f;
-    RegistroFinestre().sviluppo = [](TSistema&, QWidget*) {};
+    int sviluppi = 0;
+    RegistroFinestre().sviluppo = [&](TSistema& s, QWidget* padre) {
+        EXPECT_EQ(&s, &f.sistema);
+        EXPECT_EQ(padre, f.w.get());
+        ++sviluppi;
+    };
     f.w->AggiornaAbilitazioni();
     // Incomplete prediction from the prediction: no conditions, no development.
     EXPECT_FALSE(f.w->MenuCondizioni()->menuAction()->isEnabled());
@@ -143,6 +148,9 @@ TEST(FormPrinc, AbilitazioniDelDocumento)
     EXPECT_FALSE(f.A("SpeedSviluppa")->isEnabled());
     f.Riempi();
     EXPECT_TRUE(f.A("SpeedSviluppa")->isEnabled());
+    f.A("SpeedSviluppa")->trigger();
+    f.A("CalcoloColonne1")->trigger();
+    EXPECT_EQ(sviluppi, 2);
     EXPECT_TRUE(f.sistema.Modificato);
     EXPECT_EQ(f.w->findChild<QLabel*>(QStringLiteral("PDoppie"))->text().trimmed(), "Doppie : 0");
     // Without a window for the development the command stays off.
