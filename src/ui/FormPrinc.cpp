@@ -1,6 +1,7 @@
 #include "FormPrinc.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -400,6 +401,12 @@ void TFormPrinc::AggiornaAbilitazioni()
                              "SpeedStSche", "SpeedSpoglio"})
         Abilita(nome, a.DaMemoria);
     Abilita("SalvasuDisco1", a.SalvaSuDisco);
+    // A submenu none of whose items can run is off as well.
+    for (const char* nome : {"Visualizza1", "DettaturaaVoce1", "Spoglio1", "StampaColonne1"})
+        if (auto* m = findChild<QMenu*>(QString::fromLatin1(nome))) {
+            const auto voci = m->actions();
+            m->menuAction()->setEnabled(std::any_of(voci.begin(), voci.end(), [](QAction* v) { return v->isEnabled(); }));
+        }
 }
 
 void TFormPrinc::AggiornaSegniCondizioni()
