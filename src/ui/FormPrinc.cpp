@@ -298,6 +298,13 @@ void TFormPrinc::CreaMenu()
     Voce(stampaColonne, "DaFile2", QStringLiteral("Da File "), nessuno, Aiuto::StampaColonne, {});
     Voce(stampa, "StampaProspetto", QStringLiteral("Stampa &Prospetto"), Qt::Key_F6, Aiuto::StampaProspetto, {});
 
+    // F1 outside the menus: the contents page.
+    auto* contenuti = new QAction(this);
+    contenuti->setObjectName(QStringLiteral("AiutoF1"));
+    contenuti->setShortcut(Qt::Key_F1);
+    connect(contenuti, &QAction::triggered, this, [this] { Servizi().ApriAiuto(this, Aiuto::Sommario); });
+    addAction(contenuti);
+
     QMenu* help = menu("Help1", QStringLiteral("&Help"));
     Voce(help, "Indice1", QStringLiteral("Sommario"), nessuno, Aiuto::Sommario,
          [this] { Servizi().ApriAiuto(this, Aiuto::Sommario); });

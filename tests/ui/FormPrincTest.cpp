@@ -381,3 +381,23 @@ TEST(FormPrinc, AiutoEImmaginiMancanti)
     EXPECT_EQ(servizi.Aiuti, std::vector<int>{1});
     sistema.Modificato = false;
 }
+
+TEST(FormPrinc, CancellaUnFileDiSistema)
+{
+    TFinestra f;
+    const std::string file = UnisciPercorso(CartellaSistemi(), "Vecchio.Mrl");
+    morella::test::ScriviTutto(file, {20, 0, 0, 0});
+    for (int risposta : {PulsanteAnnulla, PulsanteSi}) {
+        f.servizi.AttendiFile(file);
+        f.servizi.AttendiDomanda(TitoloConferma, "Vuoi Cancellare " + file + "?", PulsanteSi | PulsanteNo | PulsanteAnnulla,
+                                 risposta);
+        f.A("Cancella")->trigger();
+        EXPECT_EQ(FileEsiste(file), risposta != PulsanteSi);
+    }
+    EXPECT_EQ(f.servizi.RichiesteFile.back().Titolo, "Cancella Il Sistema");
+    // A file that is not there: the message, nothing asked.
+    f.servizi.AttendiFile(file);
+    f.A("Cancella")->trigger();
+    EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCancellaSistema});
+    f.servizi.VerificaConsumate();
+}
