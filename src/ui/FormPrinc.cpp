@@ -473,7 +473,8 @@ void TFormPrinc::PrimoShow(const std::string& fileArgomento)
 
 void TFormPrinc::closeEvent(QCloseEvent* e)
 {
-    bool avanti = true;
+    // A save that fails on the way out keeps the window, and the system, where they are.
+    bool avanti = false;
     Esegui([&] {
         TDomandaUi domanda(this);
         avanti = sistema_.Conferma(domanda, true, [this] { return Save1Click(); });

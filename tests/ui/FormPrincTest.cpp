@@ -238,6 +238,13 @@ TEST(FormPrinc, ChiusuraConConferma)
     f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, 0);
     EXPECT_FALSE(f.w->close());  // closed from its frame: nothing is lost
     EXPECT_TRUE(f.w->isVisible());
+    // "Si" with a save that fails: the message, and the program stays open.
+    f.sistema.NomeFile = CartellaSistemi();  // a folder cannot be written as a file
+    f.sistema.SenzaNome = false;
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteSi);
+    EXPECT_FALSE(f.w->close());
+    EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioSalvaSistema});
+    EXPECT_TRUE(f.sistema.Modificato);
     f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
     EXPECT_TRUE(f.w->close());
     f.servizi.VerificaConsumate();
