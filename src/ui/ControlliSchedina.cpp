@@ -1,6 +1,7 @@
 #include "ControlliSchedina.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 #include <QPainter>
 
 namespace morella::ui {
@@ -65,7 +66,7 @@ void TEditpronostico::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), ColoreSfondo);
     const auto& g = Geometria;
-    p.setFont(FontPiccolo(*this, g.Diametro >= 15 ? 7 : 6));
+    p.setFont(FontPiccolo(*this, g.Diametro > 15 ? g.Diametro * 7 / 15 : g.Diametro == 15 ? 7 : 6));
     static const char* lettere[3] = {"1", "X", "2"};
     for (int d = 0; d < Eventi(); ++d) {
         for (int e = 0; e < 3; ++e) {
@@ -132,7 +133,7 @@ void TEditCorsaPiu::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), ColoreSfondo);
-    p.setFont(FontPiccolo(*this, 6));
+    p.setFont(FontPiccolo(*this, std::max(6, Geometria.Larg * 6 / 15)));
     const auto& g = Geometria;
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 8; ++c) {

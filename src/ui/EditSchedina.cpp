@@ -1,6 +1,7 @@
 #include "EditSchedina.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -131,7 +132,9 @@ void TEditPartite::ImpostaGioco(int gioco)
     const int righe = EventiDelGioco(gioco);
     const bool toto = gioco == GiocoToto;
     grid_->setColumnCount(toto ? 3 : 2);
-    Dimensiona(*grid_, righe, CelHeight, toto ? std::vector<int>{20, CelWidth, CelWidth} : std::vector<int>{20, CelWidth});
+    const int numeri = 20 * CelWidth / 80;
+    Dimensiona(*grid_, righe, CelHeight,
+               toto ? std::vector<int>{numeri, CelWidth, CelWidth} : std::vector<int>{numeri, CelWidth});
     for (int r = 0; r < righe; ++r) {
         ImpostaTesto(*grid_, r, 0, QString::number(r + 1));
         grid_->item(r, 0)->setFlags(Qt::ItemIsEnabled);
@@ -263,16 +266,39 @@ bool TEditSchedina::ImpostaGioco(int gioco)
     return caricata;
 }
 
-void TEditSchedina::ImpostaCompatto(bool compatto)
+void TEditSchedina::ImpostaCompatto(bool compatto) { ImpostaGrandezza(compatto ? 16 : 18); }
+
+void TEditSchedina::ImpostaGrandezza(int deltaY)
 {
-    deltaY_ = compatto ? 16 : 18;
+    deltaY_ = deltaY;
     TGeometriaPronostico g;
     g.DeltaY = deltaY_;
-    g.Diametro = compatto ? 13 : 15;
+    g.Diametro = deltaY_ - 3;
+    // The standard and compact coupons keep their square-ish pitch; a larger one widens too.
+    g.DeltaX = std::max(18, deltaY_);
     Pronostico->ImpostaGeometria(g);
+    TGeometriaCorsaPiu c;
+    if (deltaY_ > 18) {
+        c.Larg = Scala(15);
+        c.Alt = Scala(13);
+        c.DeltaX = Scala(20);
+        c.DeltaY = Scala(15);
+    }
+    CorsaPiu->Geometria = c;
+    for (TSemaforo* s : {SPronostico, SPercentuali, SValori}) {
+        s->Diametro = std::max(15, Scala(15));
+        s->DeltaY = s->Diametro + 2;
+    }
+    QFont f = font();
+    f.setPointSize(std::max(7, Scala(7)));
+    setFont(f);
+    for (QWidget* w : std::initializer_list<QWidget*>{Partite->Grid(), GridPerc, GridVal}) w->setFont(f);
+    Partite->CelWidth = std::max(80, Scala(80));
     Partite->ImpostaAltezzaRighe(deltaY_);
     Disponi();
 }
+
+int TEditSchedina::Scala(int pixel) const { return deltaY_ > 18 ? pixel * deltaY_ / 18 : pixel; }
 
 void TEditSchedina::Disponi()
 {
@@ -281,8 +307,8 @@ void TEditSchedina::Disponi()
     const int m = 6;
     const QSize lampada = SPronostico->sizeHint();
     for (auto* g : {GridPerc, GridVal}) g->horizontalHeader()->setFixedHeight(deltaY_);
-    Dimensiona(*GridPerc, n, deltaY_, {30, 30, 30});
-    Dimensiona(*GridVal, n, deltaY_, {38, 38, 38});
+    Dimensiona(*GridPerc, n, deltaY_, {Scala(30), Scala(30), Scala(30)});
+    Dimensiona(*GridVal, n, deltaY_, {Scala(38), Scala(38), Scala(38)});
     for (auto* g : {GridPerc, GridVal})
         for (int r = 0; r < n; ++r)
             for (int c = 0; c < 3; ++c) ImpostaTesto(*g, r, c, Testo(*g, r, c));
@@ -315,13 +341,13 @@ void TEditSchedina::Disponi()
                                  y + (cp.height() - etichettaCorsaPiu_->height()) / 2);
         y += cp.height() + 6;
     }
-    const int altezzaRiga = 22;
+    const int altezzaRiga = Scala(22);
     etichettaNumero_->adjustSize();
     etichettaNumero_->move(m, y + (altezzaRiga - etichettaNumero_->height()) / 2);
-    Numero->setGeometry(etichettaNumero_->geometry().right() + 5, y, 30, altezzaRiga);
+    Numero->setGeometry(etichettaNumero_->geometry().right() + 5, y, Scala(30), altezzaRiga);
     int x = GridPerc->x();
     for (QPushButton* b : {BtnAnalisi, BtnAzzera, BtnArchivio}) {
-        const int w = std::max(56, b->sizeHint().width());
+        const int w = std::max(Scala(56), b->sizeHint().width());
         b->setGeometry(x, y, w, altezzaRiga);
         x += w + 6;
     }

@@ -59,6 +59,9 @@ public:
     int Gioco() const { return gioco_; }
     // The smaller rows and circles of a screen at most 640 pixels wide.
     void ImpostaCompatto(bool compatto);
+    // Rows of the given pitch (16 compact, 18 standard, more on a large screen); every
+    // other measure of the coupon follows.
+    void ImpostaGrandezza(int deltaY);
     int DeltaY() const { return deltaY_; }
 
     // What the player typed, with the percentage rows brought to their rule first (the
@@ -102,6 +105,7 @@ private:
     TCelleTabella Celle(const QTableWidget& grid) const;
     void ImpostaCelle(QTableWidget& grid, const TCelleTabella& celle);
     int Eventi() const { return EventiDelGioco(gioco_); }
+    int Scala(int pixel) const;
 
     QLabel* etichettaPronostico_;
     QLabel* etichettaPerc_;

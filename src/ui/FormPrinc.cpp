@@ -121,6 +121,8 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
     // A small screen gets the compact editor, so the whole coupon fits between the bars.
     if (larghezzaSchermo <= 0 && screen()) larghezzaSchermo = screen()->geometry().width();
     if (larghezzaSchermo > 0 && larghezzaSchermo <= 640) editor_->ImpostaCompatto(true);
+    // On a large screen the standard coupon would be a stamp in the middle of it.
+    if (larghezzaSchermo >= 1600) editor_->ImpostaGrandezza(26);
     sfondo_->Pannello()->resize(editor_->width() + 11, editor_->height() + 10);
 
     CreaMenu();

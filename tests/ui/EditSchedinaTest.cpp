@@ -162,4 +162,12 @@ TEST(EditSchedina, CompattoPerLoSchermoPiccolo)
     EXPECT_EQ(e.Pronostico->Geometria.DeltaY, 16);
     EXPECT_EQ(e.Pronostico->Geometria.Diametro, 13);
     EXPECT_EQ(alta - e.height(), 14 * 2);  // thirteen rows and the tables' heading
+    // A large screen's coupon: every measure grows, and the circles are still where clicks land.
+    e.ImpostaGrandezza(26);
+    e.show();
+    EXPECT_GT(e.height(), alta);
+    QTest::mouseClick(e.Pronostico, Qt::LeftButton, {}, e.Pronostico->CentroCerchio(12, 2));
+    EXPECT_EQ(e.Pronostico->Pronostico()[12], 4);
+    EXPECT_EQ(e.Pronostico->height(), 2 * 10 + 13 * 26);
+    EXPECT_GE(e.GridPerc->y() + e.GridPerc->height(), e.Pronostico->y() + 10 + 13 * 26);
 }
