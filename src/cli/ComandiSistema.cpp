@@ -23,14 +23,13 @@ struct TArgomenti {
     bool veloce = false, percentuali = false;
 };
 
-// The configuration and the archive of the program directory, as the desktop program
-// would have them at start-up. A missing archive leaves it empty: most systems need none.
+// The archive of the program directory, as the desktop program has it at start-up (the
+// system reads the configuration itself). A missing archive leaves it empty: most systems
+// need none.
 struct TAmbiente {
     T_Archivio archivio;
-    TConfigurazione configurazione;
     TAmbiente()
     {
-        LeggiConfigurazione(configurazione, FileConfigurazione());
         try {
             archivio.Carica(CartellaArchivi());
         } catch (const EErrore&) {
@@ -49,7 +48,10 @@ std::vector<int> CavalliCorsaPiu(TMascheraCorsaPiu m)
 
 void Info(const TContesto& ctx, const std::string& file)
 {
-    TSistema s;
+    // With the archive loaded, as the development sees it: conditions that weigh the
+    // archive's contests are active only when it holds some.
+    TAmbiente amb;
+    TSistema s(&amb.archivio);
     s.Carica(file);
     TDatiSistema& d = s.Dati();
     d.Condizioni->PreparaVerifica(false);
@@ -135,7 +137,6 @@ void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& 
     TSistema s(&amb.archivio);
     s.Carica(file);
     TDatiSistema& d = s.Dati();
-    d.Configurazione = amb.configurazione;
     // Paths saved on another machine are looked up in the column folder.
     d.Impostazioni.FileSorgente = RisolviPercorso(d.Impostazioni.FileSorgente, CartellaColonne());
     d.Impostazioni.FileDestinazione = RisolviPercorso(d.Impostazioni.FileDestinazione, CartellaColonne());

@@ -27,6 +27,8 @@ class TEsameTraLink;
 using TEditoreCondizione = std::function<int(TCondizione&)>;
 // The user interface registers one editor per kind; an empty function removes it.
 void RegistraEditore(TipoCondizione tipo, TEditoreCondizione editore);
+// Whether a kind has an editor yet; the menus leave the others disabled.
+bool EditoreRegistrato(TipoCondizione tipo);
 
 class TCondizione {
    public:

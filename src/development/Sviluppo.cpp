@@ -39,7 +39,7 @@ void Enumera(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSvil
 
 void LeggiEFiltra(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSviluppo& esito)
 {
-    auto lettore = TLettoreBinario::Apri(d.Impostazioni.FileSorgente);
+    auto lettore = TLettoreBinario::Apri(FileSorgenteEffettivo(d.Impostazioni));
     if (!lettore) throw EErrore(MessaggioCaricaFileColonnare);
     const std::size_t dimensione = static_cast<std::size_t>(DimensioneRecordColonna());
     esito.iniziali = static_cast<std::int64_t>(lettore->Dimensione() / dimensione);

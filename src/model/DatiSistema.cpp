@@ -62,9 +62,14 @@ TControlliSviluppo ControlliAbilitati(const TImpostazioniSviluppo& s)
     return {s.Autoriduzione, s.Autoriduzione, s.Autoriduzione, s.SalvaAutomaticamente};
 }
 
+std::string FileSorgenteEffettivo(const TImpostazioniSviluppo& s)
+{
+    return RisolviPercorso(s.FileSorgente, CartellaColonne());
+}
+
 std::optional<std::string> ControllaImpostazioniSviluppo(const TImpostazioniSviluppo& s)
 {
-    if (!s.DaPronostico && !FileEsiste(s.FileSorgente)) return std::string(MessaggioSorgenteMancante);
+    if (!s.DaPronostico && !FileEsiste(FileSorgenteEffettivo(s))) return std::string(MessaggioSorgenteMancante);
     if (s.CalcoloPercentuali && !s.Accurata) return std::string(MessaggioPercentualiVeloce);
     return std::nullopt;
 }

@@ -78,6 +78,7 @@ struct TContenutoSchedina {
     TMascheraCorsaPiu CorsaPiu = 0;
     std::array<std::array<std::string, 3>, MaxEventi> Percentuali;
     std::array<std::array<std::string, 3>, MaxEventi> Valori;
+    std::string Numero = "1";  // only from ImpostaTutto; the editor reports it on its own
 };
 
 // An integer as typed in a grid cell; anything else counts as 0.
@@ -101,6 +102,9 @@ inline constexpr const char* MessaggioSorgenteMancante = "Il File Sorgente non E
 inline constexpr const char* MessaggioPercentualiVeloce =
     "Non è possibile abilitare il calcolo delle percentuali unitamente alla riduzione veloce";
 // The message of the refusal, nothing when the settings are accepted.
+// A source written on another machine is looked up in the column folder first.
 std::optional<std::string> ControllaImpostazioniSviluppo(const TImpostazioniSviluppo& s);
+// The source file the development reads: the stored one, or its name in the column folder.
+std::string FileSorgenteEffettivo(const TImpostazioniSviluppo& s);
 
 }  // namespace morella

@@ -1,9 +1,11 @@
 #include "Sistema.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "Archivio.h"
 #include "Cartelle.h"
+#include "EditorSchedina.h"
 #include "Errore.h"
 
 namespace morella {
@@ -11,6 +13,7 @@ namespace morella {
 TSistema::TSistema(T_Archivio* archivio)
     : NomeFile(UnisciPercorso(CartellaSistemi(), NomeSistemaPredefinito)), dati_(std::make_unique<TDatiSistema>())
 {
+    LeggiConfigurazione(dati_->Configurazione, FileConfigurazione());
     dati_->Archivio = archivio;
     if (archivio) Ricerca.TuttoLArchivio(*archivio);
 }
@@ -86,6 +89,7 @@ bool TSistema::Conferma(TDomanda& domanda, bool annullabile, const std::function
     int pulsanti = PulsanteSi | PulsanteNo | (annullabile ? PulsanteAnnulla : 0);
     int risposta = domanda.Chiedi(TitoloInformazione, DomandaSalvaSistema, pulsanti);
     if (risposta == PulsanteSi && !salva()) return !annullabile;
+    if (annullabile && risposta == 0) return false;
     return risposta != PulsanteAnnulla;
 }
 
@@ -116,10 +120,47 @@ void TSistema::AcquisisceTutto(const TContenutoSchedina& s)
     Modificato = true;
 }
 
-void TSistema::NumeroChange(const std::string& testo)
+TContenutoSchedina TSistema::ImpostaTutto() const
 {
-    dati_->Numero = InteroDaTesto(testo);
+    const TDatiSistema& d = *dati_;
+    TContenutoSchedina s;
+    s.NomiEventi = d.NomiEventi;
+    s.Pronostico = d.Pronostico;
+    s.CorsaPiu = Gioco == GiocoTotip ? d.CorsaPiu : TMascheraCorsaPiu{0};
+    for (std::size_t i = 0; i < MaxEventi; ++i)
+        for (std::size_t k = 0; k < 3; ++k) {
+            s.Percentuali[i][k] = TestoCella(d.Percentuali[i][k]);
+            s.Valori[i][k] = TestoCella(d.Valori[i][k]);
+        }
+    s.Numero = std::to_string(d.Numero);
+    return s;
+}
+
+bool TSistema::NumeroChange(const std::string& testo)
+{
+    auto numero = NumeroConcorsoDaTesto(testo);
+    if (!numero) return false;
+    dati_->Numero = *numero;
     Modificato = true;
+    return true;
+}
+
+bool TSistema::CambiaCommento(const std::vector<std::string>& righe)
+{
+    if (righe == Commento) return false;
+    Commento = righe;
+    Modificato = true;
+    return true;
+}
+
+std::optional<std::string> TSistema::CambiaPartecipanti(int partecipanti, const std::vector<std::string>& nomi)
+{
+    partecipanti = std::clamp(partecipanti, 1, MassimoPartecipanti);
+    if (auto rifiuto = ControllaPartecipanti(partecipanti, static_cast<int>(nomi.size()))) return rifiuto;
+    if (partecipanti != Partecipanti || nomi != NomiPartecipanti) Modificato = true;
+    Partecipanti = partecipanti;
+    NomiPartecipanti = nomi;
+    return std::nullopt;
 }
 
 void TSistema::ImpostazioniSviluppoCambiate(const TImpostazioniSviluppo& nuove)

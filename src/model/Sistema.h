@@ -33,7 +33,8 @@ struct TStatusLine {
 
 class TSistema {
 public:
-    // A fresh system named program directory + "/Sistemi/SENZANOME.MRL", untitled.
+    // A fresh system named program directory + "/Sistemi/SENZANOME.MRL", untitled, with the
+    // configuration of the program directory's "Morella.cfg" (defaults when it is missing).
     explicit TSistema(T_Archivio* archivio = nullptr);
     TSistema(const TSistema&) = delete;
     TSistema& operator=(const TSistema&) = delete;
@@ -66,7 +67,8 @@ public:
     // Save As: asks before overwriting an existing file (nothing happens on No); returns
     // whether the system was written.
     bool SalvaCome(const std::string& file, TDomanda& domanda);
-    // Confirm: true when the caller may go on. `salva` runs the Save command (with its name
+    // Confirm: true when the caller may go on. When cancelling is allowed, a box closed
+    // without an answer counts as "Annulla": nothing is lost by a stray click on its frame. `salva` runs the Save command (with its name
     // dialog when needed); it returns false when the player gave up choosing a name.
     bool Conferma(TDomanda& domanda, bool annullabile, const std::function<bool()>& salva);
     // Delete a system file (not the open system): proves it readable, asks, deletes on "Si".
@@ -75,8 +77,17 @@ public:
 
     // The coupon editor's contents into the record; sets modified.
     void AcquisisceTutto(const TContenutoSchedina& schedina);
-    // The number typed on the coupon.
-    void NumeroChange(const std::string& testo);
+    // The record back into the coupon editor's terms: texts as the editor shows them
+    // (a zero entry is an empty cell) and the number.
+    TContenutoSchedina ImpostaTutto() const;
+    // The number typed on the coupon; an empty or non-numeric text is refused (false) and
+    // leaves number and modified flag as they were.
+    bool NumeroChange(const std::string& testo);
+    // The comment editor confirmed: true (and modified) when the lines changed.
+    bool CambiaCommento(const std::vector<std::string>& righe);
+    // The participants editor confirmed: the refusal message, or nothing when the number and
+    // the names were stored (modified when they changed). The number is kept in 1..100.
+    std::optional<std::string> CambiaPartecipanti(int partecipanti, const std::vector<std::string>& nomi);
     // The development settings dialog confirmed with something touched.
     void ImpostazioniSviluppoCambiate(const TImpostazioniSviluppo& nuove);
 

@@ -1,22 +1,18 @@
-// The windows the main window opens through a registry, so that it needs no header of theirs:
-// each group of windows fills its entries at start-up.
+// Windows built elsewhere in the desktop layer that the main window opens by role.
+// Their own translation units fill the registry, so the main window compiles and
+// runs without them (the command stays disabled while its slot is empty).
 #pragma once
-
 #include <functional>
 
 class QWidget;
-
 namespace morella {
 class TSistema;
 }
 
 namespace morella::ui {
-
 struct TRegistroFinestre {
-    std::function<void(TSistema&, QWidget*)> sviluppo;     // "&Calcolo Colonne"
-    std::function<void(TSistema&, QWidget*)> possibilita;  // winning possibilities
+    std::function<void(morella::TSistema&, QWidget*)> sviluppo;     // "&Calcolo Colonne"
+    std::function<void(morella::TSistema&, QWidget*)> possibilita;  // winning possibilities
 };
-
 TRegistroFinestre& RegistroFinestre();
-
 }  // namespace morella::ui

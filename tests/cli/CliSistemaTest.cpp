@@ -10,6 +10,7 @@
 #include "EseguiCli.h"
 #include "Cartelle.h"
 #include "FileColonne.h"
+#include "CondizioneATabelle.h"
 #include "NumeroSegni.h"
 #include "Sistema.h"
 
@@ -159,4 +160,34 @@ TEST_F(CliSistema, SpoglioConLeCondizioniSbagliate)
     auto j = nlohmann::json::parse(e.out);
     EXPECT_EQ(j["condizioni_sbagliate"], nlohmann::json({"Pronostico", "Numero Di Segni"}));
     EXPECT_EQ(j["punti"][8], 1);
+}
+
+TEST_F(CliSistema, InfoVedeLArchivioDellaCartella)
+{
+    // "Ripetizioni" compares with the last contests: it is active only with an archive.
+    TSistema s;
+    auto& d = s.Dati();
+    for (int i = 0; i < 12; ++i) d.Pronostico[static_cast<std::size_t>(i)] = 7;
+    TCondizione* ripetizioni = d.Condizioni->Condizione(TipoRipetizioni);
+    ASSERT_NE(ripetizioni, nullptr);
+    auto* tabelle = dynamic_cast<TCondizioneATabelle*>(ripetizioni);
+    ASSERT_NE(tabelle, nullptr);
+    for (int v = 0; v <= 6; ++v) tabelle->Tabella(0).ImpostaStato(0, v, StatoAmmesso);
+    s.NomeFile = dir.File("rip.Mrl");
+    s.Salva();
+    auto attive = [&] {
+        auto r = Cli("info rip.Mrl --json");
+        EXPECT_EQ(r.codice, 0) << r.err;
+        return nlohmann::json::parse(r.out)["condizioni_attive"];
+    };
+    EXPECT_TRUE(attive().empty());
+    std::vector<std::uint8_t> archivio;
+    for (const char* colonna : {"1X21X21X21X2", "111XXX222111"}) {
+        std::vector<std::uint8_t> r = {0xE7, 0x07, 0, 0, static_cast<std::uint8_t>(archivio.size() / 20 + 1)};
+        for (const char* c = colonna; *c; ++c) r.push_back(*c == '1' ? 1 : *c == 'X' ? 2 : 4);
+        r.insert(r.end(), {0, 0, 1});
+        archivio.insert(archivio.end(), r.begin(), r.end());
+    }
+    morella::test::ScriviTutto(UnisciPercorso(CartellaArchivi(), "archivio.mra"), archivio);
+    EXPECT_EQ(attive(), nlohmann::json::array({ripetizioni->Nome}));
 }

@@ -1,0 +1,95 @@
+#include "Schermate.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+
+#include "Applicazione.h"
+#include "DialoghiSistema.h"
+#include "EditSchedina.h"
+#include "FormAiuto.h"
+#include "FormMessage.h"
+#include "FormPrinc.h"
+
+namespace morella::ui {
+
+bool SalvaSchermata(QWidget& finestra, const QString& file)
+{
+    QApplication::processEvents();
+    return finestra.grab().save(file, "PNG");
+}
+
+namespace {
+
+bool Dialogo(QDialog& d, const QString& file)
+{
+    d.show();
+    const bool ok = SalvaSchermata(d, file);
+    d.hide();
+    return ok;
+}
+
+// The main window with one menu open beneath its bar, as the player sees it.
+bool ConMenu(TFormPrinc& w, QMenu& menu, const QString& file)
+{
+    QApplication::processEvents();
+    QPixmap finestra = w.grab();
+    const QRect voce = w.menuBar()->actionGeometry(menu.menuAction());
+    menu.ensurePolished();
+    menu.resize(menu.sizeHint());
+    const QPixmap tendina = menu.grab();
+    QPainter p(&finestra);
+    const QPoint origine = w.menuBar()->mapTo(&w, voce.bottomLeft());
+    p.drawPixmap(origine, tendina);
+    p.end();
+    return finestra.save(file, "PNG");
+}
+
+}  // namespace
+
+int ScattaSchermate(TApplicazione& app, const QString& cartella)
+{
+    QDir().mkpath(cartella);
+    int scritte = 0;
+    TFormPrinc* w = app.FormPrinc();
+    if (!w) return 0;
+    auto percorso = [&](const char* nome) { return QDir(cartella).filePath(QString::fromLatin1(nome)); };
+    scritte += SalvaSchermata(*w, percorso("main.png"));
+    for (QMenu* m : w->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        if (m->objectName().isEmpty()) continue;
+        const QString nome = QStringLiteral("menu-%1.png").arg(m->objectName());
+        scritte += ConMenu(*w, *m, QDir(cartella).filePath(nome));
+    }
+    {
+        TFormMessage box(w);
+        box.Prepara(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla);
+        scritte += Dialogo(box, percorso("message.png"));
+    }
+    {
+        TFormImpostazioni d(app.Sistema(), w);
+        scritte += Dialogo(d, percorso("impostazioni.png"));
+    }
+    {
+        TFormCostoColonna d(app.Sistema(), w);
+        scritte += Dialogo(d, percorso("costo.png"));
+    }
+    {
+        TFormPartecipanti d(app.Sistema(), w);
+        scritte += Dialogo(d, percorso("partecipanti.png"));
+    }
+    {
+        TFormCommento d(app.Sistema(), w);
+        scritte += Dialogo(d, percorso("commento.png"));
+    }
+    {
+        TFormAiuto d(w);
+        d.MostraArgomento(1);
+        scritte += Dialogo(d, percorso("aiuto.png"));
+    }
+    return scritte;
+}
+
+}  // namespace morella::ui

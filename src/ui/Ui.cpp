@@ -1,3 +1,0 @@
-// Placeholder translation unit until the first window lands here.
-namespace morella::ui {
-}

@@ -1,0 +1,173 @@
+// The coupon editor as the player uses it: clicks on circles and boxes, typing in the
+// number fields and tables, the lamps and "Azzera".
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include "EditSchedina.h"
+#include "ProvaUi.h"
+
+using namespace morella;
+using namespace morella::ui;
+using morella::test::TProgrammaProva;
+
+namespace {
+
+// Types into a table cell through its editor, as the keyboard would.
+QString Digita(QTableWidget& g, int riga, int colonna, const QString& testo)
+{
+    g.setCurrentCell(riga, colonna);
+    if (!g.item(riga, colonna)) g.setItem(riga, colonna, new QTableWidgetItem);
+    // Moving to the cell may already have opened its editor.
+    if (!g.indexWidget(g.model()->index(riga, colonna))) g.editItem(g.item(riga, colonna));
+    auto* e = qobject_cast<QLineEdit*>(g.indexWidget(g.model()->index(riga, colonna)));
+    if (!e) {
+        ADD_FAILURE() << "nessun editor di cella";
+        return {};
+    }
+    e->selectAll();
+    QTest::keyClicks(e, testo);
+    const QString scritto = e->text();
+    QTest::keyClick(e, Qt::Key_Return);
+    QApplication::processEvents();  // the closed editor goes away
+    return scritto;
+}
+
+QString Cella(const QTableWidget& g, int r, int c) { return g.item(r, c) ? g.item(r, c)->text() : QString(); }
+
+}  // namespace
+
+TEST(EditSchedina, ClicDelPronosticoSoloSuiCerchi)
+{
+    TProgrammaProva programma(GiocoTotip);
+    TEditSchedina e;
+    e.ImpostaGioco(GiocoTotip);
+    e.show();
+    QSignalSpy modifiche(&e, &TEditSchedina::OnModificato);
+    TEditpronostico& p = *e.Pronostico;
+    const auto& g = p.Geometria;
+    // The top-left corner of the cell of "1" of the first event lies outside its circle.
+    QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(g.LeftGap, g.TopGap));
+    // Below the last event, inside the control's gaps: nothing either.
+    QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(g.LeftGap + 7, p.height() - 3));
+    QTest::mouseClick(&p, Qt::RightButton, {}, p.CentroCerchio(0, 0));
+    EXPECT_EQ(p.Pronostico()[0], 0);
+    EXPECT_EQ(modifiche.count(), 0);
+    EXPECT_FALSE(e.Modificato());
+
+    QTest::mouseClick(&p, Qt::LeftButton, {}, p.CentroCerchio(0, 1));
+    QTest::mouseClick(&p, Qt::LeftButton, {}, p.CentroCerchio(11, 2));
+    EXPECT_EQ(p.Pronostico()[0], 2);
+    EXPECT_EQ(p.Pronostico()[11], 4);
+    EXPECT_EQ(modifiche.count(), 2);
+    EXPECT_TRUE(e.Modificato());
+}
+
+TEST(EditSchedina, LampadeECorsaPiuPoiAzzera)
+{
+    TProgrammaProva programma(GiocoTotip);
+    TEditSchedina e;
+    e.ImpostaGioco(GiocoTotip);
+    e.show();
+    for (int d = 0; d < 12; ++d) QTest::mouseClick(e.Pronostico, Qt::LeftButton, {}, e.Pronostico->CentroCerchio(d, 0));
+    EXPECT_TRUE(e.Pronostico->PronosticoCompleto());
+    EXPECT_FALSE(e.SPronostico->Stato());  // Totip also wants the Corsa +
+    QTest::mouseClick(e.CorsaPiu, Qt::LeftButton, {}, e.CorsaPiu->CentroCasella(3));
+    EXPECT_FALSE(e.SPronostico->Stato());  // one horse is not enough
+    QTest::mouseClick(e.CorsaPiu, Qt::LeftButton, {}, e.CorsaPiu->CentroCasella(16));
+    EXPECT_EQ(e.CorsaPiu->Maschera(), 0x8004);
+    EXPECT_TRUE(e.SPronostico->Stato());
+    for (int r = 0; r < 12; ++r) Digita(*e.GridVal, r, 1, QStringLiteral("5"));
+    EXPECT_TRUE(e.SValori->Stato());
+    EXPECT_FALSE(e.SPercentuali->Stato());
+
+    QSignalSpy modifiche(&e, &TEditSchedina::OnModificato);
+    QTest::mouseClick(e.BtnAzzera, Qt::LeftButton);
+    EXPECT_EQ(modifiche.count(), 1);
+    EXPECT_EQ(e.CorsaPiu->Maschera(), 0);
+    EXPECT_EQ(e.Pronostico->Pronostico()[0], 0);
+    EXPECT_FALSE(e.SPronostico->Stato());
+    EXPECT_FALSE(e.SValori->Stato());
+    EXPECT_FALSE(e.SPercentuali->Stato());
+    EXPECT_EQ(e.NumeroTesto(), "1");
+}
+
+TEST(EditSchedina, FiltriDeiCampiNumerici)
+{
+    TProgrammaProva programma(GiocoToto);
+    TEditSchedina e;
+    e.ImpostaGioco(GiocoToto);
+    e.show();
+    EXPECT_EQ(e.GridPerc->rowCount(), 13);
+    e.Numero->clear();
+    QTest::keyClicks(e.Numero, "1-.a23");
+    EXPECT_EQ(e.Numero->text(), "12");  // sign, point, letter and a third digit refused
+    EXPECT_EQ(Digita(*e.GridPerc, 0, 0, "1234"), "123");
+    EXPECT_EQ(Digita(*e.GridPerc, 1, 0, "-5"), "5");
+    EXPECT_EQ(Digita(*e.GridVal, 0, 0, "12345"), "1234");
+    EXPECT_EQ(Digita(*e.GridVal, 1, 2, "7.5"), "75");
+}
+
+TEST(EditSchedina, RigheDiPercentualiNormalizzate)
+{
+    TProgrammaProva programma(GiocoToto);
+    TEditSchedina e;
+    e.ImpostaGioco(GiocoToto);
+    e.show();
+    Digita(*e.GridPerc, 0, 0, "70");
+    Digita(*e.GridPerc, 0, 1, "50");
+    Digita(*e.GridPerc, 1, 0, "150");
+    Digita(*e.GridPerc, 2, 2, "40");
+    TContenutoSchedina c = e.Contenuto();
+    EXPECT_EQ(c.Percentuali[0], (std::array<std::string, 3>{"70", "30", ""}));
+    EXPECT_EQ(Cella(*e.GridPerc, 0, 1), "30");
+    EXPECT_EQ(Cella(*e.GridPerc, 0, 2), "");
+    EXPECT_EQ(Cella(*e.GridPerc, 1, 0), "100");
+    EXPECT_EQ(Cella(*e.GridPerc, 2, 2), "100");
+}
+
+TEST(EditSchedina, NomiDelTotoEContenutoCaricato)
+{
+    TProgrammaProva programma(GiocoToto);
+    TEditSchedina e;
+    e.ImpostaGioco(GiocoToto);
+    e.show();
+    QSignalSpy modifiche(&e, &TEditSchedina::OnModificato);
+    Digita(*e.Partite->Grid(), 0, 1, QStringLiteral("Fiorentinaaaaaaa"));
+    EXPECT_EQ(modifiche.count(), 1);
+    EXPECT_EQ(e.Contenuto().NomiEventi[0][0], "Fiorentinaaa");  // twelve characters at most
+    TContenutoSchedina c;
+    c.NomiEventi[2][1] = "Lazio";
+    c.Pronostico[12] = 7;
+    c.Numero = "33";
+    e.ImpostaContenuto(c);
+    EXPECT_FALSE(e.Modificato());
+    EXPECT_EQ(e.Contenuto().NomiEventi[2][1], "Lazio");
+    EXPECT_EQ(e.NumeroTesto(), "33");
+    EXPECT_EQ(e.Pronostico->Pronostico()[12], 7);
+    EXPECT_EQ(modifiche.count(), 1);  // loading is not an edit
+}
+
+TEST(EditSchedina, CompattoPerLoSchermoPiccolo)
+{
+    TProgrammaProva programma(GiocoToto);
+    TEditSchedina e;
+    e.ImpostaGioco(GiocoToto);
+    const int alta = e.height();
+    e.ImpostaCompatto(true);
+    EXPECT_EQ(e.Pronostico->Geometria.DeltaY, 16);
+    EXPECT_EQ(e.Pronostico->Geometria.Diametro, 13);
+    EXPECT_EQ(alta - e.height(), 14 * 2);  // thirteen rows and the tables' heading
+    // A large screen's coupon: every measure grows, and the circles are still where clicks land.
+    e.ImpostaGrandezza(26);
+    e.show();
+    EXPECT_GT(e.height(), alta);
+    QTest::mouseClick(e.Pronostico, Qt::LeftButton, {}, e.Pronostico->CentroCerchio(12, 2));
+    EXPECT_EQ(e.Pronostico->Pronostico()[12], 4);
+    EXPECT_EQ(e.Pronostico->height(), 2 * 10 + 13 * 26);
+    EXPECT_GE(e.GridPerc->y() + e.GridPerc->height(), e.Pronostico->y() + 10 + 13 * 26);
+}
