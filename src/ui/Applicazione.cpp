@@ -1,4 +1,5 @@
 #include "Applicazione.h"
+#include "FormSviluppo.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -102,6 +103,8 @@ void TApplicazione::Avvia()
 void TApplicazione::CreaFinestre()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The windows the main window opens by role register before it reads the registry.
+    RegistraFinestreSviluppo();
     princ_ = std::make_unique<TFormPrinc>(*sistema_);
     QApplication::restoreOverrideCursor();
     intro_->hide();

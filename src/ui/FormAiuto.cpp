@@ -17,7 +17,7 @@ namespace morella::ui {
 
 std::string PaginaAiuto(int argomento)
 {
-    return UnisciPercorso(UnisciPercorso(DirectoryProgramma(), "help"), std::to_string(argomento) + ".html");
+    return UnisciPercorso(UnisciPercorso(DirectoryProgramma(), "Help"), std::to_string(argomento) + ".html");
 }
 
 TFormAiuto::TFormAiuto(QWidget* parent) : QDialog(parent)

@@ -10,7 +10,7 @@ class QTextBrowser;
 
 namespace morella::ui {
 
-// Program directory + "/help/<topic>.html".
+// Program directory + "/Help/<topic>.html".
 std::string PaginaAiuto(int argomento);
 
 class TFormAiuto : public QDialog {

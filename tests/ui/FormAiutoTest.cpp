@@ -14,7 +14,7 @@ using namespace morella::ui;
 TEST(FormAiuto, PaginaDellArgomentoOSostituta)
 {
     morella::test::TProgrammaProva programma;
-    QDir().mkpath(QString::fromStdString(UnisciPercorso(DirectoryProgramma(), "help")));
+    QDir().mkpath(QString::fromStdString(UnisciPercorso(DirectoryProgramma(), "Help")));
     QFile pagina(QString::fromStdString(PaginaAiuto(15)));
     ASSERT_TRUE(pagina.open(QIODevice::WriteOnly));
     pagina.write("<html><body><h1>Caricare un sistema</h1></body></html>");
