@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -387,6 +389,24 @@ TEST(FormPrinc, AiutoEImmaginiMancanti)
     w.Azione(QStringLiteral("Indice1"))->trigger();
     EXPECT_EQ(servizi.Aiuti, std::vector<int>{1});
     sistema.Modificato = false;
+}
+
+TEST(FormPrinc, OgniVoceHaLaSuaPaginaDiAiuto)
+{
+    // F1 on a highlighted menu item opens Help/<topic>.html of the program directory.
+    const QDir aiuto(QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absoluteDir().filePath(QStringLiteral("Help")));
+    for (int gioco : {GiocoTotip, GiocoToto}) {
+        TFinestra f(gioco);
+        int voci = 0;
+        for (const QAction* a : f.w->findChildren<QAction*>()) {
+            const QVariant argomento = a->property("argomentoAiuto");
+            if (!argomento.isValid()) continue;
+            ++voci;
+            EXPECT_TRUE(QFileInfo::exists(aiuto.filePath(QStringLiteral("%1.html").arg(argomento.toInt()))))
+                << a->objectName().toStdString() << " " << argomento.toInt();
+        }
+        EXPECT_GT(voci, 40);
+    }
 }
 
 TEST(FormPrinc, CancellaUnFileDiSistema)

@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSet>
+
+#include "FormPrinc.h"
 
 namespace {
 
@@ -52,8 +55,20 @@ TEST(Immagini, SchedineIntroESfondiSiLeggono)
 TEST(Aiuto, UnaPaginaPerOgniArgomentoDeiComandi)
 {
     // The topics the commands carry; the help window opens Help/<topic>.html.
+    namespace A = morella::ui::Aiuto;
+    QList<int> argomenti = {A::Sommario, A::About, A::Nuovo, A::Carica, A::Salva, A::SalvaCome, A::Cancella,
+                            A::Commento, A::Partecipanti, A::Impostazioni, A::CalcoloColonne, A::AnalisiStatistica,
+                            A::AnalisiRidotto, A::Spoglio, A::StampaArchivio, A::TaraturaToto, A::TaraturaAltri,
+                            A::SalvaSuDisco, A::StampaProspetto, A::StampaColonne, A::Visualizza, A::Dettatura,
+                            A::ImpostazioniRicerca, A::Operazioni, A::ArchivioAggiornamento,
+                            A::ArchivioVisualizzazione, A::Accorpamento, A::CostoColonna, A::Sfondo,
+                            A::InternetImpostazioni, A::InternetAggiornamento, A::Link};
+    // The fifteen condition slots of the Condizioni menu.
+    for (int slot = 1; slot <= 15; ++slot) argomenti << A::Condizione(slot);
+
     const QDir aiuto(QDir(CartellaProgramma()).filePath(QStringLiteral("Help")));
-    for (int argomento : {1, 15, 25, 30, 32, 33, 36, 37, 38, 40}) {
+    const QRegularExpression collegamento(QStringLiteral("href=\"(\\d+)\\.html(?:#([\\w-]+))?\""));
+    for (int argomento : argomenti) {
         QFile f(aiuto.filePath(QStringLiteral("%1.html").arg(argomento)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << argomento;
         const QString testo = QString::fromUtf8(f.readAll());
@@ -61,5 +76,22 @@ TEST(Aiuto, UnaPaginaPerOgniArgomentoDeiComandi)
         EXPECT_FALSE(testo.contains(QChar::ReplacementCharacter)) << argomento;
         // Every page leads back to the contents.
         EXPECT_TRUE(argomento == 1 || testo.contains(QStringLiteral("href=\"1.html\""))) << argomento;
+        // No link leads to a missing page or to a missing place in a page.
+        for (auto m = collegamento.globalMatch(testo); m.hasNext();) {
+            const auto c = m.next();
+            QFile destinazione(aiuto.filePath(c.captured(1) + QStringLiteral(".html")));
+            ASSERT_TRUE(destinazione.open(QIODevice::ReadOnly)) << argomento << " -> " << c.captured(0).toStdString();
+            if (c.hasCaptured(2)) {
+                EXPECT_TRUE(QString::fromUtf8(destinazione.readAll())
+                                .contains(QStringLiteral("id=\"%1\"").arg(c.captured(2))))
+                    << argomento << " -> " << c.captured(0).toStdString();
+            }
+        }
     }
+    // The contents page reaches every other page.
+    QFile sommario(aiuto.filePath(QStringLiteral("1.html")));
+    ASSERT_TRUE(sommario.open(QIODevice::ReadOnly));
+    const QString indice = QString::fromUtf8(sommario.readAll());
+    for (int argomento : argomenti)
+        EXPECT_TRUE(argomento == 1 || indice.contains(QStringLiteral("href=\"%1.html").arg(argomento))) << argomento;
 }
