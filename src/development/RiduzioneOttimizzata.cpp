@@ -1,0 +1,309 @@
+// The run of the optimised reduction. Columns become base-3 codes (event 1 the highest
+// digit) and the distinct codes of the list the elements of a covering problem; a dense array
+// over all 3^n codes maps a code back to its element, so the columns in reach of one are
+// enumerated, never searched for.
+#include "RiduzioneOttimizzata.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <functional>
+#include <chrono>
+
+#include "AutoriduzioneMotore.h"
+#include "CodiciRicoprenti.h"
+#include "RicercaCopertura.h"
+
+namespace morella {
+
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+
+// Beyond this many ball entries the search would need too much memory; the better of the
+// accurate result and the construction is kept instead.
+constexpr std::size_t VociMassime = 160'000'000;
+constexpr double NanosecondiPerVoce = 4.0;  // verification cost, to keep time for it
+constexpr double SecondiTraControlli = 0.01;
+constexpr double SecondiTraAvanzamenti = 0.2;
+
+int Potenza3(int n)
+{
+    int p = 1;
+    for (int i = 0; i < n; ++i) p *= 3;
+    return p;
+}
+
+int Codice(const TColonna& c, int n)
+{
+    int x = 0;
+    for (int i = 0; i < n; ++i) x = x * 3 + CifraSegno(c[static_cast<std::size_t>(i)] & MascheraSegni);
+    return x;
+}
+
+// Calls fn for every code within distance `raggio` of x, x itself included.
+template <class F>
+void PerOgniCodiceVicino(int x, int n, int raggio, F&& fn)
+{
+    int delta[MaxEventi][2];
+    int pot = 1;
+    for (int i = n - 1, y = x; i >= 0; --i, y /= 3, pot *= 3) {
+        const int d = y % 3;
+        delta[i][0] = ((d + 1) % 3 - d) * pot;
+        delta[i][1] = ((d + 2) % 3 - d) * pot;
+    }
+    fn(x);
+    if (raggio < 1) return;
+    for (int i = 0; i < n; ++i)
+        for (int a = 0; a < 2; ++a) {
+            const int y = x + delta[i][a];
+            fn(y);
+            if (raggio < 2) continue;
+            for (int j = i + 1; j < n; ++j) {
+                fn(y + delta[j][0]);
+                fn(y + delta[j][1]);
+            }
+        }
+}
+
+// The distinct codes of the list in order of first appearance.
+struct TUniverso {
+    int n = 0;
+    std::vector<std::int32_t> elemento;  // per code: its element, -1 when the list lacks it
+    std::vector<int> codice;             // per element
+    std::vector<int> posizione;          // per element: first position in the list
+
+    explicit TUniverso(const TListaColonne& lista) : n(NumEvents)
+    {
+        elemento.assign(static_cast<std::size_t>(Potenza3(n)), -1);
+        for (std::size_t p = 0; p < lista.size(); ++p) {
+            const int x = Codice(lista[p], n);
+            std::int32_t& e = elemento[static_cast<std::size_t>(x)];
+            if (e >= 0) continue;
+            e = static_cast<std::int32_t>(codice.size());
+            codice.push_back(x);
+            posizione.push_back(static_cast<int>(p));
+        }
+    }
+    int Elementi() const { return static_cast<int>(codice.size()); }
+};
+
+// Columns within reach of each element; empty when too large or interrupted.
+bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::function<bool()>& interrompi)
+{
+    const int m = u.Elementi();
+    palle.inizio.assign(static_cast<std::size_t>(m) + 1, 0);
+    palle.vicini.clear();
+    const std::int32_t* elemento = u.elemento.data();
+    for (int e = 0; e < m; ++e) {
+        if ((e & 4095) == 0 && interrompi()) return false;
+        PerOgniCodiceVicino(u.codice[static_cast<std::size_t>(e)], u.n, f, [&](int y) {
+            if (elemento[y] >= 0) palle.vicini.push_back(elemento[y]);
+        });
+        if (palle.vicini.size() > VociMassime) {
+            palle = TPalle{};
+            return false;
+        }
+        palle.inizio[static_cast<std::size_t>(e) + 1] = static_cast<std::uint32_t>(palle.vicini.size());
+    }
+    return true;
+}
+
+// When the list is every column of a product of sign sets (no conditions), a covering code
+// built by construction, laid onto the signs; empty otherwise or when it is not smaller.
+std::vector<int> DaCostruzione(const TListaColonne& lista, const TUniverso& u, int f, std::size_t daBattere)
+{
+    const int n = u.n;
+    std::array<TSegni, MaxEventi> segni{};
+    for (const TColonna& c : lista)
+        for (int i = 0; i < n; ++i) segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
+    std::int64_t prodotto = 1;
+    std::vector<int> alfabeti, eventi;
+    int ternarie = 0, binarie = 0;
+    for (int i = 0; i < n; ++i) {
+        const int k = NumeroSegni(segni[static_cast<std::size_t>(i)]);
+        prodotto *= k;
+        if (k < 2) continue;
+        alfabeti.push_back(k);
+        eventi.push_back(i);
+        (k == 3 ? ternarie : binarie)++;
+    }
+    if (prodotto != u.Elementi() || alfabeti.empty()) return {};
+    const std::int64_t dimensione = DimensioneCodiceRicoprente(ternarie, binarie, f);
+    if (dimensione < 0 || static_cast<std::size_t>(dimensione) >= daBattere) return {};
+    // Digit j of a position is the j-th sign of its event in the order "1", "X", "2".
+    std::array<std::array<int, 3>, MaxEventi> cifra{};
+    for (int i = 0; i < n; ++i) {
+        int j = 0;
+        for (int s = 0; s < 3; ++s)
+            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s)) cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
+    }
+    const int base = u.codice[0];  // supplies the singles
+    std::vector<int> elementi;
+    for (const TParolaCodice& w : CodiceRicoprente(alfabeti, f)) {
+        int x = 0;
+        for (int i = 0, k = 0; i < n; ++i) {
+            int d = base / Potenza3(n - 1 - i) % 3;
+            if (k < static_cast<int>(eventi.size()) && eventi[static_cast<std::size_t>(k)] == i)
+                d = cifra[static_cast<std::size_t>(i)][w[static_cast<std::size_t>(k++)]];
+            x = x * 3 + d;
+        }
+        const std::int32_t e = u.elemento[static_cast<std::size_t>(x)];
+        if (e < 0) return {};
+        elementi.push_back(e);
+    }
+    return elementi;
+}
+
+// Every element within reach of a chosen one, checked afresh from the codes.
+bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
+{
+    std::vector<std::uint8_t> scelto(u.elemento.size(), 0);
+    for (int e : scelti) scelto[static_cast<std::size_t>(u.codice[static_cast<std::size_t>(e)])] = 1;
+    for (int x : u.codice) {
+        bool coperto = false;
+        PerOgniCodiceVicino(x, u.n, f, [&](int y) { coperto = coperto || scelto[static_cast<std::size_t>(y)]; });
+        if (!coperto) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool VerificaGaranzia(const TListaColonne& lista, const TListaColonne& scelte, int garanzia)
+{
+    const int n = NumEvents;
+    std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza3(n)), 0);
+    for (const TColonna& c : scelte) scelto[static_cast<std::size_t>(Codice(c, n))] = 1;
+    for (const TColonna& c : lista) {
+        bool coperto = false;
+        PerOgniCodiceVicino(Codice(c, n), n, garanzia, [&](int y) { coperto = coperto || scelto[static_cast<std::size_t>(y)]; });
+        if (!coperto) return false;
+    }
+    return true;
+}
+
+TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, bool calcoloPercentuali,
+                                           T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,
+                                           const TParametriOttimizzazione& parametri, TOsservatoreRiduzione* oss)
+{
+    const auto inizio = Orologio::now();
+    auto trascorsi = [&] { return std::chrono::duration<double>(Orologio::now() - inizio).count(); };
+    TOsservatoreRiduzione muto;
+    TOsservatoreRiduzione& o = oss ? *oss : muto;
+    const int f = garanzia == 2 ? 2 : 1;
+    TEsitoOttimizzazione esito;
+
+    for (TColonna& c : lista)
+        for (int i = 0; i < NumEvents; ++i) c[static_cast<std::size_t>(i)] &= MascheraSegni;
+    esito.ripiego = !lista.Vuota() && !riduzione::AdattaAlMotoreRapido(lista);
+    if (esito.ripiego || lista.Vuota() || parametri.secondi <= 0.0) {
+        esito.riduzione = Autoriduci(lista, f, true, calcoloPercentuali, possibilita, pronostico, oss);
+        esito.colonneAccurata = esito.riduzione.tenute;
+        esito.secondi = trascorsi();
+        return esito;
+    }
+
+    // The accurate reduction first: the starting point and the size never to exceed.
+    TListaColonne accurata = lista;
+    TEsitoRiduzione ea = Autoriduci(accurata, f, true, false, nullptr, pronostico, oss);
+    if (ea.annullata) {
+        lista.Svuota();
+        esito.riduzione = ea;
+        esito.secondi = trascorsi();
+        return esito;
+    }
+    esito.colonneAccurata = ea.tenute;
+
+    const TUniverso u(lista);
+    std::vector<int> migliore;
+    for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+    std::sort(migliore.begin(), migliore.end());
+    migliore.erase(std::unique(migliore.begin(), migliore.end()), migliore.end());
+
+    std::vector<int> costruito = DaCostruzione(lista, u, f, migliore.size());
+    if (!costruito.empty() && Copre(u, costruito, f)) {
+        migliore = std::move(costruito);
+        esito.costruzione = true;
+    }
+
+    // Time left for the search, keeping what the final check will take.
+    int pallaPiena = 1 + 2 * u.n;
+    if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
+    const double riserva = u.Elementi() * static_cast<double>(pallaPiena) * NanosecondiPerVoce * 1e-9;
+    const double fine = parametri.secondi - riserva;
+    bool annullata = false;
+    double ultimoControllo = 0.0, ultimoAvanzamento = 0.0;
+    auto interrompi = [&] {
+        const double t = trascorsi();
+        if (t >= fine) return true;
+        if (t - ultimoControllo >= SecondiTraControlli) {
+            ultimoControllo = t;
+            if (o.Annullato()) annullata = true;
+        }
+        return annullata;
+    };
+
+    TPalle palle;
+    if (trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && CostruisciPalle(u, f, palle, interrompi)) {
+        TRicercaCopertura ricerca(palle, migliore, parametri.seme);
+        ricerca.Cerca([&](int ora, int meglio) {
+            if (parametri.passiMassimi >= 0 && ricerca.Passi() >= parametri.passiMassimi) return true;
+            if (interrompi()) return true;
+            const double t = trascorsi();
+            if (t - ultimoAvanzamento >= SecondiTraAvanzamenti) {
+                ultimoAvanzamento = t;
+                o.AggiornaOttimizzazione(ora, meglio, std::max(0.0, parametri.secondi - t));
+                o.AggiornaRid(u.Elementi(), meglio, false, u.Elementi());
+            }
+            return false;
+        });
+        esito.passi = ricerca.Passi();
+        if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size()) migliore = ricerca.Migliore();
+    }
+
+    esito.interrotta = annullata;
+
+    // A set that fails the check is a fault of the search: the accurate columns stand instead.
+    if (!Copre(u, migliore, f)) {
+        assert(!"optimised reduction lost the guarantee");
+        migliore.clear();
+        for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+        esito.costruzione = false;
+    }
+
+    // The chosen columns in their list order.
+    std::vector<int> posizioni;
+    posizioni.reserve(migliore.size());
+    for (int e : migliore) posizioni.push_back(u.posizione[static_cast<std::size_t>(e)]);
+    std::sort(posizioni.begin(), posizioni.end());
+    esito.secondi = trascorsi();
+
+    TEsitoRiduzione& r = esito.riduzione;
+    r.totale = lista.Conta();
+    r.coperte = r.totale;
+    r.tenute = static_cast<int>(posizioni.size());
+    r.fattore = r.tenute > 0 ? static_cast<double>(r.coperte) / r.tenute : 0.0;
+    r.motoreRapido = true;
+    o.AggiornaOttimizzazione(r.tenute, r.tenute, std::max(0.0, parametri.secondi - esito.secondi));
+    o.AggiornaRid(r.coperte, r.tenute, true, r.coperte);
+
+    if (calcoloPercentuali && possibilita) {
+        std::vector<std::uint8_t> marchi(lista.size(), riduzione::SoloCoperta);
+        for (int p : posizioni) marchi[static_cast<std::size_t>(p)] = riduzione::SelezionataECoperta;
+        auto geo = riduzione::CreaGeometriaRapida(lista, f, marchi);
+        for (int p : posizioni) geo->HaSelezionato(p, false);
+        o.Stato(TestoCalcoloPossibilita);
+        o.Percentuale(0);
+        r.possibilitaCalcolate = riduzione::CalcolaPossibilita(*geo, marchi, *possibilita, pronostico, o);
+        r.possibilitaAnnullate = !r.possibilitaCalcolate;
+    }
+
+    std::vector<TColonna> tenute;
+    tenute.reserve(posizioni.size());
+    for (int p : posizioni) tenute.push_back(lista[static_cast<std::size_t>(p)]);
+    lista.Colonne() = std::move(tenute);
+    return esito;
+}
+
+}  // namespace morella
