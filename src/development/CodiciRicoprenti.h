@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace morella {
@@ -20,6 +21,13 @@ std::vector<TParolaCodice> CodiceRicoprente(const std::vector<int>& alfabeti, in
 // Only the size CodiceRicoprente would reach (an upper bound when binary positions take
 // ternary blocks, whose words may merge once mapped).
 std::int64_t DimensioneCodiceRicoprente(int ternarie, int binarie, int raggio);
+
+// A ternary code of length n and the given radius by the matrix method (CodiciMatriciali.cpp),
+// when one smaller than `daBattere` words turns up within `secondi`; empty otherwise.
+std::vector<TParolaCodice> CodiceMatriciale(int n, int raggio, std::int64_t daBattere, double secondi,
+                                            std::uint64_t seme, const std::function<bool()>& interrompi);
+
+int Potenza(int base, int esponente);
 
 // The known blocks, for tests: ternary Hamming codes of length 4 and 13 (radius 1), the ternary
 // Golay code of length 11 (radius 2), the 17-word code of length 6 (radius 2), the binary

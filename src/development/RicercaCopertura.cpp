@@ -12,6 +12,7 @@ namespace morella {
 namespace {
 constexpr int Campione = 64;          // chosen elements looked at to pick the one to drop
 constexpr int PassiTraControlli = 16;  // steps between two questions to `ferma`
+constexpr std::size_t PesiPerPasso = 64;  // uncovered elements that all gain weight each step
 }  // namespace
 
 TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura, std::uint64_t seme)
@@ -179,6 +180,13 @@ void TRicercaCopertura::TogliLaMeno()
     eta_[static_cast<std::size_t>(migliore)] = passi_;
 }
 
+void TRicercaCopertura::Appesantisci(int w)
+{
+    const std::size_t ws = static_cast<std::size_t>(w);
+    ++peso_[ws];
+    for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h) ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
+}
+
 void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
 {
     if (m_ == 0 || scelti_.empty()) return;
@@ -202,12 +210,12 @@ void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
         Aggiungi(c);
         eta_[static_cast<std::size_t>(c)] = passi_;
         ultimoAggiunto_ = c;
-        // Whatever is still uncovered weighs more: its neighbours become more attractive.
-        for (int w : scoperti_) {
-            const std::size_t ws = static_cast<std::size_t>(w);
-            ++peso_[ws];
-            for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h)
-                ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
+        // Whatever is still uncovered weighs more: its neighbours become more attractive. With
+        // many uncovered elements only the one just aimed at, or the step would cost too much.
+        if (scoperti_.size() <= PesiPerPasso) {
+            for (int w : scoperti_) Appesantisci(w);
+        } else {
+            Appesantisci(u);
         }
         ++passi_;
     }

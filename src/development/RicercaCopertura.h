@@ -54,7 +54,8 @@ class TRicercaCopertura {
     void SegnaCoperto(int u);
     int ScegliDaTogliere();
     int ScegliDaAggiungere(int u);
-    void TogliLaMeno(); // drops the chosen element that loses least, once all is covered
+    void Appesantisci(int u);
+    void TogliLaMeno();  // drops the chosen element that loses least, once all is covered
 
     const TPalle& palle_;
     TCasuale caso_;

@@ -26,13 +26,7 @@ constexpr std::size_t VociMassime = 160'000'000;
 constexpr double NanosecondiPerVoce = 4.0;  // verification cost, to keep time for it
 constexpr double SecondiTraControlli = 0.01;
 constexpr double SecondiTraAvanzamenti = 0.2;
-
-int Potenza3(int n)
-{
-    int p = 1;
-    for (int i = 0; i < n; ++i) p *= 3;
-    return p;
-}
+constexpr double QuotaMatriciale = 0.3;  // share of the search time for the matrix method
 
 int Codice(const TColonna& c, int n)
 {
@@ -75,7 +69,7 @@ struct TUniverso {
 
     explicit TUniverso(const TListaColonne& lista) : n(NumEvents)
     {
-        elemento.assign(static_cast<std::size_t>(Potenza3(n)), -1);
+        elemento.assign(static_cast<std::size_t>(Potenza(3, n)), -1);
         for (std::size_t p = 0; p < lista.size(); ++p) {
             const int x = Codice(lista[p], n);
             std::int32_t& e = elemento[static_cast<std::size_t>(x)];
@@ -109,43 +103,48 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
     return true;
 }
 
-// When the list is every column of a product of sign sets (no conditions), a covering code
-// built by construction, laid onto the signs; empty otherwise or when it is not smaller.
-std::vector<int> DaCostruzione(const TListaColonne& lista, const TUniverso& u, int f, std::size_t daBattere)
+// A list that is every column of a product of sign sets (a prediction without conditions):
+// the events with two or three signs, and the sign each digit of a code word stands for.
+struct TSpazioProdotto {
+    std::vector<int> alfabeti, eventi;
+    int ternarie = 0, binarie = 0;
+    std::array<std::array<int, 3>, MaxEventi> cifra{};  // digit j of an event: the j-th of its signs
+};
+
+bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdotto& sp)
 {
     const int n = u.n;
     std::array<TSegni, MaxEventi> segni{};
     for (const TColonna& c : lista)
         for (int i = 0; i < n; ++i) segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
     std::int64_t prodotto = 1;
-    std::vector<int> alfabeti, eventi;
-    int ternarie = 0, binarie = 0;
     for (int i = 0; i < n; ++i) {
         const int k = NumeroSegni(segni[static_cast<std::size_t>(i)]);
         prodotto *= k;
-        if (k < 2) continue;
-        alfabeti.push_back(k);
-        eventi.push_back(i);
-        (k == 3 ? ternarie : binarie)++;
-    }
-    if (prodotto != u.Elementi() || alfabeti.empty()) return {};
-    const std::int64_t dimensione = DimensioneCodiceRicoprente(ternarie, binarie, f);
-    if (dimensione < 0 || static_cast<std::size_t>(dimensione) >= daBattere) return {};
-    // Digit j of a position is the j-th sign of its event in the order "1", "X", "2".
-    std::array<std::array<int, 3>, MaxEventi> cifra{};
-    for (int i = 0; i < n; ++i) {
         int j = 0;
         for (int s = 0; s < 3; ++s)
-            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s)) cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
+            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s)) sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
+        if (k < 2) continue;
+        sp.alfabeti.push_back(k);
+        sp.eventi.push_back(i);
+        (k == 3 ? sp.ternarie : sp.binarie)++;
     }
-    const int base = u.codice[0];  // supplies the singles
+    return prodotto == u.Elementi() && !sp.alfabeti.empty();
+}
+
+// Code words laid onto the signs; the singles come from any column of the list.
+std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u, const TSpazioProdotto& sp)
+{
+    const int n = u.n;
+    const int base = u.codice[0];
     std::vector<int> elementi;
-    for (const TParolaCodice& w : CodiceRicoprente(alfabeti, f)) {
+    elementi.reserve(parole.size());
+    for (const TParolaCodice& w : parole) {
         int x = 0;
         for (int i = 0, k = 0; i < n; ++i) {
-            int d = base / Potenza3(n - 1 - i) % 3;
-            if (k < static_cast<int>(eventi.size()) && eventi[static_cast<std::size_t>(k)] == i)
-                d = cifra[static_cast<std::size_t>(i)][w[static_cast<std::size_t>(k++)]];
+            int d = base / Potenza(3, n - 1 - i) % 3;
+            if (k < static_cast<int>(sp.eventi.size()) && sp.eventi[static_cast<std::size_t>(k)] == i)
+                d = sp.cifra[static_cast<std::size_t>(i)][w[static_cast<std::size_t>(k++)]];
             x = x * 3 + d;
         }
         const std::int32_t e = u.elemento[static_cast<std::size_t>(x)];
@@ -173,7 +172,7 @@ bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
 bool VerificaGaranzia(const TListaColonne& lista, const TListaColonne& scelte, int garanzia)
 {
     const int n = NumEvents;
-    std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza3(n)), 0);
+    std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza(3, n)), 0);
     for (const TColonna& c : scelte) scelto[static_cast<std::size_t>(Codice(c, n))] = 1;
     for (const TColonna& c : lista) {
         bool coperto = false;
@@ -221,12 +220,6 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     std::sort(migliore.begin(), migliore.end());
     migliore.erase(std::unique(migliore.begin(), migliore.end()), migliore.end());
 
-    std::vector<int> costruito = DaCostruzione(lista, u, f, migliore.size());
-    if (!costruito.empty() && Copre(u, costruito, f)) {
-        migliore = std::move(costruito);
-        esito.costruzione = true;
-    }
-
     // Time left for the search, keeping what the final check will take.
     int pallaPiena = 1 + 2 * u.n;
     if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
@@ -243,6 +236,28 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         }
         return annullata;
     };
+
+    // A whole product space: codes by construction, when smaller.
+    TSpazioProdotto sp;
+    if (SpazioProdotto(lista, u, sp)) {
+        auto prova = [&](const std::vector<TParolaCodice>& parole) {
+            if (parole.empty() || parole.size() >= migliore.size()) return;
+            std::vector<int> costruito = Mappa(parole, u, sp);
+            if (!costruito.empty() && Copre(u, costruito, f)) {
+                migliore = std::move(costruito);
+                esito.costruzione = true;
+            }
+        };
+        const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
+        if (dimensione > 0 && static_cast<std::size_t>(dimensione) < migliore.size())
+            prova(CodiceRicoprente(sp.alfabeti, f));
+        // Over triples only, the matrix method often does better still; it gets a share of the time.
+        if (sp.binarie == 0 && sp.ternarie >= 7)
+            prova(CodiceMatriciale(sp.ternarie, f, static_cast<std::int64_t>(migliore.size()),
+                                   std::max(0.0, (fine - trascorsi()) * QuotaMatriciale), parametri.seme,
+                                   interrompi));
+    }
+
 
     TPalle palle;
     if (trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && CostruisciPalle(u, f, palle, interrompi)) {
