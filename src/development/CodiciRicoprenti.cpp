@@ -257,14 +257,11 @@ std::int64_t DimensioneCodiceRicoprente(int ternarie, int binarie, int raggio)
     return Tabella()[static_cast<std::size_t>(ternarie)][static_cast<std::size_t>(binarie)][static_cast<std::size_t>(raggio)].dimensione;
 }
 
-std::vector<TParolaCodice> CodiceRicoprente(const std::vector<int>& alfabeti, int raggio)
+std::vector<TParolaCodice> PosizioniDelChiamante(const std::vector<int>& alfabeti, const std::vector<TParolaCodice>& interne)
 {
     std::vector<int> ternarie, binarie;
     for (std::size_t i = 0; i < alfabeti.size(); ++i) (alfabeti[i] == 3 ? ternarie : binarie).push_back(static_cast<int>(i));
     const int t = static_cast<int>(ternarie.size()), d = static_cast<int>(binarie.size());
-    if (t + d > MassimePosizioni) return {};
-    std::vector<TParolaCodice> interne = Costruisci(t, d, std::clamp(raggio, 0, RaggioMassimo));
-    // Back to the caller's order of positions.
     std::vector<TParolaCodice> parole;
     parole.reserve(interne.size());
     for (const TParolaCodice& w : interne) {
@@ -274,6 +271,14 @@ std::vector<TParolaCodice> CodiceRicoprente(const std::vector<int>& alfabeti, in
         parole.push_back(std::move(p));
     }
     return Distinte(std::move(parole));
+}
+
+std::vector<TParolaCodice> CodiceRicoprente(const std::vector<int>& alfabeti, int raggio)
+{
+    const int t = static_cast<int>(std::count(alfabeti.begin(), alfabeti.end(), 3));
+    const int d = static_cast<int>(alfabeti.size()) - t;
+    if (t + d > MassimePosizioni) return {};
+    return PosizioniDelChiamante(alfabeti, Costruisci(t, d, std::clamp(raggio, 0, RaggioMassimo)));
 }
 
 int RaggioDiCopertura(const std::vector<TParolaCodice>& codice, const std::vector<int>& alfabeti)

@@ -22,10 +22,14 @@ std::vector<TParolaCodice> CodiceRicoprente(const std::vector<int>& alfabeti, in
 // ternary blocks, whose words may merge once mapped).
 std::int64_t DimensioneCodiceRicoprente(int ternarie, int binarie, int raggio);
 
-// A ternary code of length n and the given radius by the matrix method (CodiciMatriciali.cpp),
-// when one smaller than `daBattere` words turns up within `secondi`; empty otherwise.
-std::vector<TParolaCodice> CodiceMatriciale(int n, int raggio, std::int64_t daBattere, double secondi,
-                                            std::uint64_t seme, const std::function<bool()>& interrompi);
+// A code over the same kind of positions by the matrix method (CodiciMatriciali.cpp), when
+// one smaller than `daBattere` words turns up within `secondi`; empty otherwise.
+std::vector<TParolaCodice> CodiceMatriciale(const std::vector<int>& alfabeti, int raggio, std::int64_t daBattere,
+                                            double secondi, std::uint64_t seme, const std::function<bool()>& interrompi);
+
+// Words laid out as ternary positions first, then binary ones, back in the order of `alfabeti`;
+// distinct words only.
+std::vector<TParolaCodice> PosizioniDelChiamante(const std::vector<int>& alfabeti, const std::vector<TParolaCodice>& interne);
 
 int Potenza(int base, int esponente);
 

@@ -19,11 +19,7 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
     : palle_(palle), caso_(seme), m_(palle.Elementi())
 {
     const std::size_t m = static_cast<std::size_t>(m_);
-    scelto_.assign(m, 0);
-    configurazione_.assign(m, 1);
-    coperture_.assign(m, 0);
-    chi_.assign(m, 0);
-    peso_.assign(m, 1);
+    stato_.assign(m, TStato{});
     punteggio_.assign(m, 0);
     eta_.assign(m, 0);
     posScelto_.assign(m, -1);
@@ -34,20 +30,20 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
     minimo_ = static_cast<int>((static_cast<std::uint32_t>(m_) + palla - 1) / palla);
 
     for (int c : copertura) {
-        if (scelto_[static_cast<std::size_t>(c)]) continue;
-        scelto_[static_cast<std::size_t>(c)] = 1;
+        if (stato_[static_cast<std::size_t>(c)].scelto) continue;
+        stato_[static_cast<std::size_t>(c)].scelto = 1;
         posScelto_[static_cast<std::size_t>(c)] = static_cast<int>(scelti_.size());
         scelti_.push_back(c);
         for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(c)]; k < palle_.inizio[static_cast<std::size_t>(c) + 1]; ++k) {
             const int u = palle_.vicini[k];
-            ++coperture_[static_cast<std::size_t>(u)];
-            chi_[static_cast<std::size_t>(u)] ^= c;
+            ++stato_[static_cast<std::size_t>(u)].coperture;
+            stato_[static_cast<std::size_t>(u)].chi ^= c;
         }
     }
     // Scores from scratch: only the chosen elements that alone cover something lose anything.
     for (int u = 0; u < m_; ++u) {
-        const std::int32_t k = coperture_[static_cast<std::size_t>(u)];
-        if (k == 1) punteggio_[static_cast<std::size_t>(chi_[static_cast<std::size_t>(u)])] -= 1;
+        const std::int32_t k = stato_[static_cast<std::size_t>(u)].coperture;
+        if (k == 1) punteggio_[static_cast<std::size_t>(stato_[static_cast<std::size_t>(u)].chi)] -= 1;
         if (k == 0) SegnaScoperto(u);  // not expected; the search copes all the same
     }
     for (int u : scoperti_)
@@ -75,7 +71,7 @@ void TRicercaCopertura::SegnaCoperto(int u)
 void TRicercaCopertura::Aggiungi(int c)
 {
     const std::size_t cs = static_cast<std::size_t>(c);
-    scelto_[cs] = 1;
+    stato_[cs].scelto = 1;
     posScelto_[cs] = static_cast<int>(scelti_.size());
     scelti_.push_back(c);
     // What it would have covered is now what only it covers.
@@ -84,26 +80,26 @@ void TRicercaCopertura::Aggiungi(int c)
     for (std::uint32_t k = palle_.inizio[cs]; k < palle_.inizio[cs + 1]; ++k) {
         const int u = v[k];
         const std::size_t us = static_cast<std::size_t>(u);
-        const std::int32_t prima = coperture_[us]++;
+        const std::int32_t prima = stato_[us].coperture++;
         if (prima == 0) {
-            const std::int32_t w = peso_[us];
+            const std::int32_t w = stato_[us].peso;
             for (std::uint32_t h = palle_.inizio[us]; h < palle_.inizio[us + 1]; ++h) {
                 const int x = v[h];
-                configurazione_[static_cast<std::size_t>(x)] = 1;
+                stato_[static_cast<std::size_t>(x)].configurazione = 1;
                 if (x != c) punteggio_[static_cast<std::size_t>(x)] -= w;
             }
             SegnaCoperto(u);
         } else if (prima == 1) {
-            punteggio_[static_cast<std::size_t>(chi_[us])] += peso_[us];
+            punteggio_[static_cast<std::size_t>(stato_[us].chi)] += stato_[us].peso;
         }
-        chi_[us] ^= c;
+        stato_[us].chi ^= c;
     }
 }
 
 void TRicercaCopertura::Togli(int s)
 {
     const std::size_t ss = static_cast<std::size_t>(s);
-    scelto_[ss] = 0;
+    stato_[ss].scelto = 0;
     const int pos = posScelto_[ss];
     const int ultimo = scelti_.back();
     scelti_[static_cast<std::size_t>(pos)] = ultimo;
@@ -115,18 +111,18 @@ void TRicercaCopertura::Togli(int s)
     for (std::uint32_t k = palle_.inizio[ss]; k < palle_.inizio[ss + 1]; ++k) {
         const int u = v[k];
         const std::size_t us = static_cast<std::size_t>(u);
-        const std::int32_t dopo = --coperture_[us];
-        chi_[us] ^= s;
+        const std::int32_t dopo = --stato_[us].coperture;
+        stato_[us].chi ^= s;
         if (dopo == 0) {
-            const std::int32_t w = peso_[us];
+            const std::int32_t w = stato_[us].peso;
             for (std::uint32_t h = palle_.inizio[us]; h < palle_.inizio[us + 1]; ++h) {
                 const int x = v[h];
-                configurazione_[static_cast<std::size_t>(x)] = 1;
+                stato_[static_cast<std::size_t>(x)].configurazione = 1;
                 if (x != s) punteggio_[static_cast<std::size_t>(x)] += w;
             }
             SegnaScoperto(u);
         } else if (dopo == 1) {
-            punteggio_[static_cast<std::size_t>(chi_[us])] -= peso_[us];
+            punteggio_[static_cast<std::size_t>(stato_[us].chi)] -= stato_[us].peso;
         }
     }
 }
@@ -166,7 +162,7 @@ int TRicercaCopertura::ScegliDaAggiungere(int u)
             return punteggio_[xs] > punteggio_[as] || (punteggio_[xs] == punteggio_[as] && eta_[xs] < eta_[as]);
         };
         if (prima(ripiego)) ripiego = x;
-        if (configurazione_[xs] && prima(migliore)) migliore = x;
+        if (stato_[xs].configurazione && prima(migliore)) migliore = x;
     }
     return migliore >= 0 ? migliore : ripiego;
 }
@@ -183,7 +179,7 @@ void TRicercaCopertura::TogliLaMeno()
 void TRicercaCopertura::Appesantisci(int w)
 {
     const std::size_t ws = static_cast<std::size_t>(w);
-    ++peso_[ws];
+    ++stato_[ws].peso;
     for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h) ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
 }
 
@@ -203,7 +199,7 @@ void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
         }
         const int s = ScegliDaTogliere();
         Togli(s);
-        configurazione_[static_cast<std::size_t>(s)] = 0;
+        stato_[static_cast<std::size_t>(s)].configurazione = 0;
         eta_[static_cast<std::size_t>(s)] = passi_;
         const int u = scoperti_[static_cast<std::size_t>(caso_.Sotto(static_cast<int>(scoperti_.size())))];
         const int c = ScegliDaAggiungere(u);

@@ -61,11 +61,15 @@ class TRicercaCopertura {
     TCasuale caso_;
     int m_;
     int minimo_;  // no cover can be smaller: M over the largest ball, rounded up
-    std::vector<std::uint8_t> scelto_;
-    std::vector<std::uint8_t> configurazione_;  // may be added again: its surroundings changed
-    std::vector<std::int32_t> coperture_;       // chosen elements covering each element
-    std::vector<std::int32_t> chi_;             // xor of those; the one coverer when there is one
-    std::vector<std::int32_t> peso_;
+    // What a step touches of an element, together in memory.
+    struct TStato {
+        std::int32_t coperture = 0;      // chosen elements covering it
+        std::int32_t chi = 0;            // xor of those: the one coverer when there is one
+        std::int32_t peso = 1;
+        std::uint8_t scelto = 0;
+        std::uint8_t configurazione = 1;  // may be added again: its surroundings changed
+    };
+    std::vector<TStato> stato_;
     std::vector<std::int64_t> punteggio_;  // not chosen: weight it would cover; chosen: - weight only it covers
     std::vector<std::int64_t> eta_;        // step of the last change
     std::vector<int> scelti_, posScelto_;

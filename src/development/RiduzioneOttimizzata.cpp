@@ -8,6 +8,7 @@
 #include <array>
 #include <cassert>
 #include <functional>
+#include <limits>
 #include <chrono>
 
 #include "AutoriduzioneMotore.h"
@@ -26,7 +27,12 @@ constexpr std::size_t VociMassime = 160'000'000;
 constexpr double NanosecondiPerVoce = 4.0;  // verification cost, to keep time for it
 constexpr double SecondiTraControlli = 0.01;
 constexpr double SecondiTraAvanzamenti = 0.2;
-constexpr double QuotaMatriciale = 0.3;  // share of the search time for the matrix method
+// Shares of the time left: for the matrix method on a whole product space, and on the space of
+// a conditioned list, then for completing translated codes; the search has the rest.
+constexpr double QuotaMatriciale = 0.3;
+constexpr double QuotaMatricialeParziale = 0.1;
+constexpr double QuotaTraslazioni = 0.05;
+constexpr int TraslazioniMassime = 64;
 
 int Codice(const TColonna& c, int n)
 {
@@ -103,8 +109,8 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
     return true;
 }
 
-// A list that is every column of a product of sign sets (a prediction without conditions):
-// the events with two or three signs, and the sign each digit of a code word stands for.
+// The product of the sign sets the list uses at each event (the prediction it was developed
+// from): the events with two or three signs, and the sign each digit of a code word stands for.
 struct TSpazioProdotto {
     std::vector<int> alfabeti, eventi;
     int ternarie = 0, binarie = 0;
@@ -129,29 +135,93 @@ bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdo
         sp.eventi.push_back(i);
         (k == 3 ? sp.ternarie : sp.binarie)++;
     }
-    return prodotto == u.Elementi() && !sp.alfabeti.empty();
+    return prodotto == u.Elementi();
 }
 
-// Code words laid onto the signs; the singles come from any column of the list.
-std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u, const TSpazioProdotto& sp)
+// Code words, shifted by `spostamento` (a digit per position, added modulo its alphabet), laid
+// onto the signs; the singles come from any column of the list. Words the list lacks are left
+// out, or make the result empty when `tutte` is set.
+std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u, const TSpazioProdotto& sp,
+                       const std::vector<int>& spostamento, bool tutte)
 {
     const int n = u.n;
-    const int base = u.codice[0];
+    std::array<int, MaxEventi> base{};
+    for (int i = n - 1, x = u.codice[0]; i >= 0; --i, x /= 3) base[static_cast<std::size_t>(i)] = x % 3;
     std::vector<int> elementi;
     elementi.reserve(parole.size());
     for (const TParolaCodice& w : parole) {
         int x = 0;
         for (int i = 0, k = 0; i < n; ++i) {
-            int d = base / Potenza(3, n - 1 - i) % 3;
-            if (k < static_cast<int>(sp.eventi.size()) && sp.eventi[static_cast<std::size_t>(k)] == i)
-                d = sp.cifra[static_cast<std::size_t>(i)][w[static_cast<std::size_t>(k++)]];
+            int d = base[static_cast<std::size_t>(i)];
+            if (k < static_cast<int>(sp.eventi.size()) && sp.eventi[static_cast<std::size_t>(k)] == i) {
+                const int q = sp.alfabeti[static_cast<std::size_t>(k)];
+                d = sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>((w[static_cast<std::size_t>(k)] + spostamento[static_cast<std::size_t>(k)]) % q)];
+                ++k;
+            }
             x = x * 3 + d;
         }
         const std::int32_t e = u.elemento[static_cast<std::size_t>(x)];
-        if (e < 0) return {};
-        elementi.push_back(e);
+        if (e >= 0)
+            elementi.push_back(e);
+        else if (tutte)
+            return {};
     }
     return elementi;
+}
+
+// Completes a choice into a cover with the classic greedy: the column that covers most
+// uncovered elements first (buckets by gain; a gain only falls, so a stale entry moves down).
+std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
+{
+    const int m = palle.Elementi();
+    std::vector<std::uint8_t> coperto(static_cast<std::size_t>(m), 0), scelto(static_cast<std::size_t>(m), 0);
+    std::vector<int> guadagno(static_cast<std::size_t>(m), 0);
+    std::vector<int> risultato;
+    auto palla = [&](int e) {
+        return std::pair(palle.vicini.data() + palle.inizio[static_cast<std::size_t>(e)],
+                         palle.vicini.data() + palle.inizio[static_cast<std::size_t>(e) + 1]);
+    };
+    auto scegli = [&](int c, bool aggiorna) {
+        scelto[static_cast<std::size_t>(c)] = 1;
+        risultato.push_back(c);
+        auto [a, b] = palla(c);
+        for (const std::int32_t* p = a; p != b; ++p) {
+            if (coperto[static_cast<std::size_t>(*p)]) continue;
+            coperto[static_cast<std::size_t>(*p)] = 1;
+            if (!aggiorna) continue;
+            auto [a2, b2] = palla(*p);
+            for (const std::int32_t* q = a2; q != b2; ++q) --guadagno[static_cast<std::size_t>(*q)];
+        }
+    };
+    for (int c : scelti)
+        if (!scelto[static_cast<std::size_t>(c)]) scegli(c, false);
+    int massimo = 0;
+    for (int c = 0; c < m; ++c) {
+        auto [a, b] = palla(c);
+        for (const std::int32_t* p = a; p != b; ++p) guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
+        massimo = std::max(massimo, guadagno[static_cast<std::size_t>(c)]);
+    }
+    std::vector<std::vector<int>> secchi(static_cast<std::size_t>(massimo) + 1);
+    for (int c = m - 1; c >= 0; --c)
+        if (guadagno[static_cast<std::size_t>(c)] > 0 && !scelto[static_cast<std::size_t>(c)])
+            secchi[static_cast<std::size_t>(guadagno[static_cast<std::size_t>(c)])].push_back(c);
+    for (int g = massimo; g > 0;) {
+        std::vector<int>& secchio = secchi[static_cast<std::size_t>(g)];
+        if (secchio.empty()) {
+            --g;
+            continue;
+        }
+        const int c = secchio.back();
+        secchio.pop_back();
+        const int attuale = guadagno[static_cast<std::size_t>(c)];
+        if (scelto[static_cast<std::size_t>(c)] || attuale <= 0) continue;
+        if (attuale < g) {
+            secchi[static_cast<std::size_t>(attuale)].push_back(c);
+            continue;
+        }
+        scegli(c, true);
+    }
+    return risultato;
 }
 
 // Every element within reach of a chosen one, checked afresh from the codes.
@@ -237,30 +307,58 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         return annullata;
     };
 
-    // A whole product space: codes by construction, when smaller.
+    // Codes of the product space of the prediction, built by construction: for the whole
+    // space they are covers as they stand; for a conditioned list their words that the list
+    // holds are a start that the classic greedy completes, tried at several translations.
     TSpazioProdotto sp;
-    if (SpazioProdotto(lista, u, sp)) {
-        auto prova = [&](const std::vector<TParolaCodice>& parole) {
-            if (parole.empty() || parole.size() >= migliore.size()) return;
-            std::vector<int> costruito = Mappa(parole, u, sp);
+    const bool intero = SpazioProdotto(lista, u, sp);
+    std::vector<std::vector<TParolaCodice>> modelli;
+    if (!sp.alfabeti.empty()) {
+        const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
+        if (dimensione > 0 && intero && static_cast<std::size_t>(dimensione) < migliore.size())
+            modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
+        if (sp.alfabeti.size() >= 5) {
+            const std::int64_t daBattere = intero ? static_cast<std::int64_t>(migliore.size())
+                                          : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
+                                                            : static_cast<std::int64_t>(modelli[0].size());
+            modelli.push_back(CodiceMatriciale(sp.alfabeti, f, daBattere,
+                                               std::max(0.0, (fine - trascorsi()) * (intero ? QuotaMatriciale : QuotaMatricialeParziale)),
+                                               parametri.seme,
+                                               interrompi));
+        }
+    }
+    const std::vector<int> fermo(sp.alfabeti.size(), 0);
+    if (intero) {
+        for (const std::vector<TParolaCodice>& parole : modelli) {
+            if (parole.empty() || parole.size() >= migliore.size()) continue;
+            std::vector<int> costruito = Mappa(parole, u, sp, fermo, true);
             if (!costruito.empty() && Copre(u, costruito, f)) {
                 migliore = std::move(costruito);
                 esito.costruzione = true;
             }
-        };
-        const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
-        if (dimensione > 0 && static_cast<std::size_t>(dimensione) < migliore.size())
-            prova(CodiceRicoprente(sp.alfabeti, f));
-        // Over triples only, the matrix method often does better still; it gets a share of the time.
-        if (sp.binarie == 0 && sp.ternarie >= 7)
-            prova(CodiceMatriciale(sp.ternarie, f, static_cast<std::int64_t>(migliore.size()),
-                                   std::max(0.0, (fine - trascorsi()) * QuotaMatriciale), parametri.seme,
-                                   interrompi));
+        }
     }
 
-
     TPalle palle;
-    if (trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && CostruisciPalle(u, f, palle, interrompi)) {
+    const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && CostruisciPalle(u, f, palle, interrompi);
+    if (conPalle && !intero) {
+        TCasuale caso(parametri.seme);
+        const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
+        for (int giro = 0; giro < TraslazioniMassime && trascorsi() < fineModelli && !interrompi(); ++giro)
+            for (const std::vector<TParolaCodice>& parole : modelli) {
+                if (parole.empty()) continue;
+                std::vector<int> spostamento = fermo;
+                if (giro > 0)
+                    for (std::size_t k = 0; k < spostamento.size(); ++k) spostamento[k] = caso.Sotto(sp.alfabeti[k]);
+                std::vector<int> completo = Completa(palle, Mappa(parole, u, sp, spostamento, false));
+                if (completo.size() < migliore.size()) {
+                    migliore = std::move(completo);
+                    esito.costruzione = true;
+                }
+            }
+    }
+
+    if (conPalle && trascorsi() < fine) {
         TRicercaCopertura ricerca(palle, migliore, parametri.seme);
         ricerca.Cerca([&](int ora, int meglio) {
             if (parametri.passiMassimi >= 0 && ricerca.Passi() >= parametri.passiMassimi) return true;
