@@ -24,6 +24,7 @@ namespace {
 
 constexpr int GruppoMassimo = 2187;  // syndromes at most
 constexpr int GruppoMinimo = 9;
+constexpr int GiriContati = 2;
 
 // A syndrome: a ternary part (a digits) and a binary part (b bits), as one index.
 struct TGruppo {
@@ -75,7 +76,8 @@ struct TTentativo {
 namespace {
 
 std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daBattere, double secondi,
-                                      std::uint64_t seme, const std::function<bool()>& interrompi)
+                                      std::uint64_t seme, const std::function<bool()>& interrompi,
+                                      std::int64_t passiPerTentativo)
 {
     const auto inizio = std::chrono::steady_clock::now();
     auto trascorsi = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count(); };
@@ -98,10 +100,12 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
 
     TTentativo migliore;
     std::int64_t dimensioneMigliore = daBattere;
+    // Counted attempts (a fixed number of rounds, a fixed number of steps each) repeat exactly.
+    const bool contati = passiPerTentativo >= 0;
     bool finito = false;
-    while (!finito)
+    for (int giro = 0; !finito && (!contati || giro < GiriContati); ++giro)
         for (const TGruppo& g : gruppi) {
-            if (trascorsi() >= secondi || interrompi()) {
+            if ((!contati && trascorsi() >= secondi) || interrompi()) {
                 finito = true;
                 break;
             }
@@ -137,7 +141,10 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
             for (int x = 0; x < m; ++x) tutte[static_cast<std::size_t>(x)] = x;
             TRicercaCopertura ricerca(palle, tutte, caso.Prossimo());
             const double fine = trascorsi() + perUnita * m;
-            ricerca.Cerca([&](int, int) { return trascorsi() >= fine || interrompi(); });
+            ricerca.Cerca([&](int, int) {
+                if (contati) return ricerca.Passi() >= passiPerTentativo || interrompi();
+                return trascorsi() >= fine || interrompi();
+            });
             const std::int64_t dimensione = static_cast<std::int64_t>(ricerca.Migliore().size()) * nucleo;
             if (dimensione < dimensioneMigliore) {
                 dimensioneMigliore = dimensione;
@@ -169,11 +176,12 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
 }  // namespace
 
 std::vector<TParolaCodice> CodiceMatriciale(const std::vector<int>& alfabeti, int raggio, std::int64_t daBattere,
-                                            double secondi, std::uint64_t seme, const std::function<bool()>& interrompi)
+                                            double secondi, std::uint64_t seme, const std::function<bool()>& interrompi,
+                                            std::int64_t passiPerTentativo)
 {
     const int t = static_cast<int>(std::count(alfabeti.begin(), alfabeti.end(), 3));
     const int d = static_cast<int>(alfabeti.size()) - t;
-    return PosizioniDelChiamante(alfabeti, Matriciale(t, d, raggio, daBattere, secondi, seme, interrompi));
+    return PosizioniDelChiamante(alfabeti, Matriciale(t, d, raggio, daBattere, secondi, seme, interrompi, passiPerTentativo));
 }
 
 }  // namespace morella

@@ -33,6 +33,8 @@ constexpr double QuotaMatriciale = 0.3;
 constexpr double QuotaMatricialeParziale = 0.1;
 constexpr double QuotaTraslazioni = 0.05;
 constexpr int TraslazioniMassime = 64;
+constexpr int TraslazioniContate = 4;
+constexpr std::int64_t PassiMatricialiContati = 20000;
 
 int Codice(const TColonna& c, int n)
 {
@@ -295,14 +297,24 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
     const double riserva = u.Elementi() * static_cast<double>(pallaPiena) * NanosecondiPerVoce * 1e-9;
     const double fine = parametri.secondi - riserva;
+    // With a step limit every phase counts its work instead of timing it: runs repeat exactly.
+    const bool contati = parametri.passiMassimi >= 0;
     bool annullata = false;
     double ultimoControllo = 0.0, ultimoAvanzamento = 0.0;
+    int colonneOra = static_cast<int>(migliore.size());
+    int dimensioneMigliore = colonneOra;
     auto interrompi = [&] {
         const double t = trascorsi();
         if (t >= fine) return true;
         if (t - ultimoControllo >= SecondiTraControlli) {
             ultimoControllo = t;
             if (o.Annullato()) annullata = true;
+        }
+        if (t - ultimoAvanzamento >= SecondiTraAvanzamenti) {
+            ultimoAvanzamento = t;
+            dimensioneMigliore = std::min(dimensioneMigliore, static_cast<int>(migliore.size()));
+            o.AggiornaOttimizzazione(colonneOra, dimensioneMigliore, std::max(0.0, parametri.secondi - t));
+            o.AggiornaRid(u.Elementi(), dimensioneMigliore, false, u.Elementi());
         }
         return annullata;
     };
@@ -323,8 +335,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
                                                             : static_cast<std::int64_t>(modelli[0].size());
             modelli.push_back(CodiceMatriciale(sp.alfabeti, f, daBattere,
                                                std::max(0.0, (fine - trascorsi()) * (intero ? QuotaMatriciale : QuotaMatricialeParziale)),
-                                               parametri.seme,
-                                               interrompi));
+                                               parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
         }
     }
     const std::vector<int> fermo(sp.alfabeti.size(), 0);
@@ -344,7 +355,9 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     if (conPalle && !intero) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
-        for (int giro = 0; giro < TraslazioniMassime && trascorsi() < fineModelli && !interrompi(); ++giro)
+        for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
+                           (contati || trascorsi() < fineModelli) && !interrompi();
+             ++giro)
             for (const std::vector<TParolaCodice>& parole : modelli) {
                 if (parole.empty()) continue;
                 std::vector<int> spostamento = fermo;
@@ -361,15 +374,10 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     if (conPalle && trascorsi() < fine) {
         TRicercaCopertura ricerca(palle, migliore, parametri.seme);
         ricerca.Cerca([&](int ora, int meglio) {
-            if (parametri.passiMassimi >= 0 && ricerca.Passi() >= parametri.passiMassimi) return true;
-            if (interrompi()) return true;
-            const double t = trascorsi();
-            if (t - ultimoAvanzamento >= SecondiTraAvanzamenti) {
-                ultimoAvanzamento = t;
-                o.AggiornaOttimizzazione(ora, meglio, std::max(0.0, parametri.secondi - t));
-                o.AggiornaRid(u.Elementi(), meglio, false, u.Elementi());
-            }
-            return false;
+            if (contati && ricerca.Passi() >= parametri.passiMassimi) return true;
+            colonneOra = ora;
+            dimensioneMigliore = std::min(dimensioneMigliore, meglio);
+            return interrompi();
         });
         esito.passi = ricerca.Passi();
         if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size()) migliore = ricerca.Migliore();
