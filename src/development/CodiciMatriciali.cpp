@@ -25,6 +25,7 @@ namespace {
 constexpr int GruppoMassimo = 2187;  // syndromes at most
 constexpr int GruppoMinimo = 9;
 constexpr int GiriContati = 2;
+constexpr int TentativiPiccoli = 16;
 
 // A syndrome: a ternary part (a digits) and a binary part (b bits), as one index.
 struct TGruppo {
@@ -103,8 +104,13 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     // Counted attempts (a fixed number of rounds, a fixed number of steps each) repeat exactly.
     const bool contati = passiPerTentativo >= 0;
     bool finito = false;
-    for (int giro = 0; !finito && (!contati || giro < GiriContati); ++giro)
-        for (const TGruppo& g : gruppi) {
+    // A small group costs little per attempt but depends much on the random columns of H, so
+    // it gets several attempts in a round.
+    std::vector<TGruppo> giro;
+    for (const TGruppo& g : gruppi)
+        for (int k = std::clamp(piuGrande / g.Dimensione(), 1, TentativiPiccoli); k > 0; --k) giro.push_back(g);
+    for (int volta = 0; !finito && (!contati || volta < GiriContati); ++volta)
+        for (const TGruppo& g : giro) {
             if ((!contati && trascorsi() >= secondi) || interrompi()) {
                 finito = true;
                 break;

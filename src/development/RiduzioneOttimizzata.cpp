@@ -68,6 +68,29 @@ void PerOgniCodiceVicino(int x, int n, int raggio, F&& fn)
         }
 }
 
+// Whether some code within distance `raggio` of x (x included) satisfies `cerca`; stops at the
+// first that does.
+template <class F>
+bool QualcheCodiceVicino(int x, int n, int raggio, F&& cerca)
+{
+    if (cerca(x)) return true;
+    int delta[MaxEventi][2];
+    int pot = 1;
+    for (int i = n - 1, y = x; i >= 0; --i, y /= 3, pot *= 3) {
+        const int d = y % 3;
+        delta[i][0] = ((d + 1) % 3 - d) * pot;
+        delta[i][1] = ((d + 2) % 3 - d) * pot;
+    }
+    for (int i = 0; i < n && raggio >= 1; ++i)
+        for (int a = 0; a < 2; ++a)
+            if (cerca(x + delta[i][a])) return true;
+    for (int i = 0; i < n && raggio >= 2; ++i)
+        for (int a = 0; a < 2; ++a)
+            for (int j = i + 1; j < n; ++j)
+                if (cerca(x + delta[i][a] + delta[j][0]) || cerca(x + delta[i][a] + delta[j][1])) return true;
+    return false;
+}
+
 // The distinct codes of the list in order of first appearance.
 struct TUniverso {
     int n = 0;
@@ -231,11 +254,8 @@ bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
 {
     std::vector<std::uint8_t> scelto(u.elemento.size(), 0);
     for (int e : scelti) scelto[static_cast<std::size_t>(u.codice[static_cast<std::size_t>(e)])] = 1;
-    for (int x : u.codice) {
-        bool coperto = false;
-        PerOgniCodiceVicino(x, u.n, f, [&](int y) { coperto = coperto || scelto[static_cast<std::size_t>(y)]; });
-        if (!coperto) return false;
-    }
+    for (int x : u.codice)
+        if (!QualcheCodiceVicino(x, u.n, f, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; })) return false;
     return true;
 }
 
@@ -246,11 +266,9 @@ bool VerificaGaranzia(const TListaColonne& lista, const TListaColonne& scelte, i
     const int n = NumEvents;
     std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza(3, n)), 0);
     for (const TColonna& c : scelte) scelto[static_cast<std::size_t>(Codice(c, n))] = 1;
-    for (const TColonna& c : lista) {
-        bool coperto = false;
-        PerOgniCodiceVicino(Codice(c, n), n, garanzia, [&](int y) { coperto = coperto || scelto[static_cast<std::size_t>(y)]; });
-        if (!coperto) return false;
-    }
+    for (const TColonna& c : lista)
+        if (!QualcheCodiceVicino(Codice(c, n), n, garanzia, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; }))
+            return false;
     return true;
 }
 
@@ -327,7 +345,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     std::vector<std::vector<TParolaCodice>> modelli;
     if (!sp.alfabeti.empty()) {
         const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
-        if (dimensione > 0 && intero && static_cast<std::size_t>(dimensione) < migliore.size())
+        if (dimensione > 0 && (!intero || static_cast<std::size_t>(dimensione) < migliore.size()))
             modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
         if (sp.alfabeti.size() >= 5) {
             const std::int64_t daBattere = intero ? static_cast<std::int64_t>(migliore.size())
@@ -342,8 +360,9 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     if (intero) {
         for (const std::vector<TParolaCodice>& parole : modelli) {
             if (parole.empty() || parole.size() >= migliore.size()) continue;
+            // Checked with the final result: a construction that failed would be a fault.
             std::vector<int> costruito = Mappa(parole, u, sp, fermo, true);
-            if (!costruito.empty() && Copre(u, costruito, f)) {
+            if (!costruito.empty()) {
                 migliore = std::move(costruito);
                 esito.costruzione = true;
             }
@@ -351,7 +370,10 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     }
 
     TPalle palle;
-    const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && CostruisciPalle(u, f, palle, interrompi);
+    // A whole space's balls are full: their size is known before building them.
+    const bool troppe = intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
+    const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && !troppe &&
+                          CostruisciPalle(u, f, palle, interrompi);
     if (conPalle && !intero) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
