@@ -26,6 +26,7 @@ constexpr int GruppoMassimo = 2187;  // syndromes at most
 constexpr int GruppoMinimo = 9;
 constexpr int GiriContati = 2;
 constexpr int TentativiPiccoli = 16;
+constexpr int TentativiMisti = 4;
 
 // A syndrome: a ternary part (a digits) and a binary part (b bits), as one index.
 struct TGruppo {
@@ -105,10 +106,11 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     const bool contati = passiPerTentativo >= 0;
     bool finito = false;
     // A small group costs little per attempt but depends much on the random columns of H, so
-    // it gets several attempts in a round.
+    // it gets several attempts in a round; fewer with doubles, where the large groups do better.
     std::vector<TGruppo> giro;
     for (const TGruppo& g : gruppi)
-        for (int k = std::clamp(piuGrande / g.Dimensione(), 1, TentativiPiccoli); k > 0; --k) giro.push_back(g);
+        for (int k = std::clamp(piuGrande / g.Dimensione(), 1, d > 0 ? TentativiMisti : TentativiPiccoli); k > 0; --k)
+            giro.push_back(g);
     for (int volta = 0; !finito && (!contati || volta < GiriContati); ++volta)
         for (const TGruppo& g : giro) {
             if ((!contati && trascorsi() >= secondi) || interrompi()) {
