@@ -21,6 +21,9 @@ struct TArgomenti {
     std::string sistema, uscita, file, vincente, sistemaSpoglio;
     int garanzia = 1;
     bool veloce = false, percentuali = false;
+    bool ottimizza = false;
+    double tempo = SecondiOttimizzazionePredefiniti;
+    std::uint64_t seme = 1;
 };
 
 // The archive of the program directory, as the desktop program has it at start-up (the
@@ -76,6 +79,9 @@ void Info(const TContesto& ctx, const std::string& file)
           {"salva_automaticamente", imp.SalvaAutomaticamente},
           {"calcolo_percentuali", imp.CalcoloPercentuali},
           {"accurata", imp.Accurata},
+          {"ottimizzata", imp.Ottimizzata},
+          {"secondi_ottimizzazione", imp.SecondiOttimizzazione},
+          {"seme_ottimizzazione", imp.SemeOttimizzazione},
           {"garanzia", imp.GaranziaN1 ? 1 : 2},
           {"destinazione", imp.FileDestinazione}}},
         {"partecipanti", s.Partecipanti},
@@ -98,7 +104,8 @@ void Info(const TContesto& ctx, const std::string& file)
     std::cout << "Sviluppo: " << (imp.DaPronostico ? "dal pronostico" : "dal file " + imp.FileSorgente)
               << (imp.UsaCondizioni ? ", con i condizionamenti" : ", senza condizionamenti");
     if (imp.Autoriduzione)
-        std::cout << ", autoriduzione N - " << (imp.GaranziaN1 ? 1 : 2) << (imp.Accurata ? " accurata" : " veloce")
+        std::cout << ", autoriduzione N - " << (imp.GaranziaN1 ? 1 : 2) << (imp.Ottimizzata ? " ottimizzata (" + std::to_string(imp.SecondiOttimizzazione) + " s)"
+                                                                      : imp.Accurata ? " accurata" : " veloce")
                   << (imp.CalcoloPercentuali ? " con percentuali" : "");
     if (imp.SalvaAutomaticamente) std::cout << ", salva in " << imp.FileDestinazione;
     std::cout << "\nPartecipanti: " << s.Partecipanti << "\n";
@@ -126,9 +133,18 @@ public:
         if (totale > 0) barra_.Mostra("Autoriduzione", static_cast<int>(static_cast<std::int64_t>(elaborate) * 100 / totale));
     }
     void Percentuale(int p) override { barra_.Mostra("Possibilità", p); }
+    // The gauge follows the time spent; the text the best size so far.
+    void AggiornaOttimizzazione(int, int migliore, double secondiRimasti) override
+    {
+        secondiTotali_ = std::max(secondiTotali_, secondiRimasti);
+        const int percento =
+            secondiTotali_ > 0 ? static_cast<int>(100.0 - secondiRimasti * 100.0 / secondiTotali_) : 100;
+        barra_.Mostra("Ottimizzazione (" + std::to_string(migliore) + " colonne)", percento);
+    }
 
 private:
     TBarraProgresso barra_{"Sviluppo"};
+    double secondiTotali_ = 0.0;
 };
 
 void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& uscita)
@@ -157,6 +173,11 @@ void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& 
                         {"ridotte", nullptr},
                         {"fattore", nullptr},
                         {"annullato", e.annullato}};
+    if (e.ottimizzazione) {
+        j["greedy"] = e.ottimizzazione->colonneAccurata;
+        j["secondi"] = e.ottimizzazione->secondi;
+        if (e.ottimizzazione->ripiego) std::cerr << MessaggioRipiegoCondensate << "\n";
+    }
     if (e.ridotto || e.ridottoPrecalcolato) {
         j["ridotte"] = d.Colonne.Conta();
         j["fattore"] = d.Colonne.Conta() > 0 ? static_cast<double>(e.tenute) / d.Colonne.Conta() : 0.0;
@@ -194,13 +215,27 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
         for (int i = 0; i < NumEvents; ++i) pronostico[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
     T_ListaTipiDiVincite possibilita;
     TEsitoRiduzione e;
+    TEsitoOttimizzazione eo;
     {
         TProgressoSviluppo progresso;
-        e = Autoriduci(lista, a.garanzia, !a.veloce, a.percentuali, &possibilita, pronostico, &progresso);
+        if (a.ottimizza) {
+            TParametriOttimizzazione par;
+            par.secondi = a.tempo;
+            par.seme = a.seme;
+            eo = AutoriduciOttimizzata(lista, a.garanzia, a.percentuali, &possibilita, pronostico, par, &progresso);
+            e = eo.riduzione;
+        } else {
+            e = Autoriduci(lista, a.garanzia, !a.veloce, a.percentuali, &possibilita, pronostico, &progresso);
+        }
     }
+    if (a.ottimizza && eo.ripiego) std::cerr << MessaggioRipiegoCondensate << "\n";
     ScriviFileColonne(lista, a.uscita);
     nlohmann::json j = {{"totale", e.totale}, {"ridotte", lista.Conta()},
                         {"fattore", lista.Conta() > 0 ? static_cast<double>(e.totale) / lista.Conta() : 0.0}};
+    if (a.ottimizza) {
+        j["greedy"] = eo.colonneAccurata;
+        j["secondi"] = eo.secondi;
+    }
     if (a.percentuali) j["possibilita"] = JsonPossibilita(possibilita);
     if (ctx.json) {
         StampaJson(j);
@@ -208,6 +243,8 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
     }
     std::cout << "Colonne: " << e.totale << "\nColonne ridotte: " << lista.Conta() << "\nFattore: " << j["fattore"]
               << "\n";
+    if (a.ottimizza)
+        std::cout << "Colonne della riduzione accurata: " << eo.colonneAccurata << "\nSecondi: " << eo.secondi << "\n";
     if (a.percentuali) {
         for (int i = 0; i < possibilita.NumeroListe(); ++i) {
             std::cout << (i == 0 ? std::string("Pronostico esatto") : "Errore all'evento " + std::to_string(i)) << ":\n";
@@ -278,6 +315,12 @@ void RegistraComandiSistema(CLI::App& app, TContesto& ctx)
     riduci->add_option("--garanzia", a.garanzia, "1 per N - 1, 2 per N - 2")->check(CLI::IsMember({1, 2}));
     riduci->add_flag("--veloce", a.veloce, "Riduzione veloce");
     riduci->add_flag("--percentuali", a.percentuali, "Calcola le possibilità di vincita");
+    auto* ottimizza = riduci->add_flag("--ottimizza", a.ottimizza, "Riduzione ottimizzata: meno colonne, stessa garanzia");
+    ottimizza->excludes("--veloce");
+    riduci->add_option("--tempo", a.tempo, "Secondi a disposizione dell'ottimizzazione (predefiniti 10)")
+        ->check(CLI::Range(0.0, static_cast<double>(SecondiOttimizzazioneMassimi)))
+        ->needs(ottimizza);
+    riduci->add_option("--seme", a.seme, "Seme della ricerca (stesso seme, stessi passi, stesse colonne)")->needs(ottimizza);
     riduci->callback([&ctx] { Riduci(ctx, a); });
 
     auto* spoglio = app.add_subcommand("spoglio", "Punti delle colonne di un file contro la colonna vincente");

@@ -47,31 +47,7 @@ class TRiduzione {
     // Returns false when cancelled (the store is then left empty).
     bool CalcolaPossibilita(T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico)
     {
-        possibilita.Svuota();
-        int lunghezza = 0;
-        for (std::uint8_t m : marchi_) lunghezza += m != Rimossa;
-        const int n = NumEvents;
-        TContiVincita conti;
-        int esaminate = 0, mostrata = 0;
-        for (int p = 0; p < totale_; ++p) {
-            if (marchi_[static_cast<std::size_t>(p)] == Rimossa) continue;
-            geo_->ContaVincite(p, conti);
-            for (int i = 0; i <= n; ++i) {
-                const int* c = conti.c[i];
-                if (conti.valida[i] && c[0] + c[1] + c[2] > 0)
-                    possibilita.Lista(i).Registra(c[0], c[1], c[2]);
-            }
-            ++esaminate;
-            if (oss_.Annullato()) {
-                possibilita.Svuota();
-                return false;
-            }
-            const int percento = static_cast<int>(static_cast<std::int64_t>(esaminate) * 100 / lunghezza);
-            if (percento != mostrata) oss_.Percentuale(mostrata = percento);
-        }
-        possibilita.Concludi(lunghezza, pronostico);
-        if (mostrata != 100) oss_.Percentuale(100);
-        return true;
+        return riduzione::CalcolaPossibilita(*geo_, marchi_, possibilita, pronostico, oss_);
     }
 
     // The selected columns in their list order; the marks never left this object.
@@ -235,6 +211,37 @@ class TRiduzione {
 };
 
 }  // namespace
+
+bool riduzione::CalcolaPossibilita(TGeometria& geo, const std::vector<std::uint8_t>& marchi,
+                                   T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico,
+                                   TOsservatoreRiduzione& oss)
+{
+    possibilita.Svuota();
+    int lunghezza = 0;
+    for (std::uint8_t m : marchi) lunghezza += m != Rimossa;
+    const int n = NumEvents;
+    const int totale = static_cast<int>(marchi.size());
+    TContiVincita conti;
+    int esaminate = 0, mostrata = 0;
+    for (int p = 0; p < totale; ++p) {
+        if (marchi[static_cast<std::size_t>(p)] == Rimossa) continue;
+        geo.ContaVincite(p, conti);
+        for (int i = 0; i <= n; ++i) {
+            const int* c = conti.c[i];
+            if (conti.valida[i] && c[0] + c[1] + c[2] > 0) possibilita.Lista(i).Registra(c[0], c[1], c[2]);
+        }
+        ++esaminate;
+        if (oss.Annullato()) {
+            possibilita.Svuota();
+            return false;
+        }
+        const int percento = static_cast<int>(static_cast<std::int64_t>(esaminate) * 100 / lunghezza);
+        if (percento != mostrata) oss.Percentuale(mostrata = percento);
+    }
+    possibilita.Concludi(lunghezza, pronostico);
+    if (mostrata != 100) oss.Percentuale(100);
+    return true;
+}
 
 TEsitoRiduzione Autoriduci(TListaColonne& lista, int garanzia, bool accurata, bool calcoloPercentuali,
                            T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,

@@ -25,6 +25,9 @@ class TOsservatoreRiduzione {
     // Polled once per column in the first phase, every 50 candidates in a covering pass and
     // once per column in the winning possibilities.
     virtual bool Annullato() { return false; }
+    // The optimised reduction's search: columns of the current attempt, fewest columns of a
+    // valid reduction found so far, seconds left of the budget. A few times a second.
+    virtual void AggiornaOttimizzazione(int /*colonneOra*/, int /*migliore*/, double /*secondiRimasti*/) {}
 };
 
 inline constexpr const char* TestoCalcoloPossibilita = "Calcolo Possibilità Di Vincite...";

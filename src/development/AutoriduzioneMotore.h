@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "Autoriduzione.h"
 #include "Colonna.h"
 #include "ListaColonne.h"
 
@@ -53,5 +54,11 @@ std::unique_ptr<TGeometria> CreaGeometriaRapida(const TListaColonne& lista, int 
                                                 const std::vector<std::uint8_t>& marchi);
 std::unique_ptr<TGeometria> CreaGeometriaSemplice(const TListaColonne& lista, int garanzia,
                                                   const std::vector<std::uint8_t>& marchi);
+
+// The winning possibilities of the selected columns (marks 128) over every column of the list
+// not removed, through the geometry's counts; false when cancelled (the store is left empty).
+// The geometry must have been told of every selection.
+bool CalcolaPossibilita(TGeometria& geo, const std::vector<std::uint8_t>& marchi, T_ListaTipiDiVincite& possibilita,
+                        const TPronostico& pronostico, TOsservatoreRiduzione& oss);
 
 }  // namespace morella::riduzione

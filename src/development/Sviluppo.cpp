@@ -170,8 +170,18 @@ TEsitoSviluppo Sviluppa(TSistema& sistema, TOsservatoreSviluppo* osservatore)
             oss.AggiornaRid(n, n, true, n);
         } else {
             oss.AggiornaRid(d.Colonne.Conta(), 0, false, 0);
-            esito.riduzione = Autoriduci(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.Accurata, imp.CalcoloPercentuali,
-                                         &d.Possibilita, d.Pronostico, &oss);
+            if (imp.Ottimizzata) {
+                TParametriOttimizzazione par;
+                par.secondi = imp.SecondiOttimizzazione;
+                par.seme = imp.SemeOttimizzazione;
+                TEsitoOttimizzazione eo = AutoriduciOttimizzata(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.CalcoloPercentuali,
+                                                                &d.Possibilita, d.Pronostico, par, &oss);
+                esito.riduzione = eo.riduzione;
+                esito.ottimizzazione = eo;
+            } else {
+                esito.riduzione = Autoriduci(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.Accurata, imp.CalcoloPercentuali,
+                                             &d.Possibilita, d.Pronostico, &oss);
+            }
             esito.ridotto = true;
             d.PossibilitaCalcolate = esito.riduzione.possibilitaCalcolate;
         }

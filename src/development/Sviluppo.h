@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Autoriduzione.h"
+#include "RiduzioneOttimizzata.h"
 #include "Sistema.h"
 
 namespace morella {
@@ -43,6 +45,7 @@ struct TEsitoSviluppo {
     bool ridottoPrecalcolato = false;  // a reduced system from "Ridotti" stood in
     bool ridotto = false;              // the autoreduction ran
     TEsitoRiduzione riduzione;
+    std::optional<TEsitoOttimizzazione> ottimizzazione;  // when the optimised reduction ran
     bool salvato = false;  // the list went to the destination file
 };
 

@@ -59,7 +59,28 @@ std::optional<std::string> ControllaPartecipanti(int partecipanti, int numeroNom
 
 TControlliSviluppo ControlliAbilitati(const TImpostazioniSviluppo& s)
 {
-    return {s.Autoriduzione, s.Autoriduzione, s.Autoriduzione, s.SalvaAutomaticamente};
+    return {s.Autoriduzione, s.Autoriduzione, s.Autoriduzione, s.SalvaAutomaticamente,
+            s.Autoriduzione && s.Ottimizzata};
+}
+
+TTipoRiduzione TipoRiduzione(const TImpostazioniSviluppo& s)
+{
+    if (s.Ottimizzata) return TTipoRiduzione::Ottimizzata;
+    return s.Accurata ? TTipoRiduzione::Accurata : TTipoRiduzione::Veloce;
+}
+
+void ImpostaTipoRiduzione(TImpostazioniSviluppo& s, TTipoRiduzione tipo)
+{
+    // The optimised reduction starts from the accurate one; a reader that does not know it
+    // finds " Accurata" in the file.
+    s.Ottimizzata = tipo == TTipoRiduzione::Ottimizzata;
+    s.Accurata = tipo != TTipoRiduzione::Veloce;
+}
+
+bool UsaOttimizzazione(const TImpostazioniSviluppo& s)
+{
+    return s.Ottimizzata || s.SecondiOttimizzazione != SecondiOttimizzazionePredefiniti ||
+           s.SemeOttimizzazione != 1;
 }
 
 std::string FileSorgenteEffettivo(const TImpostazioniSviluppo& s)
@@ -70,7 +91,9 @@ std::string FileSorgenteEffettivo(const TImpostazioniSviluppo& s)
 std::optional<std::string> ControllaImpostazioniSviluppo(const TImpostazioniSviluppo& s)
 {
     if (!s.DaPronostico && !FileEsiste(FileSorgenteEffettivo(s))) return std::string(MessaggioSorgenteMancante);
-    if (s.CalcoloPercentuali && !s.Accurata) return std::string(MessaggioPercentualiVeloce);
+    if (s.CalcoloPercentuali && !s.Accurata && !s.Ottimizzata) return std::string(MessaggioPercentualiVeloce);
+    if (s.Ottimizzata && (s.SecondiOttimizzazione < 0 || s.SecondiOttimizzazione > SecondiOttimizzazioneMassimi))
+        return std::string(MessaggioTempoOttimizzazione);
     return std::nullopt;
 }
 

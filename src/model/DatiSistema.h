@@ -23,6 +23,9 @@ class T_Archivio;
 constexpr int CapacitaNomeEvento = 12;
 constexpr int CapacitaFileSviluppo = 255;
 
+inline constexpr std::int32_t SecondiOttimizzazionePredefiniti = 10;
+inline constexpr std::int32_t SecondiOttimizzazioneMassimi = 3600;
+
 struct TImpostazioniSviluppo {
     bool DaPronostico = true;  // " Pronostico" or " File Colonnare"
     std::string FileSorgente;
@@ -33,6 +36,12 @@ struct TImpostazioniSviluppo {
     bool Accurata = true;  // " Accurata" or " Veloce"
     bool GaranziaN1 = true;  // " N - 1" or " N - 2"
     std::string FileDestinazione;
+    // " Ottimizzata": the accurate reduction, then a search for fewer columns with the same
+    // guarantee for at most SecondiOttimizzazione seconds; Accurata stays true with it. Kept
+    // in a trailing block of the system file that only systems using them carry.
+    bool Ottimizzata = false;
+    std::int32_t SecondiOttimizzazione = SecondiOttimizzazionePredefiniti;
+    std::uint32_t SemeOttimizzazione = 1;
 
     // The defaults at start-up: "DefSorg.Col" and "DefDest.Col" in the column folder.
     static TImpostazioniSviluppo Predefinite();
@@ -96,11 +105,21 @@ std::optional<std::string> ControllaPartecipanti(int partecipanti, int numeroNom
 struct TControlliSviluppo {
     bool Garanzia, Tipo, Percentuali;  // only with " Autoriduzione"
     bool Destinazione;                 // only with " Salva Automaticamente le Colonne"
+    bool TempoOttimizzazione;          // only with " Autoriduzione" and " Ottimizzata"
 };
+
+// The three reduction types of the dialog's radio group: " Accurata", " Veloce", " Ottimizzata".
+enum class TTipoRiduzione { Accurata, Veloce, Ottimizzata };
+TTipoRiduzione TipoRiduzione(const TImpostazioniSviluppo& s);
+void ImpostaTipoRiduzione(TImpostazioniSviluppo& s, TTipoRiduzione tipo);
+// The optimisation's settings differ from the defaults: the system file carries its block.
+bool UsaOttimizzazione(const TImpostazioniSviluppo& s);
 TControlliSviluppo ControlliAbilitati(const TImpostazioniSviluppo& s);
 inline constexpr const char* MessaggioSorgenteMancante = "Il File Sorgente non Esiste.";
 inline constexpr const char* MessaggioPercentualiVeloce =
     "Non è possibile abilitare il calcolo delle percentuali unitamente alla riduzione veloce";
+inline constexpr const char* MessaggioTempoOttimizzazione =
+    "Il tempo di ottimizzazione deve essere compreso tra 0 e 3600 secondi";
 // The message of the refusal, nothing when the settings are accepted.
 // A source written on another machine is looked up in the column folder first.
 std::optional<std::string> ControllaImpostazioniSviluppo(const TImpostazioniSviluppo& s);

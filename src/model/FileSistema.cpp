@@ -58,6 +58,42 @@ bool LeggiTabella(TLettoreBinario& f, TTabellaSegni& t)
     return true;
 }
 
+// The optimised reduction's settings follow the participants' count, where a reader of the
+// plain format stops: a tag, the length of the body, then the body, so that a later version
+// may add fields behind these.
+constexpr char EtichettaOttimizzazione[4] = {'O', 'T', 'T', 'M'};
+constexpr std::int32_t LunghezzaOttimizzazione = 9;
+
+void ScriviOttimizzazione(TScrittoreBinario& f, const TImpostazioniSviluppo& s)
+{
+    f.Blocco(EtichettaOttimizzazione, sizeof EtichettaOttimizzazione);
+    f.Intero32(LunghezzaOttimizzazione);
+    f.Booleano(s.Ottimizzata);
+    f.Intero32(s.SecondiOttimizzazione);
+    f.Intero32(static_cast<std::int32_t>(s.SemeOttimizzazione));
+}
+
+// A file without the block (or with one this version cannot read) does not use the option.
+void LeggiOttimizzazione(TLettoreBinario& f, TImpostazioniSviluppo& s)
+{
+    const TImpostazioniSviluppo predefinite;
+    s.Ottimizzata = predefinite.Ottimizzata;
+    s.SecondiOttimizzazione = predefinite.SecondiOttimizzazione;
+    s.SemeOttimizzazione = predefinite.SemeOttimizzazione;
+    char etichetta[4];
+    std::int32_t lunghezza = 0, secondi = 0, seme = 0;
+    bool ottimizzata = false;
+    if (f.AllaFine() || !f.Blocco(etichetta, sizeof etichetta) ||
+        !std::equal(etichetta, etichetta + 4, EtichettaOttimizzazione) || !f.Intero32(lunghezza) ||
+        lunghezza < LunghezzaOttimizzazione || static_cast<std::size_t>(lunghezza) > f.Rimanenti() ||
+        !f.Booleano(ottimizzata) || !f.Intero32(secondi) || !f.Intero32(seme))
+        return;
+    s.Ottimizzata = ottimizzata;
+    s.SecondiOttimizzazione = std::clamp(secondi, 0, SecondiOttimizzazioneMassimi);
+    s.SemeOttimizzazione = static_cast<std::uint32_t>(seme);
+    if (s.Ottimizzata) s.Accurata = true;
+}
+
 }  // namespace
 
 TBytes TSistema::Immagine() const
@@ -88,6 +124,7 @@ TBytes TSistema::Immagine() const
     ScriviStringhe(f, Commento);
     ScriviStringhe(f, NomiPartecipanti);
     f.Intero32(Partecipanti);
+    if (UsaOttimizzazione(s)) ScriviOttimizzazione(f, s);
     return std::move(f.Dati());
 }
 
@@ -119,6 +156,7 @@ bool TSistema::LeggiImmagine(TLettoreBinario& f)
     if (!f.Intero32(partecipanti)) return false;
     // Nothing outside 1..100 can have been typed; a damaged count must not divide by zero later.
     Partecipanti = std::clamp(partecipanti, 1, MassimoPartecipanti);
+    LeggiOttimizzazione(f, s);
     Modificato = false;
     return true;
 }

@@ -191,3 +191,47 @@ TEST_F(CliSistema, InfoVedeLArchivioDellaCartella)
     morella::test::ScriviTutto(UnisciPercorso(CartellaArchivi(), "archivio.mra"), archivio);
     EXPECT_EQ(attive(), nlohmann::json::array({ripetizioni->Nome}));
 }
+
+TEST_F(CliSistema, RiduciOttimizzata)
+{
+    TListaColonne l;
+    TColonna tutte{};
+    for (int i = 0; i < 12; ++i) tutte[static_cast<std::size_t>(i)] = i < 6 ? 7 : 1;
+    l.AggiungiEspansa(tutte);
+    ASSERT_TRUE(SalvaColonne(l, dir.File("sei.Col")));
+    auto r = Cli("riduci sei.Col -o ridotte.Col --garanzia 2 --ottimizza --tempo 0.5 --seme 3 --percentuali --json");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["totale"], 729);
+    EXPECT_EQ(j["greedy"], 23);
+    EXPECT_EQ(j["ridotte"], 17);  // the 17-word code of six triples
+    EXPECT_LT(j["secondi"].get<double>(), 0.6);
+    EXPECT_EQ(j["possibilita"]["liste"].size(), 13u);
+    EXPECT_EQ(LeggiTutto(dir.File("ridotte.Col")).size(), 17u * 14);
+    EXPECT_EQ(Cli("riduci sei.Col -o x.Col --ottimizza --veloce").codice, 2);
+    EXPECT_EQ(Cli("riduci sei.Col -o x.Col --tempo 3").codice, 2);  // a budget without --ottimizza
+    EXPECT_EQ(Cli("riduci sei.Col -o x.Col --ottimizza --tempo -1").codice, 2);
+}
+
+TEST_F(CliSistema, SviluppaOttimizzataECopia)
+{
+    Sistema(true);
+    {
+        TSistema s;
+        s.Carica(dir.File("prova.Mrl"));
+        ImpostaTipoRiduzione(s.Dati().Impostazioni, TTipoRiduzione::Ottimizzata);
+        s.Dati().Impostazioni.SecondiOttimizzazione = 1;
+        s.Salva();
+    }
+    ASSERT_EQ(Cli("copia prova.Mrl -o copia.Mrl").codice, 0);
+    EXPECT_EQ(LeggiTutto(dir.File("copia.Mrl")), LeggiTutto(dir.File("prova.Mrl")));
+    auto info = nlohmann::json::parse(Cli("info prova.Mrl --json").out);
+    EXPECT_TRUE(info["impostazioni"]["ottimizzata"]);
+    EXPECT_EQ(info["impostazioni"]["secondi_ottimizzazione"], 1);
+    auto e = Cli("sviluppa prova.Mrl --json");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    auto j = nlohmann::json::parse(e.out);
+    EXPECT_EQ(j["finali"], 72);
+    EXPECT_LE(j["ridotte"].get<int>(), j["greedy"].get<int>());
+    EXPECT_LT(j["secondi"].get<double>(), 1.1);
+}

@@ -1,0 +1,137 @@
+// The optimised reduction beside the accurate one: full systems of triples (3 to 13 events,
+// N - 1 and N - 2) with the best known covering sizes, mixed full systems of triples and
+// doubles, and the 12-triple prediction under three condition sets. One run per case, since
+// each run spends its whole time budget (MORELLA_SECONDI, default 10 s).
+// Counters: accurata (the accurate reduction's size), ottimizzata, nota (best known, full
+// triples only), risparmio (share of columns saved), secondi (the reduction's own time).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "BenchComune.h"
+#include "CondizioniRealistiche.h"
+#include "Modulo.h"
+#include "NumeroSegni.h"
+#include "RiduzioneOttimizzata.h"
+#include "Simmetrie.h"
+#include "Sviluppo.h"
+
+using namespace morella;
+
+using bench::Ammetti;
+
+namespace {
+
+double Secondi()
+{
+    const char* s = std::getenv("MORELLA_SECONDI");
+    return s ? std::atof(s) : 10.0;
+}
+
+// Best known sizes of ternary covering codes, radius 1 and 2, for 3..13 positions.
+const std::map<std::pair<int, int>, int> Note = {
+    {{3, 1}, 5},    {{4, 1}, 9},     {{5, 1}, 27},     {{6, 1}, 73},      {{7, 1}, 186},    {{8, 1}, 486},
+    {{9, 1}, 1269}, {{10, 1}, 3645}, {{11, 1}, 9477}, {{12, 1}, 27702},  {{13, 1}, 59049}, {{3, 2}, 3},
+    {{4, 2}, 3},    {{5, 2}, 8},     {{6, 2}, 17},     {{7, 2}, 34},      {{8, 2}, 81},     {{9, 2}, 219},
+    {{10, 2}, 555}, {{11, 2}, 729},  {{12, 2}, 2187},  {{13, 2}, 6561}};
+
+// Every column of a prediction with `triple` triples, then `doppie` doubles (1X), the other
+// events "1"; Toto when 13 events are needed.
+TPronostico Pronostico(int triple, int doppie)
+{
+    ImpostaGioco(triple + doppie > 12 ? GiocoToto : GiocoTotip);
+    TPronostico p{};
+    for (int i = 0; i < NumEvents; ++i)
+        p[static_cast<std::size_t>(i)] = i < triple ? 7 : i < triple + doppie ? 3 : 1;
+    return p;
+}
+
+TListaColonne Sviluppo(const TPronostico& p)
+{
+    TListaColonne l;
+    TColonna c{};
+    for (int i = 0; i < NumEvents; ++i) c[static_cast<std::size_t>(i)] = p[static_cast<std::size_t>(i)];
+    l.AggiungiEspansa(c);
+    return l;
+}
+
+void Misura(benchmark::State& state, const TListaColonne& sviluppo, const TPronostico& p, int garanzia)
+{
+    TEsitoOttimizzazione e;
+    TParametriOttimizzazione par;
+    par.secondi = Secondi();
+    for (auto _ : state) {
+        TListaColonne lista = sviluppo;
+        e = AutoriduciOttimizzata(lista, garanzia, false, nullptr, p, par);
+        if (!VerificaGaranzia(sviluppo, lista, garanzia)) state.SkipWithError("garanzia persa");
+    }
+    state.counters["colonne"] = sviluppo.Conta();
+    state.counters["accurata"] = e.colonneAccurata;
+    state.counters["ottimizzata"] = e.riduzione.tenute;
+    state.counters["risparmio"] = 1.0 - static_cast<double>(e.riduzione.tenute) / e.colonneAccurata;
+    state.counters["secondi"] = e.secondi;
+    state.counters["costruzione"] = e.costruzione;
+    state.counters["passi"] = static_cast<double>(e.passi);
+}
+
+void BM_Triple(benchmark::State& state)
+{
+    const int t = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
+    const TPronostico p = Pronostico(t, 0);
+    Misura(state, Sviluppo(p), p, f);
+    state.counters["nota"] = Note.at({t, f});
+}
+BENCHMARK(BM_Triple)->ArgsProduct({benchmark::CreateDenseRange(3, 13, 1), {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_Miste(benchmark::State& state)
+{
+    const int t = static_cast<int>(state.range(0)), d = static_cast<int>(state.range(1));
+    const int f = static_cast<int>(state.range(2));
+    const TPronostico p = Pronostico(t, d);
+    Misura(state, Sviluppo(p), p, f);
+}
+BENCHMARK(BM_Miste)
+    ->ArgsProduct({{6}, {6}, {1, 2}})
+    ->ArgsProduct({{8}, {4}, {1, 2}})
+    ->ArgsProduct({{4}, {7}, {1, 2}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
+// Two condition sets of the optimiser's own beside the realistic one.
+void SegniEModulo(TElencoCondizioni& elenco)
+{
+    auto& ns = *elenco.Condizione<TNumeroSegni>(TipoNumeroSegni);
+    Ammetti(ns.Tabella(0), 0, 3, 6);
+    Ammetti(ns.Tabella(1), 0, 2, 5);
+    Ammetti(ns.Tabella(2), 0, 2, 5);
+    auto& mo = *elenco.Condizione<TModulo>(TipoModulo);
+    Ammetti(mo.Tabella(TModulo::TabellaSomma), 0, 4, 10);
+}
+
+void Simmetrie(TElencoCondizioni& elenco)
+{
+    auto& si = *elenco.Condizione<TSimmetrie>(TipoSimmetrie);
+    Ammetti(si.Tabella(TSimmetrie::TabellaDirette), 0, 1, 4);
+    Ammetti(si.Tabella(TSimmetrie::TabellaInverse), 0, 0, 3);
+    Ammetti(si.Tabella(TSimmetrie::TabellaTotali), 0, 2, 6);
+}
+
+void BM_Condizionate(benchmark::State& state)
+{
+    const int insieme = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
+    TSistema s;
+    ImpostaGioco(GiocoTotip);
+    for (int i = 0; i < 12; ++i) s.Dati().Pronostico[static_cast<std::size_t>(i)] = 7;
+    TElencoCondizioni& elenco = *s.Dati().Condizioni;
+    if (insieme == 0) bench::CondizioniRealistiche(elenco);
+    if (insieme == 1) SegniEModulo(elenco);
+    if (insieme == 2) Simmetrie(elenco);
+    Sviluppa(s);
+    Misura(state, s.Dati().Colonne, s.Dati().Pronostico, f);
+}
+BENCHMARK(BM_Condizionate)->ArgsProduct({{0, 1, 2}, {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,452 @@
+// The run of the optimised reduction. Columns become base-3 codes (event 1 the highest
+// digit) and the distinct codes of the list the elements of a covering problem; a dense array
+// over all 3^n codes maps a code back to its element, so the columns in reach of one are
+// enumerated, never searched for.
+#include "RiduzioneOttimizzata.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <functional>
+#include <limits>
+#include <chrono>
+
+#include "AutoriduzioneMotore.h"
+#include "CodiciRicoprenti.h"
+#include "RicercaCopertura.h"
+
+namespace morella {
+
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+
+// Beyond this many ball entries the search would need too much memory; the better of the
+// accurate result and the construction is kept instead.
+constexpr std::size_t VociMassime = 160'000'000;
+constexpr double NanosecondiPerVoce = 4.0;  // verification cost, to keep time for it
+constexpr double SecondiTraControlli = 0.01;
+constexpr double SecondiTraAvanzamenti = 0.2;
+// Shares of the time left: for the matrix method on a whole product space, and on the space of
+// a conditioned list, then for completing translated codes; the search has the rest.
+constexpr double QuotaMatriciale = 0.3;
+constexpr double QuotaMatricialeParziale = 0.1;
+constexpr double QuotaTraslazioni = 0.05;
+constexpr int TraslazioniMassime = 64;
+constexpr int TraslazioniContate = 4;
+constexpr std::int64_t PassiMatricialiContati = 20000;
+
+int Codice(const TColonna& c, int n)
+{
+    int x = 0;
+    for (int i = 0; i < n; ++i) x = x * 3 + CifraSegno(c[static_cast<std::size_t>(i)] & MascheraSegni);
+    return x;
+}
+
+// Calls fn for every code within distance `raggio` of x, x itself included.
+template <class F>
+void PerOgniCodiceVicino(int x, int n, int raggio, F&& fn)
+{
+    int delta[MaxEventi][2];
+    int pot = 1;
+    for (int i = n - 1, y = x; i >= 0; --i, y /= 3, pot *= 3) {
+        const int d = y % 3;
+        delta[i][0] = ((d + 1) % 3 - d) * pot;
+        delta[i][1] = ((d + 2) % 3 - d) * pot;
+    }
+    fn(x);
+    if (raggio < 1) return;
+    for (int i = 0; i < n; ++i)
+        for (int a = 0; a < 2; ++a) {
+            const int y = x + delta[i][a];
+            fn(y);
+            if (raggio < 2) continue;
+            for (int j = i + 1; j < n; ++j) {
+                fn(y + delta[j][0]);
+                fn(y + delta[j][1]);
+            }
+        }
+}
+
+// Whether some code within distance `raggio` of x (x included) satisfies `cerca`; stops at the
+// first that does.
+template <class F>
+bool QualcheCodiceVicino(int x, int n, int raggio, F&& cerca)
+{
+    if (cerca(x)) return true;
+    int delta[MaxEventi][2];
+    int pot = 1;
+    for (int i = n - 1, y = x; i >= 0; --i, y /= 3, pot *= 3) {
+        const int d = y % 3;
+        delta[i][0] = ((d + 1) % 3 - d) * pot;
+        delta[i][1] = ((d + 2) % 3 - d) * pot;
+    }
+    for (int i = 0; i < n && raggio >= 1; ++i)
+        for (int a = 0; a < 2; ++a)
+            if (cerca(x + delta[i][a])) return true;
+    for (int i = 0; i < n && raggio >= 2; ++i)
+        for (int a = 0; a < 2; ++a)
+            for (int j = i + 1; j < n; ++j)
+                if (cerca(x + delta[i][a] + delta[j][0]) || cerca(x + delta[i][a] + delta[j][1])) return true;
+    return false;
+}
+
+// The distinct codes of the list in order of first appearance.
+struct TUniverso {
+    int n = 0;
+    std::vector<std::int32_t> elemento;  // per code: its element, -1 when the list lacks it
+    std::vector<int> codice;             // per element
+    std::vector<int> posizione;          // per element: first position in the list
+
+    explicit TUniverso(const TListaColonne& lista) : n(NumEvents)
+    {
+        elemento.assign(static_cast<std::size_t>(Potenza(3, n)), -1);
+        for (std::size_t p = 0; p < lista.size(); ++p) {
+            const int x = Codice(lista[p], n);
+            std::int32_t& e = elemento[static_cast<std::size_t>(x)];
+            if (e >= 0) continue;
+            e = static_cast<std::int32_t>(codice.size());
+            codice.push_back(x);
+            posizione.push_back(static_cast<int>(p));
+        }
+    }
+    int Elementi() const { return static_cast<int>(codice.size()); }
+};
+
+// Columns within reach of each element; empty when too large or interrupted.
+bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::function<bool()>& interrompi)
+{
+    const int m = u.Elementi();
+    palle.inizio.assign(static_cast<std::size_t>(m) + 1, 0);
+    palle.vicini.clear();
+    const std::int32_t* elemento = u.elemento.data();
+    for (int e = 0; e < m; ++e) {
+        if ((e & 4095) == 0 && interrompi()) return false;
+        PerOgniCodiceVicino(u.codice[static_cast<std::size_t>(e)], u.n, f, [&](int y) {
+            if (elemento[y] >= 0) palle.vicini.push_back(elemento[y]);
+        });
+        if (palle.vicini.size() > VociMassime) {
+            palle = TPalle{};
+            return false;
+        }
+        palle.inizio[static_cast<std::size_t>(e) + 1] = static_cast<std::uint32_t>(palle.vicini.size());
+    }
+    return true;
+}
+
+// The product of the sign sets the list uses at each event (the prediction it was developed
+// from): the events with two or three signs, and the sign each digit of a code word stands for.
+struct TSpazioProdotto {
+    std::vector<int> alfabeti, eventi;
+    int ternarie = 0, binarie = 0;
+    std::array<std::array<int, 3>, MaxEventi> cifra{};  // digit j of an event: the j-th of its signs
+};
+
+bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdotto& sp)
+{
+    const int n = u.n;
+    std::array<TSegni, MaxEventi> segni{};
+    for (const TColonna& c : lista)
+        for (int i = 0; i < n; ++i) segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
+    std::int64_t prodotto = 1;
+    for (int i = 0; i < n; ++i) {
+        const int k = NumeroSegni(segni[static_cast<std::size_t>(i)]);
+        prodotto *= k;
+        int j = 0;
+        for (int s = 0; s < 3; ++s)
+            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s)) sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
+        if (k < 2) continue;
+        sp.alfabeti.push_back(k);
+        sp.eventi.push_back(i);
+        (k == 3 ? sp.ternarie : sp.binarie)++;
+    }
+    return prodotto == u.Elementi();
+}
+
+// Code words, shifted by `spostamento` (a digit per position, added modulo its alphabet), laid
+// onto the signs; the singles come from any column of the list. Words the list lacks are left
+// out, or make the result empty when `tutte` is set.
+std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u, const TSpazioProdotto& sp,
+                       const std::vector<int>& spostamento, bool tutte)
+{
+    const int n = u.n;
+    std::array<int, MaxEventi> base{};
+    for (int i = n - 1, x = u.codice[0]; i >= 0; --i, x /= 3) base[static_cast<std::size_t>(i)] = x % 3;
+    std::vector<int> elementi;
+    elementi.reserve(parole.size());
+    for (const TParolaCodice& w : parole) {
+        int x = 0;
+        for (int i = 0, k = 0; i < n; ++i) {
+            int d = base[static_cast<std::size_t>(i)];
+            if (k < static_cast<int>(sp.eventi.size()) && sp.eventi[static_cast<std::size_t>(k)] == i) {
+                const int q = sp.alfabeti[static_cast<std::size_t>(k)];
+                d = sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>((w[static_cast<std::size_t>(k)] + spostamento[static_cast<std::size_t>(k)]) % q)];
+                ++k;
+            }
+            x = x * 3 + d;
+        }
+        const std::int32_t e = u.elemento[static_cast<std::size_t>(x)];
+        if (e >= 0)
+            elementi.push_back(e);
+        else if (tutte)
+            return {};
+    }
+    return elementi;
+}
+
+// Completes a choice into a cover with the classic greedy: the column that covers most
+// uncovered elements first (buckets by gain; a gain only falls, so a stale entry moves down).
+std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
+{
+    const int m = palle.Elementi();
+    std::vector<std::uint8_t> coperto(static_cast<std::size_t>(m), 0), scelto(static_cast<std::size_t>(m), 0);
+    std::vector<int> guadagno(static_cast<std::size_t>(m), 0);
+    std::vector<int> risultato;
+    auto palla = [&](int e) {
+        return std::pair(palle.vicini.data() + palle.inizio[static_cast<std::size_t>(e)],
+                         palle.vicini.data() + palle.inizio[static_cast<std::size_t>(e) + 1]);
+    };
+    auto scegli = [&](int c, bool aggiorna) {
+        scelto[static_cast<std::size_t>(c)] = 1;
+        risultato.push_back(c);
+        auto [a, b] = palla(c);
+        for (const std::int32_t* p = a; p != b; ++p) {
+            if (coperto[static_cast<std::size_t>(*p)]) continue;
+            coperto[static_cast<std::size_t>(*p)] = 1;
+            if (!aggiorna) continue;
+            auto [a2, b2] = palla(*p);
+            for (const std::int32_t* q = a2; q != b2; ++q) --guadagno[static_cast<std::size_t>(*q)];
+        }
+    };
+    for (int c : scelti)
+        if (!scelto[static_cast<std::size_t>(c)]) scegli(c, false);
+    int massimo = 0;
+    for (int c = 0; c < m; ++c) {
+        auto [a, b] = palla(c);
+        for (const std::int32_t* p = a; p != b; ++p) guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
+        massimo = std::max(massimo, guadagno[static_cast<std::size_t>(c)]);
+    }
+    std::vector<std::vector<int>> secchi(static_cast<std::size_t>(massimo) + 1);
+    for (int c = m - 1; c >= 0; --c)
+        if (guadagno[static_cast<std::size_t>(c)] > 0 && !scelto[static_cast<std::size_t>(c)])
+            secchi[static_cast<std::size_t>(guadagno[static_cast<std::size_t>(c)])].push_back(c);
+    for (int g = massimo; g > 0;) {
+        std::vector<int>& secchio = secchi[static_cast<std::size_t>(g)];
+        if (secchio.empty()) {
+            --g;
+            continue;
+        }
+        const int c = secchio.back();
+        secchio.pop_back();
+        const int attuale = guadagno[static_cast<std::size_t>(c)];
+        if (scelto[static_cast<std::size_t>(c)] || attuale <= 0) continue;
+        if (attuale < g) {
+            secchi[static_cast<std::size_t>(attuale)].push_back(c);
+            continue;
+        }
+        scegli(c, true);
+    }
+    return risultato;
+}
+
+// Every element within reach of a chosen one, checked afresh from the codes.
+bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
+{
+    std::vector<std::uint8_t> scelto(u.elemento.size(), 0);
+    for (int e : scelti) scelto[static_cast<std::size_t>(u.codice[static_cast<std::size_t>(e)])] = 1;
+    for (int x : u.codice)
+        if (!QualcheCodiceVicino(x, u.n, f, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; })) return false;
+    return true;
+}
+
+}  // namespace
+
+bool VerificaGaranzia(const TListaColonne& lista, const TListaColonne& scelte, int garanzia)
+{
+    const int n = NumEvents;
+    std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza(3, n)), 0);
+    for (const TColonna& c : scelte) scelto[static_cast<std::size_t>(Codice(c, n))] = 1;
+    for (const TColonna& c : lista)
+        if (!QualcheCodiceVicino(Codice(c, n), n, garanzia, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; }))
+            return false;
+    return true;
+}
+
+TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, bool calcoloPercentuali,
+                                           T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,
+                                           const TParametriOttimizzazione& parametri, TOsservatoreRiduzione* oss)
+{
+    const auto inizio = Orologio::now();
+    auto trascorsi = [&] { return std::chrono::duration<double>(Orologio::now() - inizio).count(); };
+    TOsservatoreRiduzione muto;
+    TOsservatoreRiduzione& o = oss ? *oss : muto;
+    const int f = garanzia == 2 ? 2 : 1;
+    TEsitoOttimizzazione esito;
+
+    for (TColonna& c : lista)
+        for (int i = 0; i < NumEvents; ++i) c[static_cast<std::size_t>(i)] &= MascheraSegni;
+    esito.ripiego = !lista.Vuota() && !riduzione::AdattaAlMotoreRapido(lista);
+    if (esito.ripiego || lista.Vuota() || parametri.secondi <= 0.0) {
+        esito.riduzione = Autoriduci(lista, f, true, calcoloPercentuali, possibilita, pronostico, oss);
+        esito.colonneAccurata = esito.riduzione.tenute;
+        esito.secondi = trascorsi();
+        return esito;
+    }
+
+    // The accurate reduction first: the starting point and the size never to exceed.
+    TListaColonne accurata = lista;
+    TEsitoRiduzione ea = Autoriduci(accurata, f, true, false, nullptr, pronostico, oss);
+    if (ea.annullata) {
+        lista.Svuota();
+        esito.riduzione = ea;
+        esito.secondi = trascorsi();
+        return esito;
+    }
+    esito.colonneAccurata = ea.tenute;
+
+    const TUniverso u(lista);
+    std::vector<int> migliore;
+    for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+    std::sort(migliore.begin(), migliore.end());
+    migliore.erase(std::unique(migliore.begin(), migliore.end()), migliore.end());
+
+    // Time left for the search, keeping what the final check will take.
+    int pallaPiena = 1 + 2 * u.n;
+    if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
+    const double riserva = u.Elementi() * static_cast<double>(pallaPiena) * NanosecondiPerVoce * 1e-9;
+    const double fine = parametri.secondi - riserva;
+    // With a step limit every phase counts its work instead of timing it: runs repeat exactly.
+    const bool contati = parametri.passiMassimi >= 0;
+    bool annullata = false;
+    double ultimoControllo = 0.0, ultimoAvanzamento = 0.0;
+    int colonneOra = static_cast<int>(migliore.size());
+    int dimensioneMigliore = colonneOra;
+    auto interrompi = [&] {
+        const double t = trascorsi();
+        if (t >= fine) return true;
+        if (t - ultimoControllo >= SecondiTraControlli) {
+            ultimoControllo = t;
+            if (o.Annullato()) annullata = true;
+        }
+        if (t - ultimoAvanzamento >= SecondiTraAvanzamenti) {
+            ultimoAvanzamento = t;
+            dimensioneMigliore = std::min(dimensioneMigliore, static_cast<int>(migliore.size()));
+            o.AggiornaOttimizzazione(colonneOra, dimensioneMigliore, std::max(0.0, parametri.secondi - t));
+            o.AggiornaRid(u.Elementi(), dimensioneMigliore, false, u.Elementi());
+        }
+        return annullata;
+    };
+
+    // Codes of the product space of the prediction, built by construction: for the whole
+    // space they are covers as they stand; for a conditioned list their words that the list
+    // holds are a start that the classic greedy completes, tried at several translations.
+    TSpazioProdotto sp;
+    const bool intero = SpazioProdotto(lista, u, sp);
+    std::vector<std::vector<TParolaCodice>> modelli;
+    if (!sp.alfabeti.empty()) {
+        const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
+        if (dimensione > 0 && (!intero || static_cast<std::size_t>(dimensione) < migliore.size()))
+            modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
+        if (sp.alfabeti.size() >= 5) {
+            const std::int64_t daBattere = intero ? static_cast<std::int64_t>(migliore.size())
+                                          : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
+                                                            : static_cast<std::int64_t>(modelli[0].size());
+            modelli.push_back(CodiceMatriciale(sp.alfabeti, f, daBattere,
+                                               std::max(0.0, (fine - trascorsi()) * (intero ? QuotaMatriciale : QuotaMatricialeParziale)),
+                                               parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
+        }
+    }
+    const std::vector<int> fermo(sp.alfabeti.size(), 0);
+    if (intero) {
+        for (const std::vector<TParolaCodice>& parole : modelli) {
+            if (parole.empty() || parole.size() >= migliore.size()) continue;
+            // Checked with the final result: a construction that failed would be a fault.
+            std::vector<int> costruito = Mappa(parole, u, sp, fermo, true);
+            if (!costruito.empty()) {
+                migliore = std::move(costruito);
+                esito.costruzione = true;
+            }
+        }
+    }
+
+    TPalle palle;
+    // A whole space's balls are full: their size is known before building them.
+    const bool troppe = intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
+    const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && !troppe &&
+                          CostruisciPalle(u, f, palle, interrompi);
+    if (conPalle && !intero) {
+        TCasuale caso(parametri.seme);
+        const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
+        for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
+                           (contati || trascorsi() < fineModelli) && !interrompi();
+             ++giro)
+            for (const std::vector<TParolaCodice>& parole : modelli) {
+                if (parole.empty()) continue;
+                std::vector<int> spostamento = fermo;
+                if (giro > 0)
+                    for (std::size_t k = 0; k < spostamento.size(); ++k) spostamento[k] = caso.Sotto(sp.alfabeti[k]);
+                std::vector<int> completo = Completa(palle, Mappa(parole, u, sp, spostamento, false));
+                if (completo.size() < migliore.size()) {
+                    migliore = std::move(completo);
+                    esito.costruzione = true;
+                }
+            }
+    }
+
+    if (conPalle && trascorsi() < fine) {
+        TRicercaCopertura ricerca(palle, migliore, parametri.seme);
+        ricerca.Cerca([&](int ora, int meglio) {
+            if (contati && ricerca.Passi() >= parametri.passiMassimi) return true;
+            colonneOra = ora;
+            dimensioneMigliore = std::min(dimensioneMigliore, meglio);
+            return interrompi();
+        });
+        esito.passi = ricerca.Passi();
+        if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size()) migliore = ricerca.Migliore();
+    }
+
+    esito.interrotta = annullata;
+
+    // A set that fails the check is a fault of the search: the accurate columns stand instead.
+    if (!Copre(u, migliore, f)) {
+        assert(!"optimised reduction lost the guarantee");
+        migliore.clear();
+        for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+        esito.costruzione = false;
+    }
+
+    // The chosen columns in their list order.
+    std::vector<int> posizioni;
+    posizioni.reserve(migliore.size());
+    for (int e : migliore) posizioni.push_back(u.posizione[static_cast<std::size_t>(e)]);
+    std::sort(posizioni.begin(), posizioni.end());
+    esito.secondi = trascorsi();
+
+    TEsitoRiduzione& r = esito.riduzione;
+    r.totale = lista.Conta();
+    r.coperte = r.totale;
+    r.tenute = static_cast<int>(posizioni.size());
+    r.fattore = r.tenute > 0 ? static_cast<double>(r.coperte) / r.tenute : 0.0;
+    r.motoreRapido = true;
+    o.AggiornaOttimizzazione(r.tenute, r.tenute, std::max(0.0, parametri.secondi - esito.secondi));
+    o.AggiornaRid(r.coperte, r.tenute, true, r.coperte);
+
+    if (calcoloPercentuali && possibilita) {
+        std::vector<std::uint8_t> marchi(lista.size(), riduzione::SoloCoperta);
+        for (int p : posizioni) marchi[static_cast<std::size_t>(p)] = riduzione::SelezionataECoperta;
+        auto geo = riduzione::CreaGeometriaRapida(lista, f, marchi);
+        for (int p : posizioni) geo->HaSelezionato(p, false);
+        o.Stato(TestoCalcoloPossibilita);
+        o.Percentuale(0);
+        r.possibilitaCalcolate = riduzione::CalcolaPossibilita(*geo, marchi, *possibilita, pronostico, o);
+        r.possibilitaAnnullate = !r.possibilitaCalcolate;
+    }
+
+    std::vector<TColonna> tenute;
+    tenute.reserve(posizioni.size());
+    for (int p : posizioni) tenute.push_back(lista[static_cast<std::size_t>(p)]);
+    lista.Colonne() = std::move(tenute);
+    return esito;
+}
+
+}  // namespace morella

@@ -1,0 +1,350 @@
+// The optimised reduction against brute force: every column of the list within reach of a
+// kept one, kept columns taken from the list in its order, never more than the accurate
+// reduction; the constructions' codes; the edge cases (empty, condensed, no time, cancel);
+// the same seed giving the same columns; the winning possibilities by the literal rule.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <vector>
+
+#include "AutoriduzioneLetterale.h"
+#include "CartellaTemporanea.h"
+#include "CodiciRicoprenti.h"
+#include "RiduzioneOttimizzata.h"
+
+using namespace morella;
+using morella::test::SviluppaPronostico;
+using morella::test::TGiocoTemporaneo;
+
+namespace {
+
+TPronostico Pronostico(int triple, int doppie)
+{
+    TPronostico p{};
+    for (int i = 0; i < NumEvents; ++i)
+        p[static_cast<std::size_t>(i)] = i < triple ? TSegni{7} : i < triple + doppie ? TSegni{5} : Segno1;
+    return p;
+}
+
+// Kept columns are records of the list (all 14 bytes) in increasing list positions, and every
+// column of the list lies within `f` events of one of them: pair by pair.
+void ControllaForzaBruta(const TListaColonne& lista, const TListaColonne& tenute, int f)
+{
+    std::size_t da = 0;
+    for (const TColonna& t : tenute) {
+        while (da < lista.size() && !(lista[da] == t)) ++da;
+        ASSERT_LT(da, lista.size()) << "a kept column is not in the list, or out of order";
+        ++da;
+    }
+    for (const TColonna& c : lista) {
+        bool coperta = false;
+        for (const TColonna& t : tenute) coperta = coperta || DistanzaColonne(c, t) <= f;
+        ASSERT_TRUE(coperta);
+    }
+}
+
+// Dense check of a code over {0,1,2}^n: every word within `raggio` of a code word.
+bool CopreDenso(const std::vector<TParolaCodice>& codice, int n, int raggio)
+{
+    auto indice = [](const TParolaCodice& w) {
+        int x = 0;
+        for (std::uint8_t d : w) x = x * 3 + d;
+        return x;
+    };
+    int spazio = 1;
+    for (int i = 0; i < n; ++i) spazio *= 3;
+    std::vector<std::uint8_t> dentro(static_cast<std::size_t>(spazio), 0);
+    for (const TParolaCodice& w : codice) dentro[static_cast<std::size_t>(indice(w))] = 1;
+    std::vector<int> pot(static_cast<std::size_t>(n));
+    for (int i = n - 1, p = 1; i >= 0; --i, p *= 3) pot[static_cast<std::size_t>(i)] = p;
+    for (int x = 0; x < spazio; ++x) {
+        bool trovata = dentro[static_cast<std::size_t>(x)];
+        for (int i = 0; i < n && !trovata; ++i)
+            for (int a = 1; a <= 2 && !trovata; ++a) {
+                const int di = x / pot[static_cast<std::size_t>(i)] % 3;
+                const int y = x + ((di + a) % 3 - di) * pot[static_cast<std::size_t>(i)];
+                trovata = dentro[static_cast<std::size_t>(y)];
+                for (int j = i + 1; j < n && raggio >= 2 && !trovata; ++j)
+                    for (int b = 1; b <= 2 && !trovata; ++b) {
+                        const int dj = y / pot[static_cast<std::size_t>(j)] % 3;
+                        trovata = dentro[static_cast<std::size_t>(y + ((dj + b) % 3 - dj) * pot[static_cast<std::size_t>(j)])];
+                    }
+            }
+        if (!trovata) return false;
+    }
+    return true;
+}
+
+TParametriOttimizzazione Breve(double secondi = 0.3, std::uint64_t seme = 1)
+{
+    TParametriOttimizzazione p;
+    p.secondi = secondi;
+    p.seme = seme;
+    return p;
+}
+
+int Accurata(TListaColonne l, int f)
+{
+    return Autoriduci(l, f, true, false, nullptr, TPronostico{}).tenute;
+}
+
+}  // namespace
+
+TEST(CodiciRicoprenti, BlocchiNoti)
+{
+    EXPECT_EQ(HammingTernario(2).size(), 9u);
+    EXPECT_TRUE(CopreDenso(HammingTernario(2), 4, 1));
+    const auto h13 = HammingTernario(3);
+    EXPECT_EQ(h13.size(), 59049u);
+    EXPECT_TRUE(CopreDenso(h13, 13, 1));
+    EXPECT_EQ(GolayTernario().size(), 729u);
+    EXPECT_TRUE(CopreDenso(GolayTernario(), 11, 2));
+    EXPECT_FALSE(CopreDenso(GolayTernario(), 11, 1));
+    EXPECT_EQ(Codice17().size(), 17u);
+    EXPECT_TRUE(CopreDenso(Codice17(), 6, 2));
+    EXPECT_EQ(HammingBinario7().size(), 16u);
+    EXPECT_EQ(RaggioDiCopertura(HammingBinario7(), std::vector<int>(7, 2)), 1);
+}
+
+TEST(CodiciRicoprenti, SommeDiretteSuPosizioniMiste)
+{
+    for (const auto& [alfabeti, raggio] : std::vector<std::pair<std::vector<int>, int>>{
+             {{3, 3, 3, 3, 3}, 1}, {{3, 2, 3, 2, 2}, 1}, {{2, 2, 2, 2, 2, 2, 2, 3}, 1}, {{3, 3, 3, 3, 3, 3, 2}, 2},
+             {{2, 3, 2, 3, 2, 3, 2}, 2}}) {
+        const auto codice = CodiceRicoprente(alfabeti, raggio);
+        ASSERT_FALSE(codice.empty());
+        EXPECT_LE(RaggioDiCopertura(codice, alfabeti), raggio);
+        for (const auto& w : codice)
+            for (std::size_t i = 0; i < w.size(); ++i) ASSERT_LT(w[i], alfabeti[i]);
+    }
+    EXPECT_EQ(DimensioneCodiceRicoprente(13, 0, 1), 59049);
+    EXPECT_EQ(DimensioneCodiceRicoprente(11, 0, 2), 729);
+    EXPECT_EQ(DimensioneCodiceRicoprente(12, 0, 2), 2187);
+    EXPECT_EQ(DimensioneCodiceRicoprente(13, 0, 2), 6561);
+    EXPECT_EQ(DimensioneCodiceRicoprente(6, 0, 2), 17);
+    EXPECT_EQ(DimensioneCodiceRicoprente(0, 7, 1), 16);
+}
+
+TEST(CodiciRicoprenti, MetodoMatriciale)
+{
+    const std::vector<int> tern(7, 3);
+    const auto c = CodiceMatriciale(tern, 1, 243, 0.3, 5, [] { return false; });
+    ASSERT_FALSE(c.empty());
+    EXPECT_LT(c.size(), 243u);
+    EXPECT_TRUE(CopreDenso(c, 7, 1));
+    const std::vector<int> misti = {3, 3, 3, 2, 2, 2, 2};
+    const auto m = CodiceMatriciale(misti, 1, 1000, 0.3, 5, [] { return false; });
+    ASSERT_FALSE(m.empty());
+    EXPECT_LE(RaggioDiCopertura(m, misti), 1);
+}
+
+// Whole systems of triples: the constructions reach the best known sizes at once.
+TEST(RiduzioneOttimizzata, SistemiInteriDiTriple)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    struct TCaso {
+        int triple, f, attesa;
+    };
+    for (const TCaso& k : {TCaso{3, 1, 5}, TCaso{4, 1, 9}, TCaso{5, 1, 27}, TCaso{3, 2, 3}, TCaso{4, 2, 3},
+                           TCaso{5, 2, 8}, TCaso{6, 2, 17}}) {
+        const TPronostico p = Pronostico(k.triple, 0);
+        const TListaColonne lista = SviluppaPronostico(p, 0x0003);
+        TListaColonne l = lista;
+        const TEsitoOttimizzazione e = AutoriduciOttimizzata(l, k.f, false, nullptr, p, Breve(0.3));
+        SCOPED_TRACE(testing::Message() << k.triple << " triple, N - " << k.f);
+        EXPECT_EQ(l.Conta(), k.attesa);
+        EXPECT_EQ(e.riduzione.tenute, l.Conta());
+        EXPECT_EQ(e.colonneAccurata, Accurata(lista, k.f));
+        EXPECT_LE(l.Conta(), e.colonneAccurata);
+        ControllaForzaBruta(lista, l, k.f);
+    }
+}
+
+// Mixed systems and lists with holes (a condition that drops columns), duplicates and Corsa +.
+TEST(RiduzioneOttimizzata, ListeQualsiasiControllateAParACoppia)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    std::mt19937 gen(11);
+    for (int caso = 0; caso < 6; ++caso) {
+        const TPronostico p = Pronostico(4 + caso % 2, 2 + caso % 3);
+        TListaColonne lista;
+        for (const TColonna& c : SviluppaPronostico(p, static_cast<TMascheraCorsaPiu>(caso)))
+            if (gen() % 10 < 7) lista.Aggiungi(c);
+        if (caso == 3) lista.Aggiungi(lista[5]);  // a duplicate, later in the list
+        for (int f : {1, 2}) {
+            TListaColonne l = lista;
+            const TEsitoOttimizzazione e = AutoriduciOttimizzata(l, f, false, nullptr, p, Breve(0.2, caso + 1));
+            SCOPED_TRACE(testing::Message() << "caso " << caso << ", N - " << f);
+            EXPECT_FALSE(e.ripiego);
+            EXPECT_LE(l.Conta(), e.colonneAccurata);
+            EXPECT_EQ(e.colonneAccurata, Accurata(lista, f));
+            ControllaForzaBruta(lista, l, f);
+            EXPECT_TRUE(VerificaGaranzia(lista, l, f));
+        }
+    }
+}
+
+TEST(RiduzioneOttimizzata, VerificaGaranziaTrovaIlBuco)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TListaColonne lista = SviluppaPronostico(Pronostico(4, 0));
+    TListaColonne l = lista;
+    AutoriduciOttimizzata(l, 1, false, nullptr, Pronostico(4, 0), Breve());
+    ASSERT_EQ(l.Conta(), 9);
+    EXPECT_TRUE(VerificaGaranzia(lista, l, 1));
+    l.Colonne().pop_back();
+    EXPECT_FALSE(VerificaGaranzia(lista, l, 1));  // a perfect code has no spare column
+}
+
+TEST(RiduzioneOttimizzata, StessoSemeStesseColonne)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(6, 2);
+    TListaColonne lista;
+    std::mt19937 gen(3);
+    for (const TColonna& c : SviluppaPronostico(p))
+        if (gen() % 4) lista.Aggiungi(c);
+    TParametriOttimizzazione par = Breve(30.0, 9);
+    par.passiMassimi = 3000;  // the steps, not the clock, end these runs
+    TListaColonne a = lista, b = lista, c = lista;
+    const auto ea = AutoriduciOttimizzata(a, 1, false, nullptr, p, par);
+    const auto eb = AutoriduciOttimizzata(b, 1, false, nullptr, p, par);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(ea.passi, eb.passi);
+    EXPECT_LT(ea.secondi, 30.0);
+    par.seme = 10;
+    AutoriduciOttimizzata(c, 1, false, nullptr, p, par);
+    ControllaForzaBruta(lista, c, 1);
+}
+
+TEST(RiduzioneOttimizzata, CasiLimite)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    TListaColonne vuota;
+    const auto ev = AutoriduciOttimizzata(vuota, 1, false, nullptr, TPronostico{}, Breve());
+    EXPECT_TRUE(vuota.Vuota());
+    EXPECT_EQ(ev.riduzione.tenute, 0);
+
+    // Condensed records: the accurate reduction, byte for byte, and the run says so.
+    const TPronostico p = Pronostico(3, 2);
+    TListaColonne condensate = SviluppaPronostico(p);
+    TColonna doppia = condensate[0];
+    doppia[11] = 3;
+    condensate.Aggiungi(doppia);
+    TListaColonne a = condensate, b = condensate;
+    const auto ec = AutoriduciOttimizzata(a, 1, false, nullptr, p, Breve());
+    Autoriduci(b, 1, true, false, nullptr, p);
+    EXPECT_TRUE(ec.ripiego);
+    EXPECT_EQ(a, b);
+
+    // No time: the accurate reduction's columns exactly.
+    for (int f : {1, 2}) {
+        TListaColonne c = SviluppaPronostico(Pronostico(6, 0)), d = c;
+        const auto e0 = AutoriduciOttimizzata(c, f, false, nullptr, Pronostico(6, 0), Breve(0.0));
+        Autoriduci(d, f, true, false, nullptr, Pronostico(6, 0));
+        EXPECT_EQ(c, d);
+        EXPECT_EQ(e0.colonneAccurata, d.Conta());
+    }
+}
+
+namespace {
+
+struct TAnnulla : TOsservatoreRiduzione {
+    bool subito = false;
+    bool dopoPrimoAvanzamento = false;
+    bool annullato = false;
+    std::chrono::steady_clock::time_point quando;
+    int avanzamenti = 0;
+    bool Annullato() override
+    {
+        if (subito || annullato) return true;
+        return false;
+    }
+    void AggiornaOttimizzazione(int ora, int migliore, double rimasti) override
+    {
+        EXPECT_LE(migliore, ora + 1000000);
+        EXPECT_GE(rimasti, 0.0);
+        ++avanzamenti;
+        if (dopoPrimoAvanzamento && !annullato) {
+            annullato = true;
+            quando = std::chrono::steady_clock::now();
+        }
+    }
+};
+
+}  // namespace
+
+TEST(RiduzioneOttimizzata, AnnullareSubitoODuranteLaRicerca)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(8, 0);
+    const TListaColonne lista = SviluppaPronostico(p);
+
+    // At once: the accurate reduction is cancelled, and the list emptied as it would be.
+    TAnnulla subito;
+    subito.subito = true;
+    TListaColonne l = lista;
+    const auto es = AutoriduciOttimizzata(l, 1, false, nullptr, p, Breve(5.0), &subito);
+    EXPECT_TRUE(es.riduzione.annullata);
+    EXPECT_TRUE(l.Vuota());
+
+    // During the search: back quickly with the best valid set so far.
+    TAnnulla durante;
+    durante.dopoPrimoAvanzamento = true;
+    TListaColonne m = lista;
+    const auto ed = AutoriduciOttimizzata(m, 1, false, nullptr, p, Breve(20.0), &durante);
+    const double dopo = std::chrono::duration<double>(std::chrono::steady_clock::now() - durante.quando).count();
+    ASSERT_TRUE(durante.annullato);
+    EXPECT_TRUE(ed.interrotta);
+    EXPECT_FALSE(ed.riduzione.annullata);
+    EXPECT_LT(dopo, 0.5);  // 100 ms on an idle machine; the margin is for a busy one
+    EXPECT_LE(m.Conta(), ed.colonneAccurata);
+    EXPECT_TRUE(VerificaGaranzia(lista, m, 1));
+}
+
+TEST(RiduzioneOttimizzata, IlTempoERispettato)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(8, 1);
+    TListaColonne l = SviluppaPronostico(p);
+    const auto e = AutoriduciOttimizzata(l, 1, false, nullptr, p, Breve(1.0));
+    EXPECT_LT(e.secondi, 1.1);
+    EXPECT_LT(l.Conta(), e.colonneAccurata);
+}
+
+// The winning possibilities of the kept columns, tallied as the rule says: every listed column
+// as the winning one, then with a wrong sign at each event.
+TEST(RiduzioneOttimizzata, PossibilitaDiVincitaComeDopoLaRiduzioneAccurata)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(4, 2);
+    TListaColonne lista;
+    std::mt19937 gen(5);
+    for (const TColonna& c : SviluppaPronostico(p))
+        if (gen() % 5) lista.Aggiungi(c);
+    TListaColonne l = lista;
+    T_ListaTipiDiVincite calcolate;
+    const auto e = AutoriduciOttimizzata(l, 1, true, &calcolate, p, Breve(0.2));
+    ASSERT_TRUE(e.riduzione.possibilitaCalcolate);
+
+    T_ListaTipiDiVincite attese;
+    auto tally = [&](const TColonna& vincente, int indice) {
+        int c[3] = {0, 0, 0};
+        for (const TColonna& s : l) {
+            const int errori = ErroriColonna(vincente, s);
+            if (errori <= 2) ++c[errori];
+        }
+        if (c[0] + c[1] + c[2] > 0) attese.Lista(indice).Registra(c[0], c[1], c[2]);
+    };
+    for (const TColonna& n : lista) {
+        tally(n, 0);
+        for (int i = 0; i < NumEvents; ++i) {
+            TColonna copia = n;
+            copia[static_cast<std::size_t>(i)] = 0;
+            tally(copia, i + 1);
+        }
+    }
+    attese.Concludi(lista.Conta(), p);
+    EXPECT_EQ(calcolate, attese);
+}
