@@ -166,14 +166,26 @@ TFormImpostazioni::TFormImpostazioni(TSistema& sistema, QWidget* parent) : QDial
     auto* tipo = new QGroupBox(QStringLiteral("Tipo"), riduzione);
     accurata_ = new QRadioButton(QStringLiteral(" Accurata"), tipo);
     veloce_ = new QRadioButton(QStringLiteral(" Veloce"), tipo);
+    ottimizzata_ = new QRadioButton(QStringLiteral(" Ottimizzata"), tipo);
     nome(accurata_, "RadioAccurata");
     nome(veloce_, "RadioVeloce");
-    (s.Accurata ? accurata_ : veloce_)->setChecked(true);
-    auto* lt = new QVBoxLayout(tipo);
-    lt->addWidget(accurata_);
-    lt->addWidget(veloce_);
-    // The third reduction type (an optimised one with a time budget) takes its place here
-    // once the development settings carry it: a radio button under " Veloce" and its spin box.
+    nome(ottimizzata_, "RadioOttimizzata");
+    switch (TipoRiduzione(s)) {
+    case TTipoRiduzione::Accurata: accurata_->setChecked(true); break;
+    case TTipoRiduzione::Veloce: veloce_->setChecked(true); break;
+    case TTipoRiduzione::Ottimizzata: ottimizzata_->setChecked(true); break;
+    }
+    // The optimised reduction's time budget, in seconds.
+    tempo_ = new QSpinBox(tipo);
+    nome(tempo_, "EditTempoOttimizzazione");
+    tempo_->setRange(0, SecondiOttimizzazioneMassimi);
+    tempo_->setSuffix(QStringLiteral(" s"));
+    tempo_->setValue(s.SecondiOttimizzazione);
+    auto* lt = new QGridLayout(tipo);
+    lt->addWidget(accurata_, 0, 0, 1, 2);
+    lt->addWidget(veloce_, 1, 0, 1, 2);
+    lt->addWidget(ottimizzata_, 2, 0);
+    lt->addWidget(tempo_, 2, 1);
     percentuali_ = new QCheckBox(QStringLiteral(" Calcolo Percentuali"), riduzione);
     nome(percentuali_, "CheckPercentuali");
     percentuali_->setChecked(s.CalcoloPercentuali);
@@ -205,8 +217,10 @@ TFormImpostazioni::TFormImpostazioni(TSistema& sistema, QWidget* parent) : QDial
         Abilita();
     };
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{pronostico_, file_, condizioni_, autoriduzione_, salva_,
-                                                                      percentuali_, accurata_, veloce_, n1_, n2_})
+                                                                      percentuali_, accurata_, veloce_, ottimizzata_,
+                                                                      n1_, n2_})
         connect(b, &QAbstractButton::clicked, this, tocca);
+    connect(tempo_, &QSpinBox::valueChanged, this, tocca);
     for (QLineEdit* e : {sorgente_, destinazione_}) connect(e, &QLineEdit::textEdited, this, tocca);
     Abilita();
     setMinimumWidth(420);
@@ -217,6 +231,7 @@ void TFormImpostazioni::Abilita()
     const TControlliSviluppo c = ControlliAbilitati(Lette());
     n1_->parentWidget()->setEnabled(c.Garanzia);
     accurata_->parentWidget()->setEnabled(c.Tipo);
+    tempo_->setEnabled(c.TempoOttimizzazione);
     percentuali_->setEnabled(c.Percentuali);
     destinazione_->setEnabled(c.Destinazione);
 }
@@ -230,7 +245,10 @@ TImpostazioniSviluppo TFormImpostazioni::Lette() const
     s.Autoriduzione = autoriduzione_->isChecked();
     s.SalvaAutomaticamente = salva_->isChecked();
     s.CalcoloPercentuali = percentuali_->isChecked();
-    s.Accurata = accurata_->isChecked();
+    ImpostaTipoRiduzione(s, ottimizzata_->isChecked() ? TTipoRiduzione::Ottimizzata
+                            : accurata_->isChecked()  ? TTipoRiduzione::Accurata
+                                                      : TTipoRiduzione::Veloce);
+    s.SecondiOttimizzazione = tempo_->value();
     s.GaranziaN1 = n1_->isChecked();
     s.FileDestinazione = TagliaCaratteri(destinazione_->text().toStdString(), CapacitaFileSviluppo);
     return s;

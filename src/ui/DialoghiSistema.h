@@ -64,6 +64,8 @@ private:
     QCheckBox* percentuali_;
     QRadioButton* accurata_;
     QRadioButton* veloce_;
+    QRadioButton* ottimizzata_;
+    QSpinBox* tempo_;
     QRadioButton* n1_;
     QRadioButton* n2_;
     QLineEdit* destinazione_;

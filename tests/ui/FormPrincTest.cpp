@@ -302,10 +302,20 @@ TEST(FormPrinc, CommentoPartecipantiEImpostazioni)
         f.servizi.AttendiDomanda(TitoloInformazione, MessaggioSorgenteMancante, PulsanteOk, PulsanteOk);
         EXPECT_EQ(Premi(d, "OKBtn"), -1);
         QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioPronostico")), Qt::LeftButton, {}, QPoint(5, 5));
+        // The optimised reduction: its time budget is open only while it is chosen.
+        auto* tempo = d.findChild<QSpinBox*>(QStringLiteral("EditTempoOttimizzazione"));
+        EXPECT_FALSE(tempo->isEnabled());
+        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioOttimizzata")), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(tempo->isEnabled());
+        EXPECT_EQ(tempo->value(), 10);
+        tempo->setValue(45);
         return Premi(d, "OKBtn");
     });
     f.A("ImpostazioneSv")->trigger();
     EXPECT_TRUE(f.sistema.Dati().Impostazioni.Autoriduzione);
+    EXPECT_TRUE(f.sistema.Dati().Impostazioni.Ottimizzata);
+    EXPECT_TRUE(f.sistema.Dati().Impostazioni.Accurata);  // what a reader without the option runs
+    EXPECT_EQ(f.sistema.Dati().Impostazioni.SecondiOttimizzazione, 45);
     EXPECT_TRUE(f.sistema.Modificato);
     f.servizi.VerificaConsumate();
 }
