@@ -122,7 +122,7 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
     if (larghezzaSchermo <= 0 && screen()) larghezzaSchermo = screen()->geometry().width();
     if (larghezzaSchermo > 0 && larghezzaSchermo <= 640) editor_->ImpostaCompatto(true);
     // On a large screen the standard coupon would be a stamp in the middle of it.
-    if (larghezzaSchermo >= 1600) editor_->ImpostaGrandezza(26);
+    if (larghezzaSchermo >= 1600) editor_->ImpostaGrandezza(30);
     sfondo_->Pannello()->resize(editor_->width() + 11, editor_->height() + 10);
 
     CreaMenu();
