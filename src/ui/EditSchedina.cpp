@@ -67,6 +67,13 @@ void ConfiguraGriglia(QTableWidget& g, int colonne)
     g.setEditTriggers(QAbstractItemView::AllEditTriggers);
     g.setSelectionMode(QAbstractItemView::SingleSelection);
     g.setWordWrap(false);
+    // The fields of a paper coupon: black on white whatever the desktop's colours.
+    QPalette tavolozza = g.palette();
+    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        tavolozza.setColor(gruppo, QPalette::Base, Qt::white);
+        tavolozza.setColor(gruppo, QPalette::Text, Qt::black);
+    }
+    g.setPalette(tavolozza);
 }
 
 // Rows of the given height, columns of the given widths, and the grid sized to fit exactly.

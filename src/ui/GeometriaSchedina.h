@@ -65,8 +65,8 @@ constexpr TMisure Misure(int deltaY)
     m.CorsaGap = m.S(5);
     m.Lampada = std::max(15, m.S(15));
     m.LampadaPasso = m.Lampada + 2;
-    m.LampadaLeftGap = 4;
-    m.LampadaTopGap = 3;
+    m.LampadaLeftGap = m.S(4);
+    m.LampadaTopGap = m.S(3);
     m.CelNome = std::max(80, m.S(80));
     m.CelNumero = 20 * m.CelNome / 80;
     m.CelPerc = m.S(30);
@@ -97,11 +97,12 @@ struct TDisposizione {
     TRett DidascaliaNumero, Numero;
     std::array<TRett, 3> Pulsanti;   // Analisi, Azzera, Archivio
 
-    // Every rectangle the picture draws something along, for mapping it onto another size.
-    constexpr std::array<TRett, 13> Riquadri() const
+    // Every rectangle whose edges the picture draws along, for mapping it onto another size.
+    // (Not the title's room: its text should shrink or grow evenly, not by pieces.)
+    constexpr std::array<TRett, 8> Riquadri() const
     {
-        return {TRett{0, 0, Larghezza, Altezza}, Testata, Titolo, Pannelli[0], Pannelli[1], Pannelli[2], Pannelli[3],
-                PannelloCorsaPiu, Piede, Partite, Pronostico, Percentuali, Valori};
+        return {TRett{0, 0, Larghezza, Altezza}, Testata, Pannelli[0], Pannelli[1], Pannelli[2], Pannelli[3],
+                PannelloCorsaPiu, Piede};
     }
 };
 

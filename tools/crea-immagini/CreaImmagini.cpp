@@ -92,7 +92,7 @@ QImage Schedina(const TModulo& m)
     p.fillRect(QRectF(0, d.Testata.Basso() - 2 * tratto, d.Larghezza, 2 * tratto), inchiostro.darker(150));
     QFont titolo = Carattere("Liberation Sans", d.Testata.h * 11 / 20, QFont::Black, true);
     // As large as the room allows.
-    while (QFontMetrics(titolo).horizontalAdvance(QString::fromLatin1(m.titolo)) > d.Titolo.w - misure.S(4) &&
+    while (QFontMetrics(titolo).horizontalAdvance(QString::fromLatin1(m.titolo)) > d.Titolo.w - misure.S(12) &&
            titolo.pixelSize() > 8)
         titolo.setPixelSize(titolo.pixelSize() - 1);
     p.setFont(titolo);
