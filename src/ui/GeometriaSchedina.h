@@ -148,7 +148,7 @@ constexpr TDisposizione Disponi(int eventi, int colonneNomi, bool corsaPiu, int 
     const int wPulsante = m.S(64), wDidascaliaNumero = m.S(60), wNumero = m.S(34);
     const int minimoPiede = 2 * m.Margine + wDidascaliaNumero + wNumero + 2 * g + 3 * wPulsante + 2 * g;
     // The header wants its lamps, their captions and a title at least as wide as a lamp group.
-    const int wDidascalia = m.S(58);
+    const int wDidascalia = m.S(66);
     const int wGruppo = wLampada + m.S(4) + wDidascalia;
     const int minimoTestata = 2 * m.Margine + 4 * wGruppo + 3 * g;
     d.Larghezza = std::max({d.Valori.Destra() + c + m.Margine, minimoPiede, minimoTestata});
