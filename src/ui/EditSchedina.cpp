@@ -397,6 +397,12 @@ void TEditSchedina::Colora()
         if (!maschera_.isNull()) tavolozza.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(tavolozza);
     }
+    // The other captions lie on the picture's pale paper and footer: dark whatever the desktop's colours.
+    for (QLabel* l : {etichettaNumero_, etichettaCorsaPiu_}) {
+        QPalette tavolozza = palette();
+        if (!maschera_.isNull()) tavolozza.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(tavolozza);
+    }
 }
 
 void TEditSchedina::Disponi()
