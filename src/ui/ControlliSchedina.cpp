@@ -78,9 +78,10 @@ void TEditpronostico::paintEvent(QPaintEvent*)
             p.setPen(acceso ? Qt::white : Qt::black);
             p.drawText(cerchio, Qt::AlignCenter, QString::fromLatin1(lettere[e]));
         }
-        // Groups of rows: threes for the football pool and Enalotto, pairs (one race) for Totip.
+        // Groups of rows: threes for the football pool and Enalotto, pairs (one race) for Totip;
+        // the football pool's thirteenth match stays with the last three, unseparated.
         const int gruppo = gioco_ == GiocoTotip ? 2 : 3;
-        if ((d + 1) % gruppo == 0 && d + 1 < Eventi()) {
+        if ((d + 1) % gruppo == 0 && d + 1 < Eventi() && !(gioco_ == GiocoToto && d + 1 == 12)) {
             const int y = g.TopGap + (d + 1) * g.DeltaY - (g.DeltaY - g.Diametro + 1) / 2 - 1;
             p.setPen(QPen(Qt::black, 1));
             p.drawLine(2, y, width() - 3, y);

@@ -67,6 +67,13 @@ void ConfiguraGriglia(QTableWidget& g, int colonne)
     g.setEditTriggers(QAbstractItemView::AllEditTriggers);
     g.setSelectionMode(QAbstractItemView::SingleSelection);
     g.setWordWrap(false);
+    // The fields of a paper coupon: black on white whatever the desktop's colours.
+    QPalette tavolozza = g.palette();
+    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        tavolozza.setColor(gruppo, QPalette::Base, Qt::white);
+        tavolozza.setColor(gruppo, QPalette::Text, Qt::black);
+    }
+    g.setPalette(tavolozza);
 }
 
 // Rows of the given height, columns of the given widths, and the grid sized to fit exactly.
@@ -100,7 +107,57 @@ void ImpostaTesto(QTableWidget& g, int r, int c, const QString& t)
     if (i->text() != t) i->setText(t);
 }
 
+// Pairs of edges along one axis: where a line lies in the picture and where it goes on the
+// editor, in order, each one no further back than the one before.
+std::vector<std::pair<int, int>> Bordi(const geometria::TDisposizione& da, const geometria::TDisposizione& a,
+                                       bool orizzontali)
+{
+    std::vector<std::pair<int, int>> bordi;
+    const auto rd = da.Riquadri(), ra = a.Riquadri();
+    for (std::size_t k = 0; k < rd.size(); ++k) {
+        if (rd[k].Vuoto() || ra[k].Vuoto()) continue;
+        if (orizzontali) {
+            bordi.emplace_back(rd[k].x, ra[k].x);
+            bordi.emplace_back(rd[k].Destra(), ra[k].Destra());
+        } else {
+            bordi.emplace_back(rd[k].y, ra[k].y);
+            bordi.emplace_back(rd[k].Basso(), ra[k].Basso());
+        }
+    }
+    std::sort(bordi.begin(), bordi.end());
+    bordi.erase(std::unique(bordi.begin(), bordi.end(), [](const auto& x, const auto& y) { return x.first == y.first; }),
+                bordi.end());
+    for (std::size_t k = 1; k < bordi.size(); ++k) bordi[k].second = std::max(bordi[k].second, bordi[k - 1].second);
+    return bordi;
+}
+
 }  // namespace
+
+// The picture is drawn for the layout at the pictures' own pitch; here each stretch between
+// two of its edges goes onto the same stretch of the editor's layout, so the band, panels and
+// frames land exactly around the controls whatever the size. A picture of another size (not
+// one of ours) is simply stretched over the editor.
+QPixmap SfondoDallaMaschera(const QPixmap& maschera, const geometria::TDisposizione& da,
+                            const geometria::TDisposizione& a)
+{
+    QPixmap sfondo(a.Larghezza, a.Altezza);
+    QPainter p(&sfondo);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (maschera.size() != QSize(da.Larghezza, da.Altezza)) {
+        p.drawPixmap(sfondo.rect(), maschera);
+        return sfondo;
+    }
+    const auto xs = Bordi(da, a, true), ys = Bordi(da, a, false);
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i)
+        for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
+            const QRect verso(xs[i].second, ys[j].second, xs[i + 1].second - xs[i].second,
+                              ys[j + 1].second - ys[j].second);
+            if (verso.isEmpty()) continue;
+            p.drawPixmap(verso, maschera,
+                         QRect(xs[i].first, ys[j].first, xs[i + 1].first - xs[i].first, ys[j + 1].first - ys[j].first));
+        }
+    return sfondo;
+}
 
 // ---- TEditPartite ----
 
@@ -110,6 +167,9 @@ TEditPartite::TEditPartite(QWidget* parent) : QWidget(parent)
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("Grid"));
     ConfiguraGriglia(*grid_, 3);
+    // A heading row like the tables', so the names line up with their rows.
+    grid_->horizontalHeader()->show();
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->setItemDelegate(new TDelegatoCella(std::nullopt, grid_));
     connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* i) {
         if (caricando_ || i->column() == 0) return;
@@ -132,6 +192,10 @@ void TEditPartite::ImpostaGioco(int gioco)
     const int righe = EventiDelGioco(gioco);
     const bool toto = gioco == GiocoToto;
     grid_->setColumnCount(toto ? 3 : 2);
+    grid_->setHorizontalHeaderLabels(toto ? QStringList{QStringLiteral("N."), QStringLiteral("Casa"), QStringLiteral("Ospite")}
+                                          : QStringList{QStringLiteral("N."), gioco == GiocoTotip ? QStringLiteral("Corse")
+                                                                                                   : QStringLiteral("Ruote")});
+    grid_->horizontalHeader()->setFixedHeight(CelHeight);
     const int numeri = 20 * CelWidth / 80;
     Dimensiona(*grid_, righe, CelHeight,
                toto ? std::vector<int>{numeri, CelWidth, CelWidth} : std::vector<int>{numeri, CelWidth});
@@ -229,6 +293,9 @@ TEditSchedina::TEditSchedina(QWidget* parent) : QWidget(parent)
     etichettaVal_ = etichetta(QStringLiteral("Valori"));
     etichettaNumero_ = etichetta(QStringLiteral("Concorso N."));
     etichettaCorsaPiu_ = etichetta(QStringLiteral("Corsa +"));
+    etichettaCorsaPiu_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    etichettaNumero_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* l : {etichettaPronostico_, etichettaPerc_, etichettaVal_}) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto pulsante = [this](const char* nome, const QString& testo) {
         auto* b = new QPushButton(testo, this);
         b->setObjectName(QString::fromLatin1(nome));
@@ -261,98 +328,118 @@ bool TEditSchedina::ImpostaGioco(int gioco)
     Partite->ImpostaGioco(gioco);
     CorsaPiu->setVisible(gioco == GiocoTotip);
     etichettaCorsaPiu_->setVisible(gioco == GiocoTotip);
+    Colora();
     Disponi();
     AggiornaSemafori();
     return caricata;
 }
 
-void TEditSchedina::ImpostaCompatto(bool compatto) { ImpostaGrandezza(compatto ? 16 : 18); }
+void TEditSchedina::ImpostaCompatto(bool compatto)
+{
+    ImpostaGrandezza(compatto ? geometria::DeltaYCompatto : geometria::DeltaYStandard);
+}
 
 void TEditSchedina::ImpostaGrandezza(int deltaY)
 {
     deltaY_ = deltaY;
+    const geometria::TMisure m = geometria::Misure(deltaY_);
     TGeometriaPronostico g;
-    g.DeltaY = deltaY_;
-    g.Diametro = deltaY_ - 3;
-    // The standard and compact coupons keep their square-ish pitch; a larger one widens too.
-    g.DeltaX = std::max(18, deltaY_);
+    g.DeltaY = m.DeltaY;
+    g.Diametro = m.Diametro;
+    g.DeltaX = m.DeltaX;
+    g.LeftGap = m.LeftGap;
+    g.TopGap = m.TopGap;
     Pronostico->ImpostaGeometria(g);
     TGeometriaCorsaPiu c;
-    if (deltaY_ > 18) {
-        c.Larg = Scala(15);
-        c.Alt = Scala(13);
-        c.DeltaX = Scala(20);
-        c.DeltaY = Scala(15);
-    }
+    c.Larg = m.CorsaLarg;
+    c.Alt = m.CorsaAlt;
+    c.DeltaX = m.CorsaDeltaX;
+    c.DeltaY = m.CorsaDeltaY;
+    c.LeftGap = c.TopGap = m.CorsaGap;
     CorsaPiu->Geometria = c;
     for (TSemaforo* s : {SPronostico, SPercentuali, SValori}) {
-        s->Diametro = std::max(15, Scala(15));
-        s->DeltaY = s->Diametro + 2;
+        s->Diametro = m.Lampada;
+        s->DeltaY = m.LampadaPasso;
+        s->LeftGap = m.LampadaLeftGap;
+        s->TopGap = m.LampadaTopGap;
     }
     QFont f = font();
-    f.setPointSize(std::max(7, Scala(7)));
+    f.setPointSize(m.Punti);
     setFont(f);
     for (QWidget* w : std::initializer_list<QWidget*>{Partite->Grid(), GridPerc, GridVal}) w->setFont(f);
-    Partite->CelWidth = std::max(80, Scala(80));
+    Partite->CelWidth = m.CelNome;
     Partite->ImpostaAltezzaRighe(deltaY_);
+    Colora();
     Disponi();
 }
 
-int TEditSchedina::Scala(int pixel) const { return deltaY_ > 18 ? pixel * deltaY_ / 18 : pixel; }
+geometria::TDisposizione TEditSchedina::Disposizione(int deltaY) const
+{
+    return geometria::Disponi(Eventi(), gioco_ == GiocoToto ? 2 : 1, gioco_ == GiocoTotip, deltaY);
+}
+
+void TEditSchedina::Colora()
+{
+    // The grids' heading rows in the coupon's ink, with the captions in white.
+    const QColor inchiostro = QColor::fromRgb(static_cast<QRgb>(geometria::ColoriGioco(gioco_).Inchiostro));
+    const QString foglio = QStringLiteral("QHeaderView::section { background-color: %1; color: white; border: none;"
+                                          " border-right: 1px solid %2; font-weight: bold; font-size: %3pt; padding: 0px; }")
+                               .arg(inchiostro.name(), inchiostro.lighter(140).name())
+                               .arg(font().pointSize());
+    for (QTableWidget* g : {Partite->Grid(), GridPerc, GridVal}) g->horizontalHeader()->setStyleSheet(foglio);
+    // The lamps' captions lie on the picture's coloured band; on a plain background they keep
+    // the ordinary text colour.
+    for (QLabel* l : {etichettaPronostico_, etichettaPerc_, etichettaVal_}) {
+        QFont f = font();
+        f.setBold(!maschera_.isNull());
+        l->setFont(f);
+        QPalette tavolozza = palette();
+        if (!maschera_.isNull()) tavolozza.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(tavolozza);
+    }
+    // The other captions lie on the picture's pale paper and footer: dark whatever the desktop's colours.
+    for (QLabel* l : {etichettaNumero_, etichettaCorsaPiu_}) {
+        QPalette tavolozza = palette();
+        if (!maschera_.isNull()) tavolozza.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(tavolozza);
+    }
+}
 
 void TEditSchedina::Disponi()
 {
     caricando_ = true;
     const int n = Eventi();
-    const int m = 6;
-    const QSize lampada = SPronostico->sizeHint();
+    const geometria::TDisposizione d = Disposizione(deltaY_);
+    const geometria::TMisure m = geometria::Misure(deltaY_);
+    auto metti = [](QWidget* w, const geometria::TRett& r) { w->setGeometry(r.x, r.y, r.w, r.h); };
     for (auto* g : {GridPerc, GridVal}) g->horizontalHeader()->setFixedHeight(deltaY_);
-    Dimensiona(*GridPerc, n, deltaY_, {Scala(30), Scala(30), Scala(30)});
-    Dimensiona(*GridVal, n, deltaY_, {Scala(38), Scala(38), Scala(38)});
+    Dimensiona(*GridPerc, n, deltaY_, {m.CelPerc, m.CelPerc, m.CelPerc});
+    Dimensiona(*GridVal, n, deltaY_, {m.CelVal, m.CelVal, m.CelVal});
     for (auto* g : {GridPerc, GridVal})
         for (int r = 0; r < n; ++r)
             for (int c = 0; c < 3; ++c) ImpostaTesto(*g, r, c, Testo(*g, r, c));
 
-    const int yCorpo = m + lampada.height() + 4 + deltaY_;
-    Partite->move(m, yCorpo);
-    const auto& gp = Pronostico->Geometria;
-    const QSize pron = Pronostico->sizeHint();
-    Pronostico->setGeometry(Partite->geometry().right() + 1 + 4, yCorpo - gp.TopGap, pron.width(), pron.height());
-    GridPerc->move(Pronostico->geometry().right() + 1 + 4, yCorpo - deltaY_);
-    GridVal->move(GridPerc->geometry().right() + 1 + 8, yCorpo - deltaY_);
+    Partite->move(d.Partite.x, d.Partite.y);
+    metti(Pronostico, d.Pronostico);
+    GridPerc->move(d.Percentuali.x, d.Percentuali.y);
+    GridVal->move(d.Valori.x, d.Valori.y);
 
-    auto lampadaCon = [&](TSemaforo* s, QLabel* l, int x) {
-        s->setGeometry(x, m, lampada.width(), lampada.height());
-        l->adjustSize();
-        l->move(x + lampada.width() + 3, m + (lampada.height() - l->height()) / 2);
-    };
-    lampadaCon(SPronostico, etichettaPronostico_, Pronostico->x() + gp.LeftGap - 4);
-    // The prediction's caption goes to the left of its lamp, over the names.
-    etichettaPronostico_->move(SPronostico->x() - etichettaPronostico_->width() - 3, etichettaPronostico_->y());
-    lampadaCon(SPercentuali, etichettaPerc_, GridPerc->x());
-    lampadaCon(SValori, etichettaVal_, GridVal->x());
-
-    int y = yCorpo + n * deltaY_ + 6;
+    QLabel* didascalie[3] = {etichettaPronostico_, etichettaPerc_, etichettaVal_};
+    TSemaforo* lampade[3] = {SPronostico, SPercentuali, SValori};
+    for (std::size_t k = 0; k < 3; ++k) {
+        metti(lampade[k], d.Lampade[k]);
+        metti(didascalie[k], d.Didascalie[k]);
+    }
     if (gioco_ == GiocoTotip) {
-        const QSize cp = CorsaPiu->sizeHint();
-        etichettaCorsaPiu_->adjustSize();
-        CorsaPiu->setGeometry(Pronostico->x(), y, cp.width(), cp.height());
-        etichettaCorsaPiu_->move(CorsaPiu->x() - etichettaCorsaPiu_->width() - 6,
-                                 y + (cp.height() - etichettaCorsaPiu_->height()) / 2);
-        y += cp.height() + 6;
+        metti(CorsaPiu, d.CorsaPiu);
+        metti(etichettaCorsaPiu_, d.DidascaliaCorsaPiu);
     }
-    const int altezzaRiga = Scala(22);
-    etichettaNumero_->adjustSize();
-    etichettaNumero_->move(m, y + (altezzaRiga - etichettaNumero_->height()) / 2);
-    Numero->setGeometry(etichettaNumero_->geometry().right() + 5, y, Scala(30), altezzaRiga);
-    int x = GridPerc->x();
-    for (QPushButton* b : {BtnAnalisi, BtnAzzera, BtnArchivio}) {
-        const int w = std::max(Scala(56), b->sizeHint().width());
-        b->setGeometry(x, y, w, altezzaRiga);
-        x += w + 6;
-    }
-    const int larghezza = std::max(GridVal->geometry().right(), BtnArchivio->geometry().right()) + 1 + m;
-    setFixedSize(larghezza, y + altezzaRiga + m);
+    metti(etichettaNumero_, d.DidascaliaNumero);
+    metti(Numero, d.Numero);
+    QPushButton* pulsanti[3] = {BtnAnalisi, BtnAzzera, BtnArchivio};
+    for (std::size_t k = 0; k < 3; ++k) metti(pulsanti[k], d.Pulsanti[k]);
+    setFixedSize(d.Larghezza, d.Altezza);
+    sfondo_ = maschera_.isNull() ? QPixmap() : SfondoDallaMaschera(maschera_, Disposizione(geometria::DeltaYMaschera), d);
     caricando_ = false;
     update();
 }
@@ -455,11 +542,13 @@ void TEditSchedina::AggiornaSemafori()
 void TEditSchedina::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!maschera_.isNull())
-        p.drawPixmap(rect(), maschera_);
-    else
-        p.fillRect(rect(), QColor(250, 240, 220));
-    p.setPen(QColor(120, 90, 60));
+    if (!sfondo_.isNull()) {
+        p.drawPixmap(0, 0, sfondo_);
+        return;
+    }
+    // No picture: a plain coupon, still framed.
+    p.fillRect(rect(), palette().window());
+    p.setPen(palette().color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -9,6 +9,7 @@
 
 #include "ControlliSchedina.h"
 #include "DatiSistema.h"
+#include "GeometriaSchedina.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,10 @@ class QPushButton;
 class QTableWidget;
 
 namespace morella::ui {
+
+// The coupon picture, drawn for the layout `da`, fitted onto the layout `a`.
+QPixmap SfondoDallaMaschera(const QPixmap& maschera, const geometria::TDisposizione& da,
+                            const geometria::TDisposizione& a);
 
 // The event names: numbers, and the team names for the football pool (editable) or the
 // fixed row labels of Enalotto and Totip (read-only).
@@ -57,6 +62,8 @@ public:
     // loaded (the editor works without it).
     bool ImpostaGioco(int gioco);
     int Gioco() const { return gioco_; }
+    // Where every part goes at a pitch (the same layout the coupon pictures are drawn by).
+    geometria::TDisposizione Disposizione(int deltaY) const;
     // The smaller rows and circles of a screen at most 640 pixels wide.
     void ImpostaCompatto(bool compatto);
     // Rows of the given pitch (16 compact, 18 standard, more on a large screen); every
@@ -104,8 +111,8 @@ private:
     void AggiornaSemafori();
     TCelleTabella Celle(const QTableWidget& grid) const;
     void ImpostaCelle(QTableWidget& grid, const TCelleTabella& celle);
+    void Colora();
     int Eventi() const { return EventiDelGioco(gioco_); }
-    int Scala(int pixel) const;
 
     QLabel* etichettaPronostico_;
     QLabel* etichettaPerc_;
@@ -113,6 +120,7 @@ private:
     QLabel* etichettaNumero_;
     QLabel* etichettaCorsaPiu_;
     QPixmap maschera_;
+    QPixmap sfondo_;  // the picture fitted to the current layout
     int gioco_ = GiocoToto;
     int deltaY_ = 18;
     bool caricando_ = false;

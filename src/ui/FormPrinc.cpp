@@ -119,11 +119,22 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
 
     const bool mascheraCaricata = editor_->ImpostaGioco(Gioco);
     // A small screen gets the compact editor, so the whole coupon fits between the bars.
-    if (larghezzaSchermo <= 0 && screen()) larghezzaSchermo = screen()->geometry().width();
+    // (A width given by the caller stands for a screen of the usual 16:9 shape.)
+    int altezzaSchermo = larghezzaSchermo * 9 / 16;
+    if (larghezzaSchermo <= 0 && screen()) {
+        larghezzaSchermo = screen()->geometry().width();
+        altezzaSchermo = screen()->availableGeometry().height();
+    }
     if (larghezzaSchermo > 0 && larghezzaSchermo <= 640) editor_->ImpostaCompatto(true);
-    // On a large screen the standard coupon would be a stamp in the middle of it.
-    if (larghezzaSchermo >= 1600) editor_->ImpostaGrandezza(26);
-    sfondo_->Pannello()->resize(editor_->width() + 11, editor_->height() + 10);
+    // On a large screen the standard coupon would be a stamp in the middle of it: there it
+    // grows to about three quarters of the screen's height, up to the pictures' own size.
+    if (larghezzaSchermo >= 1600) {
+        int passo = geometria::DeltaYMaschera;
+        while (passo > geometria::DeltaYStandard + 1 && editor_->Disposizione(passo).Altezza > altezzaSchermo * 3 / 4)
+            --passo;
+        editor_->ImpostaGrandezza(passo);
+    }
+    sfondo_->Pannello()->resize(editor_->width() + 8, editor_->height() + 8);
 
     CreaMenu();
     CreaToolbar();

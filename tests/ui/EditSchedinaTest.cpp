@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
 #include "EditSchedina.h"
+#include "GeometriaSchedina.h"
 #include "ProvaUi.h"
 
 using namespace morella;
@@ -170,4 +175,61 @@ TEST(EditSchedina, CompattoPerLoSchermoPiccolo)
     EXPECT_EQ(e.Pronostico->Pronostico()[12], 4);
     EXPECT_EQ(e.Pronostico->height(), 2 * 10 + 13 * 26);
     EXPECT_GE(e.GridPerc->y() + e.GridPerc->height(), e.Pronostico->y() + 10 + 13 * 26);
+}
+
+namespace {
+
+QRect Qt_(const geometria::TRett& r) { return {r.x, r.y, r.w, r.h}; }
+
+// Close to a colour, allowing for the smoothing of a picture shrunk or grown.
+bool Vicino(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) < 40 && std::abs(qGreen(a) - qGreen(b)) < 40 && std::abs(qBlue(a) - qBlue(b)) < 40;
+}
+
+}  // namespace
+
+TEST(EditSchedina, ControlliEMascheraSullaStessaDisposizione)
+{
+    // The pictures the build drew, copied into the test's program directory.
+    const QString costruite = QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath();
+    for (int gioco : {GiocoToto, GiocoEnalotto, GiocoTotip}) {
+        TProgrammaProva programma(gioco);
+        const QString file = QString::fromStdString(FileMaschera(gioco));
+        ASSERT_TRUE(QFile::copy(QDir(costruite).filePath(QFileInfo(file).fileName()), file));
+        TEditSchedina e;
+        ASSERT_TRUE(e.ImpostaGioco(gioco));
+        const QRgb inchiostro = static_cast<QRgb>(geometria::ColoriGioco(gioco).Inchiostro) | 0xff000000u;
+        for (int deltaY : {16, 18, 30}) {
+            SCOPED_TRACE(testing::Message() << "gioco " << gioco << ", passo " << deltaY);
+            e.ImpostaGrandezza(deltaY);
+            const geometria::TDisposizione d = e.Disposizione(deltaY);
+            EXPECT_EQ(e.size(), QSize(d.Larghezza, d.Altezza));
+            // Each control is exactly as large as the layout says, where it says.
+            EXPECT_EQ(e.Pronostico->geometry(), Qt_(d.Pronostico));
+            EXPECT_EQ(e.Pronostico->sizeHint(), Qt_(d.Pronostico).size());
+            EXPECT_EQ(e.Partite->geometry(), Qt_(d.Partite));
+            EXPECT_EQ(e.GridPerc->geometry(), Qt_(d.Percentuali));
+            EXPECT_EQ(e.GridVal->geometry(), Qt_(d.Valori));
+            EXPECT_EQ(e.SPronostico->sizeHint(), Qt_(d.Lampade[0]).size());
+            EXPECT_EQ(e.SValori->geometry(), Qt_(d.Lampade[2]));
+            if (gioco == GiocoTotip) {
+                EXPECT_EQ(e.CorsaPiu->geometry(), Qt_(d.CorsaPiu));
+                EXPECT_EQ(e.CorsaPiu->sizeHint(), Qt_(d.CorsaPiu).size());
+            }
+            // ... inside its panel of the picture, whose frame shows in the picture's ink.
+            const QImage vista = e.grab().toImage();
+            const QWidget* colonne[4] = {e.Partite, e.Pronostico, e.GridPerc, e.GridVal};
+            for (std::size_t k = 0; k < 4; ++k) {
+                const QRect pannello = Qt_(d.Pannelli[k]);
+                EXPECT_TRUE(pannello.contains(colonne[k]->geometry())) << k;
+                for (const QPoint cornice : {QPoint(pannello.x() + 1, pannello.center().y()),
+                                             QPoint(pannello.center().x(), pannello.bottom() - 1)})
+                    EXPECT_TRUE(Vicino(vista.pixel(cornice), inchiostro))
+                        << k << ": " << std::hex << vista.pixel(cornice);
+            }
+            // The header band is the picture's, not the plain background.
+            EXPECT_NE(vista.pixel(d.Larghezza / 2, 2), e.palette().window().color().rgb());
+        }
+    }
 }

@@ -419,6 +419,22 @@ TEST(FormPrinc, OgniVoceHaLaSuaPaginaDiAiuto)
     }
 }
 
+TEST(FormPrinc, SchedinaGrandeSulloSchermoGrande)
+{
+    for (int gioco : {GiocoToto, GiocoTotip}) {
+        TProgrammaProva programma(gioco);
+        TServiziProva servizi;
+        T_Archivio archivio;
+        TSistema sistema(&archivio);
+        TFormPrinc w(sistema, nullptr, 1920);
+        // Not a stamp on 1920 x 1080, yet with room left for the bars.
+        EXPECT_GT(w.Editor()->DeltaY(), 24) << gioco;
+        EXPECT_GT(w.Editor()->height(), 1080 / 2) << gioco;
+        EXPECT_LE(w.Editor()->height(), 1080 * 3 / 4) << gioco;
+        sistema.Modificato = false;
+    }
+}
+
 TEST(FormPrinc, CancellaUnFileDiSistema)
 {
     TFinestra f;

@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include "FormPrinc.h"
+#include "GeometriaSchedina.h"
 
 namespace {
 
@@ -21,11 +22,18 @@ QString CartellaProgramma() { return QFileInfo(QStringLiteral(MORELLA_CLI_PATH))
 TEST(Immagini, SchedineIntroESfondiSiLeggono)
 {
     const QDir dir(CartellaProgramma());
+    // A coupon picture is as large as the editor's layout at the pictures' pitch, or the
+    // editor could not fit its edges onto its controls.
+    namespace geo = morella::ui::geometria;
+    auto schedina = [](int eventi, int colonneNomi, bool corsaPiu) {
+        const geo::TDisposizione d = geo::Disponi(eventi, colonneNomi, corsaPiu, geo::DeltaYMaschera);
+        return QSize(d.Larghezza, d.Altezza);
+    };
     struct {
         const char* file;
         QSize dimensione;
-    } attese[] = {{"Totip.Bmp", {600, 440}},          {"Toto.Bmp", {600, 440}},
-                  {"Enalotto.Bmp", {600, 440}},       {"intro.bmp", {480, 300}},
+    } attese[] = {{"Totip.Bmp", schedina(12, 1, true)},   {"Toto.Bmp", schedina(13, 2, false)},
+                  {"Enalotto.Bmp", schedina(12, 1, false)}, {"intro.bmp", {480, 300}},
                   {"SfondiS/deep_sea.Bmp", {128, 128}}, {"SfondiS/prato.Bmp", {128, 128}},
                   {"SfondiS/quadretti.Bmp", {128, 128}}};
     const QString anteprime = qEnvironmentVariable("MORELLA_SCREENSHOTS");

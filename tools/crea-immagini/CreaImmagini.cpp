@@ -4,6 +4,7 @@
 //
 //   crea-immagini PROGRAM_DIR ICON_DIR
 #include <QDir>
+#include <QFontMetrics>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,6 +14,8 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
+
+#include "GeometriaSchedina.h"
 
 namespace {
 
@@ -48,121 +51,77 @@ QColor Mescola(const QColor& a, const QColor& b, double quota)
 }
 
 // ---- Coupons ---------------------------------------------------------------------------
+//
+// A coupon picture is the form the editor's controls lie on: the header band with the game's
+// name, a framed panel under each column of controls, the Corsa + panel and the footer band,
+// all where GeometriaSchedina.h puts the controls. The controls draw their own rows, circles,
+// boxes and captions, so the picture draws none of them.
+
+namespace geo = morella::ui::geometria;
 
 struct TModulo {
     const char* titolo;
-    const char* sottotitolo;
-    QColor colore;  // header and lines
-    QColor carta;   // paper
+    int gioco;
     int eventi;
-    int gruppo;     // events per block
+    int colonneNomi;
     bool corsaPiu;
 };
 
+QRectF Rettangolo(const geo::TRett& r) { return QRectF(r.x, r.y, r.w, r.h); }
+
 QImage Schedina(const TModulo& m)
 {
-    const int larghezza = 600, altezza = 440;
-    QImage img(larghezza, altezza, QImage::Format_RGB32);
-    img.fill(m.carta);
+    const geo::TDisposizione d = geo::Disponi(m.eventi, m.colonneNomi, m.corsaPiu, geo::DeltaYMaschera);
+    const geo::TMisure misure = geo::Misure(geo::DeltaYMaschera);
+    const geo::TColoriGioco colori = geo::ColoriGioco(m.gioco);
+    const QColor inchiostro = QColor::fromRgb(static_cast<QRgb>(colori.Inchiostro));
+    const QColor carta = QColor::fromRgb(static_cast<QRgb>(colori.Carta));
+    const QColor arancio(255, 128, 0);  // the prediction's own background
+    const int tratto = misure.S(1);     // one pixel on the standard coupon
+
+    QImage img(d.Larghezza, d.Altezza, QImage::Format_RGB32);
+    img.fill(carta);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor chiaro = Mescola(m.colore, Qt::white, 0.86);
 
-    // Header band with the game's name and the contest line.
-    QLinearGradient testa(0, 0, 0, 64);
-    testa.setColorAt(0, m.colore.lighter(115));
-    testa.setColorAt(1, m.colore.darker(115));
-    p.fillRect(0, 0, larghezza, 64, testa);
+    // Header band with the game's name in the room left of the lamps.
+    QLinearGradient testa(0, 0, 0, d.Testata.h);
+    testa.setColorAt(0, inchiostro.lighter(125));
+    testa.setColorAt(1, inchiostro.darker(115));
+    p.fillRect(Rettangolo(d.Testata), testa);
+    p.fillRect(QRectF(0, d.Testata.Basso() - 2 * tratto, d.Larghezza, 2 * tratto), inchiostro.darker(150));
+    QFont titolo = Carattere("Liberation Sans", d.Testata.h * 11 / 20, QFont::Black, true);
+    // As large as the room allows.
+    while (QFontMetrics(titolo).horizontalAdvance(QString::fromLatin1(m.titolo)) > d.Titolo.w - misure.S(12) &&
+           titolo.pixelSize() > 8)
+        titolo.setPixelSize(titolo.pixelSize() - 1);
+    p.setFont(titolo);
+    p.setPen(QColor(0, 0, 0, 90));
+    p.drawText(Rettangolo(d.Titolo).translated(tratto, tratto), Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromLatin1(m.titolo));
     p.setPen(Qt::white);
-    p.setFont(Carattere("Liberation Sans", 40, QFont::Black, true));
-    p.drawText(QRect(16, 0, 300, 64), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(m.titolo));
-    p.setFont(Carattere("Liberation Sans", 13, QFont::Bold));
-    p.drawText(QRect(260, 8, larghezza - 276, 24), Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromUtf8(m.sottotitolo));
-    p.setFont(Carattere("Liberation Sans", 12));
-    p.drawText(QRect(260, 34, larghezza - 276, 22), Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromUtf8("Concorso N. ____   Schedina Nº ____"));
+    p.drawText(Rettangolo(d.Titolo), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(m.titolo));
 
-    // Frame of the play area with column headings.
-    const int x0 = 12, y0 = 76, riga = 21;
-    const int righe = m.eventi;
-    const int gruppi = (righe - 1) / m.gruppo;
-    const int basso = y0 + 24 + righe * riga + gruppi * 4 + 8;
-    p.setPen(QPen(m.colore, 2));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(x0, y0, larghezza - 2 * x0, basso - y0), 8, 8);
+    // The column panels: a frame of ink whose inside shows below the grids' last row, the
+    // prediction's panel orange like the circles' ground.
+    auto pannello = [&](const geo::TRett& r, const QColor& fondo) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(inchiostro);
+        p.drawRoundedRect(Rettangolo(r), misure.Cornice, misure.Cornice);
+        p.setBrush(fondo);
+        p.drawRect(Rettangolo(r.Allarga(-misure.Cornice)));
+    };
+    for (std::size_t k = 0; k < d.Pannelli.size(); ++k) pannello(d.Pannelli[k], k == 1 ? arancio : inchiostro.lighter(115));
+    if (!d.PannelloCorsaPiu.Vuoto()) pannello(d.PannelloCorsaPiu, arancio);
 
-    const int xNum = x0 + 8, xNome = x0 + 40, xSegni = 330, passo = 34;
-    p.setFont(Carattere("Liberation Sans", 11, QFont::Bold));
-    p.setPen(m.colore.darker(130));
-    p.drawText(QRect(xNome, y0 + 4, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromLatin1(m.corsaPiu ? "CORSE" : (m.eventi == 13 ? "PARTITE" : "EVENTI")));
-    const char* segni[] = {"1", "X", "2"};
-    for (int s = 0; s < 3; ++s)
-        p.drawText(QRect(xSegni + s * passo - 10, y0 + 4, 20, 18), Qt::AlignCenter, QString::fromLatin1(segni[s]));
-    p.drawText(QRect(xSegni + 3 * passo + 16, y0 + 4, 3 * 38 - 4, 18),
-               Qt::AlignCenter, QString::fromLatin1("% / VALORI"));
+    // Footer band of the contest number and the buttons.
+    p.fillRect(Rettangolo(d.Piede), Mescola(inchiostro, Qt::white, 0.78));
+    p.fillRect(QRectF(0, d.Piede.y, d.Larghezza, tratto), inchiostro);
 
-    int y = y0 + 24;
-    for (int i = 0; i < righe; ++i) {
-        if (i > 0 && i % m.gruppo == 0) y += 4;
-        if ((i / m.gruppo) % 2 == 0) p.fillRect(QRect(x0 + 2, y, larghezza - 2 * x0 - 4, riga), chiaro);
-        p.setPen(QPen(m.colore.lighter(140), 1));
-        p.drawLine(x0 + 4, y + riga, larghezza - x0 - 4, y + riga);
-        p.setPen(m.colore.darker(150));
-        p.setFont(Carattere("Liberation Sans", 11, QFont::Bold));
-        p.drawText(QRect(xNum, y, 26, riga), Qt::AlignRight | Qt::AlignVCenter, QString::number(i + 1));
-        // The name field.
-        p.setPen(QPen(m.colore.lighter(120), 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRect(xNome, y + 3, m.corsaPiu ? 190 : 250, riga - 6));
-        if (m.corsaPiu) {
-            p.setFont(Carattere("Liberation Sans", 9, QFont::Normal, true));
-            p.setPen(m.colore.darker(110));
-            p.drawText(QRect(xNome + 196, y, 70, riga), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromUtf8(i % 2 == 0 ? "1º arrivato" : "2º arrivato"));
-        }
-        // The three sign circles.
-        for (int s = 0; s < 3; ++s) {
-            const QPointF c(xSegni + s * passo, y + riga / 2.0);
-            p.setPen(QPen(m.colore, 1.5));
-            p.setBrush(Qt::white);
-            p.drawEllipse(c, 8, 8);
-            p.setPen(m.colore.lighter(130));
-            p.setFont(Carattere("Liberation Sans", 9));
-            p.drawText(QRectF(c.x() - 8, c.y() - 8, 16, 16), Qt::AlignCenter, QString::fromLatin1(segni[s]));
-        }
-        // Three small boxes for percentages or values.
-        for (int k = 0; k < 3; ++k) {
-            p.setPen(QPen(m.colore.lighter(150), 1));
-            p.setBrush(Qt::white);
-            p.drawRect(QRect(xSegni + 3 * passo + 16 + k * 38, y + 3, 34, riga - 6));
-        }
-        y += riga;
-    }
-
-    // Footer: the extra Totip race or the stake line.
-    const int yPiede = basso + 10;
-    p.setFont(Carattere("Liberation Sans", 12, QFont::Bold));
-    p.setPen(m.colore.darker(130));
-    if (m.corsaPiu) {
-        p.drawText(QRect(x0, yPiede, 100, 22), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1("CORSA +"));
-        for (int n = 0; n < 16; ++n) {
-            const QRect r(x0 + 90 + n * 30, yPiede, 24, 22);
-            p.setPen(QPen(m.colore, 1.5));
-            p.setBrush(Qt::white);
-            p.drawRoundedRect(r, 4, 4);
-            p.setFont(Carattere("Liberation Sans", 10, QFont::Bold));
-            p.drawText(r, Qt::AlignCenter, QString::number(n + 1));
-        }
-    } else {
-        p.drawText(QRect(x0, yPiede, larghezza - 2 * x0, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8("Colonne ______    Importo £ __________"));
-    }
-    p.setFont(Carattere("Liberation Sans", 9, QFont::Normal, true));
-    p.setPen(m.colore.darker(110));
-    p.drawText(QRect(x0, altezza - 20, larghezza - 2 * x0, 16), Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromLatin1("Morella - schedina di lavoro"));
+    // The outer frame.
+    p.setPen(QPen(inchiostro.darker(130), 2 * tratto));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(tratto, tratto, d.Larghezza - 2 * tratto, d.Altezza - 2 * tratto));
     return img;
 }
 
@@ -304,10 +263,9 @@ int main(int argc, char* argv[])
     QDir().mkpath(programma.filePath(QStringLiteral("SfondiS")));
     QDir().mkpath(icone.path());
 
-    const TModulo totip{"TOTIP", "Concorso ippico nazionale", QColor(20, 120, 60), QColor(236, 246, 232), 12, 2, true};
-    const TModulo toto{"TOTOCALCIO", "Concorso pronostici sul calcio", QColor(190, 40, 40), QColor(250, 236, 232), 13, 3,
-                       false};
-    const TModulo enalotto{"ENALOTTO", "Concorso a pronostici", QColor(30, 70, 160), QColor(234, 240, 252), 12, 3, false};
+    const TModulo totip{"TOTIP", 3, 12, 1, true};
+    const TModulo toto{"TOTOCALCIO", 1, 13, 2, false};
+    const TModulo enalotto{"ENALOTTO", 2, 12, 1, false};
 
     bool ok = true;
     ok &= Salva(Schedina(totip), programma.filePath(QStringLiteral("Totip.Bmp")));
