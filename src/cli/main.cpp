@@ -26,6 +26,9 @@ int main(int argc, char** argv)
     cli::RegistraComandoReplay(app, ctx);
     cli::RegistraComandiArchivio(app, ctx);
     cli::RegistraComandiAnalisi(app, ctx);
+#ifdef MORELLA_STAMPA_PDF
+    cli::RegistraComandiStampa(app, ctx);
+#endif
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {
