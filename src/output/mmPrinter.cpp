@@ -45,10 +45,15 @@ void TmmPrinter::IniziaDocumento()
     tela_.IniziaDocumento();
 }
 
+// Every page number in the print font, whatever the page was written in, so that all the
+// footers of a document look alike; the caller's font comes back.
 void TmmPrinter::Piede()
 {
+    const TFontStampa corrente = tela_.Font();
+    tela_.ImpostaFont(FontStampa());
     const std::string testo = TestoPiedePagina + std::to_string(pagina_);
     ScriviCentrato(testo, AltezzaPagina() - AltezzaTesto(TestoPiedePagina) - 1);
+    tela_.ImpostaFont(corrente);
 }
 
 void TmmPrinter::NuovaPagina()
@@ -60,10 +65,7 @@ void TmmPrinter::NuovaPagina()
 
 void TmmPrinter::ChiudiDocumento()
 {
-    const TFontStampa corrente = tela_.Font();
-    tela_.ImpostaFont(FontStampa());
     Piede();
-    tela_.ImpostaFont(corrente);
     tela_.ChiudiDocumento();
     ++pagina_;
 }

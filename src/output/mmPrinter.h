@@ -26,9 +26,9 @@ public:
     int NumeroPagina() const { return pagina_; }
 
     void IniziaDocumento();
-    // Footer, then a new page.
+    // Footer (in the print font; the current font is kept), then a new page.
     void NuovaPagina();
-    // Footer in the print font (the current font is kept), then the end of the document.
+    // Footer, then the end of the document.
     void ChiudiDocumento();
     // Pages and documents without a footer (coupons).
     void NuovaPaginaSenzaPiede();

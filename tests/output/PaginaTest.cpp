@@ -51,10 +51,11 @@ TEST(mmPrinter, PiedeDiPaginaERettangolo)
     ASSERT_EQ(testi.size(), 2u);
     EXPECT_EQ(testi[0].Testo, "Pagina Nº 1");
     EXPECT_EQ(testi[1].Testo, "Pagina Nº 2");
-    // The last footer is in the print font even though the page used size 10; it is centred
-    // and sits one millimetre above the foot, its height below it.
-    EXPECT_EQ(testi[0].Font.Punti, 10);
+    // Footers are in the print font even though the page used size 10; centred, one
+    // millimetre above the foot, their height below it.
+    EXPECT_EQ(testi[0].Font, FontStampa());
     EXPECT_EQ(testi[1].Font, FontStampa());
+    EXPECT_EQ(testi[0].y1, testi[1].y1);
     const int larghezza = 11 * 12;  // 11 characters of 12 dots at 8 points
     EXPECT_NEAR(testi[1].x1, (1440 - larghezza) / 2, 1);
     EXPECT_NEAR(testi[1].y1, 1991 - 24 - Punti(1), 1);
