@@ -40,7 +40,9 @@ void TStampaSchedine::StampaTabulato(TTelaStampa& tela) const
     for (int k = Prima; nodo < n && k <= Ultima; ++k) {
         p.Rettangolo(x, y, x + w, y + hh + hb);
         p.Linea(x, y + hh, x + w, y + hh);
-        p.Scrivi(" Schedina Nº " + std::to_string(k), x + 4, y + 2);
+        // Four-figure numbers would run over the frame from the usual place: they move left.
+        const std::string titolo = " Schedina Nº " + std::to_string(k);
+        p.Scrivi(titolo, std::max(x + 0.5, std::min(x + 4, x + w - p.LarghezzaTesto(titolo) - 1)), y + 2);
         for (int j = 0; j < 4 && nodo < n; ++j, ++nodo) {
             const TColonna& colonna = Colonne[nodo];
             for (int i = 1; i <= NumEvents; ++i) {

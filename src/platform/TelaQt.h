@@ -72,7 +72,9 @@ std::unique_ptr<QPrinter> StampantePdf(const std::string& file);
 void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro);
 
 // Shows the pages of `lavoro` in a print preview; its print button sends them to the system
-// printer. True when they were printed.
+// printer. True when they were printed. The job runs again for every repaint of the preview
+// and once more for the paper, so it must not ask the player anything (no pause between
+// coupons: a pause only makes sense straight to the printer).
 bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro);
 
 // Straight to the system printer after the print dialog; true when printed.

@@ -157,5 +157,26 @@ TEST(Tabulato, TotoSeparaATreEVaACapoEInPagina)
     for (const auto& r : t.tela.Chiamate) EXPECT_LE(r.y2, 1991);
 }
 
+TEST(Tabulato, NumeriLunghiRestanoNelRiquadro)
+{
+    TGiocoTemporaneo gioco(GiocoTotip);
+    TTabulato t;
+    for (int i = 0; i < 4 * 1000; ++i) t.lavoro.Colonne.Aggiungi(Col("111111111111"));
+    t.lavoro.ImpostaModo(TModoStampa::Tabulato, t.cfg.Taratura);
+    t.lavoro.Tutte = false;
+    t.lavoro.SpinMin = 999;
+    t.lavoro.SpinMax = 1000;
+    ASSERT_FALSE(t.lavoro.Conferma(t.cfg.Taratura));
+    t.lavoro.Stampa(t.tela, t.ok, "P.MRL", t.cfg);
+    TmmPrinter p(t.tela);
+    const double w = (p.XMm(36) + 3) * 4;
+    const auto testi = t.tela.DelTipo(TChiamata::Testo);
+    ASSERT_EQ(testi[0].Testo, " Schedina Nº 999");
+    EXPECT_EQ(testi[0].x1, Punti(14));  // fits: the usual place
+    const auto mille = std::find_if(testi.begin(), testi.end(), [](const auto& r) { return r.Testo == " Schedina Nº 1000"; });
+    ASSERT_NE(mille, testi.end());
+    EXPECT_LE(mille->x1 + 17 * 12, Punti(10 + w + 8 + w));  // ends inside the second block
+}
+
 }  // namespace
 }  // namespace morella

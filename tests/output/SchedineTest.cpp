@@ -68,6 +68,15 @@ TEST(Schedine, QuattroColonneEventiInGiuSegniInLargo)
     };
     EXPECT_EQ(Segni(s.tela), attese);
     for (const auto& r : s.tela.DelTipo(TChiamata::Rettangolo)) EXPECT_EQ(r.Pennello, TColoreStampa::Nero);
+
+    // The mark bit the reduction leaves in the upper bits is no sign: same boxes, same count.
+    TStampa m;
+    m.lavoro.Colonne = s.lavoro.Colonne;
+    for (auto& c : m.lavoro.Colonne)
+        for (int e = 0; e < 12; ++e) c[static_cast<std::size_t>(e)] |= 0x80;
+    m.Stampa();
+    EXPECT_EQ(Segni(m.tela), attese);
+    EXPECT_EQ(m.tela.Testi(), s.tela.Testi());
 }
 
 TEST(Schedine, OttoColonneEventiVersoSinistraSegniInGiu)
