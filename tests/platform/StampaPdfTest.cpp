@@ -10,6 +10,7 @@
 
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
+#include "EseguiCli.h"
 #include "Prospetto.h"
 #include "StampaArchivio.h"
 #include "StampaPossibilita.h"
@@ -100,6 +101,25 @@ TEST(StampaPdf, IlQuadratinoCadeDoveLoMetteLaTaratura)
     for (int yy = static_cast<int>(b.y()) + 3; yy < img.height(); ++yy)
         for (int xx = 0; xx < img.width(); ++xx) neri += Nero(img, xx, yy);
     EXPECT_EQ(neri, 0);
+}
+
+// A PDF is one job: the coupons that a pause would eject one by one become its pages.
+TEST(StampaPdf, LaPausaInUnPdfDaUnaPaginaPerSchedina)
+{
+    TGiocoTemporaneo gioco(GiocoTotip);
+    TCartellaTemporanea cartella;
+    const std::string pdf = cartella.File("pausa.pdf");
+    TConfigurazione cfg;
+    TStampaSchedine lavoro;
+    for (int i = 0; i < 9; ++i) lavoro.Colonne.Aggiungi(Col("1X21X21X21X2"));
+    lavoro.Pausa = true;
+    ASSERT_FALSE(lavoro.Conferma(cfg.Taratura));
+    TRispostaFissa ok(PulsanteOk);
+    piattaforma::StampaPdf(pdf, [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, "PROVA.MRL", cfg); });
+    EXPECT_EQ(ok.domande, 2);
+    const std::string info = cartella.File("info.txt");
+    ASSERT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + info + "'").c_str()), 0);
+    EXPECT_NE(test::LeggiTesto(info).find("Pages:           3"), std::string::npos);
 }
 
 TEST(StampaPdf, CaratteriMetricamenteCompatibili)
