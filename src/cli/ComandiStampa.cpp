@@ -85,7 +85,15 @@ void Prova(const TContesto& ctx, const std::string& pdf)
 
 void Prospetto(const TContesto& ctx, const std::string& file, const std::string& pdf)
 {
-    TSistema sistema;
+    // The repetitions compare with the archive's last contests: the system has the archive of
+    // the program directory, when there is one, as in the desktop program.
+    T_Archivio archivio;
+    try {
+        archivio.Carica(CartellaArchivi());
+    } catch (const EErrore&) {
+        archivio.Svuota();
+    }
+    TSistema sistema(&archivio);
     sistema.Carica(file);
     sistema.Dati().Configurazione = Configurazione();
     InPdf(pdf, [&](TTelaStampa& tela) { StampaProspetto(sistema, tela); });

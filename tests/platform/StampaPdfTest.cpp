@@ -4,7 +4,10 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QApplication>
 #include <QPageLayout>
+#include <QTimer>
+#include <QWidget>
 #include <cstdlib>
 #include <filesystem>
 
@@ -120,6 +123,27 @@ TEST(StampaPdf, LaPausaInUnPdfDaUnaPaginaPerSchedina)
     const std::string info = cartella.File("info.txt");
     ASSERT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + info + "'").c_str()), 0);
     EXPECT_NE(test::LeggiTesto(info).find("Pages:           3"), std::string::npos);
+}
+
+// The preview draws the job's pages; closing it sends nothing to the printer.
+TEST(StampaPdf, AnteprimaDisegnaIlLavoroEChiudendoNonStampa)
+{
+    TGiocoTemporaneo gioco(GiocoTotip);
+    TStampaSchedine lavoro;
+    lavoro.Colonne.Aggiungi(Col("1X21X21X21X2"));
+    TConfigurazione cfg;
+    ASSERT_FALSE(lavoro.Conferma(cfg.Taratura));
+    TRispostaFissa ok(PulsanteOk);
+    int volte = 0;
+    QTimer::singleShot(300, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    const bool stampato = piattaforma::AnteprimaEStampa(nullptr, [&](TTelaStampa& tela) {
+        ++volte;
+        lavoro.Stampa(tela, ok, "PROVA.MRL", cfg);
+    });
+    EXPECT_FALSE(stampato);
+    EXPECT_GE(volte, 1);
 }
 
 TEST(StampaPdf, CaratteriMetricamenteCompatibili)
