@@ -9,7 +9,7 @@ namespace morella::bench {
 namespace {
 
 class TTelaMuta : public TTelaStampa {
-public:
+   public:
     long long disegni = 0;
     int LarghezzaPunti() const override { return 4800; }
     int AltezzaPunti() const override { return 6636; }
@@ -32,7 +32,7 @@ public:
     void Rettangolo(int, int, int, int) override { ++disegni; }
     void Ellisse(int, int, int, int) override { ++disegni; }
 
-private:
+   private:
     TOrientamentoPagina orientamento_ = TOrientamentoPagina::Verticale;
     TFontStampa font_;
 };
@@ -53,16 +53,22 @@ void Stampa(benchmark::State& state, TModoStampa modo, int colonne)
     }
 }
 
-void BM_Tabulato10000(benchmark::State& state) { Stampa(state, TModoStampa::Tabulato, 10000); }
-void BM_Schedine2500(benchmark::State& state) { Stampa(state, TModoStampa::Schedine, 2500 * 4); }
+void BM_Tabulato10000(benchmark::State& state)
+{
+    Stampa(state, TModoStampa::Tabulato, 10000);
+}
+void BM_Schedine2500(benchmark::State& state)
+{
+    Stampa(state, TModoStampa::Schedine, 2500 * 4);
+}
 
 void BM_TabellaArchivio(benchmark::State& state)
 {
     const T_Archivio archivio = ArchivioCasuale(400, 7);
     TGruppiSpuntati gruppi;
     gruppi.set();
-    const TEstremiConcorsi estremi{archivio.Primo().Stagione, archivio.Primo().Numero, archivio.Ultimo().Stagione,
-                                   archivio.Ultimo().Numero};
+    const TEstremiConcorsi estremi{archivio.Primo().Stagione, archivio.Primo().Numero,
+                                   archivio.Ultimo().Stagione, archivio.Ultimo().Numero};
     for (auto _ : state) {
         TTelaMuta tela;
         benchmark::DoNotOptimize(StampaArchivio(archivio, estremi, gruppi, tela));

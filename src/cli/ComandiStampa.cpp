@@ -69,9 +69,11 @@ void Stampa(const TContesto& ctx, const TArgomentiStampa& arg)
     TRispostaFissa ok(PulsanteOk);
     InPdf(arg.pdf, [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, arg.sistema, configurazione); });
     if (ctx.json)
-        StampaJson({{"schedine", schedine}, {"prima", lavoro.Prima}, {"ultima", lavoro.Ultima}, {"pdf", arg.pdf}});
+        StampaJson(
+            {{"schedine", schedine}, {"prima", lavoro.Prima}, {"ultima", lavoro.Ultima}, {"pdf", arg.pdf}});
     else
-        std::cout << "Schedine stampate: " << lavoro.Prima << " - " << lavoro.Ultima << " di " << schedine << "\n";
+        std::cout << "Schedine stampate: " << lavoro.Prima << " - " << lavoro.Ultima << " di " << schedine
+                  << "\n";
 }
 
 void Prova(const TContesto& ctx, const std::string& pdf)
@@ -79,7 +81,8 @@ void Prova(const TContesto& ctx, const std::string& pdf)
     TConfigurazione configurazione = Configurazione();
     const TValoriTaratura valori = MostraTaratura(TaraturaDelGioco(configurazione.Taratura));
     TRispostaFissa ok(PulsanteOk);
-    InPdf(pdf, [&](TTelaStampa& tela) { StampaProva(valori, configurazione, tela, ok, NomeSistemaPredefinito); });
+    InPdf(pdf,
+          [&](TTelaStampa& tela) { StampaProva(valori, configurazione, tela, ok, NomeSistemaPredefinito); });
     if (ctx.json) StampaJson({{"pdf", pdf}});
 }
 
@@ -105,7 +108,8 @@ std::pair<int, int> StagioneNumero(const std::string& testo)
 {
     const auto barra = testo.find('/');
     try {
-        if (barra != std::string::npos) return {std::stoi(testo.substr(0, barra)), std::stoi(testo.substr(barra + 1))};
+        if (barra != std::string::npos)
+            return {std::stoi(testo.substr(0, barra)), std::stoi(testo.substr(barra + 1))};
     } catch (const std::exception&) {
     }
     throw CLI::ValidationError("Concorso non valido (ANNO/NUMERO): " + testo);
@@ -149,7 +153,8 @@ void StampaTabellaArchivio(const TContesto& ctx, const TArgomentiArchivio& arg)
 void RegistraComandiStampa(CLI::App& app, TContesto& ctx)
 {
     static TArgomentiStampa s;
-    auto* stampa = app.add_subcommand("stampa", "Stampa in PDF le schedine (o il tabulato) di un file colonnare");
+    auto* stampa =
+        app.add_subcommand("stampa", "Stampa in PDF le schedine (o il tabulato) di un file colonnare");
     stampa->add_option("IN", s.colonne, "File colonnare (.Col)")->required();
     stampa->add_option("--pdf", s.pdf, "File PDF da scrivere")->required();
     stampa->add_flag("--tabulato", s.tabulato, "Tabulato invece delle schedine");

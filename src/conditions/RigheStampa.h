@@ -26,7 +26,7 @@ struct TRigheStampa {
         if (Righe.size() > inizioTabella_) Tabelle.emplace_back(inizioTabella_, Righe.size());
     }
 
-private:
+   private:
     std::size_t inizioTabella_ = 0;
 };
 

@@ -78,7 +78,8 @@ void StampaBloccoRighe(TmmPrinter& p, double& y, double x, const std::string& ti
     double altezza = SpazioTitolo + altezzaTitolo + 5;
     for (const auto& f : fasce) altezza += riga * static_cast<double>(f.Righe());
     const auto staInUnaPagina = [&](double h) { return MargineAlto + h + SpazioSotto <= limite; };
-    if (pagina < y + altezza + SpazioSotto && (staInUnaPagina(altezza) || limite < y + altezzaTitolo + 5 + riga)) {
+    if (pagina < y + altezza + SpazioSotto &&
+        (staInUnaPagina(altezza) || limite < y + altezzaTitolo + 5 + riga)) {
         p.NuovaPagina();
         y = MargineAlto;
     }

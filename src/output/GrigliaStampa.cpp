@@ -32,7 +32,10 @@ int TGrigliaStampa::Larghezza() const
     return std::accumulate(Larghezze.begin(), Larghezze.end(), 0) + Colonne();
 }
 
-int TGrigliaStampa::Altezza() const { return std::accumulate(Altezze.begin(), Altezze.end(), 0) + Righe(); }
+int TGrigliaStampa::Altezza() const
+{
+    return std::accumulate(Altezze.begin(), Altezze.end(), 0) + Righe();
+}
 
 void StampaGriglia(TmmPrinter& stampante, const TGrigliaStampa& griglia, double scala, double alto,
                    double sinistra)

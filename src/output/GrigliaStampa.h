@@ -11,8 +11,8 @@
 namespace morella {
 
 struct TGrigliaStampa {
-    std::vector<int> Larghezze;                 // per grid column, pixels
-    std::vector<int> Altezze;                   // per grid row, pixels
+    std::vector<int> Larghezze;                   // per grid column, pixels
+    std::vector<int> Altezze;                     // per grid row, pixels
     std::vector<std::vector<std::string>> Celle;  // [row][column]; missing cells are empty
 
     TGrigliaStampa() = default;

@@ -19,8 +19,9 @@ constexpr int AltezzaRiga = 18;
 constexpr double Scala = 0.4;  // millimetres per pixel
 constexpr double Alto = 60;
 
-const char* const EtichetteEnalotto[12] = {" Bari",    " Cagliari", " Firenze", " Genova",    " Milano",  " Napoli",
-                                           " Palermo", " Roma",     " Torino",  " Venezia", " Napoli 2º", " Roma 2º"};
+const char* const EtichetteEnalotto[12] = {" Bari",   " Cagliari", " Firenze",   " Genova",
+                                           " Milano", " Napoli",   " Palermo",   " Roma",
+                                           " Torino", " Venezia",  " Napoli 2º", " Roma 2º"};
 
 TGrigliaStampa GrigliaTabella(const TTabellaSegni& tabella)
 {
@@ -33,7 +34,10 @@ TGrigliaStampa GrigliaTabella(const TTabellaSegni& tabella)
     return g;
 }
 
-TFontStampa Courier(double punti) { return TFontStampa{"Courier New", punti, false}; }
+TFontStampa Courier(double punti)
+{
+    return TFontStampa{"Courier New", punti, false};
+}
 
 }  // namespace
 
@@ -64,8 +68,14 @@ TGrigliaStampa GrigliaPronostico(const TDatiSistema& dati)
     return g;
 }
 
-TGrigliaStampa GrigliaPercentuali(const TDatiSistema& dati) { return GrigliaTabella(dati.Percentuali); }
-TGrigliaStampa GrigliaValori(const TDatiSistema& dati) { return GrigliaTabella(dati.Valori); }
+TGrigliaStampa GrigliaPercentuali(const TDatiSistema& dati)
+{
+    return GrigliaTabella(dati.Percentuali);
+}
+TGrigliaStampa GrigliaValori(const TDatiSistema& dati)
+{
+    return GrigliaTabella(dati.Valori);
+}
 
 bool TabellaCompleta(const TTabellaSegni& tabella)
 {
@@ -167,7 +177,8 @@ void StampaProspetto(TSistema& sistema, TTelaStampa& tela, const std::string& da
         d.Condizioni->CompattaAttive();
         d.Link->ImpostaLettereInUso(d.Condizioni->CalcolaLettereInUso());
         d.Link->Prepara();
-        for (int i = 0; i < d.Condizioni->NumeroAttive(); ++i) d.Condizioni->Attiva(i)->StampaBlocco(y, p, 10);
+        for (int i = 0; i < d.Condizioni->NumeroAttive(); ++i)
+            d.Condizioni->Attiva(i)->StampaBlocco(y, p, 10);
         if (d.Link->Attivo()) d.Link->StampaBlocco(y, p, 10);
         p.ChiudiDocumento();
     } catch (const std::exception&) {

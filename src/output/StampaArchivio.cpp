@@ -20,7 +20,10 @@ int LarghezzaGruppo(TGruppoVista g)
 
 // Contest columns on a slice: the first shows the winning column too, the later ones only
 // season and number so that every row can still be told apart.
-int ColonneFisse(bool prima) { return prima ? 3 : 2; }
+int ColonneFisse(bool prima)
+{
+    return prima ? 3 : 2;
+}
 
 double LarghezzaFissa(bool prima)
 {
@@ -29,7 +32,10 @@ double LarghezzaFissa(bool prima)
     return pixel * Scala;
 }
 
-TFontStampa Piccolo() { return TFontStampa{"Small Fonts", 7, false}; }
+TFontStampa Piccolo()
+{
+    return TFontStampa{"Small Fonts", 7, false};
+}
 
 }  // namespace
 
@@ -53,8 +59,8 @@ std::vector<std::vector<int>> FetteArchivio(const std::vector<TGruppoVista>& gru
     return fette;
 }
 
-bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi, const TGruppiSpuntati& gruppi,
-                    TTelaStampa& tela)
+bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
+                    const TGruppiSpuntati& gruppi, TTelaStampa& tela)
 {
     const auto intervallo = ConcorsiDaStampare(archivio, estremi);
     if (!intervallo) return false;
@@ -70,8 +76,8 @@ bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
         TmmPrinter p(tela);
         TVistaArchivio vista(archivio);
         const std::vector<TGruppoVista> mostrati = GruppiMostrati(gruppi);
-        const auto fette =
-            FetteArchivio(mostrati, Scala, p.LarghezzaPagina() - 20, LarghezzaFissa(true), LarghezzaFissa(false));
+        const auto fette = FetteArchivio(mostrati, Scala, p.LarghezzaPagina() - 20, LarghezzaFissa(true),
+                                         LarghezzaFissa(false));
 
         p.IniziaDocumento();
         p.ImpostaFont(FontStampa());
@@ -104,9 +110,11 @@ bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
 
                 TGrigliaStampa corpo;
                 for (int i = 0; i < fisse; ++i) corpo.Larghezze.push_back(LarghezzeConcorso[i]);
-                std::vector<std::string> titoli(SottotitoliConcorso.begin(), SottotitoliConcorso.begin() + fisse);
+                std::vector<std::string> titoli(SottotitoliConcorso.begin(),
+                                                SottotitoliConcorso.begin() + fisse);
                 for (int g : fetta)
-                    for (const auto& s : DescrizioneGruppo(mostrati[static_cast<std::size_t>(g)]).Sottotitoli) {
+                    for (const auto& s :
+                         DescrizioneGruppo(mostrati[static_cast<std::size_t>(g)]).Sottotitoli) {
                         corpo.Larghezze.push_back(LarghezzaValore);
                         titoli.push_back(s);
                     }
@@ -120,7 +128,8 @@ bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
                         const auto gi = static_cast<std::size_t>(g);
                         const auto n = DescrizioneGruppo(mostrati[gi]).Sottotitoli.size();
                         for (std::size_t v = 0; v < n; ++v)
-                            celle.push_back(gi < r.Valori.size() && v < r.Valori[gi].size() ? r.Valori[gi][v] : "");
+                            celle.push_back(gi < r.Valori.size() && v < r.Valori[gi].size() ? r.Valori[gi][v]
+                                                                                            : "");
                     }
                     corpo.Celle.push_back(std::move(celle));
                 }

@@ -26,7 +26,7 @@ std::vector<std::vector<int>> FetteArchivio(const std::vector<TGruppoVista>& gru
 // Prints the contests of `estremi`; false, with nothing printed, when no contest lies
 // within them. The paper goes back to its orientation on every way out. A failure
 // abandons the document and throws "Impossibile Stampare la Tabella".
-bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi, const TGruppiSpuntati& gruppi,
-                    TTelaStampa& tela);
+bool StampaArchivio(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
+                    const TGruppiSpuntati& gruppi, TTelaStampa& tela);
 
 }  // namespace morella

@@ -26,7 +26,8 @@ TGrigliaStampa GrigliaStampaPossibilita(const TElencoTipiDiVincita& elenco)
     return g;
 }
 
-void StampaPossibilita(const T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico, TTelaStampa& tela)
+void StampaPossibilita(const T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico,
+                       TTelaStampa& tela)
 {
     try {
         TmmPrinter p(tela);

@@ -14,6 +14,7 @@ inline constexpr const char* MessaggioStampaTabelle = "Impossibile Stampare Le T
 TGrigliaStampa GrigliaStampaPossibilita(const TElencoTipiDiVincita& elenco);
 
 // A failure abandons the document and throws "Impossibile Stampare Le Tabelle".
-void StampaPossibilita(const T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico, TTelaStampa& tela);
+void StampaPossibilita(const T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico,
+                       TTelaStampa& tela);
 
 }  // namespace morella

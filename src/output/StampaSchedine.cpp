@@ -13,8 +13,8 @@ namespace {
 // Characters, not bytes: "£" is two bytes of UTF-8 but one place on the line.
 std::size_t Caratteri(const std::string& s)
 {
-    return static_cast<std::size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Names written on another system may carry backslashes.
@@ -31,11 +31,13 @@ std::string Blanks(std::size_t lunghezza, std::size_t finoA)
 
 // Where the marks of one coupon go, in millimetres.
 class TCoupon {
-public:
+   public:
     TCoupon(TmmPrinter& p, const TTaraturaStampa& t, TVersoToto verso, int perSchedina)
-        : p_(p), t_(TaraturaDelGioco(t)),
+        : p_(p),
+          t_(TaraturaDelGioco(t)),
           toto_(verso == TVersoToto::Verticale ? t.TotoVerticale : t.TotoOrizzontale),
-          verticale_(verso == TVersoToto::Verticale), da4_(perSchedina == 4)
+          verticale_(verso == TVersoToto::Verticale),
+          da4_(perSchedina == 4)
     {
     }
 
@@ -74,7 +76,7 @@ public:
         }
     }
 
-private:
+   private:
     void Segno(int c, int e, int s)
     {
         if (Gioco == GiocoToto) {
@@ -83,11 +85,13 @@ private:
             const double bv = toto_.DistanzaSegniVert + d;
             double x, y;
             if (!verticale_) {
-                x = toto_.XPrimaCol + (3 * d + 2 * toto_.DistanzaSegniOriz + toto_.SpazioColonne) * c + s * bo;
+                x = toto_.XPrimaCol + (3 * d + 2 * toto_.DistanzaSegniOriz + toto_.SpazioColonne) * c +
+                    s * bo;
                 y = toto_.YPrimaCol + e * bv;
             } else {
                 x = toto_.XPrimaCol - e * bo;
-                y = toto_.YPrimaCol + (3 * d + 2 * toto_.DistanzaSegniVert + toto_.SpazioColonne) * c + s * bv;
+                y = toto_.YPrimaCol + (3 * d + 2 * toto_.DistanzaSegniVert + toto_.SpazioColonne) * c +
+                    s * bv;
             }
             p_.Cerchio(x, y, d);
             return;
@@ -191,7 +195,8 @@ void TStampaSchedine::Stampa(TTelaStampa& tela, TDomanda& domanda, const std::st
     }
 }
 
-void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda, const std::string& nomeSistema,
+void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
+                                          const std::string& nomeSistema,
                                           const TConfigurazione& configurazione) const
 {
     const TTaraturaStampa taratura = configurazione.Taratura;  // the working copy
@@ -205,7 +210,8 @@ void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda, 
     TCoupon coupon(stampante, taratura, Verso, p);
 
     const std::size_t n = Colonne.size();
-    std::size_t nodo = std::min(n, static_cast<std::size_t>(std::max(Prima - 1, 0)) * static_cast<std::size_t>(p));
+    std::size_t nodo =
+        std::min(n, static_cast<std::size_t>(std::max(Prima - 1, 0)) * static_cast<std::size_t>(p));
     int k = Prima;
     auto apri = [&] {
         std::uint64_t colonne = 0;

@@ -17,7 +17,8 @@ namespace morella {
 
 inline constexpr const char* MessaggioStampaSchedine = "Impossibile Stampare Le Schedine";
 inline constexpr const char* MessaggioStampaTabulato = "Impossibile Stampare Il Tabulato";
-inline constexpr const char* MessaggioIntervalloSchedine = "Il Valore Della Schedina Iniziale o Finale è Errato.";
+inline constexpr const char* MessaggioIntervalloSchedine =
+    "Il Valore Della Schedina Iniziale o Finale è Errato.";
 inline constexpr const char* MessaggioPausaSchedine = "Stampa Schedine In Pausa ( Ok Per Continuare )";
 
 enum class TModoStampa { Schedine, Tabulato };
@@ -35,15 +36,15 @@ TTaraturaSchedina& TaraturaDelGioco(TTaraturaStampa& taratura);
 const TTaraturaSchedina& TaraturaDelGioco(const TTaraturaStampa& taratura);
 
 // The header line of a coupon: "<system> Col. N£ <cost>    Sch. k".
-std::string IntestazioneSchedina(const std::string& nomeSistema, std::uint64_t colonne,
-                                 std::int64_t costo, int schedina);
+std::string IntestazioneSchedina(const std::string& nomeSistema, std::uint64_t colonne, std::int64_t costo,
+                                 int schedina);
 
 class TStampaSchedine {
-public:
+   public:
     TListaColonne Colonne;
     TModoStampa Modo = TModoStampa::Schedine;
-    bool Pausa = false;      // "Pausa Tra Due Schedine"
-    bool Tutte = true;       // " Tutte" or " Da" ... "a"
+    bool Pausa = false;  // "Pausa Tra Due Schedine"
+    bool Tutte = true;   // " Tutte" or " Da" ... "a"
     int SpinMin = 1;
     int SpinMax = 1;
     TVersoToto Verso = TVersoToto::Orizzontale;
@@ -65,7 +66,7 @@ public:
     void Stampa(TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema,
                 const TConfigurazione& configurazione) const;
 
-private:
+   private:
     void StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda, const std::string& nomeSistema,
                              const TConfigurazione& configurazione) const;
     void StampaTabulato(TTelaStampa& tela) const;
@@ -92,7 +93,8 @@ TTaraturaSchedina AcquisisciTaratura(const TValoriTaratura& valori, const TTarat
 
 // OK: the values into the current game's block and the configuration file written
 // (throws "Impossibile Salvare La Configurazione"; the values stay in memory).
-void ConfermaTaratura(const TValoriTaratura& valori, TConfigurazione& configurazione, const std::string& file);
+void ConfermaTaratura(const TValoriTaratura& valori, TConfigurazione& configurazione,
+                      const std::string& file);
 
 // "Test": the first coupon of eight copies of a column with every sign and Corsa + horses
 // 6, 8, 9, 11, 12, 15, printed with the dialog's values. The stored calibration is the same

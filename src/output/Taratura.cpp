@@ -8,7 +8,10 @@
 namespace morella {
 
 namespace {
-int Decimi(double mm) { return static_cast<int>(std::lround(mm * 10)); }
+int Decimi(double mm)
+{
+    return static_cast<int>(std::lround(mm * 10));
+}
 }  // namespace
 
 TValoriTaratura MostraTaratura(const TTaraturaSchedina& t)

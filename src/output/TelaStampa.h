@@ -27,7 +27,7 @@ struct TDimensioniPunti {
 };
 
 class TTelaStampa {
-public:
+   public:
     virtual ~TTelaStampa() = default;
 
     // The printable area of the current orientation, in dots.

@@ -12,8 +12,14 @@ constexpr double LarghezzaVirtuale = 1440.0;  // 1/180 inch
 constexpr double AltezzaVirtuale = 1991.0;
 }  // namespace
 
-TFontStampa FontStampa() { return TFontStampa{"Courier New", 8, false}; }
-TFontStampa FontSchermo() { return TFontStampa{"Arial", 8, false}; }
+TFontStampa FontStampa()
+{
+    return TFontStampa{"Courier New", 8, false};
+}
+TFontStampa FontSchermo()
+{
+    return TFontStampa{"Arial", 8, false};
+}
 
 int MillimetriInPunti(double mm, double scala)
 {
@@ -28,8 +34,14 @@ TmmPrinter::TmmPrinter(TTelaStampa& tela)
 {
 }
 
-int TmmPrinter::XPunti(double mm) const { return MillimetriInPunti(mm, scalaX_); }
-int TmmPrinter::YPunti(double mm) const { return MillimetriInPunti(mm, scalaY_); }
+int TmmPrinter::XPunti(double mm) const
+{
+    return MillimetriInPunti(mm, scalaX_);
+}
+int TmmPrinter::YPunti(double mm) const
+{
+    return MillimetriInPunti(mm, scalaY_);
+}
 double TmmPrinter::XMm(int punti) const
 {
     return static_cast<double>(punti / scalaX_ / PolliciPerMm);
@@ -76,7 +88,10 @@ void TmmPrinter::NuovaPaginaSenzaPiede()
     ++pagina_;
 }
 
-void TmmPrinter::ChiudiDocumentoSenzaPiede() { tela_.ChiudiDocumento(); }
+void TmmPrinter::ChiudiDocumentoSenzaPiede()
+{
+    tela_.ChiudiDocumento();
+}
 
 void TmmPrinter::ScriviCentrato(const std::string& testo, double y)
 {
@@ -88,10 +103,22 @@ void TmmPrinter::Scrivi(const std::string& testo, double x, double y)
     tela_.Testo(XPunti(x), YPunti(y), testo);
 }
 
-double TmmPrinter::LarghezzaPagina() const { return XMm(tela_.LarghezzaPunti()); }
-double TmmPrinter::AltezzaPagina() const { return YMm(tela_.AltezzaPunti()); }
-double TmmPrinter::LarghezzaTesto(const std::string& testo) { return XMm(tela_.MisuraTesto(testo).Larghezza); }
-double TmmPrinter::AltezzaTesto(const std::string& testo) { return YMm(tela_.MisuraTesto(testo).Altezza); }
+double TmmPrinter::LarghezzaPagina() const
+{
+    return XMm(tela_.LarghezzaPunti());
+}
+double TmmPrinter::AltezzaPagina() const
+{
+    return YMm(tela_.AltezzaPunti());
+}
+double TmmPrinter::LarghezzaTesto(const std::string& testo)
+{
+    return XMm(tela_.MisuraTesto(testo).Larghezza);
+}
+double TmmPrinter::AltezzaTesto(const std::string& testo)
+{
+    return YMm(tela_.MisuraTesto(testo).Altezza);
+}
 
 void TmmPrinter::MuoviA(double x, double y)
 {

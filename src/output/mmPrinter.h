@@ -17,7 +17,7 @@ TFontStampa FontSchermo();
 inline constexpr const char* TestoPiedePagina = "Pagina Nº ";
 
 class TmmPrinter {
-public:
+   public:
     // The two scales come from the canvas's printable size now; later orientation changes
     // are not seen by this object.
     explicit TmmPrinter(TTelaStampa& tela);
@@ -60,7 +60,7 @@ public:
     double XMm(int punti) const;
     double YMm(int punti) const;
 
-private:
+   private:
     void Piede();
 
     TTelaStampa& tela_;

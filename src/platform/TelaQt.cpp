@@ -18,7 +18,8 @@ QString FamigliaStampa(const std::string& nome)
     if (QFontDatabase::families().contains(famiglia, Qt::CaseInsensitive)) return famiglia;
     // Same widths as the faces the layouts were measured with.
     if (famiglia.compare("Courier New", Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Mono");
-    if (famiglia.compare("Times New Roman", Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
+    if (famiglia.compare("Times New Roman", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Serif");
     return QStringLiteral("Liberation Sans");
 }
 
@@ -32,8 +33,14 @@ TTelaQt::~TTelaQt()
     if (painter_.isActive()) painter_.end();
 }
 
-int TTelaQt::LarghezzaPunti() const { return printer_.width(); }
-int TTelaQt::AltezzaPunti() const { return printer_.height(); }
+int TTelaQt::LarghezzaPunti() const
+{
+    return printer_.width();
+}
+int TTelaQt::AltezzaPunti() const
+{
+    return printer_.height();
+}
 
 TOrientamentoPagina TTelaQt::Orientamento() const
 {
@@ -44,7 +51,7 @@ TOrientamentoPagina TTelaQt::Orientamento() const
 void TTelaQt::ImpostaOrientamento(TOrientamentoPagina orientamento)
 {
     printer_.setPageOrientation(orientamento == TOrientamentoPagina::Orizzontale ? QPageLayout::Landscape
-                                                                                  : QPageLayout::Portrait);
+                                                                                 : QPageLayout::Portrait);
 }
 
 void TTelaQt::IniziaDocumento()
@@ -139,7 +146,10 @@ TDimensioniPunti TTelaQt::MisuraTesto(const std::string& testo)
             static_cast<int>(std::lround(m.height()))};
 }
 
-void TTelaQt::Linea(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }
+void TTelaQt::Linea(int x1, int y1, int x2, int y2)
+{
+    painter_.drawLine(x1, y1, x2, y2);
+}
 
 void TTelaQt::Rettangolo(int x1, int y1, int x2, int y2)
 {

@@ -17,7 +17,7 @@ class QWidget;
 namespace morella::piattaforma {
 
 class TTelaQt : public TTelaStampa {
-public:
+   public:
     // `unSoloLavoro`: the documents begun and ended on this canvas go out as the pages of one
     // job (a PDF file or a preview cannot be reopened); otherwise each is a job of its own,
     // which the system printer ejects.
@@ -47,14 +47,14 @@ public:
     // Ends a job still open (the canvas of one job).
     void Concludi();
 
-private:
+   private:
     void Applica();
 
     QPrinter& printer_;
     QPainter painter_;
     bool unSoloLavoro_;
-    bool aperto_ = false;   // a document begun and not ended
-    bool pagine_ = false;   // the painter holds pages of the one job
+    bool aperto_ = false;  // a document begun and not ended
+    bool pagine_ = false;  // the painter holds pages of the one job
     TFontStampa font_;
     QFont qfont_;
     QColor penna_ = Qt::black;
@@ -83,13 +83,13 @@ bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& l
 // A QGuiApplication on the offscreen platform for a tool without windows (PDF output of the
 // command-line tool), unless the process already has an application.
 class TAmbienteStampa {
-public:
+   public:
     TAmbienteStampa();
     ~TAmbienteStampa();
     TAmbienteStampa(const TAmbienteStampa&) = delete;
     TAmbienteStampa& operator=(const TAmbienteStampa&) = delete;
 
-private:
+   private:
     struct TDati;
     std::unique_ptr<TDati> dati_;
 };

@@ -26,7 +26,7 @@ using morella::test::TEsito;
 namespace {
 
 class CliStampa : public ::testing::Test {
-protected:
+   protected:
     TCartellaTemporanea dir;
     void SetUp() override
     {
@@ -60,7 +60,8 @@ TEST_F(CliStampa, SchedineTabulatoEIntervalli)
     Colonne(9);
     TEsito e = Cli("--json stampa c.Col --pdf s.pdf --sistema PROVA.MRL");
     ASSERT_EQ(e.codice, 0) << e.err;
-    EXPECT_EQ(nlohmann::json::parse(e.out), (nlohmann::json{{"schedine", 3}, {"prima", 1}, {"ultima", 3}, {"pdf", "s.pdf"}}));
+    EXPECT_EQ(nlohmann::json::parse(e.out),
+              (nlohmann::json{{"schedine", 3}, {"prima", 1}, {"ultima", 3}, {"pdf", "s.pdf"}}));
     EXPECT_EQ(Pagine(File("s.pdf")), 3);  // 9 columns, 4 to a coupon
 
     ASSERT_EQ(Cli("stampa c.Col --pdf d.pdf --da 2 --a 2").codice, 0);

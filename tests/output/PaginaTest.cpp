@@ -74,7 +74,8 @@ TEST(StampaGriglia, CelleBordiETestoCentrato)
     const auto linee = tela.DelTipo(TChiamata::Linea);
     ASSERT_EQ(linee.size(), 16u);  // four outlines
     // Cell (1, 1): from x 10 + 50 x 0.5 = 35 to 35 + 50 = 85, y 65 to 70.
-    EXPECT_EQ((std::tuple{linee[12].x1, linee[12].y1, linee[12].x2}), (std::tuple{Punti(35), Punti(65), Punti(85)}));
+    EXPECT_EQ((std::tuple{linee[12].x1, linee[12].y1, linee[12].x2}),
+              (std::tuple{Punti(35), Punti(65), Punti(85)}));
     EXPECT_EQ(linee[13].y2, Punti(70));
     const auto testi = tela.DelTipo(TChiamata::Testo);
     ASSERT_EQ(testi.size(), 1u);
@@ -151,7 +152,8 @@ TEST(Tabulato, TotoSeparaATreEVaACapoEInPagina)
     EXPECT_EQ(t.tela.Conta(TChiamata::Linea), 30 * (4 + 1 + 3));
     // The second block of the first row starts one block and a gap to the right.
     const auto testi = t.tela.DelTipo(TChiamata::Testo);
-    const auto secondo = std::find_if(testi.begin(), testi.end(), [](const auto& r) { return r.Testo == " Schedina Nº 2"; });
+    const auto secondo =
+        std::find_if(testi.begin(), testi.end(), [](const auto& r) { return r.Testo == " Schedina Nº 2"; });
     ASSERT_NE(secondo, testi.end());
     EXPECT_EQ(secondo->x1, Punti(10 + w + 8 + 4));
     for (const auto& r : t.tela.Chiamate) EXPECT_LE(r.y2, 1991);
@@ -173,7 +175,8 @@ TEST(Tabulato, NumeriLunghiRestanoNelRiquadro)
     const auto testi = t.tela.DelTipo(TChiamata::Testo);
     ASSERT_EQ(testi[0].Testo, " Schedina Nº 999");
     EXPECT_EQ(testi[0].x1, Punti(14));  // fits: the usual place
-    const auto mille = std::find_if(testi.begin(), testi.end(), [](const auto& r) { return r.Testo == " Schedina Nº 1000"; });
+    const auto mille = std::find_if(testi.begin(), testi.end(),
+                                    [](const auto& r) { return r.Testo == " Schedina Nº 1000"; });
     ASSERT_NE(mille, testi.end());
     EXPECT_LE(mille->x1 + 17 * 12, Punti(10 + w + 8 + w));  // ends inside the second block
 }

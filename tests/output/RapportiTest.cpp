@@ -31,8 +31,8 @@ bool Contiene(const std::vector<std::string>& testi, const std::string& t)
 
 int Inizia(const std::vector<std::string>& testi, const std::string& prefisso)
 {
-    return static_cast<int>(
-        std::count_if(testi.begin(), testi.end(), [&](const std::string& s) { return s.rfind(prefisso, 0) == 0; }));
+    return static_cast<int>(std::count_if(testi.begin(), testi.end(),
+                                          [&](const std::string& s) { return s.rfind(prefisso, 0) == 0; }));
 }
 
 // Nothing drawn outside the paper.
@@ -56,7 +56,8 @@ TEST(Prospetto, RigaDelNomeSecondoLeImpostazioni)
     EXPECT_EQ(RigaNomeSistema(s, "d"), "Nome Del Sistema : PROVA  Sistema Condizionato   Stampato il : d");
     s.Dati().Impostazioni.Autoriduzione = true;
     s.Dati().Impostazioni.GaranziaN1 = false;
-    EXPECT_EQ(RigaNomeSistema(s, "d"), "Nome Del Sistema : PROVA  Sistema Condizionato Ridotto N-2  Stampato il : d");
+    EXPECT_EQ(RigaNomeSistema(s, "d"),
+              "Nome Del Sistema : PROVA  Sistema Condizionato Ridotto N-2  Stampato il : d");
 }
 
 TEST(Prospetto, OgniCondizioneEILinkSiStampano)
@@ -78,9 +79,10 @@ TEST(Prospetto, OgniCondizioneEILinkSiStampano)
 
     const auto testi = tela.Testi();
     EXPECT_EQ(testi.front(), "Prospetto Del Sistema");
-    EXPECT_TRUE(Contiene(testi, "Nome Del Sistema : COMPLETO  Sistema Condizionato Ridotto N-1  Stampato il : 08/12/2026"));
+    EXPECT_TRUE(Contiene(
+        testi, "Nome Del Sistema : COMPLETO  Sistema Condizionato Ridotto N-1  Stampato il : 08/12/2026"));
     EXPECT_TRUE(Contiene(testi, "Concorso Nº 1"));
-    EXPECT_TRUE(Contiene(testi, " 1X2"));          // the prediction grid
+    EXPECT_TRUE(Contiene(testi, " 1X2"));  // the prediction grid
     EXPECT_TRUE(Contiene(testi, "Picchetto"));
     EXPECT_TRUE(Contiene(testi, "Valori"));
     EXPECT_TRUE(Contiene(testi, "Corsa + : 1 2 3 9 "));
@@ -95,8 +97,9 @@ TEST(Prospetto, OgniCondizioneEILinkSiStampano)
     EXPECT_TRUE(Contiene(testi, "Link"));
     EXPECT_TRUE(Contiene(testi, "Errori Ammessi Nella Link A"));
     EXPECT_TRUE(Contiene(testi, "Errori Ammessi In Totale"));
-    EXPECT_GE(std::count_if(testi.begin(), testi.end(),
-                            [](const std::string& t) { return t.find("Intervalli Ammessi : ") != std::string::npos; }),
+    EXPECT_GE(std::count_if(
+                  testi.begin(), testi.end(),
+                  [](const std::string& t) { return t.find("Intervalli Ammessi : ") != std::string::npos; }),
               3);  // values, percentages, points-between
     // Pages numbered 1..n, the document closed once.
     const int pagine = tela.Conta(TChiamata::NuovaPagina) + 1;

@@ -24,7 +24,10 @@ using test::TTelaRegistrata;
 using TScatola = std::tuple<int, int, int, int>;
 
 // A black box (or disc) of the given size at (x, y) mm, as the canvas records it.
-TScatola Scatola(double x, double y, double l, double a) { return {Punti(x), Punti(y), Punti(x + l), Punti(y + a)}; }
+TScatola Scatola(double x, double y, double l, double a)
+{
+    return {Punti(x), Punti(y), Punti(x + l), Punti(y + a)};
+}
 
 std::set<TScatola> Segni(const TTelaRegistrata& tela, TChiamata tipo = TChiamata::Rettangolo, int pagina = 1)
 {
@@ -60,11 +63,11 @@ TEST(Schedine, QuattroColonneEventiInGiuSegniInLargo)
     s.Colonne({"1***********", "*X**********", "**2*********", "(1X)***********"});
     s.Stampa();
     const std::set<TScatola> attese = {
-        Scatola(30, 30, 1.5, 2),                // column 1, event 1, "1"
-        Scatola(30 + 10.5 + 3.5, 34, 1.5, 2),   // column 2, event 2, "X"
-        Scatola(30 + 21 + 7, 38, 1.5, 2),       // column 3, event 3, "2"
-        Scatola(61.5, 30, 1.5, 2),              // column 4, event 1, "1" ...
-        Scatola(65, 30, 1.5, 2),                // ... and "X" beside it
+        Scatola(30, 30, 1.5, 2),               // column 1, event 1, "1"
+        Scatola(30 + 10.5 + 3.5, 34, 1.5, 2),  // column 2, event 2, "X"
+        Scatola(30 + 21 + 7, 38, 1.5, 2),      // column 3, event 3, "2"
+        Scatola(61.5, 30, 1.5, 2),             // column 4, event 1, "1" ...
+        Scatola(65, 30, 1.5, 2),               // ... and "X" beside it
     };
     EXPECT_EQ(Segni(s.tela), attese);
     for (const auto& r : s.tela.DelTipo(TChiamata::Rettangolo)) EXPECT_EQ(r.Pennello, TColoreStampa::Nero);
@@ -87,10 +90,10 @@ TEST(Schedine, OttoColonneEventiVersoSinistraSegniInGiu)
     s.Colonne({"1***********", "**2*********", "(1X)***********"});
     s.Stampa();
     const std::set<TScatola> attese = {
-        Scatola(30, 30, 1.5, 2),          // column 1, event 1, "1"
+        Scatola(30, 30, 1.5, 2),           // column 1, event 1, "1"
         Scatola(23, 30 + 12 + 8, 1.5, 2),  // column 2, event 3, "2": 2 pitches left, 3 x 4 + 2 x 4 down
-        Scatola(30, 54, 1.5, 2),          // column 3, event 1: "1" ...
-        Scatola(30, 58, 1.5, 2),          // ... and "X" below it
+        Scatola(30, 54, 1.5, 2),           // column 3, event 1: "1" ...
+        Scatola(30, 58, 1.5, 2),           // ... and "X" below it
     };
     EXPECT_EQ(Segni(s.tela), attese);
     EXPECT_EQ(s.lavoro.PerSchedina(s.configurazione.Taratura), 8);
@@ -122,7 +125,8 @@ TEST(Schedine, TotoCerchiNelleDueOrientazioni)
     s.Stampa();
     // Diameter 2.2; column pitch 3 x 2.2 + 2 x 2.2 + 2.7 = 13.7; sign pitch 4.4, event pitch 4.2.
     EXPECT_EQ(Segni(s.tela, TChiamata::Ellisse),
-              (std::set<TScatola>{Scatola(40.7, 31.8, 2.2, 2.2), Scatola(40.7 + 13.7 + 4.4, 31.8 + 8.4, 2.2, 2.2)}));
+              (std::set<TScatola>{Scatola(40.7, 31.8, 2.2, 2.2),
+                                  Scatola(40.7 + 13.7 + 4.4, 31.8 + 8.4, 2.2, 2.2)}));
     EXPECT_TRUE(s.tela.DelTipo(TChiamata::Rettangolo).empty());
 
     TStampa v;
@@ -131,8 +135,9 @@ TEST(Schedine, TotoCerchiNelleDueOrientazioni)
     v.Colonne({"1************", "**X**********"});
     v.Stampa();
     // Events run left by 4.4, signs down by 4.2, columns down by 3 x 2.2 + 2 x 2 + 2.7 = 13.3.
-    EXPECT_EQ(Segni(v.tela, TChiamata::Ellisse),
-              (std::set<TScatola>{Scatola(80, 31.8, 2.2, 2.2), Scatola(80 - 8.8, 31.8 + 13.3 + 4.2, 2.2, 2.2)}));
+    EXPECT_EQ(
+        Segni(v.tela, TChiamata::Ellisse),
+        (std::set<TScatola>{Scatola(80, 31.8, 2.2, 2.2), Scatola(80 - 8.8, 31.8 + 13.3 + 4.2, 2.2, 2.2)}));
     const auto testi = v.tela.DelTipo(TChiamata::Testo);
     ASSERT_EQ(testi.size(), 1u);
     EXPECT_EQ(std::pair(testi[0].x1, testi[0].y1), std::pair(Punti(50), Punti(5)));
@@ -171,7 +176,8 @@ TEST(Schedine, SchedineIntervalloEPausa)
 
     // Range 2..2 on a 4-column coupon: columns 5 to 8 only, "Sch. 2" in the header.
     TStampa s;
-    for (int i = 1; i <= 9; ++i) s.lavoro.Colonne.Aggiungi(Col(i <= 4 ? "1***********" : i <= 8 ? "*X**********" : "**2*********"));
+    for (int i = 1; i <= 9; ++i)
+        s.lavoro.Colonne.Aggiungi(Col(i <= 4 ? "1***********" : i <= 8 ? "*X**********" : "**2*********"));
     s.lavoro.AggiornaIntervallo(cfg.Taratura);
     EXPECT_EQ(std::pair(s.lavoro.SpinMin, s.lavoro.SpinMax), std::pair(1, 3));
     s.lavoro.Tutte = false;

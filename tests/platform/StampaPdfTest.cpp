@@ -2,9 +2,9 @@
 // and the marks looked for where the calibration puts them.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
-#include <QApplication>
 #include <QPageLayout>
 #include <QTimer>
 #include <QWidget>
@@ -15,9 +15,9 @@
 #include "CartellaTemporanea.h"
 #include "EseguiCli.h"
 #include "Prospetto.h"
+#include "SistemaCompleto.h"
 #include "StampaArchivio.h"
 #include "StampaPossibilita.h"
-#include "SistemaCompleto.h"
 #include "StampaSchedine.h"
 #include "TelaQt.h"
 #include "TestoColonne.h"
@@ -50,7 +50,10 @@ QImage Pagina(const std::string& pdf, const std::string& nome)
     return QImage(QString::fromStdString(base + ".png")).convertToFormat(QImage::Format_Grayscale8);
 }
 
-bool Nero(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)) < 128; }
+bool Nero(const QImage& img, int x, int y)
+{
+    return qGray(img.pixel(x, y)) < 128;
+}
 
 // Where a point of the virtual page lands on the picture: the printer's own truncation to
 // its dots, then the dots placed inside the printable area of the paper.
@@ -80,8 +83,8 @@ TEST(StampaPdf, IlQuadratinoCadeDoveLoMetteLaTaratura)
     piattaforma::StampaPdf(pdf, [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, "PROVA.MRL", cfg); });
 
     const auto printer = piattaforma::StampantePdf(pdf + ".misura");
-    const double x = 52.3 + 5;    // one pitch of 3 + 2 across
-    const double y = 71.7 + 6;    // one pitch of 4 + 2 down
+    const double x = 52.3 + 5;  // one pitch of 3 + 2 across
+    const double y = 71.7 + 6;  // one pitch of 4 + 2 down
     const QPointF a = Pixel(*printer, x, y);
     const QPointF b = Pixel(*printer, x + 3, y + 4);
     const QImage img = Pagina(pdf, "schedina");
@@ -166,7 +169,8 @@ TEST(StampaPdf, ProspettoConOgniCondizione)
     TGiocoTemporaneo gioco(GiocoTotip);
     TCartellaTemporanea cartella;
     T_Archivio archivio;
-    for (const char* c : {"1X21X21X21X2", "111111111111"}) archivio.Aggiungi(T_Concorso{}).ColonnaVincente = Col(c);
+    for (const char* c : {"1X21X21X21X2", "111111111111"})
+        archivio.Aggiungi(T_Concorso{}).ColonnaVincente = Col(c);
     TSistema sistema(&archivio);
     test::OgniCondizione(sistema);
     const std::string pdf = cartella.File("prospetto.pdf");
@@ -194,7 +198,8 @@ TEST(StampaPdf, PossibilitaEArchivio)
         T_Concorso& c = archivio.Aggiungi(T_Concorso{});
         c.Stagione = 1998;
         c.Numero = static_cast<std::uint8_t>(i + 1);
-        for (int e = 0; e < 12; ++e) c.ColonnaVincente[static_cast<std::size_t>(e)] = SegnoDaCifra((i * 7 + e * e) % 3);
+        for (int e = 0; e < 12; ++e)
+            c.ColonnaVincente[static_cast<std::size_t>(e)] = SegnoDaCifra((i * 7 + e * e) % 3);
         c.AggiornaCompleto();
     }
     TGruppiSpuntati gruppi;

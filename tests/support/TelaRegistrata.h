@@ -24,15 +24,24 @@ struct TRegistrazione {
 };
 
 class TTelaRegistrata : public TTelaStampa {
-public:
-    explicit TTelaRegistrata(int larghezza = 1440, int altezza = 1991) : larghezza_(larghezza), altezza_(altezza) {}
+   public:
+    explicit TTelaRegistrata(int larghezza = 1440, int altezza = 1991)
+        : larghezza_(larghezza), altezza_(altezza)
+    {
+    }
 
     std::vector<TRegistrazione> Chiamate;
     TOrientamentoPagina orientamento = TOrientamentoPagina::Verticale;
     int fallisciDopo = -1;  // throw on the n-th drawing call (0-based), -1 never
 
-    int LarghezzaPunti() const override { return orientamento == TOrientamentoPagina::Verticale ? larghezza_ : altezza_; }
-    int AltezzaPunti() const override { return orientamento == TOrientamentoPagina::Verticale ? altezza_ : larghezza_; }
+    int LarghezzaPunti() const override
+    {
+        return orientamento == TOrientamentoPagina::Verticale ? larghezza_ : altezza_;
+    }
+    int AltezzaPunti() const override
+    {
+        return orientamento == TOrientamentoPagina::Verticale ? altezza_ : larghezza_;
+    }
     TOrientamentoPagina Orientamento() const override { return orientamento; }
     void ImpostaOrientamento(TOrientamentoPagina o) override { orientamento = o; }
     void IniziaDocumento() override
@@ -60,7 +69,10 @@ public:
         return {static_cast<int>(caratteri * punto * 0.6), static_cast<int>(punto * 1.2)};
     }
     void Linea(int x1, int y1, int x2, int y2) override { Disegna(R(TChiamata::Linea, x1, y1, x2, y2)); }
-    void Rettangolo(int x1, int y1, int x2, int y2) override { Disegna(R(TChiamata::Rettangolo, x1, y1, x2, y2)); }
+    void Rettangolo(int x1, int y1, int x2, int y2) override
+    {
+        Disegna(R(TChiamata::Rettangolo, x1, y1, x2, y2));
+    }
     void Ellisse(int x1, int y1, int x2, int y2) override { Disegna(R(TChiamata::Ellisse, x1, y1, x2, y2)); }
 
     std::vector<TRegistrazione> DelTipo(TChiamata tipo) const
@@ -78,8 +90,9 @@ public:
         return t;
     }
 
-private:
-    static TRegistrazione R(TChiamata tipo, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0, std::string testo = {})
+   private:
+    static TRegistrazione R(TChiamata tipo, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0,
+                            std::string testo = {})
     {
         TRegistrazione r;
         r.Tipo = tipo;
@@ -111,6 +124,9 @@ private:
 };
 
 // Millimetres to the canvas's dots (180 per inch), truncated as the printer does.
-inline int Punti(double mm) { return static_cast<int>(static_cast<double>(mm * 0.03937L) * 180.0); }
+inline int Punti(double mm)
+{
+    return static_cast<int>(static_cast<double>(mm * 0.03937L) * 180.0);
+}
 
 }  // namespace morella::test
