@@ -52,5 +52,7 @@ void RegistraComandoReplay(CLI::App& app, TContesto& contesto);
 void RegistraComandiArchivio(CLI::App& app, TContesto& contesto);
 void RegistraComandiAnalisi(CLI::App& app, TContesto& contesto);
 void RegistraComandoDetta(CLI::App& app, TContesto& contesto);
+// Only with the desktop layer (MORELLA_STAMPA_PDF): its Qt printer writes the PDF.
+void RegistraComandiStampa(CLI::App& app, TContesto& contesto);
 
 }  // namespace morella::cli

@@ -27,6 +27,9 @@ int main(int argc, char** argv)
     cli::RegistraComandiArchivio(app, ctx);
     cli::RegistraComandiAnalisi(app, ctx);
     cli::RegistraComandoDetta(app, ctx);
+#ifdef MORELLA_STAMPA_PDF
+    cli::RegistraComandiStampa(app, ctx);
+#endif
 
     // The game and the program directory are settled before any command runs.
     app.parse_complete_callback([&ctx] {

@@ -21,6 +21,7 @@ class TCondizione;
 class TElencoCondizioni;
 class TElencoLink;
 class TEsameTraLink;
+class TmmPrinter;
 
 // Opens the modal editor of a condition; the result is the dialog's (0 when it was closed
 // without confirming).
@@ -57,6 +58,10 @@ class TCondizione {
     virtual bool Prepara() = 0;                              // 9
     virtual void EsameTraLink(TEsameTraLink& esame) const;   // 10
     virtual void Stampa(TRigheStampa& stampa) const;         // 11
+    // Slot 11 on paper: the description above as a framed block of the system report at
+    // the running y (millimetres, moved past the block), left edge x. Laid out by the
+    // report code in output/, the same for every kind.
+    void StampaBlocco(double& y, TmmPrinter& stampante, double x) const;
     virtual ~TCondizione() = default;                        // 12 (Distruggi)
     virtual void ImpostaDefault();                           // 13
 

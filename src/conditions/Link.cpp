@@ -128,3 +128,19 @@ bool TElencoLink::Leggi(TLettoreBinario& f)
 }
 
 }  // namespace morella
+
+namespace morella {
+
+bool TElencoLink::Attivo() const
+{
+    return ErroriTotali.Attivo ||
+           std::any_of(Link.begin(), Link.end(), [](const TLink& l) { return l.Errori.Attivo; });
+}
+
+void TElencoLink::Stampa(TRigheStampa& stampa) const
+{
+    for (const TLink& l : Link) l.Errori.Stampa(l.Didascalia(), stampa);
+    ErroriTotali.Stampa("Errori Ammessi In Totale", stampa);
+}
+
+}  // namespace morella

@@ -12,6 +12,8 @@
 
 namespace morella {
 
+class TmmPrinter;
+
 constexpr int NumeroLink = 26;
 constexpr int MassimoErroriLink = 99;
 constexpr int NumeroLivelli = 255;
@@ -84,6 +86,12 @@ class TElencoLink {
     void Azzera();
 
     void Scrivi(TScrittoreBinario& f) const;
+    // Some table of the links admits something (after Prepara).
+    bool Attivo() const;
+    // The tables in use for the system report: each active link, then the total.
+    void Stampa(TRigheStampa& stampa) const;
+    // The same as a framed block of the report (laid out in output/).
+    void StampaBlocco(double& y, TmmPrinter& stampante, double x) const;
     // Stops at the first table that is not there whole.
     bool Leggi(TLettoreBinario& f);
 

@@ -79,6 +79,7 @@ bool TTabellaIntervalli::Leggi(TLettoreBinario& f)
 void TTabellaIntervalli::Stampa(TRigheStampa& stampa) const
 {
     const int n = std::clamp<int>(NumeroIntervalli, 0, MassimoIntervalli);
+    stampa.IniziaTabella();
     std::string ammessi = "Intervalli Ammessi : ";
     int i = 0;
     for (; i < n && Intervalli[static_cast<std::size_t>(i)].Stato == 1; ++i) {
@@ -95,6 +96,7 @@ void TTabellaIntervalli::Stampa(TRigheStampa& stampa) const
         }
     }
     stampa.Riga("Link  " + std::string(1, static_cast<char>(Link)));
+    stampa.ChiudiTabella();
 }
 
 }  // namespace morella

@@ -162,6 +162,7 @@ bool TTabellaValori::Leggi(TLettoreBinario& f)
 void TTabellaValori::Stampa(const std::string& didascalia, TRigheStampa& stampa) const
 {
     if (!Attivo) return;
+    stampa.IniziaTabella();
     stampa.Riga(didascalia);
     const char* intestazioni[2] = {"Pt ", "Cs "};
     for (int k = 0; k < 2; ++k) {
@@ -180,6 +181,7 @@ void TTabellaValori::Stampa(const std::string& didascalia, TRigheStampa& stampa)
         stampa.Riga(link);
     }
     stampa.Riga("Campo  Min " + std::to_string(DaEvento) + "  Max " + std::to_string(AEvento));
+    stampa.ChiudiTabella();
 }
 
 }  // namespace morella

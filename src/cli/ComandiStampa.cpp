@@ -1,0 +1,192 @@
+// Printing to PDF: coupons or the table of a column file, the test coupon, the system
+// summary and the archive table. Built only with the desktop layer, whose Qt printer
+// writes the PDF; the pages come from the same core code the desktop program prints with.
+#ifdef MORELLA_STAMPA_PDF
+
+#include <filesystem>
+#include <iostream>
+
+#include "Cartelle.h"
+#include "Contesto.h"
+#include "Errore.h"
+#include "Gioco.h"
+#include "Prospetto.h"
+#include "StampaArchivio.h"
+#include "StampaSchedine.h"
+#include "TelaQt.h"
+
+namespace morella::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The pages go to a file beside the target, which replaces it only when the job succeeded:
+// a failure leaves nothing behind.
+void InPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro)
+{
+    piattaforma::TAmbienteStampa ambiente;
+    const std::string temporaneo = file + ".tmp";
+    try {
+        piattaforma::StampaPdf(temporaneo, lavoro);
+        fs::rename(temporaneo, file);
+    } catch (...) {
+        std::error_code ec;
+        fs::remove(temporaneo, ec);
+        throw;
+    }
+}
+
+TConfigurazione Configurazione()
+{
+    TConfigurazione c;
+    LeggiConfigurazione(c, FileConfigurazione());
+    return c;
+}
+
+struct TArgomentiStampa {
+    std::string colonne, pdf, sistema = NomeSistemaPredefinito, orientamento = "orizzontale";
+    bool tabulato = false;
+    int da = 0, a = 0;
+};
+
+void Stampa(const TContesto& ctx, const TArgomentiStampa& arg)
+{
+    const TConfigurazione configurazione = Configurazione();
+    TStampaSchedine lavoro;
+    lavoro.Colonne = LeggiFileColonne(arg.colonne);
+    if (lavoro.Colonne.Vuota()) throw EErrore("Il File Colonnare non contiene colonne");
+    lavoro.ImpostaModo(arg.tabulato ? TModoStampa::Tabulato : TModoStampa::Schedine, configurazione.Taratura);
+    lavoro.Verso = arg.orientamento == "verticale" ? TVersoToto::Verticale : TVersoToto::Orizzontale;
+    const int schedine = lavoro.Schedine(configurazione.Taratura);
+    if (arg.da > 0 || arg.a > 0) {
+        // The spins of the dialog run 1..S.
+        lavoro.Tutte = false;
+        lavoro.SpinMin = std::clamp(arg.da > 0 ? arg.da : 1, 1, schedine);
+        lavoro.SpinMax = std::clamp(arg.a > 0 ? arg.a : schedine, 1, schedine);
+    }
+    if (auto messaggio = lavoro.Conferma(configurazione.Taratura)) throw EErrore(*messaggio);
+    TRispostaFissa ok(PulsanteOk);
+    InPdf(arg.pdf, [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, arg.sistema, configurazione); });
+    if (ctx.json)
+        StampaJson(
+            {{"schedine", schedine}, {"prima", lavoro.Prima}, {"ultima", lavoro.Ultima}, {"pdf", arg.pdf}});
+    else
+        std::cout << "Schedine stampate: " << lavoro.Prima << " - " << lavoro.Ultima << " di " << schedine
+                  << "\n";
+}
+
+void Prova(const TContesto& ctx, const std::string& pdf)
+{
+    TConfigurazione configurazione = Configurazione();
+    const TValoriTaratura valori = MostraTaratura(TaraturaDelGioco(configurazione.Taratura));
+    TRispostaFissa ok(PulsanteOk);
+    InPdf(pdf,
+          [&](TTelaStampa& tela) { StampaProva(valori, configurazione, tela, ok, NomeSistemaPredefinito); });
+    if (ctx.json) StampaJson({{"pdf", pdf}});
+}
+
+void Prospetto(const TContesto& ctx, const std::string& file, const std::string& pdf)
+{
+    // The repetitions compare with the archive's last contests: the system has the archive of
+    // the program directory, when there is one, as in the desktop program.
+    T_Archivio archivio;
+    try {
+        archivio.Carica(CartellaArchivi());
+    } catch (const EErrore&) {
+        archivio.Svuota();
+    }
+    TSistema sistema(&archivio);
+    sistema.Carica(file);
+    sistema.Dati().Configurazione = Configurazione();
+    InPdf(pdf, [&](TTelaStampa& tela) { StampaProspetto(sistema, tela); });
+    if (ctx.json) StampaJson({{"pdf", pdf}});
+}
+
+// "1998/12": season and contest number.
+std::pair<int, int> StagioneNumero(const std::string& testo)
+{
+    const auto barra = testo.find('/');
+    try {
+        if (barra != std::string::npos)
+            return {std::stoi(testo.substr(0, barra)), std::stoi(testo.substr(barra + 1))};
+    } catch (const std::exception&) {
+    }
+    throw CLI::ValidationError("Concorso non valido (ANNO/NUMERO): " + testo);
+}
+
+struct TArgomentiArchivio {
+    std::string pdf, da, a;
+    std::vector<int> gruppi;
+};
+
+void StampaTabellaArchivio(const TContesto& ctx, const TArgomentiArchivio& arg)
+{
+    T_Archivio archivio;
+    archivio.Carica(CartellaArchivi());
+    TDialogoStampaArch dialogo(archivio);
+    // The dialog keeps the range within the archive and in order, as it does for the player.
+    if (!arg.da.empty()) {
+        auto [stagione, numero] = StagioneNumero(arg.da);
+        dialogo.ImpostaStagioneIniziale(stagione);
+        dialogo.ImpostaConcorsoIniziale(numero);
+    }
+    if (!arg.a.empty()) {
+        auto [stagione, numero] = StagioneNumero(arg.a);
+        dialogo.ImpostaStagioneFinale(stagione);
+        dialogo.ImpostaConcorsoFinale(numero);
+    }
+    TGruppiSpuntati gruppi;
+    if (arg.gruppi.empty()) gruppi.set();
+    for (int g : arg.gruppi) gruppi.set(static_cast<std::size_t>(g - 1));
+    if (!ConcorsiDaStampare(archivio, dialogo.Estremi())) throw EErrore(MessaggioArchivioSenzaConcorsi);
+    InPdf(arg.pdf, [&](TTelaStampa& tela) { StampaArchivio(archivio, dialogo.Estremi(), gruppi, tela); });
+    const auto& e = dialogo.Estremi();
+    if (ctx.json)
+        StampaJson({{"da", std::to_string(e.PrimaStagione) + "/" + std::to_string(e.PrimoNumero)},
+                    {"a", std::to_string(e.UltimaStagione) + "/" + std::to_string(e.UltimoNumero)},
+                    {"pdf", arg.pdf}});
+}
+
+}  // namespace
+
+void RegistraComandiStampa(CLI::App& app, TContesto& ctx)
+{
+    static TArgomentiStampa s;
+    auto* stampa =
+        app.add_subcommand("stampa", "Stampa in PDF le schedine (o il tabulato) di un file colonnare");
+    stampa->add_option("IN", s.colonne, "File colonnare (.Col)")->required();
+    stampa->add_option("--pdf", s.pdf, "File PDF da scrivere")->required();
+    stampa->add_flag("--tabulato", s.tabulato, "Tabulato invece delle schedine");
+    stampa->add_option("--da", s.da, "Prima schedina")->check(CLI::PositiveNumber);
+    stampa->add_option("--a", s.a, "Ultima schedina")->check(CLI::PositiveNumber);
+    stampa->add_option("--orientamento", s.orientamento, "Totocalcio: orizzontale o verticale")
+        ->check(CLI::IsMember({"orizzontale", "verticale"}));
+    stampa->add_option("--sistema", s.sistema, "Nome del sistema nell'intestazione delle schedine");
+    stampa->callback([&ctx] { Stampa(ctx, s); });
+
+    static std::string pdfProva;
+    auto* prova = app.add_subcommand("stampa-prova", "Stampa in PDF la schedina di prova della taratura");
+    prova->add_option("--pdf", pdfProva, "File PDF da scrivere")->required();
+    prova->callback([&ctx] { Prova(ctx, pdfProva); });
+
+    static std::string sistema, pdfProspetto;
+    auto* prospetto = app.add_subcommand("prospetto", "Stampa in PDF il prospetto di un sistema");
+    prospetto->add_option("SISTEMA", sistema, "File di sistema (.Mrl)")->required();
+    prospetto->add_option("--pdf", pdfProspetto, "File PDF da scrivere")->required();
+    prospetto->callback([&ctx] { Prospetto(ctx, sistema, pdfProspetto); });
+
+    static TArgomentiArchivio ar;
+    auto* archivio = app.add_subcommand("stampa-archivio", "Stampa in PDF la tabella dell'archivio");
+    archivio->add_option("--pdf", ar.pdf, "File PDF da scrivere")->required();
+    archivio->add_option("--da", ar.da, "Primo concorso, ANNO/NUMERO");
+    archivio->add_option("--a", ar.a, "Ultimo concorso, ANNO/NUMERO");
+    archivio->add_option("--gruppi", ar.gruppi, "Gruppi di condizioni da 1 a 11 (predefinito: tutti)")
+        ->delimiter(',')
+        ->check(CLI::Range(1, NumeroGruppiVista));
+    archivio->callback([&ctx] { StampaTabellaArchivio(ctx, ar); });
+}
+
+}  // namespace morella::cli
+
+#endif  // MORELLA_STAMPA_PDF

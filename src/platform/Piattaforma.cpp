@@ -1,3 +1,0 @@
-// Placeholder translation unit until the first Qt seam lands here.
-namespace morella::piattaforma {
-}

@@ -1,0 +1,97 @@
+// The printer canvas over Qt: a QPrinter and a QPainter, for the system printer (CUPS), a
+// PDF file or the pages of a print preview. Fonts that are not installed ("Courier New",
+// "Arial", "Small Fonts") are replaced by their metric-compatible Liberation faces.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "TelaStampa.h"
+
+class QWidget;
+
+namespace morella::piattaforma {
+
+class TTelaQt : public TTelaStampa {
+   public:
+    // `unSoloLavoro`: the documents begun and ended on this canvas go out as the pages of one
+    // job (a PDF file or a preview cannot be reopened); otherwise each is a job of its own,
+    // which the system printer ejects.
+    TTelaQt(QPrinter& printer, bool unSoloLavoro);
+    ~TTelaQt() override;
+    TTelaQt(const TTelaQt&) = delete;
+    TTelaQt& operator=(const TTelaQt&) = delete;
+
+    int LarghezzaPunti() const override;
+    int AltezzaPunti() const override;
+    TOrientamentoPagina Orientamento() const override;
+    void ImpostaOrientamento(TOrientamentoPagina orientamento) override;
+    void IniziaDocumento() override;
+    void NuovaPagina() override;
+    void ChiudiDocumento() override;
+    void AbbandonaDocumento() override;
+    void ImpostaFont(const TFontStampa& font) override;
+    TFontStampa Font() const override { return font_; }
+    void ImpostaPenna(TColoreStampa colore) override;
+    void ImpostaPennello(TColoreStampa colore) override;
+    void Testo(int x, int y, const std::string& testo) override;
+    TDimensioniPunti MisuraTesto(const std::string& testo) override;
+    void Linea(int x1, int y1, int x2, int y2) override;
+    void Rettangolo(int x1, int y1, int x2, int y2) override;
+    void Ellisse(int x1, int y1, int x2, int y2) override;
+
+    // Ends a job still open (the canvas of one job).
+    void Concludi();
+
+   private:
+    void Applica();
+
+    QPrinter& printer_;
+    QPainter painter_;
+    bool unSoloLavoro_;
+    bool aperto_ = false;  // a document begun and not ended
+    bool pagine_ = false;  // the painter holds pages of the one job
+    TFontStampa font_;
+    QFont qfont_;
+    QColor penna_ = Qt::black;
+    QColor pennello_ = Qt::white;
+};
+
+// The family this machine prints for a font name: the name itself when installed, else its
+// Liberation counterpart.
+QString FamigliaStampa(const std::string& nome);
+
+// A printer writing a PDF file (A4, high resolution).
+std::unique_ptr<QPrinter> StampantePdf(const std::string& file);
+
+// Runs `lavoro` into a PDF file.
+void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro);
+
+// Shows the pages of `lavoro` in a print preview; its print button sends them to the system
+// printer. True when they were printed. The job runs again for every repaint of the preview
+// and once more for the paper, so it must not ask the player anything (no pause between
+// coupons: a pause only makes sense straight to the printer).
+bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro);
+
+// Straight to the system printer after the print dialog; true when printed.
+bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro);
+
+// A QGuiApplication on the offscreen platform for a tool without windows (PDF output of the
+// command-line tool), unless the process already has an application.
+class TAmbienteStampa {
+   public:
+    TAmbienteStampa();
+    ~TAmbienteStampa();
+    TAmbienteStampa(const TAmbienteStampa&) = delete;
+    TAmbienteStampa& operator=(const TAmbienteStampa&) = delete;
+
+   private:
+    struct TDati;
+    std::unique_ptr<TDati> dati_;
+};
+
+}  // namespace morella::piattaforma
