@@ -1,5 +1,10 @@
 #include "FormSviluppo.h"
 
+#include "Errore.h"
+#include "ServiziUi.h"
+#include "StampaPossibilita.h"
+#include "TelaQt.h"
+
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -365,6 +370,16 @@ TFormSviluppo* FinestraSviluppo() { return finestraSviluppo.data(); }
 
 void RegistraFinestreSviluppo()
 {
+    // "Stampa" of the winning possibilities: a preview first, then the printer.
+    TFormPossibilita::Stampa() = [](const TSistema& sistema, QWidget* genitore) {
+        const TDatiSistema& d = sistema.Dati();
+        try {
+            piattaforma::AnteprimaEStampa(
+                genitore, [&d](TTelaStampa& tela) { StampaPossibilita(d.Possibilita, d.Pronostico, tela); });
+        } catch (const EErrore& e) {
+            Servizi().MostraErrore(genitore, e.what());
+        }
+    };
     TRegistroFinestre& r = RegistroFinestre();
     r.sviluppo = [](TSistema& sistema, QWidget* genitore) {
         // One window for the whole run; a different system (only in tests) gets a new one.
