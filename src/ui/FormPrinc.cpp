@@ -309,7 +309,8 @@ void TFormPrinc::CreaMenu()
     stampaColonne->menuAction()->setProperty("argomentoAiuto", Aiuto::StampaColonne);
     Voce(stampaColonne, "StDamemoria1", QStringLiteral("Da Memoria"), Qt::Key_F8, Aiuto::StampaColonne, {});
     Voce(stampaColonne, "DaFile2", QStringLiteral("Da File "), nessuno, Aiuto::StampaColonne, {});
-    Voce(stampa, "StampaProspetto", QStringLiteral("Stampa &Prospetto"), Qt::Key_F6, Aiuto::StampaProspetto, {});
+    Voce(stampa, "StampaProspetto", QStringLiteral("Stampa &Prospetto"), Qt::Key_F6, Aiuto::StampaProspetto,
+         [this] { StampaProspettoClick(); });
 
     // F1 outside the menus: the contents page.
     auto* contenuti = new QAction(this);
@@ -355,7 +356,7 @@ void TFormPrinc::CreaToolbar()
     Pulsante("SpeedCommento", QStringLiteral("Commento"), [this] { CommentoClick(); });
     Pulsante("SpeedQuadro", QStringLiteral("Quadri"), [this] { CondizioneClick(TipoQuadro); });
     Pulsante("SpeedStSche", QStringLiteral("Stampa Schedine"), {});
-    Pulsante("SpeedStProsp", QStringLiteral("Stampa Prospetto"), {});
+    Pulsante("SpeedStProsp", QStringLiteral("Stampa Prospetto"), [this] { StampaProspettoClick(); });
     Pulsante("SpeedSviluppa", QStringLiteral("Sviluppo"), [this] { CalcoloColonne1Click(); });
     Pulsante("SpeedSpoglio", QStringLiteral("Spoglio"), {});
     Pulsante("SpeedVis", QStringLiteral("Visualizza colonne"), {});

@@ -91,6 +91,7 @@ public:
     void ImpostazioneSvClick();
     void CalcoloColonne1Click();
     void AnalisiRidotto1Click();
+    void StampaProspettoClick();
     void SalvasuDisco1Click();
     void AccorpamentoautomaticoClick();
     void CostoColonnaClick();

@@ -11,7 +11,9 @@
 #include "Errore.h"
 #include "FileColonne.h"
 #include "FormPrinc.h"
+#include "Prospetto.h"
 #include "RegistroFinestre.h"
+#include "TelaQt.h"
 #include "ServiziUi.h"
 
 namespace morella::ui {
@@ -111,6 +113,12 @@ void TFormPrinc::CalcoloColonne1Click()
 {
     const auto& sviluppo = RegistroFinestre().sviluppo;
     if (sviluppo) sviluppo(sistema_, this);
+}
+
+void TFormPrinc::StampaProspettoClick()
+{
+    // The summary of the system, previewed before it goes to paper.
+    piattaforma::AnteprimaEStampa(this, [this](TTelaStampa& tela) { StampaProspetto(sistema_, tela); });
 }
 
 void TFormPrinc::AnalisiRidotto1Click()

@@ -160,8 +160,11 @@ TEST(FormPrinc, AbilitazioniDelDocumento)
     f.w->AggiornaAbilitazioni();
     EXPECT_FALSE(f.A("CalcoloColonne1")->isEnabled());
     // Items whose windows come later are present and off.
-    EXPECT_TRUE(f.w->ComandiInAttesa().contains("StampaProspetto"));
-    EXPECT_FALSE(f.A("StampaProspetto")->isEnabled());
+    EXPECT_TRUE(f.w->ComandiInAttesa().contains("TaraturaStampante1"));
+    EXPECT_FALSE(f.A("TaraturaStampante1")->isEnabled());
+    // The summary needs no window of its own: always there.
+    EXPECT_FALSE(f.w->ComandiInAttesa().contains("StampaProspetto"));
+    EXPECT_TRUE(f.A("StampaProspetto")->isEnabled());
 }
 
 TEST(FormPrinc, SegniDelMenuCondizioniRicalcolati)
