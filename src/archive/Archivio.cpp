@@ -66,7 +66,8 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi)
     concorsi_.clear();
     dataBase_.reset();
     esito_ = {false, false};
-    auto lettore = TLettoreBinario::Apri(FileArchivio(cartellaArchivi));
+    auto lettore = TLettoreBinario::Apri(
+        FileArchivio(cartellaArchivi), static_cast<std::size_t>(MassimoConcorsiArchivio) * DimensioneRecordConcorso);
     if (!lettore) throw EErrore(MessaggioCaricaArchivio);
     esito_.ConcorsiInteri = LeggiConcorsi(*lettore);
     esito_.DataBaseLetto = CaricaDataBase(cartellaArchivi);
@@ -84,13 +85,9 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerc
 
 bool T_Archivio::CaricaDataBase(const std::string& cartellaArchivi)
 {
-    const std::string file = FileDataBase(cartellaArchivi);
     // A file longer than any database is not read at all.
-    std::error_code ec;
-    const auto dimensione = std::filesystem::file_size(file, ec);
-    if (!ec && dimensione <= DimensioneMassimaDataBase) {
-        if (auto lettore = TLettoreBinario::Apri(file)) return LeggiDataBase(*lettore);
-    }
+    if (auto lettore = TLettoreBinario::Apri(FileDataBase(cartellaArchivi), DimensioneMassimaDataBase))
+        return LeggiDataBase(*lettore);
     RicalcolaDataBase();
     return false;
 }
@@ -98,11 +95,14 @@ bool T_Archivio::CaricaDataBase(const std::string& cartellaArchivi)
 bool T_Archivio::LeggiDataBase(TLettoreBinario& lettore)
 {
     TDataBaseArchivio letto;
-    if (letto.Leggi(lettore)) {
+    RicalcolaDataBase();
+    // A well-formed file may still not describe these contests (tables with nothing counted,
+    // another archive's counts): the statistics trust it only when it says exactly what the
+    // contests say. The rebuild takes milliseconds even on the largest archive.
+    if (letto.Leggi(lettore) && letto.StessiConteggi(*dataBase_)) {
         dataBase_ = std::move(letto);
         return true;
     }
-    RicalcolaDataBase();
     return false;
 }
 
@@ -123,10 +123,15 @@ bool T_Archivio::Salva(const std::string& cartellaArchivi) const
 {
     // Both new files are written whole beside the old ones first, then take their places
     // together: the database on disk always describes the contests on disk.
-    const std::string archivioNuovo = UnisciPercorso(cartellaArchivi, NomeArchivioNuovo);
-    const std::string dataBaseNuovo = UnisciPercorso(cartellaArchivi, NomeDataBaseNuovo);
-    const std::vector<TSostituzione> coppia = {{archivioNuovo, FileArchivio(cartellaArchivi)},
-                                               {dataBaseNuovo, FileDataBase(cartellaArchivi)}};
+    // A file that is a link is replaced where the link leads, and the new file is written
+    // there: a rename cannot cross into another file system.
+    const std::string archivio = SeguiCollegamenti(FileArchivio(cartellaArchivi));
+    const std::string dataBase = SeguiCollegamenti(FileDataBase(cartellaArchivi));
+    const std::string archivioNuovo =
+        (std::filesystem::path(archivio).parent_path() / NomeArchivioNuovo).string();
+    const std::string dataBaseNuovo =
+        (std::filesystem::path(dataBase).parent_path() / NomeDataBaseNuovo).string();
+    const std::vector<TSostituzione> coppia = {{archivioNuovo, archivio}, {dataBaseNuovo, dataBase}};
     bool riuscito = SalvaSicuro(archivioNuovo, ImmagineConcorsi());
     riuscito = riuscito && SalvaSicuro(dataBaseNuovo, ImmagineDataBase());
     riuscito = riuscito && SostituisciFile(coppia);

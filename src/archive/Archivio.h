@@ -21,6 +21,10 @@ class TCondizione;
 struct TConfigurazione;
 
 inline constexpr const char* NomeFileArchivio = "archivio.mra";
+// The most contests an archive file may hold, on disk or downloaded. Every season from
+// 1930 to 2099 with all its 99 contests is 16,830: the limit leaves room for that and
+// keeps a hostile file from asking for gigabytes. A longer file is not an archive.
+inline constexpr int MassimoConcorsiArchivio = 20000;
 inline constexpr const char* MessaggioCaricaArchivio = "Impossibile Caricare L'Archivio.";
 inline constexpr const char* DomandaSostituisciConcorso =
     "Il Concorso è già in memoria. Devo Sostituirlo ?";
@@ -67,7 +71,8 @@ public:
     bool LeggiConcorsi(TLettoreBinario& lettore);
     TBytes ImmagineConcorsi() const;
     // The database from memory, as from "archdb.mra": false when the bytes are not a whole
-    // database, and then the database is rebuilt from the contests over the whole archive.
+    // database or do not count what the contests in memory give over the whole archive;
+    // then the database is rebuilt from the contests over the whole archive.
     bool LeggiDataBase(TLettoreBinario& lettore);
     // The bytes of "archdb.mra" as Salva would write them.
     TBytes ImmagineDataBase() const;

@@ -1,3 +1,4 @@
+#include "BloccoArchivio.h"
 #include "EditoreArchivio.h"
 
 #include <algorithm>
@@ -263,6 +264,8 @@ bool TEditoreArchivio::Conferma()
 {
     if (!ControllaconcorsoInEsame()) return false;
     if (modificato_) {
+        // No other writer may save between this rebuild and this save.
+        TBloccoArchivio blocco(cartella_);
         // The database on disk must describe the whole archive it is saved with.
         ricerca_.TuttoLArchivio(archivio_);
         archivio_.RicalcolaDataBase(nullptr, osservatoreDataBase_, configurazione_);

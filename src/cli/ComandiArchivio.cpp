@@ -10,6 +10,7 @@
 
 #include "AggiornamentoArchivio.h"
 #include "Archivio.h"
+#include "BloccoArchivio.h"
 #include "Cartelle.h"
 #include "ClientFtpCurl.h"
 #include "Configurazione.h"
@@ -289,6 +290,10 @@ int IndiceConcorso(const T_Archivio& archivio, int stagione, int numero)
 void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& numero,
               const std::string& colonna, bool sostituisci)
 {
+    // From the reading to the saving no other writer may touch the archive.
+    std::error_code ec;  // a new archive's folder; should it fail, the save says so
+    fs::create_directories(CartellaArchivi(), ec);
+    TBloccoArchivio blocco(CartellaArchivi());
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, true, true);
@@ -322,6 +327,8 @@ void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& 
 
 void Elimina(const TContesto& ctx, int anno, int numero)
 {
+    // From the reading to the saving no other writer may touch the archive.
+    TBloccoArchivio blocco(CartellaArchivi());
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, false, true);
@@ -345,6 +352,8 @@ void Elimina(const TContesto& ctx, int anno, int numero)
 
 void Ricalcola(const TContesto& ctx)
 {
+    // From the reading to the saving no other writer may touch the archive.
+    TBloccoArchivio blocco(CartellaArchivi());
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, false, true);

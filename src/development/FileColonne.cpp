@@ -1,5 +1,7 @@
 #include "FileColonne.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -27,14 +29,12 @@ std::size_t ColonneCoperte(const TColonna& c)
     return n;
 }
 
+// Only a regular file the program may read; asking a FIFO would wait for a writer.
 bool ApribileInLettura(const std::string& file)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return false;
-    std::FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
+    if (!std::filesystem::is_regular_file(file, ec)) return false;
+    return ::access(file.c_str(), R_OK) == 0;
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ bool CaricaColonne(TListaColonne& lista, const std::string& file, bool espandi)
 {
     lista.Svuota();
     if (!ApribileInLettura(file)) throw EErrore(MessaggioCaricamento);
-    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file);
+    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioLettura);
     return LeggiColonne(lista, *lettore, espandi);
 }
@@ -114,7 +114,7 @@ bool CaricaDaFile(const std::string& file, TListaColonne& destinazione, bool acc
 {
     destinazione.Svuota();
     if (!ApribileInLettura(file)) throw EErrore(MessaggioCaricamento);
-    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file);
+    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioCaricamento);
     if (lettore->Dimensione() == 0) return false;
     LeggiColonne(destinazione, *lettore, false);
