@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "Archivio.h"
+#include "BloccoArchivio.h"
 #include "CartellaTemporanea.h"
 #include "EseguiCli.h"
 #include "Cartelle.h"
@@ -307,4 +309,41 @@ TEST_F(CliArchivio, RicalcolaRewritesTheArchiveAndRefusesADamagedOne)
     EXPECT_EQ(Cli("archivio ricalcola").codice, 1);
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(std::filesystem::exists(dataBase));
+}
+
+// Twelve writers at once: every one that says "aggiunto" finds its contest in the archive,
+// and the database on disk matches the contests.
+TEST_F(CliArchivio, AggiungiInParalleloNonPerdeNulla)
+{
+    const std::filesystem::path d = dir.Percorso();
+    std::string script;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        script += "( '" MORELLA_CLI_PATH "' --dir '" + d.string() + "' archivio aggiungi 2024 " + n +
+                  " 1X21X21X21X2 >'" + (d / ("out" + n)).string() + "' 2>&1; echo $? >'" +
+                  (d / ("rc" + n)).string() + "' ) &\n";
+    }
+    script += "wait\n";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+
+    morella::T_Archivio archivio;
+    EXPECT_TRUE(archivio.Carica(CartellaArchivi())) << "the database on disk describes the contests";
+    int riusciti = 0;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string out = morella::test::LeggiTesto((d / ("out" + n)).string());
+        const std::string rc = morella::test::LeggiTesto((d / ("rc" + n)).string());
+        if (rc != "0\n") {
+            // The only failure allowed is the lock's own, said as such.
+            EXPECT_NE(out.find(morella::MessaggioArchivioOccupato), std::string::npos) << out;
+            continue;
+        }
+        ++riusciti;
+        EXPECT_NE(out.find("aggiunto"), std::string::npos) << out;
+        bool trovato = false;
+        for (const auto& c : archivio.Concorsi()) trovato = trovato || (c.Stagione == 2024 && c.Numero == i);
+        EXPECT_TRUE(trovato) << "contest 2024/" << i << " was reported added and is lost";
+    }
+    EXPECT_EQ(riusciti, 12) << "the wait is long enough for twelve short writers";
+    EXPECT_EQ(archivio.NumeroConcorsi(), riusciti);
 }
