@@ -303,7 +303,16 @@ void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& 
     editore.Apri();
     // An empty archive already has its one new contest on show; otherwise the editor's
     // "Aggiungi" appends one after storing the last contest as it stands.
-    if (!vuoto && !editore.Aggiungi()) Rifiutato(domanda);
+    if (!vuoto && !editore.Aggiungi()) {
+        // Not the contest typed: say which one stands in the way.
+        const T_Concorso& ultimo = archivio.Ultimo();
+        try {
+            Rifiutato(domanda);
+        } catch (const EErrore& e) {
+            throw EErrore("Concorso " + std::to_string(ultimo.Stagione) + "/" + std::to_string(ultimo.Numero) +
+                          " (l'ultimo in archivio): " + e.what());
+        }
+    }
     editore.ImpostaStagione(anno);
     editore.ImpostaNumero(numero);
     editore.ImpostaColonna(colonna);

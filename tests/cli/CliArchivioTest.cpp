@@ -347,3 +347,30 @@ TEST_F(CliArchivio, AggiungiInParalleloNonPerdeNulla)
     EXPECT_EQ(riusciti, 12) << "the wait is long enough for twelve short writers";
     EXPECT_EQ(archivio.NumeroConcorsi(), riusciti);
 }
+
+// Contests the command did not name are stored as they are, even when the editor could not
+// show their columns: adding after them, or deleting before them, neither fails on them nor
+// changes a byte of them.
+TEST_F(CliArchivio, IConcorsiNonNominatiRestanoComeSono)
+{
+    TBytes8 dati = Record(2024, 1, "1X21X21X21X2");
+    TBytes8 doppia = Record(2024, 2, "111111111111");
+    doppia[5] = 3;  // "1X" in the first event: no single sign
+    doppia[19] = 0;
+    TBytes8 senzaSegni = Record(2024, 3, "111111111111");
+    for (int e = 0; e < 12; ++e) senzaSegni[5 + static_cast<std::size_t>(e)] = 3;
+    senzaSegni[19] = 0;
+    for (const TBytes8* r : {&doppia, &senzaSegni}) dati.insert(dati.end(), r->begin(), r->end());
+    ScriviTutto(file, dati);
+
+    TEsito r = Cli("archivio aggiungi 2024 4 222222222222");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    TBytes8 atteso = dati;
+    const TBytes8 quarto = Record(2024, 4, "222222222222");
+    atteso.insert(atteso.end(), quarto.begin(), quarto.end());
+    EXPECT_EQ(LeggiTutto(file), atteso);
+
+    r = Cli("archivio elimina 2024 1");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    EXPECT_EQ(LeggiTutto(file), TBytes8(atteso.begin() + 20, atteso.end()));
+}
