@@ -4,6 +4,7 @@
 
 #include "Contesto.h"
 #include "Errore.h"
+#include "FileColonne.h"
 #include "OperazioniFile.h"
 #include "TestoColonnaEsteso.h"
 
@@ -50,11 +51,25 @@ void Converti(const TContesto& ctx, const std::string& testo, const std::string&
 void Espandi(const TContesto& ctx, const std::string& file, const std::string& uscita)
 {
     TListaColonne records = LeggiFileColonne(file);
+    // The same limit as every reading with expansion: a few hundred damaged bytes could
+    // otherwise ask for tens of millions of columns.
+    std::size_t totale = 0;
+    for (const TColonna& r : records) {
+        totale += ColonneCoperte(r);
+        if (totale > MassimoColonneEspanse) throw EErrore(MessaggioLetturaColonne);
+    }
+    // Record by record, so that memory holds one record's columns, not the whole result.
+    TScritturaSicura scrittura(uscita);
     TListaColonne lista;
-    for (const TColonna& r : records) lista.AggiungiEspansa(r);
-    ScriviFileColonne(lista, uscita);
-    if (ctx.json) StampaJson({{"record", records.Conta()}, {"colonne", lista.Conta()}});
-    else std::cout << "Record letti: " << records.Conta() << "\nColonne scritte: " << lista.Conta() << "\n";
+    for (const TColonna& r : records) {
+        lista.Svuota();
+        lista.AggiungiEspansa(r);
+        const TBytes byte = ImmagineColonne(lista);
+        if (!scrittura.Scrivi(byte.data(), byte.size())) break;
+    }
+    if (!scrittura.Concludi()) throw EErrore("Errore Durante la Scrittura del File Colonnare");
+    if (ctx.json) StampaJson({{"record", records.Conta()}, {"colonne", totale}});
+    else std::cout << "Record letti: " << records.Conta() << "\nColonne scritte: " << totale << "\n";
 }
 
 void Accorpa(const TContesto& ctx, const std::string& file, const std::string& uscita)

@@ -14,20 +14,9 @@ namespace morella {
 namespace {
 
 constexpr const char* MessaggioCaricamento = "Impossibile Caricare Il File Colonnare";
-constexpr const char* MessaggioLettura = "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.";
+constexpr const char* MessaggioLettura = MessaggioLetturaColonne;
 constexpr const char* MessaggioScrittura = "Errore Durante la Scrittura del File Colonnare";
 constexpr const char* DomandaSovrascrivi = "Il File è Gia Presente su Disco. Vuoi Sovrascriverlo";
-
-// How many single columns a record stands for.
-std::size_t ColonneCoperte(const TColonna& c)
-{
-    std::size_t n = 1;
-    for (int i = 0; i < NumEvents; ++i) {
-        int segni = NumeroSegni(c[static_cast<std::size_t>(i)] & MascheraSegni);
-        if (segni >= 2) n *= static_cast<std::size_t>(segni);
-    }
-    return n;
-}
 
 // Only a regular file the program may read; asking a FIFO would wait for a writer.
 bool ApribileInLettura(const std::string& file)
@@ -38,6 +27,16 @@ bool ApribileInLettura(const std::string& file)
 }
 
 }  // namespace
+
+std::size_t ColonneCoperte(const TColonna& c)
+{
+    std::size_t n = 1;
+    for (int i = 0; i < NumEvents; ++i) {
+        int segni = NumeroSegni(c[static_cast<std::size_t>(i)] & MascheraSegni);
+        if (segni >= 2) n *= static_cast<std::size_t>(segni);
+    }
+    return n;
+}
 
 TBytes ImmagineColonne(const TListaColonne& lista)
 {

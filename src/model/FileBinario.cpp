@@ -206,19 +206,21 @@ bool ScriviTutto(int fd, const std::uint8_t* dati, std::size_t n)
 }
 
 // A device or a FIFO takes the bytes as they come: there is no file to keep, and putting a
-// regular file in its place would break whatever uses it.
-bool ScriviAttraverso(const std::string& percorso, const std::uint8_t* dati, std::size_t n)
+// regular file in its place would break whatever uses it. A FIFO nobody reads fails at once
+// (-1) instead of waiting for a reader.
+int ApriAttraverso(const std::string& percorso)
 {
     const int fd = ::open(percorso.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return -1;
     struct stat st;
-    bool ok = ::fstat(fd, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode));
+    if (::fstat(fd, &st) != 0 || !(S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
     // Past the open, a reader that is slow is waited for like any reader.
     const int flag = ::fcntl(fd, F_GETFL);
-    if (ok && flag >= 0) ::fcntl(fd, F_SETFL, flag & ~O_NONBLOCK);
-    ok = ok && ScriviTutto(fd, dati, n);
-    if (::close(fd) != 0) ok = false;
-    return ok;
+    if (flag >= 0) ::fcntl(fd, F_SETFL, flag & ~O_NONBLOCK);
+    return fd;
 }
 
 }  // namespace
@@ -237,34 +239,61 @@ std::string SeguiCollegamenti(const std::string& percorso)
     return corrente.string();
 }
 
-bool SalvaSicuro(const std::string& percorsoDato, const std::uint8_t* dati, std::size_t n)
+TScritturaSicura::TScritturaSicura(const std::string& percorso) : bersaglio_(SeguiCollegamenti(percorso))
 {
     namespace fs = std::filesystem;
     // The file a link leads to is the one replaced; the link keeps pointing at it.
-    const std::string percorso = SeguiCollegamenti(percorsoDato);
     struct stat esistente;
-    if (::lstat(percorso.c_str(), &esistente) == 0 && !S_ISREG(esistente.st_mode)) {
-        if (S_ISCHR(esistente.st_mode) || S_ISFIFO(esistente.st_mode)) return ScriviAttraverso(percorso, dati, n);
-        return false;
+    if (::lstat(bersaglio_.c_str(), &esistente) == 0 && !S_ISREG(esistente.st_mode)) {
+        if (!S_ISCHR(esistente.st_mode) && !S_ISFIFO(esistente.st_mode)) return;
+        fd_ = ApriAttraverso(bersaglio_);
+        ok_ = fd_ >= 0;
+        return;
     }
-    fs::path destinazione(percorso);
+    fs::path destinazione(bersaglio_);
     fs::path cartella = destinazione.parent_path();
-    std::string modello = (cartella.empty() ? fs::path(".") : cartella).string() + "/." +
-                          destinazione.filename().string() + ".XXXXXX";
-    int fd = ::mkstemp(modello.data());
-    if (fd < 0) return false;
-    bool ok = ScriviTutto(fd, dati, n);
-    if (ok) {
+    temporaneo_ = (cartella.empty() ? fs::path(".") : cartella).string() + "/." +
+                  destinazione.filename().string() + ".XXXXXX";
+    fd_ = ::mkstemp(temporaneo_.data());
+    if (fd_ < 0) temporaneo_.clear();
+    ok_ = fd_ >= 0;
+}
+
+TScritturaSicura::~TScritturaSicura()
+{
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporaneo_.empty()) ::unlink(temporaneo_.c_str());
+}
+
+bool TScritturaSicura::Scrivi(const std::uint8_t* dati, std::size_t n)
+{
+    ok_ = ok_ && ScriviTutto(fd_, dati, n);
+    return ok_;
+}
+
+bool TScritturaSicura::Concludi()
+{
+    if (fd_ < 0) return false;
+    bool ok = ok_;
+    if (ok && !temporaneo_.empty()) {
         // Keep the permissions of the file being replaced; a new file gets the usual ones.
         struct stat st;
-        mode_t modo = ::stat(percorso.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-        ::fchmod(fd, modo);
-        ok = ::fsync(fd) == 0;
+        mode_t modo = ::stat(bersaglio_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+        ::fchmod(fd_, modo);
+        ok = ::fsync(fd_) == 0;
     }
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(modello.c_str(), percorso.c_str()) == 0;
-    if (!ok) ::unlink(modello.c_str());
+    if (::close(fd_) != 0) ok = false;
+    fd_ = -1;
+    if (ok && !temporaneo_.empty()) ok = ::rename(temporaneo_.c_str(), bersaglio_.c_str()) == 0;
+    if (ok) temporaneo_.clear();  // in place: nothing to remove
+    ok_ = false;
     return ok;
+}
+
+bool SalvaSicuro(const std::string& percorso, const std::uint8_t* dati, std::size_t n)
+{
+    TScritturaSicura scrittura(percorso);
+    return scrittura.Scrivi(dati, n) && scrittura.Concludi();
 }
 
 bool FileEsiste(const std::string& percorso)

@@ -100,6 +100,28 @@ inline bool SalvaSicuro(const std::string& percorso, const TBytes& dati)
     return SalvaSicuro(percorso, dati.data(), dati.size());
 }
 
+// The same save for output too large to hold whole: the bytes go out piece by piece and
+// replace the target only at Concludi. An object destroyed before Concludi, or after a
+// failed write, leaves the old file as it was and removes its temporary file.
+class TScritturaSicura {
+public:
+    explicit TScritturaSicura(const std::string& percorso);
+    ~TScritturaSicura();
+    TScritturaSicura(const TScritturaSicura&) = delete;
+    TScritturaSicura& operator=(const TScritturaSicura&) = delete;
+
+    // False once anything failed (opening included); later writes do nothing.
+    bool Scrivi(const std::uint8_t* dati, std::size_t n);
+    // Flushes and puts the file in place; true only when every byte got there.
+    bool Concludi();
+
+private:
+    std::string bersaglio_;
+    std::string temporaneo_;  // empty when writing straight through a device or FIFO
+    int fd_ = -1;
+    bool ok_ = false;
+};
+
 bool FileEsiste(const std::string& percorso);
 
 // The path a chain of symbolic links ends at (the path itself when it is no link, also
