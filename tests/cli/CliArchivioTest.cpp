@@ -374,3 +374,34 @@ TEST_F(CliArchivio, IConcorsiNonNominatiRestanoComeSono)
     ASSERT_EQ(r.codice, 0) << r.err;
     EXPECT_EQ(LeggiTutto(file), TBytes8(atteso.begin() + 20, atteso.end()));
 }
+
+// The largest archive accepted is shown in little memory, one row at a time; one contest
+// more is not an archive.
+TEST_F(CliArchivio, MostraIlPiuGrandeArchivioInPocaMemoria)
+{
+    TBytes8 dati;
+    const char* segni = "1X2";
+    for (int i = 0; i < MassimoConcorsiArchivio; ++i) {
+        std::string colonna;
+        for (int e = 0; e < 12; ++e) colonna += segni[(i * 7 + e * (i % 5 + 1)) % 3];
+        const TBytes8 r = Record(1930 + i / 99, 1 + i % 99, colonna);
+        dati.insert(dati.end(), r.begin(), r.end());
+    }
+    ScriviTutto(file, dati);
+    const std::string uscita = (dir.Percorso() / "vista.json").string();
+    // 100 MB of address space: the whole JSON of 20,000 rows built in memory needs more.
+    const std::string comando = "ulimit -v 100000 && '" MORELLA_CLI_PATH "' --dir '" + dir.Percorso().string() +
+                                "' archivio mostra --json >'" + uscita + "' 2>/dev/null";
+    ASSERT_EQ(std::system(comando.c_str()), 0);
+    const nlohmann::json j = nlohmann::json::parse(morella::test::LeggiTesto(uscita));
+    ASSERT_EQ(j["righe"].size(), static_cast<std::size_t>(MassimoConcorsiArchivio));
+    EXPECT_EQ(j["gruppi"].size(), 11u);
+    EXPECT_EQ(j["righe"].back()["anno"], 1930 + (MassimoConcorsiArchivio - 1) / 99);
+
+    const TBytes8 ancora = Record(2099, 99, "111111111111");
+    dati.insert(dati.end(), ancora.begin(), ancora.end());
+    ScriviTutto(file, dati);
+    const TEsito r = Cli("archivio mostra --gruppi nessuno");
+    EXPECT_EQ(r.codice, 1);
+    EXPECT_NE(r.err.find("Impossibile Caricare L'Archivio."), std::string::npos) << r.err;
+}
