@@ -160,3 +160,15 @@ TEST_F(CliSistema, SpoglioConLeCondizioniSbagliate)
     EXPECT_EQ(j["condizioni_sbagliate"], nlohmann::json({"Pronostico", "Numero Di Segni"}));
     EXPECT_EQ(j["punti"][8], 1);
 }
+
+// A program directory without its example gets one at the first command, for itself.
+TEST_F(CliSistema, LEsempioMancanteVieneScrittoPerQuestaCartella)
+{
+    const std::filesystem::path esempio = dir.Percorso() / "Sistemi" / "Esempio.Mrl";
+    ASSERT_FALSE(std::filesystem::exists(esempio));
+    TEsito r = Cli("info Sistemi/Esempio.Mrl --json");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["impostazioni"]["destinazione"], (dir.Percorso() / "Colonne" / "Esempio.Col").string());
+    EXPECT_EQ(j["impostazioni"]["sorgente"], (dir.Percorso() / "Colonne" / "DefSorg.Col").string());
+}
