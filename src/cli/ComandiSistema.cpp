@@ -193,6 +193,8 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
         for (int i = 0; i < NumEvents; ++i) pronostico[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
     T_ListaTipiDiVincite possibilita;
     TEsitoRiduzione e;
+    // Said on stderr even without a terminal: a script waiting on it should know why.
+    if (RiduzioneLenta(lista)) std::cerr << TestoRiduzioneCondensata << "\n";
     {
         TProgressoSviluppo progresso;
         e = Autoriduci(lista, a.garanzia, !a.veloce, a.percentuali, &possibilita, pronostico, &progresso);

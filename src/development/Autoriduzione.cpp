@@ -236,6 +236,11 @@ class TRiduzione {
 
 }  // namespace
 
+bool RiduzioneLenta(const TListaColonne& lista)
+{
+    return !riduzione::AdattaAlMotoreRapido(lista);
+}
+
 TEsitoRiduzione Autoriduci(TListaColonne& lista, int garanzia, bool accurata, bool calcoloPercentuali,
                            T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,
                            TOsservatoreRiduzione* oss, TMotoreRiduzione motore)

@@ -15,6 +15,7 @@
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
 #include "EseguiCli.h"
+#include "Autoriduzione.h"
 #include "FileColonne.h"
 #include "Sistema.h"
 
@@ -150,4 +151,18 @@ TEST_F(CliFileSpeciali, EspandiHaIlLimiteDellaLetturaConEspansione)
     EXPECT_EQ(r.codice, 0) << r.err;
     EXPECT_EQ(r.out, "{\"colonne\":6377292,\"record\":12}\n");
     EXPECT_EQ(fs::file_size(dir.Percorso() / "vecchio.Col"), 12u * 531441u * 14);
+}
+
+TEST_F(CliFileSpeciali, RiduciAnnunciaIlProcedimentoLento)
+{
+    FileDiTriple("condensate.Col", 2);
+    TEsito r = Cli("riduci condensate.Col -o ridotte.Col --json");
+    EXPECT_EQ(r.codice, 0) << r.err;
+    EXPECT_NE(r.err.find(TestoRiduzioneCondensata), std::string::npos) << r.err;
+
+    r = Cli("espandi condensate.Col -o singole.Col");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    r = Cli("riduci singole.Col -o ridotte.Col --json");
+    EXPECT_EQ(r.codice, 0) << r.err;
+    EXPECT_EQ(r.err.find(TestoRiduzioneCondensata), std::string::npos) << r.err;
 }
