@@ -1,5 +1,6 @@
 #include "Archivio.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -66,6 +67,9 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi)
     concorsi_.clear();
     dataBase_.reset();
     esito_ = {false, false};
+    // Taken before reading: should another save slip in between, the mismatch only makes a
+    // later save refuse, never lets one overwrite unseen contests.
+    impronta_ = ImprontaArchivio(cartellaArchivi);
     auto lettore = TLettoreBinario::Apri(
         FileArchivio(cartellaArchivi), static_cast<std::size_t>(MassimoConcorsiArchivio) * DimensioneRecordConcorso);
     if (!lettore) throw EErrore(MessaggioCaricaArchivio);
@@ -74,6 +78,23 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi)
     // The file's tables count contests that did not all make it into memory.
     if (!esito_.ConcorsiInteri && esito_.DataBaseLetto) RicalcolaDataBase();
     return esito_.ConcorsiInteri && esito_.DataBaseLetto;
+}
+
+TImprontaArchivio ImprontaArchivio(const std::string& cartellaArchivi)
+{
+    struct stat st;
+    if (::stat(T_Archivio::FileArchivio(cartellaArchivi).c_str(), &st) != 0) return {};
+    return {true,
+            static_cast<std::uint64_t>(st.st_dev),
+            static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::uint64_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec),
+            static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
+}
+
+bool T_Archivio::CambiatoSuDisco(const std::string& cartellaArchivi) const
+{
+    return impronta_ && ImprontaArchivio(cartellaArchivi) != *impronta_;
 }
 
 bool T_Archivio::Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerca& ricerca)
@@ -135,6 +156,7 @@ bool T_Archivio::Salva(const std::string& cartellaArchivi) const
     bool riuscito = SalvaSicuro(archivioNuovo, ImmagineConcorsi());
     riuscito = riuscito && SalvaSicuro(dataBaseNuovo, ImmagineDataBase());
     riuscito = riuscito && SostituisciFile(coppia);
+    if (riuscito) impronta_ = ImprontaArchivio(cartellaArchivi);
     if (!riuscito) {
         ::unlink(archivioNuovo.c_str());
         ::unlink(dataBaseNuovo.c_str());

@@ -29,6 +29,16 @@ inline constexpr const char* MessaggioCaricaArchivio = "Impossibile Caricare L'A
 inline constexpr const char* DomandaSostituisciConcorso =
     "Il Concorso è già in memoria. Devo Sostituirlo ?";
 
+// What tells one version of "archivio.mra" from another: every save puts a new file in its
+// place, so its identity, size and time of change all move.
+struct TImprontaArchivio {
+    bool Esiste = false;
+    std::uint64_t Dispositivo = 0, Nodo = 0, Dimensione = 0;
+    std::int64_t Secondi = 0, Nanosecondi = 0;
+    bool operator==(const TImprontaArchivio&) const = default;
+};
+TImprontaArchivio ImprontaArchivio(const std::string& cartellaArchivi);
+
 struct TStagioniArchivio {
     std::int32_t Prima = 0;
     std::int32_t Ultima = 0;
@@ -60,6 +70,10 @@ public:
     // The same, then the search range becomes the whole archive.
     bool Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerca& ricerca);
     const TEsitoCaricamento& EsitoCaricamento() const { return esito_; }
+    // Whether "archivio.mra" in the folder is no longer the file this archive was last
+    // loaded from or saved to: another program saved over it meanwhile. False for an
+    // archive never loaded nor saved.
+    bool CambiatoSuDisco(const std::string& cartellaArchivi) const;
     // Writes every contest in list order, then the database; true only when both files were
     // written. The pair is replaced together: on any failure both old files stay as they
     // were. An archive whose database was never loaded nor rebuilt saves a fresh rebuild
@@ -147,6 +161,8 @@ private:
     std::vector<T_Concorso> concorsi_;
     std::optional<TDataBaseArchivio> dataBase_;
     TEsitoCaricamento esito_;
+    // The file as last loaded or saved (mutable: a save, though const, records it).
+    mutable std::optional<TImprontaArchivio> impronta_;
 };
 
 }  // namespace morella

@@ -269,6 +269,7 @@ bool TEditoreArchivio::Conferma()
     if (modificato_) {
         // No other writer may save between this rebuild and this save.
         TBloccoArchivio blocco(cartella_);
+        if (archivio_.CambiatoSuDisco(cartella_)) throw EErrore(MessaggioArchivioCambiato);
         // The database on disk must describe the whole archive it is saved with.
         ricerca_.TuttoLArchivio(archivio_);
         archivio_.RicalcolaDataBase(nullptr, osservatoreDataBase_, configurazione_);

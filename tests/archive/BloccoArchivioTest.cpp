@@ -11,7 +11,9 @@
 #include <chrono>
 #include <filesystem>
 
+#include "Archivio.h"
 #include "BloccoArchivio.h"
+#include "EditoreArchivio.h"
 #include "CartellaTemporanea.h"
 #include "Errore.h"
 
@@ -106,4 +108,62 @@ TEST(BloccoArchivio, LoStessoProcessoLoRiprendeEUnAltroAttendeLaFine)
     // Without the folder there is nothing to lock, and no error from the lock itself.
     EXPECT_NO_THROW(TBloccoArchivio((t.Percorso() / "manca").string(), std::chrono::milliseconds(0)));
     EXPECT_FALSE(std::filesystem::exists(t.Percorso() / "manca"));
+}
+
+// The desktop editor loads at start and saves much later: when another program saved the
+// archive in between, its save is refused instead of dropping what that program added.
+TEST(BloccoArchivio, LEditoreNonSalvaSopraUnArchivioCambiatoDaAltri)
+{
+    TCartellaTemporanea t;
+    const std::string cartella = t.Percorso().string();
+    {
+        T_Archivio iniziale;
+        T_Concorso c;
+        c.Stagione = 2020;
+        c.Numero = 1;
+        iniziale.Aggiungi(c);
+        ASSERT_TRUE(iniziale.Salva(cartella));
+    }
+    T_Archivio archivio;
+    T_ImpostazioniRicerca ricerca;
+    TRispostaFissa domanda(PulsanteOk);
+    TEditoreArchivio editore(archivio, ricerca, domanda, cartella);
+    editore.CaricaArchivio();
+    editore.Apri();
+    EXPECT_FALSE(archivio.CambiatoSuDisco(cartella));
+
+    // Another program adds a contest and saves.
+    {
+        T_Archivio altro;
+        altro.Carica(cartella);
+        T_Concorso c;
+        c.Stagione = 2020;
+        c.Numero = 2;
+        altro.Aggiungi(c);
+        ASSERT_TRUE(altro.Salva(cartella));
+    }
+    EXPECT_TRUE(archivio.CambiatoSuDisco(cartella));
+
+    ASSERT_TRUE(editore.Aggiungi());
+    editore.ImpostaColonna("111111111111");
+    try {
+        editore.Conferma();
+        ADD_FAILURE() << "saved over the other program's contest";
+    } catch (const EErrore& e) {
+        EXPECT_STREQ(e.what(), MessaggioArchivioCambiato);
+    }
+    T_Archivio suDisco;
+    suDisco.Carica(cartella);
+    ASSERT_EQ(suDisco.NumeroConcorsi(), 2);
+    EXPECT_EQ(suDisco.Concorso(1).Numero, 2);
+
+    // Reopened, the editor sees it and saves on top of it.
+    editore.Chiudi();
+    EXPECT_EQ(archivio.NumeroConcorsi(), 2);
+    editore.Apri();
+    ASSERT_TRUE(editore.Aggiungi());
+    editore.ImpostaColonna("111111111111");
+    EXPECT_TRUE(editore.Conferma());
+    suDisco.Carica(cartella);
+    EXPECT_EQ(suDisco.NumeroConcorsi(), 3);
 }
