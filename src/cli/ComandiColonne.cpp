@@ -1,4 +1,5 @@
 // Commands on column files: show, convert from text, expand, merge, OR/AND/XOR.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -29,6 +30,12 @@ void Converti(const TContesto& ctx, const std::string& testo, const std::string&
     std::ifstream fileTesto;
     std::istream* in = &std::cin;
     if (testo != "-") {
+        // A regular file only: a device or a FIFO could feed one endless line or nothing
+        // at all. Standard input is the caller's own choice.
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(testo, ec) ||
+            std::filesystem::file_size(testo, ec) > DimensioneMassimaFileColonne * 8 || ec)
+            throw EErrore("Impossibile aprire il file di testo " + testo);
         fileTesto.open(testo);
         if (!fileTesto) throw EErrore("Impossibile aprire il file di testo " + testo);
         in = &fileTesto;

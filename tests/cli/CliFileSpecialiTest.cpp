@@ -91,6 +91,9 @@ TEST_F(CliFileSpeciali, LettureDaDispositiviEFifoFallisconoSubito)
         EXPECT_EQ(r.codice, 1) << r.err;
         r = Cli("accorpa '" + sorgente + "' -o '" + dir.File("fuori.Col") + "'");
         EXPECT_EQ(r.codice, 1) << r.err;
+        r = Cli("converti '" + sorgente + "' -o '" + dir.File("fuori.Col") + "'");
+        EXPECT_EQ(r.codice, 1) << r.err;
+        EXPECT_NE(r.err.find("Impossibile aprire il file di testo"), std::string::npos) << r.err;
 
         // A hostile system whose development source is the same path.
         const std::string sistema = SistemaDaFile(sorgente);
