@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <algorithm>
 #include <optional>
 #include <system_error>
 

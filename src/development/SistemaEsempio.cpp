@@ -21,7 +21,7 @@ void Ammetti(TTabellaValori& t, int sotto, int da, int a)
 // The game and the program directory of the example, for as long as it is being made: a
 // new system takes its default paths from the program directory.
 class TAmbienteEsempio {
-public:
+   public:
     explicit TAmbienteEsempio(const std::string& cartellaProgramma)
         : gioco_(Gioco), directory_(DirectoryProgramma())
     {
@@ -36,7 +36,7 @@ public:
     TAmbienteEsempio(const TAmbienteEsempio&) = delete;
     TAmbienteEsempio& operator=(const TAmbienteEsempio&) = delete;
 
-private:
+   private:
     int gioco_;
     std::string directory_;
 };

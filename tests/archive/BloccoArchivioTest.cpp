@@ -1,8 +1,8 @@
 // The archive lock between processes: a second writer waits and then fails with the
 // program's message, the lock goes with a process that dies, and one process may take it
 // again while it holds it.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -13,8 +13,8 @@
 
 #include "Archivio.h"
 #include "BloccoArchivio.h"
-#include "EditoreArchivio.h"
 #include "CartellaTemporanea.h"
+#include "EditoreArchivio.h"
 #include "Errore.h"
 
 using namespace morella;

@@ -2,20 +2,20 @@
 // (directly or as a system's development source), devices, FIFOs and links as output, and a
 // small file that would expand without end. Every run is bounded in time and memory, so a
 // fault shows as a failure, not as a machine brought to its knees.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
+#include "Autoriduzione.h"
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
 #include "EseguiCli.h"
-#include "Autoriduzione.h"
 #include "FileColonne.h"
 #include "Sistema.h"
 
@@ -31,7 +31,7 @@ using Orologio = std::chrono::steady_clock;
 namespace {
 
 class CliFileSpeciali : public ::testing::Test {
-protected:
+   protected:
     TCartellaTemporanea dir;
 
     void SetUp() override
@@ -45,9 +45,10 @@ protected:
     TEsito Cli(const std::string& argomenti)
     {
         const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-        const std::string comando = "cd '" + dir.Percorso().string() + "' && ulimit -v 1000000 && timeout 10 '" +
-                                    MORELLA_CLI_PATH "' --dir '" + dir.Percorso().string() + "' " + argomenti +
-                                    " >'" + out + "' 2>'" + err + "' </dev/null";
+        const std::string comando = "cd '" + dir.Percorso().string() +
+                                    "' && ulimit -v 1000000 && timeout 10 '" + MORELLA_CLI_PATH "' --dir '" +
+                                    dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err +
+                                    "' </dev/null";
         const int stato = std::system(comando.c_str());
         return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, LeggiTesto(out), LeggiTesto(err)};
     }
@@ -82,7 +83,8 @@ protected:
 TEST_F(CliFileSpeciali, LettureDaDispositiviEFifoFallisconoSubito)
 {
     const auto inizio = Orologio::now();
-    for (const std::string& sorgente : {std::string("/dev/zero"), dir.File("tubo"), dir.Percorso().string()}) {
+    for (const std::string& sorgente :
+         {std::string("/dev/zero"), dir.File("tubo"), dir.Percorso().string()}) {
         SCOPED_TRACE(sorgente);
         TEsito r = Cli("mostra '" + sorgente + "'");
         EXPECT_EQ(r.codice, 1) << r.err;

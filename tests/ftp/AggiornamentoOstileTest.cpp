@@ -41,7 +41,7 @@ struct TRegistra : TOsservatoreAggiornamento {
 };
 
 class AggiornamentoOstile : public ::testing::Test {
-protected:
+   protected:
     const TDati vecchioArchivio = test::ArchivioSensato(100, 1);
     const TDati vecchioDataBase = DataBaseDi(vecchioArchivio);
     const TDati nuovoArchivio = test::ArchivioSensato(300, 2);
@@ -108,8 +108,8 @@ TEST_F(AggiornamentoOstile, FileSenzaSensoNonSostituisconoUnArchivioBuono)
         std::size_t byte;
         std::uint8_t valore;
     };
-    const TCaso casi[] = {{"season 1929", 7, 0, 0x89}, {"number 0", 8, 4, 0},  {"number 100", 9, 4, 100},
-                          {"sign 3", 10, 6, 3},         {"sign 8", 11, 16, 8}, {"complete flag 2", 12, 19, 2}};
+    const TCaso casi[] = {{"season 1929", 7, 0, 0x89}, {"number 0", 8, 4, 0}, {"number 100", 9, 4, 100},
+                          {"sign 3", 10, 6, 3},        {"sign 8", 11, 16, 8}, {"complete flag 2", 12, 19, 2}};
     test::TServerFtpProva server("normale", home);
 
     Pubblica(zeri, tabelle);
@@ -206,7 +206,8 @@ TEST_F(AggiornamentoOstile, CaratteriDiControlloNeiCampiNonArrivanoAlServer)
 {
     Pubblica(nuovoArchivio, DataBaseDi(nuovoArchivio));
     test::TServerFtpProva server("normale", home);
-    for (auto campo : {&TConfigurazione::IndirizzoPosta, &TConfigurazione::HostFtp, &TConfigurazione::DirectoryFtp}) {
+    for (auto campo :
+         {&TConfigurazione::IndirizzoPosta, &TConfigurazione::HostFtp, &TConfigurazione::DirectoryFtp}) {
         for (const char* coda : {"\r\nDELE archivio.mra", "\nNOOP", "\t", "\x7f"}) {
             const TConfigurazione buona = configurazione;
             configurazione.*campo += coda;
@@ -230,8 +231,8 @@ TEST_F(AggiornamentoOstile, CaratteriDiControlloNeiCampiNonArrivanoAlServer)
     // The command line, from its options and from Morella.cfg.
     const fs::path programma = cartella.Percorso() / "Morella";
     fs::create_directories(programma / "Archivi");
-    const std::string comune = "aggiorna --host 127.0.0.1 --porta " + std::to_string(server.Porta()) +
-                               " --directory pub";
+    const std::string comune =
+        "aggiorna --host 127.0.0.1 --porta " + std::to_string(server.Porta()) + " --directory pub";
     test::TEsito cli =
         test::EseguiCli(programma, comune + " --email \"$(printf 'a@b.it\\r\\nDELE archivio.mra')\"");
     EXPECT_EQ(cli.codice, 1);

@@ -125,7 +125,8 @@ TEST(FileSpeciali, LaLetturaRifiutaCioCheNonEUnFileRegolareOTroppoLungo)
 
     // A FIFO nobody writes into would block the open for ever.
     ASSERT_EQ(::mkfifo(t.File("tubo").c_str(), 0600), 0);
-    auto tubo = std::async(std::launch::async, [&] { return TLettoreBinario::Apri(t.File("tubo")).has_value(); });
+    auto tubo =
+        std::async(std::launch::async, [&] { return TLettoreBinario::Apri(t.File("tubo")).has_value(); });
     ASSERT_EQ(tubo.wait_for(std::chrono::seconds(3)), std::future_status::ready);
     EXPECT_FALSE(tubo.get());
 
