@@ -46,7 +46,7 @@ class CliFileSpeciali : public ::testing::Test {
     {
         const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
         const std::string comando = "cd '" + dir.Percorso().string() +
-                                    "' && ulimit -v 1000000 && timeout 10 '" + MORELLA_CLI_PATH "' --dir '" +
+                                    "' && " + morella::test::LimiteMemoria(1000000) + "timeout 10 '" + MORELLA_CLI_PATH "' --dir '" +
                                     dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err +
                                     "' </dev/null";
         const int stato = std::system(comando.c_str());
@@ -160,7 +160,13 @@ TEST_F(CliFileSpeciali, EspandiHaIlLimiteDellaLetturaConEspansione)
 
 TEST_F(CliFileSpeciali, RiduciAnnunciaIlProcedimentoLento)
 {
-    FileDiTriple("condensate.Col", 2);
+    // Two records of three triples each.
+    std::vector<std::uint8_t> dati;
+    for (std::uint8_t ultimo : {1, 2}) {
+        for (int e = 0; e < 12; ++e) dati.push_back(e < 3 ? 7 : e == 11 ? ultimo : 1);
+        dati.insert(dati.end(), 2, 0);
+    }
+    ScriviTutto(dir.File("condensate.Col"), dati);
     TEsito r = Cli("riduci condensate.Col -o ridotte.Col --json");
     EXPECT_EQ(r.codice, 0) << r.err;
     EXPECT_NE(r.err.find(TestoRiduzioneCondensata), std::string::npos) << r.err;
