@@ -3,14 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
 #include "Archivio.h"
+#include "BloccoArchivio.h"
 #include "Cartelle.h"
 #include "DataBaseArchivio.h"
+#include "EditoreArchivio.h"
 #include "Errore.h"
 #include "FileBinario.h"
 
@@ -55,6 +59,11 @@ private:
     int ultima_ = -1;
 };
 
+std::string CartellaDi(const TOpzioniAggiornamento& opzioni)
+{
+    return opzioni.CartellaArchivi.empty() ? CartellaArchivi() : opzioni.CartellaArchivi;
+}
+
 [[noreturn]] void Fallisci(TClientFtp& client, const char* messaggio)
 {
     client.Disconnetti();
@@ -67,35 +76,50 @@ void RimuoviTemporanei(const std::string& cartella)
         ::unlink(UnisciPercorso(cartella, file.Temporaneo).c_str());
 }
 
-// No archive the editor can make comes anywhere near this (every season 1930..2099 with
-// 99 contests is 336,600 bytes); a longer download is refused without being read.
-constexpr std::uintmax_t DimensioneMassimaArchivioScaricato = 20u * 1000u * 1000u;
-
-// The bytes of a downloaded file, when it is no longer than `massimo`.
-std::optional<TLettoreBinario> LeggiScaricato(const std::string& percorso, std::uintmax_t massimo)
+// The contest as the archive editor would have let the player store it: a season and a
+// number it accepts, a known sign or nothing in every event, and a complete flag that says
+// what the column is. A file of zeros, or of random bytes, fails at once.
+bool RecordConcorsoSensato(const std::uint8_t* r)
 {
-    std::error_code ec;
-    const std::uintmax_t dimensione = std::filesystem::file_size(percorso, ec);
-    if (ec || dimensione > massimo) return std::nullopt;
-    return TLettoreBinario::Apri(percorso);
+    std::int32_t stagione = 0;
+    std::memcpy(&stagione, r, sizeof stagione);
+    const int numero = r[4];
+    if (stagione < StagioneMinimaEditor || stagione > StagioneMassimaEditor || numero < NumeroMinimoConcorso ||
+        numero > NumeroMassimoConcorso)
+        return false;
+    bool completa = true;
+    for (int e = 0; e < NumEvents; ++e) {
+        const std::uint8_t segno = r[5 + e];
+        if (segno != 0 && segno != 1 && segno != 2 && segno != 4) return false;
+        completa = completa && segno != 0;
+    }
+    return r[19] == (completa ? 1 : 0);
 }
 
 // A download that arrived whole may still not be what it claims to be: a server with a
-// damaged or truncated file would otherwise replace a good archive with it. The contests
-// must be whole records and at least one (an empty archive would leave the player with
-// nothing); the database must be exactly its 21 tables.
-bool FileScaricatiSani(const std::string& cartella)
+// damaged, truncated or meaningless file would otherwise replace a good archive with it.
+// The contests must be whole records, at least one (an empty archive would leave the
+// player with nothing) and at most the archive's limit, each one sensible. The database
+// must be exactly its 21 tables and count what the downloaded contests give; when it does
+// not, the one rebuilt from the contests takes its place, so a database that does not
+// describe its archive is never installed.
+bool FileScaricatiSani(const std::string& cartella, TOsservatoreAggiornamento& osservatore)
 {
-    auto archivio = LeggiScaricato(UnisciPercorso(cartella, FileAggiornamento[0].Temporaneo),
-                                   DimensioneMassimaArchivioScaricato);
+    auto archivio = TLettoreBinario::Apri(UnisciPercorso(cartella, FileAggiornamento[0].Temporaneo),
+                                          DimensioneMassimaScaricata(0));
     if (!archivio || archivio->Dimensione() == 0 || archivio->Dimensione() % DimensioneRecordConcorso != 0)
         return false;
+    for (std::size_t p = 0; p < archivio->Dimensione(); p += DimensioneRecordConcorso)
+        if (!RecordConcorsoSensato(archivio->Corrente() + p)) return false;
     T_Archivio contenuto;
     if (!contenuto.LeggiConcorsi(*archivio)) return false;
 
-    auto dataBase =
-        LeggiScaricato(UnisciPercorso(cartella, FileAggiornamento[1].Temporaneo), DimensioneMassimaDataBase);
-    return dataBase && DataBaseIntero(dataBase->Corrente(), dataBase->Rimanenti());
+    const std::string fileDataBase = UnisciPercorso(cartella, FileAggiornamento[1].Temporaneo);
+    auto dataBase = TLettoreBinario::Apri(fileDataBase, DimensioneMassimaScaricata(1));
+    if (!dataBase || !DataBaseIntero(dataBase->Corrente(), dataBase->Rimanenti())) return false;
+    if (contenuto.LeggiDataBase(*dataBase)) return true;
+    osservatore.RigaRegistro(RigaDataBaseRicalcolato);
+    return SalvaSicuro(fileDataBase, contenuto.ImmagineDataBase());
 }
 
 void Sequenza(const TConfigurazione& configurazione, TClientFtp& client, TRegistroFtp& registro,
@@ -106,31 +130,34 @@ void Sequenza(const TConfigurazione& configurazione, TClientFtp& client, TRegist
     parametri.Porta = opzioni.Porta;
     parametri.Password = configurazione.IndirizzoPosta;
     parametri.SecondiAttesa = opzioni.SecondiAttesa;
+    parametri.SecondiTotali = opzioni.SecondiTotali;
+    parametri.VelocitaMinima = opzioni.VelocitaMinima;
+    parametri.SecondiVelocitaMinima = opzioni.SecondiVelocitaMinima;
     if (!registro.Riuscito(client.Connetti(parametri))) Fallisci(client, MessaggioConnessioneFallita);
     if (!registro.Riuscito(client.ImpostaBinario()) ||
         !registro.Riuscito(client.CambiaDirectory(configurazione.DirectoryFtp)))
         Fallisci(client, MessaggioDirectoryArchivi);
     osservatore.Stato(StatoConnessioneStabilita);
 
-    const std::string cartella =
-        opzioni.CartellaArchivi.empty() ? CartellaArchivi() : opzioni.CartellaArchivi;
-    std::error_code ignorato;  // a folder that cannot be made shows up as a failed download
-    std::filesystem::create_directories(cartella, ignorato);
-
+    const std::string cartella = CartellaDi(opzioni);
     const TProgressoFtp progresso = [&registro](std::uint64_t ricevuti, std::uint64_t totale) {
         registro.Progresso(ricevuti, totale);
     };
     bool ok = true;
-    for (const TFileAggiornamento& file : FileAggiornamento) {
+    for (std::size_t f = 0; f < FileAggiornamento.size(); ++f) {
+        const TFileAggiornamento& file = FileAggiornamento[f];
         osservatore.NomeFile(file.Remoto);
+        // A server that sends more than any sound file holds is cut off there.
+        client.ImpostaLimiteScaricamento(DimensioneMassimaScaricata(f));
         ok = registro.Riuscito(
             client.Scarica(file.Remoto, UnisciPercorso(cartella, file.Temporaneo), progresso));
+        client.ImpostaLimiteScaricamento(0);
         if (!ok) break;
     }
     osservatore.NomeFile("");
 
     // The old files are touched only now that both new ones are here and sound.
-    ok = ok && FileScaricatiSani(cartella);
+    ok = ok && FileScaricatiSani(cartella, osservatore);
     if (ok) {
         std::vector<TSostituzione> sostituzioni;
         for (const TFileAggiornamento& file : FileAggiornamento)
@@ -160,7 +187,8 @@ bool CreaRiserva(const std::string& vecchio, const std::string& riserva)
 {
     ::unlink(riserva.c_str());
     if (::link(vecchio.c_str(), riserva.c_str()) == 0) return true;
-    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(vecchio);
+    std::optional<TLettoreBinario> lettore =
+        TLettoreBinario::Apri(vecchio, std::max(DimensioneMassimaScaricata(0), DimensioneMassimaScaricata(1)));
     if (!lettore) return false;
     return SalvaSicuro(riserva, lettore->Corrente(), lettore->Dimensione());
 }
@@ -171,6 +199,16 @@ void AggiornaArchivio(const TConfigurazione& configurazione, TClientFtp& client,
                       TOsservatoreAggiornamento& osservatore, const TOpzioniAggiornamento& opzioni)
 {
     if (configurazione.IndirizzoPosta.empty()) throw EErrore(MessaggioPostaMancante);
+    VerificaCollegamento(LeggiCollegamento(configurazione));
+
+    // One update or editor at a time on these files, from the first ".tmp" to the last
+    // rename; the folder is made when missing.
+    const std::string cartella = CartellaDi(opzioni);
+    std::error_code ignorato;  // a folder that cannot be made shows up as a failed download
+    std::filesystem::create_directories(cartella, ignorato);
+    TBloccoArchivio blocco(cartella, opzioni.AttesaBlocco);
+    // What a run that was killed halfway left behind.
+    RimuoviTemporanei(cartella);
 
     TRegistroFtp registro(osservatore);
     auto concludi = [&] {
@@ -191,6 +229,12 @@ void AggiornaArchivio(const TConfigurazione& configurazione, TClientFtp& client,
         throw;
     }
     concludi();
+}
+
+std::size_t DimensioneMassimaScaricata(std::size_t indiceFile)
+{
+    return indiceFile == 0 ? static_cast<std::size_t>(MassimoConcorsiArchivio) * DimensioneRecordConcorso
+                           : DimensioneMassimaDataBase;
 }
 
 std::string RigaRegistroFtp(std::string_view testo)
@@ -216,14 +260,20 @@ bool SostituisciFile(const std::vector<TSostituzione>& sostituzioni)
             if (r.Esisteva && !r.Conserva) ::unlink(r.Riserva.c_str());
     };
 
+    std::vector<std::string> vecchi;
     for (const TSostituzione& s : sostituzioni) {
-        std::optional<bool> esiste = Esiste(s.Vecchio);
+        // A link stays and the file it leads to is replaced; something there that is not a
+        // regular file (a device, a folder) is never replaced by one.
+        const std::string vecchio = SeguiCollegamenti(s.Vecchio);
+        vecchi.push_back(vecchio);
+        std::optional<bool> esiste = Esiste(vecchio);
         std::error_code ec;
-        if (!esiste || !std::filesystem::is_regular_file(s.Nuovo, ec)) {
+        if (!esiste || !std::filesystem::is_regular_file(s.Nuovo, ec) ||
+            (*esiste && !std::filesystem::is_regular_file(vecchio, ec))) {
             eliminaRiserve();
             return false;
         }
-        TRiserva riserva{s.Vecchio, s.Vecchio + ".prec", *esiste, false};
+        TRiserva riserva{vecchio, vecchio + ".prec", *esiste, false};
         if (riserva.Esisteva && !CreaRiserva(riserva.Vecchio, riserva.Riserva)) {
             eliminaRiserve();
             return false;
@@ -232,7 +282,7 @@ bool SostituisciFile(const std::vector<TSostituzione>& sostituzioni)
     }
 
     for (std::size_t i = 0; i < sostituzioni.size(); ++i) {
-        if (::rename(sostituzioni[i].Nuovo.c_str(), sostituzioni[i].Vecchio.c_str()) == 0) continue;
+        if (::rename(sostituzioni[i].Nuovo.c_str(), vecchi[i].c_str()) == 0) continue;
         // Undo newest first; each step is again one atomic rename (or the removal of a
         // file that was not there before).
         for (std::size_t j = i; j-- > 0;) {
@@ -254,9 +304,30 @@ TCollegamento LeggiCollegamento(const TConfigurazione& configurazione)
     return {configurazione.IndirizzoPosta, configurazione.HostFtp, configurazione.DirectoryFtp};
 }
 
+bool ContieneCaratteriDiControllo(std::string_view testo)
+{
+    return std::any_of(testo.begin(), testo.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 32 || b == 127;
+    });
+}
+
+void VerificaCollegamento(const TCollegamento& campi)
+{
+    const std::pair<const char*, const std::string*> voci[] = {
+        {"Indirizzo di posta elettronica", &campi.IndirizzoPosta},
+        {"Nome dell' Host", &campi.HostFtp},
+        {"Directory", &campi.DirectoryFtp}};
+    for (const auto& [didascalia, testo] : voci)
+        if (ContieneCaratteriDiControllo(*testo))
+            throw EErrore(std::string("Il campo \"") + didascalia +
+                          "\" contiene caratteri non ammessi (a capo o caratteri di controllo).");
+}
+
 void ImpostaCollegamento(TConfigurazione& configurazione, const TCollegamento& campi,
                          const std::string& fileConfigurazione)
 {
+    VerificaCollegamento(campi);
     const auto capacita = static_cast<std::size_t>(CapacitaInternet);
     configurazione.IndirizzoPosta = TagliaCaratteri(campi.IndirizzoPosta, capacita);
     configurazione.HostFtp = TagliaCaratteri(campi.HostFtp, capacita);

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <array>
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "BloccoArchivio.h"
 #include "ClientFtp.h"
 #include "Configurazione.h"
 
@@ -49,19 +52,38 @@ public:
     virtual void RigaRegistro(const std::string&) {}  // one line of the status log
 };
 
+inline constexpr const char* RigaDataBaseRicalcolato =
+    "Il DataBase ricevuto non corrisponde ai concorsi: ricalcolato dai concorsi scaricati.";
+
 struct TOpzioniAggiornamento {
     std::string CartellaArchivi;  // empty: the program's Archivi folder
     int Porta = PortaFtpPredefinita;
     long SecondiAttesa = SecondiAttesaFtp;
+    // The whole update, from the connection to the last byte, and the slowest transfer
+    // accepted (bytes per second over that many seconds): a server that trickles or never
+    // stops cannot keep the window busy for ever.
+    long SecondiTotali = SecondiTotaliFtp;
+    long VelocitaMinima = VelocitaMinimaFtp;
+    long SecondiVelocitaMinima = SecondiVelocitaMinimaFtp;
+    // How long to wait for another writer of the archive before giving up.
+    std::chrono::milliseconds AttesaBlocco = AttesaBloccoPredefinita;
 };
+
+// The most bytes a sound "archivio.mra" (index 0) or "archdb.mra" (index 1) can hold; a
+// download is cut off past it.
+std::size_t DimensioneMassimaScaricata(std::size_t indiceFile);
 
 // The whole update with the host, directory and e-mail of the configuration: log in as
 // "anonymous" with the e-mail as password, binary type, change directory, download
 // "archivio.mra" and "archdb.mra" to their ".tmp" files, check that both are sound (the
-// contests whole 20-byte records, at least one; the database exactly its 21 tables), then
-// replace the old files (all or none, see SostituisciFile), disconnect. A file that is not
-// sound fails the update with MessaggioErroreTrasferimento and replaces nothing. The
-// Archivi folder is made when missing.
+// contests whole 20-byte records, at least one and at most MassimoConcorsiArchivio, each
+// with a season and number the editor accepts, known signs and a true complete flag; the
+// database exactly its 21 tables, replaced by a rebuild when it does not count what the
+// contests give), then replace the old files (all or none, see SostituisciFile),
+// disconnect. A file that is not sound fails the update with MessaggioErroreTrasferimento
+// and replaces nothing. The Archivi folder is made when missing. The archive's lock is held
+// throughout (EErrore(MessaggioArchivioOccupato) when another writer keeps it), and ".tmp"
+// files an interrupted run left are removed first.
 // Returns normally on success: the caller shows MessaggioAggiornamentoCompletato and lets
 // the main window refresh its commands; the archive in memory is not reloaded.
 // Throws EErrore with MessaggioPostaMancante (nothing else happens), MessaggioConnessioneFallita,
@@ -93,8 +115,17 @@ struct TCollegamento {
     std::string DirectoryFtp;
 };
 TCollegamento LeggiCollegamento(const TConfigurazione& configurazione);
+
+// Every byte of these fields goes to the server inside an FTP command: a carriage return or
+// a line feed would end that command and start one of the sender's choosing. Throws
+// EErrore naming the first field that holds a control character (code below 32, or 127):
+// "Il campo "<caption>" contiene caratteri non ammessi (a capo o caratteri di controllo).".
+// The update calls it before any connection, and so does ImpostaCollegamento before saving.
+void VerificaCollegamento(const TCollegamento& campi);
+bool ContieneCaratteriDiControllo(std::string_view testo);
 // OK of the dialog: each field cut to 100 characters goes into the configuration, which is
-// then saved; throws EErrore("Impossibile Salvare La Configurazione") when it cannot be.
+// then saved; throws EErrore("Impossibile Salvare La Configurazione") when it cannot be, and
+// the message of VerificaCollegamento (nothing changed) for a field with control characters.
 void ImpostaCollegamento(TConfigurazione& configurazione, const TCollegamento& campi,
                          const std::string& fileConfigurazione = FileConfigurazione());
 

@@ -1,5 +1,6 @@
 #include "Archivio.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -66,13 +67,34 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi)
     concorsi_.clear();
     dataBase_.reset();
     esito_ = {false, false};
-    auto lettore = TLettoreBinario::Apri(FileArchivio(cartellaArchivi));
+    // Taken before reading: should another save slip in between, the mismatch only makes a
+    // later save refuse, never lets one overwrite unseen contests.
+    impronta_ = ImprontaArchivio(cartellaArchivi);
+    auto lettore = TLettoreBinario::Apri(
+        FileArchivio(cartellaArchivi), static_cast<std::size_t>(MassimoConcorsiArchivio) * DimensioneRecordConcorso);
     if (!lettore) throw EErrore(MessaggioCaricaArchivio);
     esito_.ConcorsiInteri = LeggiConcorsi(*lettore);
     esito_.DataBaseLetto = CaricaDataBase(cartellaArchivi);
     // The file's tables count contests that did not all make it into memory.
     if (!esito_.ConcorsiInteri && esito_.DataBaseLetto) RicalcolaDataBase();
     return esito_.ConcorsiInteri && esito_.DataBaseLetto;
+}
+
+TImprontaArchivio ImprontaArchivio(const std::string& cartellaArchivi)
+{
+    struct stat st;
+    if (::stat(T_Archivio::FileArchivio(cartellaArchivi).c_str(), &st) != 0) return {};
+    return {true,
+            static_cast<std::uint64_t>(st.st_dev),
+            static_cast<std::uint64_t>(st.st_ino),
+            static_cast<std::uint64_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec),
+            static_cast<std::int64_t>(st.st_mtim.tv_nsec)};
+}
+
+bool T_Archivio::CambiatoSuDisco(const std::string& cartellaArchivi) const
+{
+    return impronta_ && ImprontaArchivio(cartellaArchivi) != *impronta_;
 }
 
 bool T_Archivio::Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerca& ricerca)
@@ -84,13 +106,9 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerc
 
 bool T_Archivio::CaricaDataBase(const std::string& cartellaArchivi)
 {
-    const std::string file = FileDataBase(cartellaArchivi);
     // A file longer than any database is not read at all.
-    std::error_code ec;
-    const auto dimensione = std::filesystem::file_size(file, ec);
-    if (!ec && dimensione <= DimensioneMassimaDataBase) {
-        if (auto lettore = TLettoreBinario::Apri(file)) return LeggiDataBase(*lettore);
-    }
+    if (auto lettore = TLettoreBinario::Apri(FileDataBase(cartellaArchivi), DimensioneMassimaDataBase))
+        return LeggiDataBase(*lettore);
     RicalcolaDataBase();
     return false;
 }
@@ -98,11 +116,14 @@ bool T_Archivio::CaricaDataBase(const std::string& cartellaArchivi)
 bool T_Archivio::LeggiDataBase(TLettoreBinario& lettore)
 {
     TDataBaseArchivio letto;
-    if (letto.Leggi(lettore)) {
+    RicalcolaDataBase();
+    // A well-formed file may still not describe these contests (tables with nothing counted,
+    // another archive's counts): the statistics trust it only when it says exactly what the
+    // contests say. The rebuild takes milliseconds even on the largest archive.
+    if (letto.Leggi(lettore) && letto.StessiConteggi(*dataBase_)) {
         dataBase_ = std::move(letto);
         return true;
     }
-    RicalcolaDataBase();
     return false;
 }
 
@@ -123,13 +144,19 @@ bool T_Archivio::Salva(const std::string& cartellaArchivi) const
 {
     // Both new files are written whole beside the old ones first, then take their places
     // together: the database on disk always describes the contests on disk.
-    const std::string archivioNuovo = UnisciPercorso(cartellaArchivi, NomeArchivioNuovo);
-    const std::string dataBaseNuovo = UnisciPercorso(cartellaArchivi, NomeDataBaseNuovo);
-    const std::vector<TSostituzione> coppia = {{archivioNuovo, FileArchivio(cartellaArchivi)},
-                                               {dataBaseNuovo, FileDataBase(cartellaArchivi)}};
+    // A file that is a link is replaced where the link leads, and the new file is written
+    // there: a rename cannot cross into another file system.
+    const std::string archivio = SeguiCollegamenti(FileArchivio(cartellaArchivi));
+    const std::string dataBase = SeguiCollegamenti(FileDataBase(cartellaArchivi));
+    const std::string archivioNuovo =
+        (std::filesystem::path(archivio).parent_path() / NomeArchivioNuovo).string();
+    const std::string dataBaseNuovo =
+        (std::filesystem::path(dataBase).parent_path() / NomeDataBaseNuovo).string();
+    const std::vector<TSostituzione> coppia = {{archivioNuovo, archivio}, {dataBaseNuovo, dataBase}};
     bool riuscito = SalvaSicuro(archivioNuovo, ImmagineConcorsi());
     riuscito = riuscito && SalvaSicuro(dataBaseNuovo, ImmagineDataBase());
     riuscito = riuscito && SostituisciFile(coppia);
+    if (riuscito) impronta_ = ImprontaArchivio(cartellaArchivi);
     if (!riuscito) {
         ::unlink(archivioNuovo.c_str());
         ::unlink(dataBaseNuovo.c_str());

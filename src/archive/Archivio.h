@@ -21,9 +21,23 @@ class TCondizione;
 struct TConfigurazione;
 
 inline constexpr const char* NomeFileArchivio = "archivio.mra";
+// The most contests an archive file may hold, on disk or downloaded. Every season from
+// 1930 to 2099 with all its 99 contests is 16,830: the limit leaves room for that and
+// keeps a hostile file from asking for gigabytes. A longer file is not an archive.
+inline constexpr int MassimoConcorsiArchivio = 20000;
 inline constexpr const char* MessaggioCaricaArchivio = "Impossibile Caricare L'Archivio.";
 inline constexpr const char* DomandaSostituisciConcorso =
     "Il Concorso è già in memoria. Devo Sostituirlo ?";
+
+// What tells one version of "archivio.mra" from another: every save puts a new file in its
+// place, so its identity, size and time of change all move.
+struct TImprontaArchivio {
+    bool Esiste = false;
+    std::uint64_t Dispositivo = 0, Nodo = 0, Dimensione = 0;
+    std::int64_t Secondi = 0, Nanosecondi = 0;
+    bool operator==(const TImprontaArchivio&) const = default;
+};
+TImprontaArchivio ImprontaArchivio(const std::string& cartellaArchivi);
 
 struct TStagioniArchivio {
     std::int32_t Prima = 0;
@@ -56,6 +70,10 @@ public:
     // The same, then the search range becomes the whole archive.
     bool Carica(const std::string& cartellaArchivi, T_ImpostazioniRicerca& ricerca);
     const TEsitoCaricamento& EsitoCaricamento() const { return esito_; }
+    // Whether "archivio.mra" in the folder is no longer the file this archive was last
+    // loaded from or saved to: another program saved over it meanwhile. False for an
+    // archive never loaded nor saved.
+    bool CambiatoSuDisco(const std::string& cartellaArchivi) const;
     // Writes every contest in list order, then the database; true only when both files were
     // written. The pair is replaced together: on any failure both old files stay as they
     // were. An archive whose database was never loaded nor rebuilt saves a fresh rebuild
@@ -67,7 +85,8 @@ public:
     bool LeggiConcorsi(TLettoreBinario& lettore);
     TBytes ImmagineConcorsi() const;
     // The database from memory, as from "archdb.mra": false when the bytes are not a whole
-    // database, and then the database is rebuilt from the contests over the whole archive.
+    // database or do not count what the contests in memory give over the whole archive;
+    // then the database is rebuilt from the contests over the whole archive.
     bool LeggiDataBase(TLettoreBinario& lettore);
     // The bytes of "archdb.mra" as Salva would write them.
     TBytes ImmagineDataBase() const;
@@ -142,6 +161,8 @@ private:
     std::vector<T_Concorso> concorsi_;
     std::optional<TDataBaseArchivio> dataBase_;
     TEsitoCaricamento esito_;
+    // The file as last loaded or saved (mutable: a save, though const, records it).
+    mutable std::optional<TImprontaArchivio> impronta_;
 };
 
 }  // namespace morella

@@ -11,6 +11,11 @@ namespace morella {
 
 inline constexpr int PortaFtpPredefinita = 21;
 inline constexpr long SecondiAttesaFtp = 20;
+// The whole session may take ten minutes; a transfer slower than 256 bytes a second for 30
+// seconds ends (the archive files are a few hundred kilobytes).
+inline constexpr long SecondiTotaliFtp = 600;
+inline constexpr long VelocitaMinimaFtp = 256;
+inline constexpr long SecondiVelocitaMinimaFtp = 30;
 
 struct TParametriFtp {
     std::string Host;
@@ -19,6 +24,11 @@ struct TParametriFtp {
     std::string Password;
     // Longest wait to connect and for any reply; a download that stalls this long ends too.
     long SecondiAttesa = SecondiAttesaFtp;
+    // Everything from Connetti on must end within this many seconds; 0: no limit.
+    long SecondiTotali = SecondiTotaliFtp;
+    // A transfer moving fewer bytes a second than this for that many seconds ends.
+    long VelocitaMinima = VelocitaMinimaFtp;
+    long SecondiVelocitaMinima = SecondiVelocitaMinimaFtp;
 };
 
 // Notifications of the client: the dialogue with the server as it goes (one text per
@@ -44,6 +54,9 @@ public:
 
     // nullptr: no notifications. The observer must outlive every call made while it is set.
     void ImpostaOsservatore(TOsservatoreFtp* osservatore) { osservatore_ = osservatore; }
+    // The most bytes the next downloads may bring; past it the download fails. 0: no limit.
+    void ImpostaLimiteScaricamento(std::uint64_t massimo) { limiteScaricamento_ = massimo; }
+    std::uint64_t LimiteScaricamento() const { return limiteScaricamento_; }
 
     // Opens the control connection and logs in. A previous connection is closed first.
     virtual bool Connetti(const TParametriFtp& parametri) = 0;
@@ -72,6 +85,7 @@ protected:
 
 private:
     TOsservatoreFtp* osservatore_ = nullptr;
+    std::uint64_t limiteScaricamento_ = 0;
 };
 
 }  // namespace morella

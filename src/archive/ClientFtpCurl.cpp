@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <exception>
 #include <optional>
@@ -13,6 +14,16 @@
 namespace morella {
 
 namespace {
+
+// A CR or LF inside a field would end the command it travels in and start another.
+bool SenzaControllo(const std::string& testo)
+{
+    for (char c : testo) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 32 || b == 127) return false;
+    }
+    return true;
+}
 
 // libcurl wants its global set-up once per process before the first handle.
 bool CurlPronto()
@@ -120,8 +131,12 @@ struct TClientFtpCurl::TStato {
     // An exception thrown by an observer inside a libcurl callback cannot cross the C code:
     // it is kept here, the transfer is stopped, and it is thrown again once libcurl returns.
     std::exception_ptr eccezione;
-    // The download under way.
+    // The end of the session's time, from Connetti.
+    std::chrono::steady_clock::time_point scadenza;
+    // The download under way, and whether it went past the client's limit.
+    bool troppoGrande = false;
     TFileLocale* file = nullptr;
+    std::uint64_t ricevuti = 0;
     const TProgressoFtp* progresso = nullptr;
 
     // Sends QUIT (libcurl does it when the handle goes) and forgets the connection.
@@ -158,9 +173,12 @@ struct TClientFtpCurl::TStato {
         imposta(curl_easy_setopt(curl, CURLOPT_PASSWORD, parametri.Password.c_str()));
         imposta(curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, attesa));
         imposta(curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, attesa));
-        // A transfer that moves nothing for as long ends instead of hanging the window.
-        imposta(curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L));
-        imposta(curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, attesa));
+        // A transfer that trickles ends instead of keeping the window busy.
+        const long velocita = parametri.VelocitaMinima > 0 ? parametri.VelocitaMinima : 1L;
+        const long secondiVelocita =
+            parametri.SecondiVelocitaMinima > 0 ? parametri.SecondiVelocitaMinima : attesa;
+        imposta(curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, velocita));
+        imposta(curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, secondiVelocita));
         // One "CWD directory" as the server expects, not one CWD per path component.
         imposta(curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD)));
         imposta(curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, 0L));
@@ -186,7 +204,20 @@ struct TClientFtpCurl::TStato {
             client.NotificaErrore("Indirizzo del server non valido: " + parametri.Host);
             return false;
         }
+        // Every request gets what is left of the session's time.
+        long millisecondi = 0;
+        if (parametri.SecondiTotali > 0) {
+            const auto resto = std::chrono::duration_cast<std::chrono::milliseconds>(
+                scadenza - std::chrono::steady_clock::now());
+            if (resto.count() <= 0) {
+                client.NotificaErrore("Tempo massimo dell'aggiornamento superato.");
+                return false;
+            }
+            millisecondi = static_cast<long>(resto.count());
+        }
+        troppoGrande = false;
         CURLcode esito = curl_easy_setopt(curl, CURLOPT_URL, url->c_str());
+        if (esito == CURLE_OK) esito = curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, millisecondi);
         if (esito == CURLE_OK) esito = curl_easy_setopt(curl, CURLOPT_NOBODY, corpo ? 0L : 1L);
         if (esito == CURLE_OK) esito = curl_easy_setopt(curl, CURLOPT_QUOTE, comandi);
         if (esito == CURLE_OK) esito = curl_easy_setopt(curl, CURLOPT_NOPROGRESS, corpo ? 0L : 1L);
@@ -194,6 +225,11 @@ struct TClientFtpCurl::TStato {
         curl_easy_setopt(curl, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
         Rilancia();
         if (esito != CURLE_OK) {
+            if (troppoGrande) {
+                client.NotificaErrore("Il file ricevuto supera la dimensione massima di " +
+                                      std::to_string(client.LimiteScaricamento()) + " byte.");
+                return false;
+            }
             client.NotificaErrore(erroreCurl[0] != '\0' ? std::string(erroreCurl)
                                                         : std::string(curl_easy_strerror(esito)));
             return false;
@@ -259,12 +295,24 @@ struct TClientFtpCurl::TStato {
         auto* stato = static_cast<TStato*>(utente);
         const std::size_t n = dimensione * quanti;
         if (stato->file == nullptr) return n;  // nothing is expected outside a download
+        const std::uint64_t limite = stato->client.LimiteScaricamento();
+        stato->ricevuti += n;
+        if (limite > 0 && stato->ricevuti > limite) {
+            stato->troppoGrande = true;
+            return 0;  // stops the transfer
+        }
         return stato->file->Scrivi(dati, n) ? n : 0;
     }
 
     static int Avanzamento(void* utente, curl_off_t totale, curl_off_t ricevuti, curl_off_t, curl_off_t)
     {
         auto* stato = static_cast<TStato*>(utente);
+        // A file the server announces as too large is not even started.
+        const std::uint64_t limite = stato->client.LimiteScaricamento();
+        if (stato->file != nullptr && limite > 0 && totale > 0 && static_cast<std::uint64_t>(totale) > limite) {
+            stato->troppoGrande = true;
+            return 1;
+        }
         if (stato->progresso == nullptr || !*stato->progresso) return 0;
         try {
             (*stato->progresso)(static_cast<std::uint64_t>(ricevuti < 0 ? 0 : ricevuti),
@@ -290,7 +338,13 @@ bool TClientFtpCurl::Connetti(const TParametriFtp& parametri)
 {
     stato_->Chiudi();
     stato_->Rilancia();
+    // Whatever the caller checked, nothing that could end an FTP command goes out.
+    if (!SenzaControllo(parametri.Host) || !SenzaControllo(parametri.Utente) || !SenzaControllo(parametri.Password)) {
+        NotificaErrore("Caratteri di controllo nei parametri della connessione.");
+        return false;
+    }
     stato_->parametri = parametri;
+    stato_->scadenza = std::chrono::steady_clock::now() + std::chrono::seconds(parametri.SecondiTotali);
     stato_->directory.clear();
     if (!stato_->Prepara()) {
         stato_->Chiudi();
@@ -325,6 +379,10 @@ bool TClientFtpCurl::ImpostaBinario()
 bool TClientFtpCurl::CambiaDirectory(const std::string& directory)
 {
     if (!stato_->VerificaConnesso()) return false;
+    if (!SenzaControllo(directory)) {
+        NotificaErrore("Caratteri di controllo nel nome della directory.");
+        return false;
+    }
     if (!stato_->Esegui(PercorsoUrl(directory, ""), false)) return false;
     stato_->directory = directory;
     return true;
@@ -334,7 +392,7 @@ bool TClientFtpCurl::Scarica(const std::string& fileRemoto, const std::string& p
                              const TProgressoFtp& progresso)
 {
     if (!stato_->VerificaConnesso()) return false;
-    if (fileRemoto.empty()) {
+    if (fileRemoto.empty() || !SenzaControllo(fileRemoto)) {
         NotificaErrore("Nome del file da scaricare mancante.");
         return false;
     }
@@ -344,6 +402,7 @@ bool TClientFtpCurl::Scarica(const std::string& fileRemoto, const std::string& p
         return false;
     }
     stato_->file = &file;
+    stato_->ricevuti = 0;
     stato_->progresso = &progresso;
     bool ok = false;
     try {

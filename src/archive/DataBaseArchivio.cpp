@@ -85,10 +85,10 @@ bool LeggiTabella(TLettoreBinario& l, T_FrequenzeRitardi& t)
     return true;
 }
 
-bool StesseTabelle(const T_FrequenzeRitardi& a, const T_FrequenzeRitardi& b)
+bool StesseTabelle(const T_FrequenzeRitardi& a, const T_FrequenzeRitardi& b, bool conRiservato = true)
 {
     if (a.ValoreMassimo() != b.ValoreMassimo() || a.ConcorsiContati() != b.ConcorsiContati() ||
-        a.Riservato() != b.Riservato())
+        (conRiservato && a.Riservato() != b.Riservato()))
         return false;
     for (int i = 0; i <= a.ValoreMassimo(); ++i)
         for (bool prima : {true, false})
@@ -180,6 +180,13 @@ bool TDataBaseArchivio::operator==(const TDataBaseArchivio& altro) const
 {
     for (std::size_t i = 0; i < tabelle_.size(); ++i)
         if (!StesseTabelle(tabelle_[i], altro.tabelle_[i])) return false;
+    return true;
+}
+
+bool TDataBaseArchivio::StessiConteggi(const TDataBaseArchivio& altro) const
+{
+    for (std::size_t i = 0; i < tabelle_.size(); ++i)
+        if (!StesseTabelle(tabelle_[i], altro.tabelle_[i], false)) return false;
     return true;
 }
 

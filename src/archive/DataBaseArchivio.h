@@ -91,6 +91,8 @@ class TDataBaseArchivio {
 
     // Same M, contests counted, reserved byte and entries in every table.
     bool operator==(const TDataBaseArchivio& altro) const;
+    // The same without the reserved bytes, which count nothing.
+    bool StessiConteggi(const TDataBaseArchivio& altro) const;
 
    private:
     std::array<T_FrequenzeRitardi, NumeroTabelleDataBase> tabelle_;

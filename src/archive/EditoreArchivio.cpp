@@ -1,3 +1,4 @@
+#include "BloccoArchivio.h"
 #include "EditoreArchivio.h"
 
 #include <algorithm>
@@ -168,10 +169,13 @@ bool TEditoreArchivio::ControllaconcorsoInEsame()
     // type it: a season or number outside the limits, a column with no known sign (shown as
     // an empty field). The contest "Aggiungi" made is checked whole: its number is the last
     // one plus 1, which may be past the limit, and its column is still to be typed.
+    // A column field left as the editor showed it keeps the contest's bytes as they are: the
+    // field cannot show a byte that is no single sign, and storing the text back would turn
+    // such a byte into an unknown sign (or refuse a contest the player never touched).
     const bool daFile = indice_ != indiceNuovo_;
+    const bool colonnaIntatta = daFile && colonna_ == TestoColonnaVincente(c.ColonnaVincente);
     TColonna colonna{};
-    const bool colonnaVuota = colonna_.find_first_not_of(' ') == std::string::npos;
-    if (!(daFile && colonnaVuota && ColonnaVuota(c.ColonnaVincente)) && ColonnaDaTesto(colonna_, colonna) < 0)
+    if (!colonnaIntatta && ColonnaDaTesto(colonna_, colonna) < 0)
         return Rifiuta(TCampoEditor::Colonna, MessaggioColonnaVincenteNonValida);
     const std::optional<int> stagione = InteroDaTesto(stagione_);
     if (!stagione || ((*stagione != c.Stagione || !daFile) &&
@@ -188,7 +192,7 @@ bool TEditoreArchivio::ControllaconcorsoInEsame()
     c.Numero = static_cast<std::uint8_t>(*numero);
     // The text carries only the events: a column left as it was keeps its Corsa + bytes,
     // an edited one gets them as zero (ColonnaDaTesto leaves every byte after the events 0).
-    if (!StessiEventi(colonna, c.ColonnaVincente)) c.ColonnaVincente = colonna;
+    if (!colonnaIntatta && !StessiEventi(colonna, c.ColonnaVincente)) c.ColonnaVincente = colonna;
     c.AggiornaCompleto();
 
     if (StessoConcorso(prima, c)) return true;
@@ -263,6 +267,9 @@ bool TEditoreArchivio::Conferma()
 {
     if (!ControllaconcorsoInEsame()) return false;
     if (modificato_) {
+        // No other writer may save between this rebuild and this save.
+        TBloccoArchivio blocco(cartella_);
+        if (archivio_.CambiatoSuDisco(cartella_)) throw EErrore(MessaggioArchivioCambiato);
         // The database on disk must describe the whole archive it is saved with.
         ricerca_.TuttoLArchivio(archivio_);
         archivio_.RicalcolaDataBase(nullptr, osservatoreDataBase_, configurazione_);

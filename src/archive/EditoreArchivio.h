@@ -18,6 +18,9 @@ inline constexpr const char* MessaggioNumeroNonValido = "Il Numero Del Concorso 
 inline constexpr const char* DomandaEliminaConcorso = "Vuoi Eliminare Il Concorso In Esame ?";
 inline constexpr const char* MessaggioSalvaModifiche = "Impossibile Salvare le Modifiche.";
 inline constexpr const char* MessaggioAnnullaModifiche = "Impossibile Annullare Le Modifiche.";
+inline constexpr const char* MessaggioArchivioCambiato =
+    "L'archivio è stato modificato da un altro programma: chiudi l'editor e riaprilo per vedere "
+    "le modifiche. Le tue modifiche non sono state salvate.";
 
 // What the editor accepts for a season and a contest number it is given.
 inline constexpr int StagioneMinimaEditor = 1930;
@@ -94,7 +97,9 @@ class TEditoreArchivio {
     // rebuilds the database over the whole archive and saves. False when the store was
     // refused (the editor stays open). A failed save throws
     // EErrore("Impossibile Salvare le Modifiche."); the files keep their previous contents
-    // and the archive stays modified.
+    // and the archive stays modified. The save holds the archive's lock, and when another
+    // program saved the archive since it was loaded here nothing is written: EErrore
+    // (MessaggioArchivioCambiato), since saving would silently drop what that one saved.
     bool Conferma();
     // Closing by any way: after changes the archive is read back from its files, which
     // undoes what was not saved. Throws EErrore("Impossibile Annullare Le Modifiche.")

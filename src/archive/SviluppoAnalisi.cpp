@@ -7,6 +7,7 @@
 #include "Condizione.h"
 #include "DatiSistema.h"
 #include "Errore.h"
+#include "FileColonne.h"
 #include "FileBinario.h"
 #include "SviluppoPronostico.h"
 
@@ -62,7 +63,7 @@ void DalPronostico(const TDatiSistema& d, TCondizione& condizione, TOsservatoreA
 void DalFile(const TDatiSistema& d, TCondizione& condizione, TOsservatoreAnalisi& oss,
              TEsitoSviluppoAnalisi& esito)
 {
-    auto lettore = TLettoreBinario::Apri(d.Impostazioni.FileSorgente);
+    auto lettore = TLettoreBinario::Apri(d.Impostazioni.FileSorgente, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioSviluppoAnalisi);
     const auto dimensione = static_cast<std::size_t>(DimensioneRecordColonna());
     esito.Totali = static_cast<std::int64_t>(lettore->Dimensione() / dimensione);

@@ -10,6 +10,7 @@
 
 #include "AggiornamentoArchivio.h"
 #include "Archivio.h"
+#include "BloccoArchivio.h"
 #include "Cartelle.h"
 #include "ClientFtpCurl.h"
 #include "Configurazione.h"
@@ -115,8 +116,11 @@ std::string Spaziato(const std::string& testo)
 }
 
 // A plain table: a line with the groups' box captions, a line with the sub-headings, then
-// one line per contest; the columns are as wide as their longest text.
-void StampaTabella(const std::vector<TGruppoVista>& mostrati, const std::vector<TRigaVista>& righe)
+// one line per contest; the columns are as wide as their longest text. The rows are made
+// twice, once for the widths and once to print, rather than all kept: memory stays small
+// whatever the archive.
+void StampaTabella(const std::vector<TGruppoVista>& mostrati, TVistaArchivio& vista,
+                   const TGruppiSpuntati& gruppi)
 {
     const std::size_t primi = SottotitoliConcorso.size();
     std::vector<std::string> sottotitoli;
@@ -130,12 +134,9 @@ void StampaTabella(const std::vector<TGruppoVista>& mostrati, const std::vector<
 
     std::vector<std::size_t> larghezze(sottotitoli.size());
     for (std::size_t j = 0; j < sottotitoli.size(); ++j) larghezze[j] = sottotitoli[j].size();
-    std::vector<std::vector<std::string>> celle;
-    celle.reserve(righe.size());
-    for (const TRigaVista& r : righe) {
-        celle.push_back(r.Celle());
-        for (std::size_t j = 0; j < larghezze.size(); ++j)
-            larghezze[j] = std::max(larghezze[j], celle.back()[j].size());
+    for (int i = 0; i < vista.NumeroRighe(); ++i) {
+        const std::vector<std::string> celle = vista.Riga(i, gruppi).Celle();
+        for (std::size_t j = 0; j < larghezze.size(); ++j) larghezze[j] = std::max(larghezze[j], celle[j].size());
     }
     // A caption wider than its group widens the group's last column.
     for (std::size_t g = 0; g < mostrati.size(); ++g) {
@@ -178,7 +179,7 @@ void StampaTabella(const std::vector<TGruppoVista>& mostrati, const std::vector<
         std::cout << linea << "\n";
     }
     riga(sottotitoli, false);
-    for (const auto& c : celle) riga(c, false);
+    for (int i = 0; i < vista.NumeroRighe(); ++i) riga(vista.Riga(i, gruppi).Celle(), false);
 }
 
 void Mostra(const TContesto& ctx, const std::vector<std::string>& nomi, bool conGruppi)
@@ -194,15 +195,12 @@ void Mostra(const TContesto& ctx, const std::vector<std::string>& nomi, bool con
     const std::vector<TGruppoVista> mostrati = GruppiMostrati(gruppi);
 
     TVistaArchivio vista(archivio);
-    std::vector<TRigaVista> righe;
-    righe.reserve(static_cast<std::size_t>(vista.NumeroRighe()));
-    for (int i = 0; i < vista.NumeroRighe(); ++i) righe.push_back(vista.Riga(i, gruppi));
-
     if (!ctx.json) {
-        StampaTabella(mostrati, righe);
+        StampaTabella(mostrati, vista, gruppi);
         return;
     }
-    TJson j;
+    // One row at a time straight to the output: the JSON of a large archive is never
+    // held whole.
     TJson descrizioni = TJson::array();
     for (TGruppoVista g : mostrati) {
         const TDescrizioneGruppo& d = DescrizioneGruppo(g);
@@ -211,22 +209,21 @@ void Mostra(const TContesto& ctx, const std::vector<std::string>& nomi, bool con
                                {"didascalie", d.Didascalie},
                                {"sottotitoli", d.Sottotitoli}});
     }
-    TJson lista = TJson::array();
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-        const TRigaVista& r = righe[i];
-        const T_Concorso& c = archivio.Concorso(static_cast<int>(i));
+    std::cout << "{\"gruppi\":" << descrizioni.dump() << ",\"righe\":[";
+    for (int i = 0; i < vista.NumeroRighe(); ++i) {
+        const TRigaVista r = vista.Riga(i, gruppi);
+        const T_Concorso& c = archivio.Concorso(i);
         TJson valori = TJson::object();
         for (std::size_t g = 0; g < mostrati.size(); ++g)
             valori[DescrizioneGruppo(mostrati[g]).Casella] = r.Valori[g];
-        lista.push_back({{"anno", c.Stagione},
-                         {"numero", c.Numero},
-                         {"colonna", r.Colonna},
-                         {"completo", r.Completo},
-                         {"valori", std::move(valori)}});
+        const TJson riga = {{"anno", c.Stagione},
+                            {"numero", c.Numero},
+                            {"colonna", r.Colonna},
+                            {"completo", r.Completo},
+                            {"valori", std::move(valori)}};
+        std::cout << (i > 0 ? "," : "") << riga.dump();
     }
-    j["gruppi"] = std::move(descrizioni);
-    j["righe"] = std::move(lista);
-    std::cout << j.dump() << "\n";
+    std::cout << "]}\n";
 }
 
 // ---------------------------------------------------------------------------------------
@@ -289,6 +286,10 @@ int IndiceConcorso(const T_Archivio& archivio, int stagione, int numero)
 void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& numero,
               const std::string& colonna, bool sostituisci)
 {
+    // From the reading to the saving no other writer may touch the archive.
+    std::error_code ec;  // a new archive's folder; should it fail, the save says so
+    fs::create_directories(CartellaArchivi(), ec);
+    TBloccoArchivio blocco(CartellaArchivi());
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, true, true);
@@ -298,7 +299,16 @@ void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& 
     editore.Apri();
     // An empty archive already has its one new contest on show; otherwise the editor's
     // "Aggiungi" appends one after storing the last contest as it stands.
-    if (!vuoto && !editore.Aggiungi()) Rifiutato(domanda);
+    if (!vuoto && !editore.Aggiungi()) {
+        // Not the contest typed: say which one stands in the way.
+        const T_Concorso& ultimo = archivio.Ultimo();
+        try {
+            Rifiutato(domanda);
+        } catch (const EErrore& e) {
+            throw EErrore("Concorso " + std::to_string(ultimo.Stagione) + "/" + std::to_string(ultimo.Numero) +
+                          " (l'ultimo in archivio): " + e.what());
+        }
+    }
     editore.ImpostaStagione(anno);
     editore.ImpostaNumero(numero);
     editore.ImpostaColonna(colonna);
@@ -322,6 +332,8 @@ void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& 
 
 void Elimina(const TContesto& ctx, int anno, int numero)
 {
+    // From the reading to the saving no other writer may touch the archive.
+    TBloccoArchivio blocco(CartellaArchivi());
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, false, true);
@@ -345,6 +357,8 @@ void Elimina(const TContesto& ctx, int anno, int numero)
 
 void Ricalcola(const TContesto& ctx)
 {
+    // From the reading to the saving no other writer may touch the archive.
+    TBloccoArchivio blocco(CartellaArchivi());
     T_Archivio archivio;
     T_ImpostazioniRicerca ricerca;
     CaricaArchivio(archivio, ricerca, false, true);

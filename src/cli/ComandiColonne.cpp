@@ -1,9 +1,11 @@
 // Commands on column files: show, convert from text, expand, merge, OR/AND/XOR.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "Contesto.h"
 #include "Errore.h"
+#include "FileColonne.h"
 #include "OperazioniFile.h"
 #include "TestoColonnaEsteso.h"
 
@@ -28,6 +30,12 @@ void Converti(const TContesto& ctx, const std::string& testo, const std::string&
     std::ifstream fileTesto;
     std::istream* in = &std::cin;
     if (testo != "-") {
+        // A regular file only: a device or a FIFO could feed one endless line or nothing
+        // at all. Standard input is the caller's own choice.
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(testo, ec) ||
+            std::filesystem::file_size(testo, ec) > DimensioneMassimaFileColonne * 8 || ec)
+            throw EErrore("Impossibile aprire il file di testo " + testo);
         fileTesto.open(testo);
         if (!fileTesto) throw EErrore("Impossibile aprire il file di testo " + testo);
         in = &fileTesto;
@@ -50,11 +58,25 @@ void Converti(const TContesto& ctx, const std::string& testo, const std::string&
 void Espandi(const TContesto& ctx, const std::string& file, const std::string& uscita)
 {
     TListaColonne records = LeggiFileColonne(file);
+    // The same limit as every reading with expansion: a few hundred damaged bytes could
+    // otherwise ask for tens of millions of columns.
+    std::size_t totale = 0;
+    for (const TColonna& r : records) {
+        totale += ColonneCoperte(r);
+        if (totale > MassimoColonneEspanse) throw EErrore(MessaggioLetturaColonne);
+    }
+    // Record by record, so that memory holds one record's columns, not the whole result.
+    TScritturaSicura scrittura(uscita);
     TListaColonne lista;
-    for (const TColonna& r : records) lista.AggiungiEspansa(r);
-    ScriviFileColonne(lista, uscita);
-    if (ctx.json) StampaJson({{"record", records.Conta()}, {"colonne", lista.Conta()}});
-    else std::cout << "Record letti: " << records.Conta() << "\nColonne scritte: " << lista.Conta() << "\n";
+    for (const TColonna& r : records) {
+        lista.Svuota();
+        lista.AggiungiEspansa(r);
+        const TBytes byte = ImmagineColonne(lista);
+        if (!scrittura.Scrivi(byte.data(), byte.size())) break;
+    }
+    if (!scrittura.Concludi()) throw EErrore("Errore Durante la Scrittura del File Colonnare");
+    if (ctx.json) StampaJson({{"record", records.Conta()}, {"colonne", totale}});
+    else std::cout << "Record letti: " << records.Conta() << "\nColonne scritte: " << totale << "\n";
 }
 
 void Accorpa(const TContesto& ctx, const std::string& file, const std::string& uscita)

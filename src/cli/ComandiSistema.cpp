@@ -216,6 +216,8 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
     T_ListaTipiDiVincite possibilita;
     TEsitoRiduzione e;
     TEsitoOttimizzazione eo;
+    // Said on stderr even without a terminal: a script waiting on it should know why.
+    if (!a.ottimizza && RiduzioneLenta(lista)) std::cerr << TestoRiduzioneCondensata << "\n";
     {
         TProgressoSviluppo progresso;
         if (a.ottimizza) {

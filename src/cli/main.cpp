@@ -7,6 +7,7 @@
 #include "Contesto.h"
 #include "Errore.h"
 #include "Gioco.h"
+#include "SistemaEsempio.h"
 
 int main(int argc, char** argv)
 {
@@ -38,6 +39,8 @@ int main(int argc, char** argv)
         ImpostaGioco(g == "toto" ? GiocoToto : g == "enalotto" ? GiocoEnalotto : GiocoTotip);
         ImpostaDirectoryProgramma(ctx.directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente())
                                                         : ctx.directory);
+        // A directory installed or copied without its example gets one that develops into it.
+        CreaEsempioSeManca(DirectoryProgramma());
     });
 
     try {

@@ -52,7 +52,7 @@ void SalvaFileQuadro(const std::string& percorso, const TQuadro& quadro)
 
 std::unique_ptr<TQuadro> CaricaFileQuadro(const std::string& percorso, TElencoCondizioni* elenco)
 {
-    auto f = TLettoreBinario::Apri(percorso);
+    auto f = TLettoreBinario::Apri(percorso, DimensioneMassimaSistema);
     if (!f) throw EErrore(ErroreCaricaQuadro);
     auto quadro = QuadroDaImmagine(*f, elenco);
     if (!quadro) throw EErrore(ErroreCaricaQuadro);
@@ -67,7 +67,7 @@ void SalvaFileCondizioni(const std::string& percorso, const std::vector<const TC
 std::vector<std::unique_ptr<TCondizione>> CaricaFileCondizioni(const std::string& percorso,
                                                                TElencoCondizioni* elenco)
 {
-    auto f = TLettoreBinario::Apri(percorso);
+    auto f = TLettoreBinario::Apri(percorso, DimensioneMassimaSistema);
     std::vector<std::unique_ptr<TCondizione>> lette;
     if (!f || !CondizioniDaImmagine(*f, elenco, lette)) throw EErrore(ErroreCaricaCondizioni);
     return lette;

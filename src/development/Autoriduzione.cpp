@@ -243,6 +243,11 @@ bool riduzione::CalcolaPossibilita(TGeometria& geo, const std::vector<std::uint8
     return true;
 }
 
+bool RiduzioneLenta(const TListaColonne& lista)
+{
+    return !riduzione::AdattaAlMotoreRapido(lista);
+}
+
 TEsitoRiduzione Autoriduci(TListaColonne& lista, int garanzia, bool accurata, bool calcoloPercentuali,
                            T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,
                            TOsservatoreRiduzione* oss, TMotoreRiduzione motore)

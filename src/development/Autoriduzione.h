@@ -31,6 +31,13 @@ class TOsservatoreRiduzione {
 };
 
 inline constexpr const char* TestoCalcoloPossibilita = "Calcolo Possibilità Di Vincite...";
+// Condensed records (more than one sign in an event) cannot use the fast engine: the plain
+// one walks the list for every candidate, and its time grows with the square of the records
+// (100,000 of them take tens of seconds). The front ends tell the player before it starts,
+// when RiduzioneLenta says the automatic choice will fall on it.
+inline constexpr const char* TestoRiduzioneCondensata =
+    "Colonne condensate: riduzione col procedimento lento (il tempo cresce col quadrato delle colonne)...";
+bool RiduzioneLenta(const TListaColonne& lista);
 
 struct TEsitoRiduzione {
     // Cancelled while reducing: the list has been emptied.

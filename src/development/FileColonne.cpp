@@ -1,5 +1,7 @@
 #include "FileColonne.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,11 +14,20 @@ namespace morella {
 namespace {
 
 constexpr const char* MessaggioCaricamento = "Impossibile Caricare Il File Colonnare";
-constexpr const char* MessaggioLettura = "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.";
+constexpr const char* MessaggioLettura = MessaggioLetturaColonne;
 constexpr const char* MessaggioScrittura = "Errore Durante la Scrittura del File Colonnare";
 constexpr const char* DomandaSovrascrivi = "Il File è Gia Presente su Disco. Vuoi Sovrascriverlo";
 
-// How many single columns a record stands for.
+// Only a regular file the program may read; asking a FIFO would wait for a writer.
+bool ApribileInLettura(const std::string& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return false;
+    return ::access(file.c_str(), R_OK) == 0;
+}
+
+}  // namespace
+
 std::size_t ColonneCoperte(const TColonna& c)
 {
     std::size_t n = 1;
@@ -26,18 +37,6 @@ std::size_t ColonneCoperte(const TColonna& c)
     }
     return n;
 }
-
-bool ApribileInLettura(const std::string& file)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return false;
-    std::FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
-}
-
-}  // namespace
 
 TBytes ImmagineColonne(const TListaColonne& lista)
 {
@@ -97,7 +96,7 @@ bool CaricaColonne(TListaColonne& lista, const std::string& file, bool espandi)
 {
     lista.Svuota();
     if (!ApribileInLettura(file)) throw EErrore(MessaggioCaricamento);
-    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file);
+    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioLettura);
     return LeggiColonne(lista, *lettore, espandi);
 }
@@ -114,7 +113,7 @@ bool CaricaDaFile(const std::string& file, TListaColonne& destinazione, bool acc
 {
     destinazione.Svuota();
     if (!ApribileInLettura(file)) throw EErrore(MessaggioCaricamento);
-    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file);
+    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioCaricamento);
     if (lettore->Dimensione() == 0) return false;
     LeggiColonne(destinazione, *lettore, false);

@@ -18,6 +18,14 @@ namespace morella {
 // file could ask for any amount of memory. Four full Toto developments is far beyond any
 // real system; past it the file is refused as unreadable.
 constexpr std::size_t MassimoColonneEspanse = 4u * 1594323u;
+// A column file longer than that many records is refused as unreadable before it is read.
+constexpr std::size_t DimensioneMassimaFileColonne = MassimoColonneEspanse * DimensioneColonna;
+
+inline constexpr const char* MessaggioLetturaColonne =
+    "Errore Di Lettura Sul File. Impossibile Leggere le Colonne.";
+
+// How many single columns a record stands for.
+std::size_t ColonneCoperte(const TColonna& c);
 
 // The bytes of a column file holding the list, in list order.
 TBytes ImmagineColonne(const TListaColonne& lista);

@@ -217,7 +217,7 @@ private:
 // Whole file into the list; false when it ends in a partial record.
 bool LeggiSorgente(const std::string& file, TListaColonne& lista)
 {
-    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file);
+    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioOperazioni);
     return LeggiColonne(lista, *lettore, false);
 }

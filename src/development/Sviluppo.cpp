@@ -39,7 +39,7 @@ void Enumera(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSvil
 
 void LeggiEFiltra(TDatiSistema& d, bool filtra, TOsservatoreSviluppo& oss, TEsitoSviluppo& esito)
 {
-    auto lettore = TLettoreBinario::Apri(FileSorgenteEffettivo(d.Impostazioni));
+    auto lettore = TLettoreBinario::Apri(FileSorgenteEffettivo(d.Impostazioni), DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(MessaggioCaricaFileColonnare);
     const std::size_t dimensione = static_cast<std::size_t>(DimensioneRecordColonna());
     esito.iniziali = static_cast<std::int64_t>(lettore->Dimensione() / dimensione);
@@ -70,7 +70,7 @@ void CaricaRidotto(TSistema& sistema, int triple, int doppie)
 {
     TDatiSistema& d = sistema.Dati();
     std::string file = FileRidotto(triple, doppie);
-    auto lettore = TLettoreBinario::Apri(file);
+    auto lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
     if (!lettore) throw EErrore(file + ": " + std::strerror(errno ? errno : ENOENT));
     TListaColonne& ridotte = sistema.ColonneRidotte;
     ridotte.Svuota();

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -101,23 +102,37 @@ std::string TagliaCaratteri(std::string_view utf8, std::size_t n)
     return std::string(utf8.substr(0, i));
 }
 
-std::optional<TLettoreBinario> TLettoreBinario::Apri(const std::string& percorso)
+std::optional<TLettoreBinario> TLettoreBinario::Apri(const std::string& percorso, std::size_t massimo)
 {
-    std::FILE* f = std::fopen(percorso.c_str(), "rb");
-    if (!f) return std::nullopt;
-    TBytes dati;
-    std::array<std::uint8_t, 1 << 16> buf;
+    // Without O_NONBLOCK opening a FIFO nobody writes would wait for ever; a regular file
+    // ignores the flag.
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+        static_cast<std::uintmax_t>(st.st_size) > massimo) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // The size is only a hint: a file that grows while it is read stops at the limit + 1,
+    // which refuses it.
+    TBytes dati(static_cast<std::size_t>(st.st_size));
+    std::size_t letti = 0;
     bool errore = false;
     for (;;) {
-        std::size_t n = std::fread(buf.data(), 1, buf.size(), f);
-        dati.insert(dati.end(), buf.data(), buf.data() + n);
-        if (n < buf.size()) {
-            errore = std::ferror(f) != 0;
-            break;
+        if (letti == dati.size()) {
+            if (dati.size() > massimo) break;
+            dati.resize(std::min(massimo + 1, std::max<std::size_t>(dati.size() * 2, 4096)));
         }
+        ssize_t r = ::read(fd, dati.data() + letti, dati.size() - letti);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) errore = true;
+        if (r <= 0) break;
+        letti += static_cast<std::size_t>(r);
     }
-    std::fclose(f);
-    if (errore) return std::nullopt;
+    ::close(fd);
+    if (errore || letti > massimo) return std::nullopt;
+    dati.resize(letti);
     return TLettoreBinario(std::move(dati));
 }
 
@@ -177,33 +192,108 @@ void TScrittoreBinario::StringaContata(std::string_view utf8, int capacita)
     dati_.insert(dati_.end(), static_cast<std::size_t>(capacita) - byte.size(), 0);
 }
 
-bool SalvaSicuro(const std::string& percorso, const std::uint8_t* dati, std::size_t n)
+namespace {
+
+bool ScriviTutto(int fd, const std::uint8_t* dati, std::size_t n)
 {
-    namespace fs = std::filesystem;
-    fs::path destinazione(percorso);
-    fs::path cartella = destinazione.parent_path();
-    std::string modello = (cartella.empty() ? fs::path(".") : cartella).string() + "/." +
-                          destinazione.filename().string() + ".XXXXXX";
-    int fd = ::mkstemp(modello.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    for (std::size_t scritti = 0; ok && scritti < n;) {
+    for (std::size_t scritti = 0; scritti < n;) {
         ssize_t r = ::write(fd, dati + scritti, n - scritti);
         if (r < 0 && errno == EINTR) continue;
-        if (r <= 0) ok = false;
-        else scritti += static_cast<std::size_t>(r);
+        if (r <= 0) return false;
+        scritti += static_cast<std::size_t>(r);
     }
-    if (ok) {
+    return true;
+}
+
+// A device or a FIFO takes the bytes as they come: there is no file to keep, and putting a
+// regular file in its place would break whatever uses it. A FIFO nobody reads fails at once
+// (-1) instead of waiting for a reader.
+int ApriAttraverso(const std::string& percorso)
+{
+    const int fd = ::open(percorso.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !(S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    // Past the open, a reader that is slow is waited for like any reader.
+    const int flag = ::fcntl(fd, F_GETFL);
+    if (flag >= 0) ::fcntl(fd, F_SETFL, flag & ~O_NONBLOCK);
+    return fd;
+}
+
+}  // namespace
+
+std::string SeguiCollegamenti(const std::string& percorso)
+{
+    namespace fs = std::filesystem;
+    fs::path corrente(percorso);
+    for (int salti = 0; salti < 40; ++salti) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(corrente, ec)) || ec) break;
+        fs::path destinazione = fs::read_symlink(corrente, ec);
+        if (ec) break;
+        corrente = destinazione.is_absolute() ? destinazione : corrente.parent_path() / destinazione;
+    }
+    return corrente.string();
+}
+
+TScritturaSicura::TScritturaSicura(const std::string& percorso) : bersaglio_(SeguiCollegamenti(percorso))
+{
+    namespace fs = std::filesystem;
+    // The file a link leads to is the one replaced; the link keeps pointing at it.
+    struct stat esistente;
+    if (::lstat(bersaglio_.c_str(), &esistente) == 0 && !S_ISREG(esistente.st_mode)) {
+        if (!S_ISCHR(esistente.st_mode) && !S_ISFIFO(esistente.st_mode)) return;
+        fd_ = ApriAttraverso(bersaglio_);
+        ok_ = fd_ >= 0;
+        return;
+    }
+    fs::path destinazione(bersaglio_);
+    fs::path cartella = destinazione.parent_path();
+    temporaneo_ = (cartella.empty() ? fs::path(".") : cartella).string() + "/." +
+                  destinazione.filename().string() + ".XXXXXX";
+    fd_ = ::mkstemp(temporaneo_.data());
+    if (fd_ < 0) temporaneo_.clear();
+    ok_ = fd_ >= 0;
+}
+
+TScritturaSicura::~TScritturaSicura()
+{
+    if (fd_ >= 0) ::close(fd_);
+    if (!temporaneo_.empty()) ::unlink(temporaneo_.c_str());
+}
+
+bool TScritturaSicura::Scrivi(const std::uint8_t* dati, std::size_t n)
+{
+    ok_ = ok_ && ScriviTutto(fd_, dati, n);
+    return ok_;
+}
+
+bool TScritturaSicura::Concludi()
+{
+    if (fd_ < 0) return false;
+    bool ok = ok_;
+    if (ok && !temporaneo_.empty()) {
         // Keep the permissions of the file being replaced; a new file gets the usual ones.
         struct stat st;
-        mode_t modo = ::stat(percorso.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-        ::fchmod(fd, modo);
-        ok = ::fsync(fd) == 0;
+        mode_t modo = ::stat(bersaglio_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+        ::fchmod(fd_, modo);
+        ok = ::fsync(fd_) == 0;
     }
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(modello.c_str(), percorso.c_str()) == 0;
-    if (!ok) ::unlink(modello.c_str());
+    if (::close(fd_) != 0) ok = false;
+    fd_ = -1;
+    if (ok && !temporaneo_.empty()) ok = ::rename(temporaneo_.c_str(), bersaglio_.c_str()) == 0;
+    if (ok) temporaneo_.clear();  // in place: nothing to remove
+    ok_ = false;
     return ok;
+}
+
+bool SalvaSicuro(const std::string& percorso, const std::uint8_t* dati, std::size_t n)
+{
+    TScritturaSicura scrittura(percorso);
+    return scrittura.Scrivi(dati, n) && scrittura.Concludi();
 }
 
 bool FileEsiste(const std::string& percorso)

@@ -17,6 +17,11 @@ namespace morella {
 
 using TBytes = std::vector<std::uint8_t>;
 
+// Read limits of the formats without a bound of their own: a configuration is a few hundred
+// bytes, and no system, panel or condition file the program writes comes near 64 MiB.
+inline constexpr std::size_t DimensioneMassimaPiccolo = 1u << 20;
+inline constexpr std::size_t DimensioneMassimaSistema = 64u << 20;
+
 // Windows-1252 <-> UTF-8. Characters that Windows-1252 cannot hold become "?".
 std::string Utf8DaWindows1252(std::string_view testo);
 std::string Windows1252DaUtf8(std::string_view testo);
@@ -28,8 +33,12 @@ public:
     explicit TLettoreBinario(TBytes dati) : dati_(std::move(dati)) {}
     TLettoreBinario(const std::uint8_t* dati, std::size_t n) : dati_(dati, dati + n) {}
 
-    // Whole file in memory; nothing when it cannot be opened or read.
-    static std::optional<TLettoreBinario> Apri(const std::string& percorso);
+    // Whole file in memory; nothing when it cannot be opened or read, when it is not a
+    // regular file (a device, a FIFO, a folder: they could feed bytes for ever or never
+    // answer) or when it is longer than `massimo` bytes. Each format passes the most it
+    // can hold, so a damaged or hostile path never asks for unbounded memory.
+    static std::optional<TLettoreBinario> Apri(const std::string& percorso,
+                                               std::size_t massimo = DimensioneMassimaPiccolo);
 
     bool Blocco(void* destinazione, std::size_t n);
     bool Byte(std::uint8_t& v);
@@ -80,12 +89,44 @@ private:
 // Writes the bytes to a temporary file in the target's folder, flushes it to disk and
 // renames it over the target. On any failure the old file is left as it was, the temporary
 // file is removed and the result is false.
+// A symbolic link is followed and the file it leads to is replaced (the link stays a link).
+// A target that exists and is not a regular file is never replaced by one: a character
+// device or a FIFO with a reader is written straight through (a short write fails, a FIFO
+// nobody reads fails at once instead of waiting), anything else (a folder, a block device,
+// a socket) fails.
 bool SalvaSicuro(const std::string& percorso, const std::uint8_t* dati, std::size_t n);
 inline bool SalvaSicuro(const std::string& percorso, const TBytes& dati)
 {
     return SalvaSicuro(percorso, dati.data(), dati.size());
 }
 
+// The same save for output too large to hold whole: the bytes go out piece by piece and
+// replace the target only at Concludi. An object destroyed before Concludi, or after a
+// failed write, leaves the old file as it was and removes its temporary file.
+class TScritturaSicura {
+public:
+    explicit TScritturaSicura(const std::string& percorso);
+    ~TScritturaSicura();
+    TScritturaSicura(const TScritturaSicura&) = delete;
+    TScritturaSicura& operator=(const TScritturaSicura&) = delete;
+
+    // False once anything failed (opening included); later writes do nothing.
+    bool Scrivi(const std::uint8_t* dati, std::size_t n);
+    // Flushes and puts the file in place; true only when every byte got there.
+    bool Concludi();
+
+private:
+    std::string bersaglio_;
+    std::string temporaneo_;  // empty when writing straight through a device or FIFO
+    int fd_ = -1;
+    bool ok_ = false;
+};
+
 bool FileEsiste(const std::string& percorso);
+
+// The path a chain of symbolic links ends at (the path itself when it is no link, also
+// when what it leads to does not exist yet); the last link of a loop when the chain does
+// not end.
+std::string SeguiCollegamenti(const std::string& percorso);
 
 }  // namespace morella

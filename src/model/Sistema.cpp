@@ -49,7 +49,7 @@ bool TSistema::SalvaRichiedeNome() const
 
 void TSistema::Carica(const std::string& file)
 {
-    auto lettore = TLettoreBinario::Apri(file);
+    auto lettore = TLettoreBinario::Apri(file, DimensioneMassimaSistema);
     if (!lettore) throw EErrore(MessaggioCaricaSistema);
     LeggiImmagine(*lettore);
     NomeFile = file;
@@ -95,7 +95,7 @@ bool TSistema::Conferma(TDomanda& domanda, bool annullabile, const std::function
 
 bool TSistema::Cancella(const std::string& file, TDomanda& domanda)
 {
-    if (!TLettoreBinario::Apri(file)) throw EErrore(MessaggioCancellaSistema);
+    if (!TLettoreBinario::Apri(file, DimensioneMassimaSistema)) throw EErrore(MessaggioCancellaSistema);
     if (domanda.Chiedi(TitoloConferma, "Vuoi Cancellare " + file + "?", PulsanteSi | PulsanteNo | PulsanteAnnulla) !=
         PulsanteSi)
         return false;

@@ -37,6 +37,24 @@ std::optional<TColonna> Rifiuta(std::string* errore, const std::string& perche)
 
 }  // namespace
 
+// The whole character that starts at byte i, for a message: one byte of a multibyte UTF-8
+// character would print as garbage. A byte that starts no valid character is shown as \xNN.
+namespace {
+
+std::string CarattereIntero(std::string_view testo, std::size_t i)
+{
+    const auto b = static_cast<unsigned char>(testo[i]);
+    const std::size_t lunghezza = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+    bool valido = lunghezza > 0 && i + lunghezza <= testo.size();
+    for (std::size_t k = 1; valido && k < lunghezza; ++k)
+        valido = (static_cast<unsigned char>(testo[i + k]) & 0xC0) == 0x80;
+    if (valido) return std::string(testo.substr(i, lunghezza));
+    static const char cifre[] = "0123456789ABCDEF";
+    return std::string("\\x") + cifre[b >> 4] + cifre[b & 15];
+}
+
+}  // namespace
+
 std::optional<TColonna> ColonnaDaTestoEsteso(std::string_view testo, std::string* errore)
 {
     std::string t;
@@ -67,7 +85,7 @@ std::optional<TColonna> ColonnaDaTestoEsteso(std::string_view testo, std::string
             c[static_cast<std::size_t>(evento++)] = 0;
         } else {
             TSegni s = SegniDaTesto(std::string_view(&ch, 1));
-            if (s == 0) return Rifiuta(errore, std::string("carattere non valido '") + ch + "'");
+            if (s == 0) return Rifiuta(errore, "carattere non valido '" + CarattereIntero(segni, i) + "'");
             c[static_cast<std::size_t>(evento++)] = s;
         }
     }

@@ -1,5 +1,6 @@
 #include "Cartelle.h"
 
+#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -109,12 +110,39 @@ std::vector<std::string> CreaCartelleDiLavoro()
     return errori;
 }
 
+namespace {
+
+std::string Minuscolo(std::string testo)
+{
+    for (char& c : testo) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return testo;
+}
+
+// The file of the folder called `nome` but for the case of its letters: a name stored on a
+// system that ignores case ("ESEMPIO.COL") finds "Esempio.Col". The exact name wins; among
+// several that differ only in case, the first in name order, so the choice never varies.
+std::string CercaSenzaMaiuscole(const std::string& cartella, const std::string& nome)
+{
+    const std::string esatto = UnisciPercorso(cartella, nome);
+    if (Esiste(esatto)) return esatto;
+    const std::string chiave = Minuscolo(nome);
+    std::string trovato;
+    std::error_code ec;
+    for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+        const std::string candidato = it->path().filename().string();
+        if (Minuscolo(candidato) == chiave && (trovato.empty() || candidato < trovato)) trovato = candidato;
+    }
+    return trovato.empty() ? esatto : UnisciPercorso(cartella, trovato);
+}
+
+}  // namespace
+
 std::string RisolviPercorso(const std::string& memorizzato, const std::string& cartellaDiLavoro)
 {
     if (memorizzato.empty() || Esiste(memorizzato)) return memorizzato;
     const std::string nome = NomeFile(memorizzato);
     if (nome.empty() || nome == "." || nome == "..") return memorizzato;
-    const std::string candidato = UnisciPercorso(cartellaDiLavoro, nome);
+    const std::string candidato = CercaSenzaMaiuscole(cartellaDiLavoro, nome);
     const bool straniero = memorizzato.find('\\') != std::string::npos || HaLetteraDiUnita(memorizzato);
     if (straniero || Esiste(candidato)) return candidato;
     return memorizzato;

@@ -56,7 +56,9 @@ std::vector<std::string> CreaCartelleDiLavoro();
 // A path stored in a file that does not exist here (written on another machine, with
 // backslashes or a drive letter) is looked up by its file name in the working folder it
 // belongs to. An existing path is returned as it is; a foreign path always maps into the
-// working folder; a native path that exists in neither place is returned unchanged.
+// working folder; a native path that exists in neither place is returned unchanged. The
+// look-up in the working folder ignores the case of the letters ("ESEMPIO.COL" finds
+// "Esempio.Col"); a name that exists exactly as stored wins.
 std::string RisolviPercorso(const std::string& memorizzato, const std::string& cartellaDiLavoro);
 
 // Format number of system files: 20 at start, then the number of the last system file read.

@@ -293,3 +293,44 @@ TEST(Archivio, ModificheDellEditor)
     EXPECT_EQ(stagioni->Prima, 1998);
     EXPECT_EQ(stagioni->Ultima, 2000);
 }
+
+// Archive files that are links to files kept elsewhere: a save replaces what they lead to
+// and they stay links; a folder or device in their place is never replaced.
+TEST(Archivio, FileCollegatiRestanoCollegamenti)
+{
+    TCartellaTemporanea t;
+    const fs::path archivi = t.Percorso() / "Archivi";
+    const fs::path altrove = t.Percorso() / "altrove";
+    fs::create_directories(archivi);
+    fs::create_directories(altrove);
+    T_Archivio a;
+    T_Concorso c;
+    c.Stagione = 2000;
+    for (int e = 0; e < NumEvents; ++e) c.ColonnaVincente[static_cast<std::size_t>(e)] = Segno1;
+    c.AggiornaCompleto();
+    a.Aggiungi(c);
+    ASSERT_TRUE(a.Salva(altrove.string()));
+    fs::create_symlink(altrove / "archivio.mra", archivi / "archivio.mra");
+    fs::create_symlink("../altrove/archdb.mra", archivi / "archdb.mra");
+
+    c.Numero = 2;
+    a.Aggiungi(c);
+    ASSERT_TRUE(a.Salva(archivi.string()));
+    EXPECT_TRUE(fs::is_symlink(archivi / "archivio.mra"));
+    EXPECT_TRUE(fs::is_symlink(archivi / "archdb.mra"));
+    T_Archivio letto;
+    EXPECT_TRUE(letto.Carica(altrove.string())) << "the pair where the links lead is new and whole";
+    EXPECT_EQ(letto.NumeroConcorsi(), 2);
+    for (const auto& voce : fs::directory_iterator(altrove))
+        EXPECT_TRUE(voce.path().filename() == "archivio.mra" || voce.path().filename() == "archdb.mra")
+            << voce.path();
+
+    // A folder where the database should be: the save fails and replaces nothing.
+    fs::remove(archivi / "archdb.mra");
+    fs::create_directories(archivi / "archdb.mra");
+    const auto prima = LeggiTutto((altrove / "archivio.mra").string());
+    a.Aggiungi(c);
+    EXPECT_FALSE(a.Salva(archivi.string()));
+    EXPECT_TRUE(fs::is_directory(archivi / "archdb.mra"));
+    EXPECT_EQ(LeggiTutto((altrove / "archivio.mra").string()), prima);
+}

@@ -226,27 +226,31 @@ TEST(DataBaseArchivio, TabellaConMDueEGiroDiLetturaIdentico)
     EXPECT_EQ(t.Elemento(false, 2), (TElemRFRM{1103, 1104, 1105}));
     EXPECT_EQ(db.Immagine(), file);
 
-    // Through the files: load, then save, gives the same bytes; so does a real database.
+    // Through the files. A hand-made database beside contests it does not describe is well
+    // formed but not trusted: the load rebuilds it from the contests.
     TCartellaTemporanea cartella;
     const std::string dir = cartella.Percorso().string();
     T_Archivio a = Casuale(120, 7);
     ScriviTutto(cartella.File("archivio.mra"), a.ImmagineConcorsi());
     ScriviTutto(cartella.File("archdb.mra"), file);
     T_Archivio letto;
-    ASSERT_TRUE(letto.Carica(dir));
-    EXPECT_EQ(letto.ImmagineDataBase(), file);
-    ASSERT_TRUE(letto.Salva(dir));
-    EXPECT_EQ(LeggiTutto(cartella.File("archdb.mra")), file);
-    EXPECT_EQ(LeggiTutto(cartella.File("archivio.mra")), a.ImmagineConcorsi());
+    EXPECT_FALSE(letto.Carica(dir));
+    EXPECT_TRUE(letto.EsitoCaricamento().ConcorsiInteri);
+    EXPECT_FALSE(letto.EsitoCaricamento().DataBaseLetto);
+    EXPECT_TRUE(*letto.DataBase() == Ricostruito(a));
 
+    // The real database of the contests, with reserved bytes of its own: load, then save,
+    // gives the same bytes.
     a.RicalcolaDataBase();
-    ASSERT_TRUE(a.Salva(dir));
-    const TBytes vero = LeggiTutto(cartella.File("archdb.mra"));
-    EXPECT_EQ(vero, a.ImmagineDataBase());
+    TBytes vero = a.ImmagineDataBase();
+    vero[6] = 0xA5;
+    ScriviTutto(cartella.File("archdb.mra"), vero);
     ASSERT_TRUE(letto.Carica(dir));
-    EXPECT_EQ(*letto.DataBase(), *a.DataBase());
+    EXPECT_TRUE(letto.DataBase()->StessiConteggi(*a.DataBase()));
+    EXPECT_EQ(letto.DataBase()->Tabella(0).Riservato(), 0xA5);
     ASSERT_TRUE(letto.Salva(dir));
     EXPECT_EQ(LeggiTutto(cartella.File("archdb.mra")), vero);
+    EXPECT_EQ(LeggiTutto(cartella.File("archivio.mra")), a.ImmagineConcorsi());
     EXPECT_TRUE(DataBaseIntero(vero.data(), vero.size()));
     for (const auto& voce : fs::directory_iterator(cartella.Percorso()))
         EXPECT_TRUE(voce.path().filename() == "archivio.mra" || voce.path().filename() == "archdb.mra")
@@ -330,7 +334,7 @@ TEST(DataBaseArchivio, FileMancanteORovinatoERicostruito)
         T_Archivio b;
         EXPECT_FALSE(b.Carica(dir));
         EXPECT_FALSE(b.EsitoCaricamento().ConcorsiInteri);
-        EXPECT_TRUE(b.EsitoCaricamento().DataBaseLetto);
+        EXPECT_FALSE(b.EsitoCaricamento().DataBaseLetto);
         ASSERT_EQ(b.NumeroConcorsi(), 198);
         EXPECT_TRUE(*b.DataBase() == Ricostruito(b));
         EXPECT_FALSE(*b.DataBase() == atteso);
@@ -515,4 +519,41 @@ TEST(DataBaseArchivio, ConfermaDellEditoreRicalcolaSuTuttoLArchivio)
     EXPECT_TRUE(*a.DataBase() == Ricostruito(a));
     EXPECT_EQ(a.DataBase()->Tabella(0).ConcorsiContati(), 41);
     EXPECT_EQ(LeggiTutto(cartella.File("archdb.mra")), Ricostruito(a).Immagine());
+}
+
+// A file in perfect shape that does not describe the contests beside it must not reach the
+// statistics: tables with nothing counted, or one count off, are rebuilt at load.
+TEST(DataBaseArchivio, FileBenFormatoMaIncoerenteVieneRicostruito)
+{
+    TCartellaTemporanea cartella;
+    const std::string dir = cartella.Percorso().string();
+    const T_Archivio a = Casuale(150, 5, 7);
+    const TDataBaseArchivio atteso = Ricostruito(a);
+    ScriviTutto(cartella.File("archivio.mra"), a.ImmagineConcorsi());
+
+    TBytes vuote;
+    for (int k = 0; k < NumeroTabelleDataBase; ++k) {
+        const TBytes r = RecordTabella(0, 0, 0);
+        vuote.insert(vuote.end(), r.begin(), r.end());
+    }
+    TBytes contoSbagliato = atteso.Immagine();
+    contoSbagliato[Inizio(contoSbagliato, 9) + 2] ^= 1;  // contests counted of table 9
+    TBytes frequenzaSpostata = atteso.Immagine();
+    frequenzaSpostata[Inizio(frequenzaSpostata, 0) + 7] += 1;  // one more in entry 0
+    for (const auto& [nome, dati] : std::vector<std::pair<std::string, TBytes>>{
+             {"21 tables of one empty entry", vuote},
+             {"a count that is not the archive's", contoSbagliato},
+             {"one frequency off", frequenzaSpostata}}) {
+        SCOPED_TRACE(nome);
+        ASSERT_TRUE(DataBaseIntero(dati.data(), dati.size()));
+        ScriviTutto(cartella.File("archdb.mra"), dati);
+        T_Archivio b;
+        EXPECT_FALSE(b.Carica(dir));
+        EXPECT_TRUE(b.EsitoCaricamento().ConcorsiInteri);
+        EXPECT_FALSE(b.EsitoCaricamento().DataBaseLetto);
+        EXPECT_TRUE(*b.DataBase() == atteso);
+        std::vector<T_FrequenzeRitardi> tabelle;
+        ASSERT_TRUE(b.TabelleDataBase(*CreaCondizione(TipoNumeroSegni), tabelle));
+        EXPECT_EQ(tabelle[0].ConcorsiContati(), atteso.Tabella(0).ConcorsiContati());
+    }
 }

@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "Archivio.h"
+#include "BloccoArchivio.h"
 #include "CartellaTemporanea.h"
 #include "EseguiCli.h"
 #include "Cartelle.h"
@@ -307,4 +309,100 @@ TEST_F(CliArchivio, RicalcolaRewritesTheArchiveAndRefusesADamagedOne)
     EXPECT_EQ(Cli("archivio ricalcola").codice, 1);
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(std::filesystem::exists(dataBase));
+}
+
+// Twelve writers at once: every one that says "aggiunto" finds its contest in the archive,
+// and the database on disk matches the contests.
+TEST_F(CliArchivio, AggiungiInParalleloNonPerdeNulla)
+{
+    const std::filesystem::path d = dir.Percorso();
+    std::string script;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        script += "( '" MORELLA_CLI_PATH "' --dir '" + d.string() + "' archivio aggiungi 2024 " + n +
+                  " 1X21X21X21X2 >'" + (d / ("out" + n)).string() + "' 2>&1; echo $? >'" +
+                  (d / ("rc" + n)).string() + "' ) &\n";
+    }
+    script += "wait\n";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+
+    morella::T_Archivio archivio;
+    EXPECT_TRUE(archivio.Carica(CartellaArchivi())) << "the database on disk describes the contests";
+    int riusciti = 0;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string out = morella::test::LeggiTesto((d / ("out" + n)).string());
+        const std::string rc = morella::test::LeggiTesto((d / ("rc" + n)).string());
+        if (rc != "0\n") {
+            // The only failure allowed is the lock's own, said as such.
+            EXPECT_NE(out.find(morella::MessaggioArchivioOccupato), std::string::npos) << out;
+            continue;
+        }
+        ++riusciti;
+        EXPECT_NE(out.find("aggiunto"), std::string::npos) << out;
+        bool trovato = false;
+        for (const auto& c : archivio.Concorsi()) trovato = trovato || (c.Stagione == 2024 && c.Numero == i);
+        EXPECT_TRUE(trovato) << "contest 2024/" << i << " was reported added and is lost";
+    }
+    EXPECT_EQ(riusciti, 12) << "the wait is long enough for twelve short writers";
+    EXPECT_EQ(archivio.NumeroConcorsi(), riusciti);
+}
+
+// Contests the command did not name are stored as they are, even when the editor could not
+// show their columns: adding after them, or deleting before them, neither fails on them nor
+// changes a byte of them.
+TEST_F(CliArchivio, IConcorsiNonNominatiRestanoComeSono)
+{
+    TBytes8 dati = Record(2024, 1, "1X21X21X21X2");
+    TBytes8 doppia = Record(2024, 2, "111111111111");
+    doppia[5] = 3;  // "1X" in the first event: no single sign
+    doppia[19] = 0;
+    TBytes8 senzaSegni = Record(2024, 3, "111111111111");
+    for (int e = 0; e < 12; ++e) senzaSegni[5 + static_cast<std::size_t>(e)] = 3;
+    senzaSegni[19] = 0;
+    for (const TBytes8* r : {&doppia, &senzaSegni}) dati.insert(dati.end(), r->begin(), r->end());
+    ScriviTutto(file, dati);
+
+    TEsito r = Cli("archivio aggiungi 2024 4 222222222222");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    TBytes8 atteso = dati;
+    const TBytes8 quarto = Record(2024, 4, "222222222222");
+    atteso.insert(atteso.end(), quarto.begin(), quarto.end());
+    EXPECT_EQ(LeggiTutto(file), atteso);
+
+    r = Cli("archivio elimina 2024 1");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    EXPECT_EQ(LeggiTutto(file), TBytes8(atteso.begin() + 20, atteso.end()));
+}
+
+// The largest archive accepted is shown in little memory, one row at a time; one contest
+// more is not an archive.
+TEST_F(CliArchivio, MostraIlPiuGrandeArchivioInPocaMemoria)
+{
+    TBytes8 dati;
+    const char* segni = "1X2";
+    for (int i = 0; i < MassimoConcorsiArchivio; ++i) {
+        std::string colonna;
+        for (int e = 0; e < 12; ++e) colonna += segni[(i * 7 + e * (i % 5 + 1)) % 3];
+        const TBytes8 r = Record(1930 + i / 99, 1 + i % 99, colonna);
+        dati.insert(dati.end(), r.begin(), r.end());
+    }
+    ScriviTutto(file, dati);
+    const std::string uscita = (dir.Percorso() / "vista.json").string();
+    // 100 MB of address space: the whole JSON of 20,000 rows built in memory needs more.
+    if (morella::test::ConSanitizer) GTEST_SKIP() << "no address-space limit under the sanitizer";
+    const std::string comando = "ulimit -v 100000 && '" MORELLA_CLI_PATH "' --dir '" + dir.Percorso().string() +
+                                "' archivio mostra --json >'" + uscita + "' 2>/dev/null";
+    ASSERT_EQ(std::system(comando.c_str()), 0);
+    const nlohmann::json j = nlohmann::json::parse(morella::test::LeggiTesto(uscita));
+    ASSERT_EQ(j["righe"].size(), static_cast<std::size_t>(MassimoConcorsiArchivio));
+    EXPECT_EQ(j["gruppi"].size(), 11u);
+    EXPECT_EQ(j["righe"].back()["anno"], 1930 + (MassimoConcorsiArchivio - 1) / 99);
+
+    const TBytes8 ancora = Record(2099, 99, "111111111111");
+    dati.insert(dati.end(), ancora.begin(), ancora.end());
+    ScriviTutto(file, dati);
+    const TEsito r = Cli("archivio mostra --gruppi nessuno");
+    EXPECT_EQ(r.codice, 1);
+    EXPECT_NE(r.err.find("Impossibile Caricare L'Archivio."), std::string::npos) << r.err;
 }

@@ -235,3 +235,15 @@ TEST_F(CliSistema, SviluppaOttimizzataECopia)
     EXPECT_LE(j["ridotte"].get<int>(), j["greedy"].get<int>());
     EXPECT_LT(j["secondi"].get<double>(), 1.1);
 }
+
+// A program directory without its example gets one at the first command, for itself.
+TEST_F(CliSistema, LEsempioMancanteVieneScrittoPerQuestaCartella)
+{
+    const std::filesystem::path esempio = dir.Percorso() / "Sistemi" / "Esempio.Mrl";
+    ASSERT_FALSE(std::filesystem::exists(esempio));
+    TEsito r = Cli("info Sistemi/Esempio.Mrl --json");
+    ASSERT_EQ(r.codice, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["impostazioni"]["destinazione"], (dir.Percorso() / "Colonne" / "Esempio.Col").string());
+    EXPECT_EQ(j["impostazioni"]["sorgente"], (dir.Percorso() / "Colonne" / "DefSorg.Col").string());
+}

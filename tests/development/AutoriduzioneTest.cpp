@@ -293,3 +293,22 @@ TEST(Autoriduzione, AnnullareInOgniFase)
         EXPECT_EQ(poss.MediaSingole(), -1.0);
     }
 }
+
+// Condensed records take the plain engine, whose time grows with the square of the records:
+// the front ends ask before they start, and say so.
+TEST(Autoriduzione, IlProcedimentoLentoSiRiconosceInAnticipo)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    TListaColonne condensate;
+    TColonna c{};
+    for (int i = 0; i < 12; ++i) c[static_cast<std::size_t>(i)] = i < 2 ? TSegni{3} : TSegni{1};
+    condensate.Aggiungi(c);
+    c[11] = 2;
+    condensate.Aggiungi(c);
+    EXPECT_TRUE(RiduzioneLenta(condensate));
+    EXPECT_FALSE(Riduci(condensate, 1).motoreRapido);
+
+    TListaColonne singole = SviluppaPronostico(Triple(3));
+    EXPECT_FALSE(RiduzioneLenta(singole));
+    EXPECT_TRUE(Riduci(singole, 1).motoreRapido);
+}

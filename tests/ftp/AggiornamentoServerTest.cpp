@@ -75,7 +75,7 @@ class AggiornamentoFtp : public ::testing::Test {
 protected:
     const TDati vecchioArchivio = Dati(20 * 7, 1);
     const TDati vecchioDataBase = Dati(999, 2);
-    const TDati nuovoArchivio = Dati(20 * 3001, 3);
+    const TDati nuovoArchivio = test::ArchivioSensato(3001, 3);
     const TDati nuovoDataBase = DataBaseVero(nuovoArchivio);
 
     test::TCartellaTemporanea cartella;
@@ -122,7 +122,8 @@ protected:
     std::set<std::string> FileArchivi() const
     {
         std::set<std::string> nomi;
-        for (const auto& voce : fs::directory_iterator(archivi)) nomi.insert(voce.path().filename().string());
+        for (const auto& voce : fs::directory_iterator(archivi))
+            if (voce.path().filename() != NomeFileBlocco) nomi.insert(voce.path().filename().string());
         return nomi;
     }
 

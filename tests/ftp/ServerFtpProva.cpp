@@ -20,6 +20,8 @@ namespace morella::test {
 
 namespace {
 
+// From the absolute test-data path rather than __FILE__, which a compiler cache may have
+// made relative to the build.
 const std::filesystem::path ScriptServer = std::filesystem::path(MORELLA_TEST_DATA).parent_path() / "ftp" / "server_ftp.py";
 
 // Runs a program and waits for it; its exit status, or -1 when it could not start.
@@ -121,6 +123,33 @@ int PortaChiusa()
         porta = ntohs(indirizzo.sin_port);
     close(s);
     return porta;
+}
+
+std::vector<std::uint8_t> ArchivioSensato(std::size_t quanti, unsigned seme)
+{
+    std::vector<std::uint8_t> dati;
+    std::uint32_t stato = seme * 2654435761u + 1;
+    auto caso = [&stato] {
+        stato = stato * 1103515245u + 12345u;
+        return stato >> 16;
+    };
+    const std::uint8_t numeri[] = {10, 13, 26, 1, 99};
+    const std::uint8_t segni[] = {1, 2, 4, 1, 2, 4, 0};
+    for (std::size_t i = 0; i < quanti; ++i) {
+        const std::int32_t stagione = 2058 + static_cast<std::int32_t>(i % 4);  // 0x080A..0x080D
+        for (int b = 0; b < 4; ++b) dati.push_back(static_cast<std::uint8_t>(stagione >> (8 * b)));
+        dati.push_back(numeri[caso() % 5]);
+        bool completa = true;
+        for (int e = 0; e < 12; ++e) {
+            const std::uint8_t s = segni[caso() % 7];
+            completa = completa && s != 0;
+            dati.push_back(s);
+        }
+        dati.push_back('\r');
+        dati.push_back('\n');
+        dati.push_back(completa ? 1 : 0);
+    }
+    return dati;
 }
 
 }  // namespace morella::test

@@ -5,7 +5,9 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace morella::test {
 
@@ -28,5 +30,10 @@ private:
 
 // A loopback port where nobody listens (bound once and released).
 int PortaChiusa();
+
+// `quanti` contest records the archive editor could have stored (seasons 2058..2061, whose
+// bytes hold line ends, numbers 10, 13 and 26, unknown signs among known ones, Corsa +
+// bytes CR LF): a text-mode transfer would change them, the update's checks accept them.
+std::vector<std::uint8_t> ArchivioSensato(std::size_t quanti, unsigned seme);
 
 }  // namespace morella::test

@@ -10,6 +10,10 @@
 #       corto         "archdb.mra" is sent only half, then the server reports success
 #       cade          halfway through "archdb.mra" the whole server dies
 #       muto          accepts connections and never says a word
+#       infinito      "archivio.mra" never ends: endless bytes for as long as asked
+#       goccia        every file trickles out one byte at a time, a few bytes a second
+#       lento         every file comes at about 200 bytes a second, steadily
+# In every mode each command received is appended, one per line, to HOME/../comandi.log.
 import logging
 import os
 import socket
@@ -76,14 +80,52 @@ def main():
             self.vero.close()
             self.closed = True
 
+    class FileInfinito:
+        """Zeros without end, or the real bytes slowly: a server that never stops or
+        never hurries."""
+
+        def __init__(self, vero, pausa, passo):
+            self.vero = vero
+            self.name = vero.name
+            self.closed = False
+            self.pausa = pausa
+            self.passo = passo
+
+        def read(self, n=-1):
+            if self.pausa:
+                time.sleep(self.pausa)
+            if self.passo is None:
+                return b"\0" * 65536
+            return self.vero.read(self.passo)
+
+        def seek(self, pos, da=0):
+            return self.vero.seek(pos, da)
+
+        def close(self):
+            self.vero.close()
+            self.closed = True
+
     class FileSystem(AbstractedFS):
         def open(self, filename, mode):
             f = super().open(filename, mode)
             if modo in ("corto", "cade") and os.path.basename(filename) == FILE_TRONCATO:
                 return FileTroncato(f)
+            if modo == "infinito" and os.path.basename(filename) == "archivio.mra":
+                return FileInfinito(f, 0, None)
+            if modo == "goccia":
+                return FileInfinito(f, 0.5, 1)
+            if modo == "lento":
+                return FileInfinito(f, 0.1, 20)
             return f
 
+    registro = os.path.join(os.path.dirname(os.path.abspath(home)), "comandi.log")
+
     class Gestore(FTPHandler):
+        def pre_process_command(self, line, cmd, arg):
+            with open(registro, "a") as f:
+                f.write(line + "\n")
+            super().pre_process_command(line, cmd, arg)
+
         def ftp_TYPE(self, line):
             if modo == "senza_binario":
                 self.respond("504 Tipo non disponibile.")

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "CartellaTemporanea.h"
 #include "TestoColonnaEsteso.h"
 
@@ -30,6 +34,20 @@ TEST(TestoColonnaEsteso, RifiutaTestiSbagliati)
                           "111111111111+", "111111111111+17", "111111111111+0", "111111111111+1,,2", "111111111111+x"}) {
         EXPECT_FALSE(ColonnaDaTestoEsteso(t, &errore).has_value()) << t;
         EXPECT_FALSE(errore.empty());
+    }
+}
+
+TEST(TestoColonnaEsteso, IlCarattereSbagliatoECitatoIntero)
+{
+    std::string errore;
+    for (const auto& [testo, citato] : std::vector<std::pair<std::string, std::string>>{
+             {"1X21X21X21Xé", "'é'"},         // two bytes
+             {"1X2€1X21X21X2", "'€'"},        // three bytes
+             {"1X21X2🐎1X21X2", "'🐎'"},      // four bytes
+             {"1X21X2\xff" "1X21X2", "'\\xFF'"},  // no character at all
+             {"1X21X2\xc3", "'\\xC3'"}}) {    // a character cut short
+        EXPECT_FALSE(ColonnaDaTestoEsteso(testo, &errore).has_value());
+        EXPECT_EQ(errore, "carattere non valido " + citato) << testo;
     }
 }
 

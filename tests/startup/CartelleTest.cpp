@@ -105,6 +105,14 @@ TEST(Cartelle, PercorsiMemorizzatiAltroveSiCercanoNellaCartellaDiLavoro)
     // is, so a new file is written where the player asked.
     EXPECT_EQ(RisolviPercorso("/vecchia/casa/DefDest.Col", colonne), colonne + "/DefDest.Col");
     EXPECT_EQ(RisolviPercorso("/vecchia/casa/Altro.Col", colonne), "/vecchia/casa/Altro.Col");
+    // A name stored where case does not count finds the file whatever its case; the exact
+    // name wins, and among names differing only in case the choice is always the same.
+    morella::test::ScriviTutto(colonne + "/Esempio.Col", {1});
+    EXPECT_EQ(RisolviPercorso("C:\\MORELLA\\COLONNE\\ESEMPIO.COL", colonne), colonne + "/Esempio.Col");
+    EXPECT_EQ(RisolviPercorso("/vecchia/casa/esempio.col", colonne), colonne + "/Esempio.Col");
+    morella::test::ScriviTutto(colonne + "/ESEMPIO.COL", {1});
+    EXPECT_EQ(RisolviPercorso("C:\\MORELLA\\COLONNE\\ESEMPIO.COL", colonne), colonne + "/ESEMPIO.COL");
+    EXPECT_EQ(RisolviPercorso("C:\\esempio.col", colonne), colonne + "/ESEMPIO.COL");
     // Nothing to look up.
     EXPECT_EQ(RisolviPercorso("", colonne), "");
     EXPECT_EQ(RisolviPercorso("C:\\Morella\\", colonne), "C:\\Morella\\");

@@ -13,6 +13,26 @@
 
 namespace morella::test {
 
+// The address sanitizer reserves terabytes of address space, so a limit on it ("ulimit -v")
+// would stop every sanitized program at start: memory bounds are checked only without it.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool ConSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool ConSanitizer = true;
+#else
+inline constexpr bool ConSanitizer = false;
+#endif
+#else
+inline constexpr bool ConSanitizer = false;
+#endif
+
+// "ulimit -v KB && " for a shell command line, or nothing under the sanitizer.
+inline std::string LimiteMemoria(long kilobyte)
+{
+    return ConSanitizer ? std::string() : "ulimit -v " + std::to_string(kilobyte) + " && ";
+}
+
 struct TEsito {
     int codice;
     std::string out, err;
