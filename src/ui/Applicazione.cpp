@@ -1,5 +1,6 @@
 #include "Applicazione.h"
 #include "FormSviluppo.h"
+#include "SistemaEsempio.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -75,6 +76,8 @@ TApplicazione::TApplicazione(const TOpzioniAvvio& opzioni) : opzioni_(opzioni)
     ImpostaDirectoryProgramma(opzioni.Directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente()) : opzioni.Directory);
     ImpostaFormatoSistema(FormatoSistemaIniziale);
     CreaCartelleDiLavoro();
+    // A directory installed or copied without its example gets one that develops into it.
+    CreaEsempioSeManca(DirectoryProgramma());
     ImpostaGioco(opzioni.Gioco);
     // The archive first, so the system's search settings and the commands' enabled state
     // count its contests; without one the program works on an empty archive.
