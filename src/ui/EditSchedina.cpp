@@ -446,7 +446,7 @@ void TEditSchedina::Disponi()
 
 TCelleTabella TEditSchedina::Celle(const QTableWidget& grid) const
 {
-    TCelleTabella celle{};
+    TCelleTabella celle;
     for (int r = 0; r < grid.rowCount() && r < MaxEventi; ++r)
         for (int c = 0; c < 3; ++c)
             celle[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = Testo(grid, r, c).toStdString();

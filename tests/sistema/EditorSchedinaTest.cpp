@@ -103,7 +103,7 @@ TEST(EditorSchedina, Lampade)
         for (int i = 0; i < 13; ++i) q[static_cast<std::size_t>(i)] = 2;
         EXPECT_TRUE(LampadaPronostico(q, 0, GiocoToto));
     }
-    TCelleTabella t{};
+    TCelleTabella t;  // every cell an empty string
     for (int i = 0; i < 12; ++i) t[static_cast<std::size_t>(i)][2] = "5";
     EXPECT_TRUE(TabellaCompleta(t, 12));
     EXPECT_FALSE(TabellaCompleta(t, 13));  // Toto's thirteenth row is empty
