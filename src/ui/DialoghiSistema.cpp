@@ -141,10 +141,10 @@ TFormImpostazioni::TFormImpostazioni(TSistema& sistema, QWidget* parent) : QDial
     nome(file_, "RadioFile");
     nome(sorgente_, "EditSorgente");
     (s.DaPronostico ? pronostico_ : file_)->setChecked(true);
-    auto* ls = new QVBoxLayout(sorgente);
-    ls->addWidget(pronostico_);
-    ls->addWidget(file_);
-    ls->addWidget(sorgente_);
+    auto* ls = new QGridLayout(sorgente);
+    ls->addWidget(pronostico_, 0, 0);
+    ls->addWidget(file_, 0, 1);
+    ls->addWidget(sorgente_, 1, 0, 1, 2);
 
     condizioni_ = new QCheckBox(QStringLiteral(" Usa i Condizionamenti"), this);
     nome(condizioni_, "CheckCondizioni");
@@ -190,10 +190,11 @@ TFormImpostazioni::TFormImpostazioni(TSistema& sistema, QWidget* parent) : QDial
     nome(percentuali_, "CheckPercentuali");
     percentuali_->setChecked(s.CalcoloPercentuali);
     auto* lr = new QGridLayout(riduzione);
-    lr->addWidget(autoriduzione_, 0, 0, 1, 2);
+    // Two switches on one row, so the dialog still fits a 640 x 480 screen.
+    lr->addWidget(autoriduzione_, 0, 0);
+    lr->addWidget(percentuali_, 0, 1);
     lr->addWidget(garanzia, 1, 0);
     lr->addWidget(tipo, 1, 1);
-    lr->addWidget(percentuali_, 2, 0, 1, 2);
 
     auto* salvataggio = new QGroupBox(QStringLiteral("Destinazione"), this);
     salva_ = new QCheckBox(QStringLiteral(" Salva Automaticamente le Colonne"), salvataggio);
