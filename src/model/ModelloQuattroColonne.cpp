@@ -20,7 +20,8 @@ TCellaQuattro TModelloQuattroColonne::Cella(int evento, int colonna) const
     c.testo = TestoSegni(s & MascheraSegni);
     // The mark stays visible in both modes: it tells which signs the reduction kept.
     c.sfondo = (s & BitMarcato) ? ColoreCiano : ColoreBianco;
-    if (ModoSpoglio) {
+    // An empty cell has no ink to colour.
+    if (ModoSpoglio && !c.testo.empty()) {
         if (!Presente(colonna))
             c.inchiostro = ColoreGrigio;
         else

@@ -13,6 +13,8 @@ namespace morella::ui {
 
 inline const QColor ColoreArancio{255, 128, 0};
 inline const QColor ColoreSegnoAcceso{0, 128, 255};
+// The highlight of a selected row or card: the same light blue as a prediction's set signs.
+inline const QColor AzzurroSelezione = ColoreSegnoAcceso;
 
 // The prediction: one row of three circles ("1", "X", "2") per event.
 class TEditpronostico : public QWidget {

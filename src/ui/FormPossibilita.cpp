@@ -68,7 +68,7 @@ TFormPossibilita::TFormPossibilita(const TSistema& sistema, QWidget* parent) : Q
     for (std::size_t i = 0; i < eventi.selezionabile.size() && i < selezionabili.size(); ++i)
         selezionabili[i] = eventi.selezionabile[i];
     pannello_->ImpostaSelezionabili(selezionabili);
-    connect(pannello_, &TPannelloSc::Modificato, this, &TFormPossibilita::PannelloModificato);
+    connect(pannello_, &TPannelloSc::OnModificato, this, &TFormPossibilita::PannelloModificato);
 
     auto* gruppoMedia = new QGroupBox(QStringLiteral("Percentuale Media"));
     auto* lm = new QGridLayout(gruppoMedia);

@@ -3,16 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ControlliSchedina.h"
 #include "Segni.h"
 
 namespace morella::ui {
-
-namespace {
-
-// The highlight of a selected row, the same light blue as the prediction's set signs.
-const QColor AzzurroSelezione(0, 128, 255);
-
-}  // namespace
 
 TPannelloSc::TPannelloSc(QWidget* parent) : QWidget(parent)
 {
@@ -70,6 +64,12 @@ void TPannelloSc::ImpostaSelezionabili(const std::array<bool, MaxEventi>& flag)
 void TPannelloSc::ImpostaSelezionati(const std::array<bool, MaxEventi>& flag)
 {
     modello_.ImpostaSelezionati(flag);
+    update();
+}
+
+void TPannelloSc::ImpostaSquadre(const std::array<std::array<bool, 2>, MaxEventi>& flag)
+{
+    modello_.ImpostaSquadre(flag);
     update();
 }
 
@@ -133,7 +133,7 @@ void TPannelloSc::mousePressEvent(QMouseEvent* e)
     if (riga < 0) return;
     if (modello_.Clic(riga, ZonaIn(e->position().toPoint()))) {
         update();
-        emit Modificato();
+        emit OnModificato();
     }
 }
 

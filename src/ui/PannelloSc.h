@@ -30,6 +30,16 @@ public:
     void ImpostaPronostico(const TPronostico& p);
     void ImpostaSelezionabili(const std::array<bool, MaxEventi>& flag);
     void ImpostaSelezionati(const std::array<bool, MaxEventi>& flag);
+    void ImpostaSquadre(const std::array<std::array<bool, 2>, MaxEventi>& flag);
+    void ImpostaSelezionaPartiteSingole(bool s) { modello_.SelezionaPartiteSingole = s; }
+    void ImpostaPtPerVittoria(int punti) { modello_.PtPerVittoria = punti; }
+
+    // One byte per event (13), 1 when selected.
+    std::array<std::uint8_t, MaxEventi> Selezionati() const { return modello_.Selezionati(); }
+    // The lowest and highest total the selected events of the game can give.
+    TIntervalloSelezione Intervallo() const { return modello_.Intervallo(NumEvents); }
+    bool Modificato() const { return modello_.Modificato; }
+    void ImpostaModificato(bool m) { modello_.Modificato = m; }
 
     // Row and zone under a point of the widget; -1 as row outside the rows.
     int RigaIn(const QPoint& p) const;
@@ -40,7 +50,7 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
-    void Modificato();
+    void OnModificato();
 
 protected:
     void paintEvent(QPaintEvent*) override;
