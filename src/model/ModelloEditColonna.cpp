@@ -7,20 +7,20 @@ namespace morella {
 TEsitoTasto FiltraTastoSegno(TTastoSegno tasto, char carattere, std::string_view restante)
 {
     switch (tasto) {
-    case TTastoSegno::Su:
-        return {TAzioneTasto::Precedente, 0};
-    case TTastoSegno::Giu:
-        return {TAzioneTasto::Successivo, 0};
-    case TTastoSegno::Sinistra:
-    case TTastoSegno::Destra:
-    case TTastoSegno::Backspace:
-    case TTastoSegno::Ins:
-    case TTastoSegno::Canc:
-        return {TAzioneTasto::Modifica, 0};
-    case TTastoSegno::Altro:
-        return {TAzioneTasto::Ingoia, 0};
-    case TTastoSegno::Carattere:
-        break;
+        case TTastoSegno::Su:
+            return {TAzioneTasto::Precedente, 0};
+        case TTastoSegno::Giu:
+            return {TAzioneTasto::Successivo, 0};
+        case TTastoSegno::Sinistra:
+        case TTastoSegno::Destra:
+        case TTastoSegno::Backspace:
+        case TTastoSegno::Ins:
+        case TTastoSegno::Canc:
+            return {TAzioneTasto::Modifica, 0};
+        case TTastoSegno::Altro:
+            return {TAzioneTasto::Ingoia, 0};
+        case TTastoSegno::Carattere:
+            break;
     }
     char c = static_cast<char>(std::toupper(static_cast<unsigned char>(carattere)));
     if (c == '3') c = 'X';

@@ -34,7 +34,10 @@ struct TEsitoTasto {
 TEsitoTasto FiltraTastoSegno(TTastoSegno tasto, char carattere, std::string_view restante);
 
 // Characters a field takes: one sign only, or up to the three of a triple.
-constexpr int CaratteriCampo(bool singolo) { return singolo ? 1 : 3; }
+constexpr int CaratteriCampo(bool singolo)
+{
+    return singolo ? 1 : 3;
+}
 
 // Top of field i (0-based): fields of FieldHeight pixels, Gap1 between them and Gap2 more
 // between groups (three events for Toto and Enalotto, two for Totip; the thirteenth

@@ -4,12 +4,13 @@
 
 namespace morella {
 
-std::vector<TEtichettaLegenda> TModelloLegenda::Etichette(const std::function<int(std::string_view)>& larghezza,
-                                                          int altezzaRiga) const
+std::vector<TEtichettaLegenda> TModelloLegenda::Etichette(
+    const std::function<int(std::string_view)>& larghezza, int altezzaRiga) const
 {
     std::vector<TEtichettaLegenda> r;
     const int primo = std::max(Start, 0);
-    const int fine = std::min<long long>(static_cast<long long>(Start) + NumPoint, static_cast<long long>(Lista.size()));
+    const int fine =
+        std::min<long long>(static_cast<long long>(Start) + NumPoint, static_cast<long long>(Lista.size()));
     for (int i = primo; i < fine; ++i) {
         const std::string& testo = Lista[static_cast<std::size_t>(i)];
         TEtichettaLegenda e;

@@ -10,11 +10,11 @@
 namespace morella {
 
 struct TEtichettaLegenda {
-    int indice = 0;  // position in the list
+    int indice = 0;              // position in the list
     std::string prima, seconda;  // the text before and after the comma (seconda empty: one line)
-    int x = 0;       // the point the first line is centred on
-    int xPrima = 0;  // left edge of the first line; the second line starts there too
-    int y = 0;       // top of the first line; the second lies one line lower
+    int x = 0;                   // the point the first line is centred on
+    int xPrima = 0;              // left edge of the first line; the second line starts there too
+    int y = 0;                   // top of the first line; the second lies one line lower
     int ySeconda = 0;
     bool operator==(const TEtichettaLegenda&) const = default;
 };

@@ -24,7 +24,8 @@ std::vector<TRigaCartella> TModelloPannelloCF::Righe(int altezzaRiga) const
     if (Tipo == 0) {
         int y = Start;
         for (std::size_t i = 0; i < Testo.size();) {
-            const std::size_t n = std::min(LunghezzaCarattere(static_cast<unsigned char>(Testo[i])), Testo.size() - i);
+            const std::size_t n =
+                std::min(LunghezzaCarattere(static_cast<unsigned char>(Testo[i])), Testo.size() - i);
             righe.push_back({Testo.substr(i, n), y});
             y += altezzaRiga;
             i += n;

@@ -10,7 +10,10 @@ bool SeparatoreDopoEvento(int evento, int gioco)
     return evento % (gioco == GiocoTotip ? 2 : 3) == 0;
 }
 
-std::string TitoloSchedina(int numero) { return "Schedina N\u00ba " + std::to_string(numero); }
+std::string TitoloSchedina(int numero)
+{
+    return "Schedina N\u00ba " + std::to_string(numero);
+}
 
 TCellaQuattro TModelloQuattroColonne::Cella(int evento, int colonna) const
 {
@@ -30,9 +33,8 @@ TCellaQuattro TModelloQuattroColonne::Cella(int evento, int colonna) const
     return c;
 }
 
-std::vector<TModelloQuattroColonne::TCellaCambiata> TModelloQuattroColonne::ImpostaColonne(const TQuattro& colonne,
-                                                                                         const TColonna& vincente,
-                                                                                         bool tutte)
+std::vector<TModelloQuattroColonne::TCellaCambiata> TModelloQuattroColonne::ImpostaColonne(
+    const TQuattro& colonne, const TColonna& vincente, bool tutte)
 {
     colonne_ = colonne;
     vincente_ = vincente;

@@ -9,25 +9,26 @@ namespace {
 TTastoSegno TastoSegno(const QKeyEvent& e)
 {
     switch (e.key()) {
-    case Qt::Key_Up:
-        return TTastoSegno::Su;
-    case Qt::Key_Down:
-        return TTastoSegno::Giu;
-    case Qt::Key_Left:
-        return TTastoSegno::Sinistra;
-    case Qt::Key_Right:
-        return TTastoSegno::Destra;
-    case Qt::Key_Backspace:
-        return TTastoSegno::Backspace;
-    case Qt::Key_Insert:
-        return TTastoSegno::Ins;
-    case Qt::Key_Delete:
-        return TTastoSegno::Canc;
-    default:
-        break;
+        case Qt::Key_Up:
+            return TTastoSegno::Su;
+        case Qt::Key_Down:
+            return TTastoSegno::Giu;
+        case Qt::Key_Left:
+            return TTastoSegno::Sinistra;
+        case Qt::Key_Right:
+            return TTastoSegno::Destra;
+        case Qt::Key_Backspace:
+            return TTastoSegno::Backspace;
+        case Qt::Key_Insert:
+            return TTastoSegno::Ins;
+        case Qt::Key_Delete:
+            return TTastoSegno::Canc;
+        default:
+            break;
     }
     const QString t = e.text();
-    if (t.size() == 1 && t[0].unicode() < 128 && (e.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0)
+    if (t.size() == 1 && t[0].unicode() < 128 &&
+        (e.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0)
         return TTastoSegno::Carattere;
     return TTastoSegno::Altro;
 }
@@ -48,15 +49,15 @@ void TEditSegno::keyPressEvent(QKeyEvent* e)
 {
     // The keys that belong to the dialog (confirm, cancel, next control) go on to it.
     switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        e->ignore();
-        return;
-    default:
-        break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            e->ignore();
+            return;
+        default:
+            break;
     }
     const TTastoSegno tasto = TastoSegno(*e);
     QString restante = text();
@@ -64,20 +65,20 @@ void TEditSegno::keyPressEvent(QKeyEvent* e)
     const char carattere = tasto == TTastoSegno::Carattere ? e->text()[0].toLatin1() : '\0';
     const TEsitoTasto esito = FiltraTastoSegno(tasto, carattere, restante.toStdString());
     switch (esito.azione) {
-    case TAzioneTasto::Inserisci:
-        insert(QString(QChar::fromLatin1(esito.carattere)));
-        break;
-    case TAzioneTasto::Modifica:
-        QLineEdit::keyPressEvent(e);
-        break;
-    case TAzioneTasto::Precedente:
-        emit Precedente();
-        break;
-    case TAzioneTasto::Successivo:
-        emit Successivo();
-        break;
-    case TAzioneTasto::Ingoia:
-        break;
+        case TAzioneTasto::Inserisci:
+            insert(QString(QChar::fromLatin1(esito.carattere)));
+            break;
+        case TAzioneTasto::Modifica:
+            QLineEdit::keyPressEvent(e);
+            break;
+        case TAzioneTasto::Precedente:
+            emit Precedente();
+            break;
+        case TAzioneTasto::Successivo:
+            emit Successivo();
+            break;
+        case TAzioneTasto::Ingoia:
+            break;
     }
     e->accept();
 }

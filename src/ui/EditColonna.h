@@ -14,22 +14,22 @@ namespace morella::ui {
 // One sign field.
 class TEditSegno : public QLineEdit {
     Q_OBJECT
-public:
+   public:
     explicit TEditSegno(QWidget* parent = nullptr);
 
-signals:
+   signals:
     // Arrow up and down: the owning column moves to the previous or the next field.
     void Precedente();
     void Successivo();
 
-protected:
+   protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A column of thirteen sign fields (the thirteenth shown for Toto only).
 class TEditColonna : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TEditColonna(QWidget* parent = nullptr);
 
     // Published sizes and switches.
@@ -58,10 +58,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-signals:
+   signals:
     void OnModificato();
 
-private:
+   private:
     void Sposta(int campo, bool su);
     void MostraCampo(int campo);
 

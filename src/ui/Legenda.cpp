@@ -4,7 +4,10 @@
 
 namespace morella::ui {
 
-TLegenda::TLegenda(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("Legenda")); }
+TLegenda::TLegenda(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Legenda"));
+}
 
 void TLegenda::Cambiato()
 {
@@ -64,8 +67,9 @@ QSize TLegenda::sizeHint() const
     const QFontMetrics fm(font());
     int destra = modello_.GapX, basso = modello_.GapY + fm.height();
     for (const auto& e : Etichette()) {
-        destra = std::max(destra, e.xPrima + std::max(fm.horizontalAdvance(QString::fromStdString(e.prima)),
-                                                      fm.horizontalAdvance(QString::fromStdString(e.seconda))));
+        destra =
+            std::max(destra, e.xPrima + std::max(fm.horizontalAdvance(QString::fromStdString(e.prima)),
+                                                 fm.horizontalAdvance(QString::fromStdString(e.seconda))));
         if (!e.seconda.empty()) basso = std::max(basso, e.ySeconda + fm.height());
     }
     return {destra + 4, basso + 2};
@@ -78,7 +82,8 @@ void TLegenda::paintEvent(QPaintEvent*)
     const QFontMetrics fm(font());
     for (const auto& e : Etichette()) {
         p.drawText(e.xPrima, e.y + fm.ascent(), QString::fromStdString(e.prima));
-        if (!e.seconda.empty()) p.drawText(e.xPrima, e.ySeconda + fm.ascent(), QString::fromStdString(e.seconda));
+        if (!e.seconda.empty())
+            p.drawText(e.xPrima, e.ySeconda + fm.ascent(), QString::fromStdString(e.seconda));
     }
 }
 

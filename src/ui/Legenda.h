@@ -12,7 +12,7 @@ namespace morella::ui {
 
 class TLegenda : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TLegenda(QWidget* parent = nullptr);
 
     // Every change repaints.
@@ -28,10 +28,10 @@ public:
     std::vector<TEtichettaLegenda> Etichette() const;
     QSize sizeHint() const override;
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+   private:
     void Cambiato();
     TModelloLegenda modello_;
 };

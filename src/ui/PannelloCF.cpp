@@ -67,7 +67,10 @@ void TPannelloCF::ImpostaColonna(const TColonna& c)
     update();
 }
 
-std::vector<TRigaCartella> TPannelloCF::Righe() const { return modello_.Righe(QFontMetrics(font()).height()); }
+std::vector<TRigaCartella> TPannelloCF::Righe() const
+{
+    return modello_.Righe(QFontMetrics(font()).height());
+}
 
 QSize TPannelloCF::sizeHint() const
 {

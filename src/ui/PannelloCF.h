@@ -13,7 +13,7 @@ namespace morella::ui {
 
 class TPannelloCF : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TPannelloCF(QWidget* parent = nullptr);
 
     // Sets NumEvents with it: 13 or 12.
@@ -35,16 +35,16 @@ public:
     std::vector<TRigaCartella> Righe() const;
     QSize sizeHint() const override;
 
-signals:
+   signals:
     // A left click on the card; its owner decides what selecting it means.
     void Cliccato();
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
-private:
+   private:
     TModelloPannelloCF modello_;
     bool selezionato_ = false;
     QPointer<QMenu> menu_;

@@ -8,7 +8,10 @@ namespace morella::ui {
 
 namespace {
 
-QColor Colore(const TColoreRgb& c) { return {c.r, c.g, c.b}; }
+QColor Colore(const TColoreRgb& c)
+{
+    return {c.r, c.g, c.b};
+}
 
 }  // namespace
 
@@ -82,7 +85,8 @@ QSize TQuattroColonne::sizeHint() const
 {
     const TMisure m = Misure();
     const QRect ultima = RettangoloCella(modello_.NumEvents - 1, 3);
-    const int titolo = QFontMetrics(font()).horizontalAdvance(QString::fromStdString(TitoloSchedina(99999))) + 2 * m.margine;
+    const int titolo =
+        QFontMetrics(font()).horizontalAdvance(QString::fromStdString(TitoloSchedina(99999))) + 2 * m.margine;
     return {std::max(ultima.right() + 1 + m.margine, titolo), ultima.bottom() + 1 + m.margine};
 }
 

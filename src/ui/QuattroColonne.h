@@ -11,7 +11,7 @@ namespace morella::ui {
 
 class TQuattroColonne : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TQuattroColonne(QWidget* parent = nullptr);
 
     void ImpostaGioco(int gioco);
@@ -35,10 +35,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-protected:
+   protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+   private:
     struct TMisure {
         int titolo, cella, riga, margine;
     };

@@ -16,7 +16,7 @@ namespace morella::ui {
 
 class TSceltaFormule : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TSceltaFormule(QWidget* parent = nullptr);
 
     // Loaded by program code: the formulas 0..massimo from the admitted flags.
@@ -33,10 +33,10 @@ public:
     // The formulas a list shows, in its order.
     std::vector<int> Formule(const QListWidget* lista) const;
 
-signals:
+   signals:
     void OnModificato();
 
-private:
+   private:
     void Mostra();
     void Sposta(QListWidget* da, bool includi);
     void Tutte(bool includi);

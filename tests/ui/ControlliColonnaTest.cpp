@@ -34,8 +34,14 @@ int PixelSimili(QWidget& w, const QRect& r, const std::function<bool(const QColo
     return n;
 }
 
-bool Rosso(const QColor& c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; }
-bool Scuro(const QColor& c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
+bool Rosso(const QColor& c)
+{
+    return c.red() > 180 && c.green() < 90 && c.blue() < 90;
+}
+bool Scuro(const QColor& c)
+{
+    return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+}
 
 }  // namespace
 
@@ -144,7 +150,8 @@ TEST(QuattroColonne, ColoriDelleCelle)
 
     const QRect marcata = q.RettangoloCella(0, 1).adjusted(2, 2, -2, -2);
     EXPECT_EQ(q.grab(marcata).toImage().pixelColor(0, 0), QColor(0, 255, 255));
-    EXPECT_EQ(q.grab(q.RettangoloCella(0, 0).adjusted(2, 2, -2, -2)).toImage().pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(q.grab(q.RettangoloCella(0, 0).adjusted(2, 2, -2, -2)).toImage().pixelColor(0, 0),
+              QColor(Qt::white));
 
     q.ImpostaModoSpoglio(true);
     q.ImpostaPresenti({true, true, false, true});
@@ -274,8 +281,7 @@ TEST(Legenda, EtichetteDisegnateAlloroPosto)
     EXPECT_EQ(e[2].x, 100);
     l.resize(200, 40);
     // Ink around each of the three centres and nowhere after the third.
-    for (int x : {40, 70, 100})
-        EXPECT_GT(PixelSimili(l, QRect(x - 8, 0, 16, 40), Scuro), 0) << x;
+    for (int x : {40, 70, 100}) EXPECT_GT(PixelSimili(l, QRect(x - 8, 0, 16, 40), Scuro), 0) << x;
     EXPECT_EQ(PixelSimili(l, QRect(115, 0, 85, 40), Scuro), 0);
 
     // Changing a number takes effect at once.

@@ -20,7 +20,10 @@ using namespace morella;
 
 namespace {
 
-QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
+QString CartellaSchermate()
+{
+    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
+}
 
 // A window as the player would see it: no larger than the screen it is on.
 void Fotografa(QWidget& w, const QString& nome)
@@ -31,8 +34,9 @@ void Fotografa(QWidget& w, const QString& nome)
     w.show();
     QTest::qWait(50);
     const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file = QDir(CartellaSchermate())
-                             .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
+    const QString file =
+        QDir(CartellaSchermate())
+            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
     ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
     std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
 }
@@ -107,7 +111,8 @@ TEST(Schermate, ControlliDellaColonna)
     destra->addWidget(totip);
     auto* legenda = new ui::TLegenda(&finestra);
     QStringList etichette;
-    for (int i = 0; i < 12; ++i) etichette << (i % 3 == 0 ? QStringLiteral("%1,Gen").arg(1990 + i) : QString::number(i));
+    for (int i = 0; i < 12; ++i)
+        etichette << (i % 3 == 0 ? QStringLiteral("%1,Gen").arg(1990 + i) : QString::number(i));
     legenda->ImpostaLista(etichette);
     legenda->ImpostaStart(0);
     legenda->ImpostaNumPoint(8);
