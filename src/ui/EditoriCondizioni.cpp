@@ -12,6 +12,7 @@
 
 #include "CondizioneATabelle.h"
 #include "FabbricaCondizioni.h"
+#include "FormFormuleDerivate.h"
 
 namespace morella::ui {
 
@@ -88,6 +89,7 @@ QString TitoloEditore(TipoCondizione tipo)
         case TipoInterruzioni: return QStringLiteral("Interruzioni");
         case TipoRipetizioni: return QStringLiteral("Ripetizioni");
         case TipoModulo: return QStringLiteral("Modulo");
+        case TipoFormuleDerivate: return QStringLiteral("Formule Derivate");
         default: return {};
     }
 }
@@ -192,6 +194,9 @@ void RegistraEditoriCondizioni()
     for (TipoCondizione tipo : {TipoPariDispari, TipoModulo, TipoRipetizioni})
         RegistraEditore(tipo, EditorePerUso<TFormTabelle>(
                                   [tipo](QWidget* padre) { return std::make_unique<TFormTabelle>(tipo, padre); }));
+    RegistraEditore(TipoFormuleDerivate, EditorePerUso<TFormFormuleDerivate>([](QWidget* padre) {
+                        return std::make_unique<TFormFormuleDerivate>(padre);
+                    }));
 }
 
 }  // namespace morella::ui
