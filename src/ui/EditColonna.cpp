@@ -42,7 +42,9 @@ TEditSegno::TEditSegno(QWidget* parent) : QLineEdit(parent)
     setObjectName(QStringLiteral("EditSegno"));
     setMaxLength(CaratteriCampo(false));
     setAlignment(Qt::AlignCenter);
+    // Text reaches the field only through the key filter: no pasting from a menu, no drops.
     setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
 }
 
 void TEditSegno::keyPressEvent(QKeyEvent* e)

@@ -19,7 +19,8 @@ QListWidget* Lista(QWidget* padre, const char* nome)
     // The counts line up only in a fixed-pitch font.
     l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000   00-00-00")) + 40);
-    l->setMinimumHeight(120);
+    // Room for a good part of the formulas at once; the dialog scrolls on a small screen.
+    l->setMinimumHeight(l->fontMetrics().lineSpacing() * 16 + 8);
     return l;
 }
 

@@ -12,6 +12,8 @@
 
 #include "CartellaTemporanea.h"
 #include "EditColonna.h"
+#include "FormFormuleDerivate.h"
+#include "FormuleDerivate.h"
 #include "Legenda.h"
 #include "PannelloCF.h"
 #include "QuattroColonne.h"
@@ -26,11 +28,11 @@ QString CartellaSchermate()
 }
 
 // A window as the player would see it: no larger than the screen it is on.
-void Fotografa(QWidget& w, const QString& nome)
+void Fotografa(QWidget& w, const QString& nome, bool adatta = true)
 {
     const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
     // Not adjustSize(): it would keep a window within two thirds of the screen.
-    w.resize(w.sizeHint().expandedTo(w.minimumSizeHint()).boundedTo(schermo.size()));
+    if (adatta) w.resize(w.sizeHint().expandedTo(w.minimumSizeHint()).boundedTo(schermo.size()));
     w.show();
     QTest::qWait(50);
     const QSize s = QGuiApplication::primaryScreen()->size();
@@ -121,4 +123,21 @@ TEST(Schermate, ControlliDellaColonna)
     tutto->addWidget(legenda);
 
     Fotografa(finestra, QStringLiteral("ControlliColonna"));
+}
+
+TEST(Schermate, EditorDelleFormuleDerivate)
+{
+    if (CartellaSchermate().isEmpty()) GTEST_SKIP() << "MORELLA_SCREENSHOTS not set";
+    QDir().mkpath(CartellaSchermate());
+    for (int g : {GiocoEnalotto, GiocoToto}) {
+        test::TGiocoTemporaneo gioco(g);
+        TFormuleDerivate f;
+        for (int i : {0, 4, 17, 45, 46, 47, 90}) f.FormuleAmmesse[static_cast<std::size_t>(i)] = true;
+        ui::TFormFormuleDerivate editor;
+        editor.ImpostaOggetto(f);
+        editor.AggiornaForm();
+        Fotografa(editor, g == GiocoToto ? QStringLiteral("FormFormuleDerivateToto")
+                                         : QStringLiteral("FormFormuleDerivate"),
+                  false);
+    }
 }
