@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
@@ -66,6 +67,11 @@ TEST(EditSegno, OgniSegnoUnaVoltaEIlTreDiventaX)
     TColonna col;
     c.LeggiColonna(col);
     EXPECT_EQ(col[0], SegnoX);
+
+    // Pasting would pass round the filter: the key is swallowed.
+    QApplication::clipboard()->setText(QStringLiteral("AB1"));
+    QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->text(), QStringLiteral("X"));
 
     // One sign only.
     c.ImpostaSingolo(true);
