@@ -1,4 +1,5 @@
 #include "Applicazione.h"
+#include "EditoriCondizioni.h"
 #include "FormSviluppo.h"
 #include "SistemaEsempio.h"
 
@@ -108,6 +109,7 @@ void TApplicazione::CreaFinestre()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The windows the main window opens by role register before it reads the registry.
     RegistraFinestreSviluppo();
+    RegistraEditoriCondizioni();
     princ_ = std::make_unique<TFormPrinc>(*sistema_);
     QApplication::restoreOverrideCursor();
     intro_->hide();

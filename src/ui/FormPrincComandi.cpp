@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "Cartelle.h"
+#include "CorniceEditore.h"
 #include "ComandiConfigurazione.h"
 #include "DialoghiSistema.h"
 #include "EditSchedina.h"
@@ -129,7 +130,13 @@ void TFormPrinc::AnalisiRidotto1Click()
 
 void TFormPrinc::CondizioneClick(int slot)
 {
-    if (TCondizione* c = sistema_.Dati().Condizioni->Condizione(slot)) c->Modifica();
+    TCondizione* c = sistema_.Dati().Condizioni->Condizione(slot);
+    if (!c) return;
+    // Only an editor that changed its condition makes the system need saving.
+    if (SistemaDaSegnare(c->Modifica())) {
+        sistema_.Modificato = true;
+        AggiornaStatusLine();
+    }
 }
 
 void TFormPrinc::SalvasuDisco1Click()
