@@ -12,6 +12,7 @@
 
 #include "CondizioneATabelle.h"
 #include "FabbricaCondizioni.h"
+#include "FormConsecutivita.h"
 
 namespace morella::ui {
 
@@ -192,6 +193,9 @@ void RegistraEditoriCondizioni()
     for (TipoCondizione tipo : {TipoPariDispari, TipoModulo, TipoRipetizioni})
         RegistraEditore(tipo, EditorePerUso<TFormTabelle>(
                                   [tipo](QWidget* padre) { return std::make_unique<TFormTabelle>(tipo, padre); }));
+    RegistraEditore(TipoGruppoConsecutivita, EditorePerUso<TFormConsecutivita>([](QWidget* padre) {
+                        return std::make_unique<TFormConsecutivita>(padre);
+                    }));
 }
 
 }  // namespace morella::ui

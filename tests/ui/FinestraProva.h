@@ -12,6 +12,7 @@
 
 #include "Archivio.h"
 #include "Cartelle.h"
+#include "EditoriCondizioni.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
 
@@ -28,6 +29,7 @@ inline void PronosticoDiProva(TSistema& s)
 struct TFinestraProva {
     explicit TFinestraProva(const std::string& nome = "Prova.Mrl") : sistema(&archivio)
     {
+        morella::ui::RegistraEditoriCondizioni();
         w = std::make_unique<morella::ui::TFormPrinc>(sistema, nullptr, 1024);
         w->resize(1024, 768);
         w->show();
