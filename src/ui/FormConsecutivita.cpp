@@ -79,7 +79,8 @@ TFormConsecutivita::TFormConsecutivita(QWidget* parent)
     lista->addWidget(elimina_);
 
     // The shown element: its switch, its sign, its two tables.
-    elemento_ = new QGroupBox(corpo);
+    // Titled, so that its switch is not taken for the group's own above it.
+    elemento_ = new QGroupBox(QStringLiteral("Elemento"), corpo);
     elemento_->setObjectName(QStringLiteral("Elemento"));
     attivatoS_ = new QRadioButton(QStringLiteral("Attivato"), elemento_);
     attivatoS_->setObjectName(QStringLiteral("AttivatoS"));
