@@ -26,9 +26,6 @@ public:
     explicit TFormConsecutivita(QWidget* parent = nullptr);
     ~TFormConsecutivita() override;
 
-    // The state behind the controls (tests look at it).
-    const TModelloGruppo* Modello() const { return modello_.get(); }
-
 protected:
     // The group goes into a working copy; OK gives the copy back when it differs.
     void AggiornaControlli(TCondizione& c) override;
