@@ -109,7 +109,10 @@ TBytes TModelloGruppo::Impronta(const TGruppoCondizioni& gruppo)
     return f.Dati();
 }
 
-bool TModelloGruppo::Modificato() const { return Impronta(*copia_) != originale_; }
+bool TModelloGruppo::Modificato() const
+{
+    return Impronta(*copia_) != originale_;
+}
 
 bool TModelloGruppo::Conferma(TGruppoCondizioni& gruppo) const
 {

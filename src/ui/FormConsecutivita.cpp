@@ -56,7 +56,8 @@ TFormConsecutivita::TFormConsecutivita(QWidget* parent)
     posizione_ = new QLabel(corpo);
     posizione_->setObjectName(QStringLiteral("Posizione"));
     posizione_->setAlignment(Qt::AlignCenter);
-    posizione_->setMinimumWidth(posizione_->fontMetrics().horizontalAdvance(QStringLiteral("Elemento 888 di 888")) + 8);
+    posizione_->setMinimumWidth(
+        posizione_->fontMetrics().horizontalAdvance(QStringLiteral("Elemento 888 di 888")) + 8);
     const QStyle* s = style();
     primo_ = Pulsante(corpo, "PrimoBtn", QString(), QStringLiteral("Primo"));
     primo_->setIcon(s->standardIcon(QStyle::SP_MediaSkipBackward));
@@ -66,8 +67,10 @@ TFormConsecutivita::TFormConsecutivita(QWidget* parent)
     destra_->setIcon(s->standardIcon(QStyle::SP_MediaSeekForward));
     ultimo_ = Pulsante(corpo, "UltimoBtn", QString(), QStringLiteral("Ultimo"));
     ultimo_->setIcon(s->standardIcon(QStyle::SP_MediaSkipForward));
-    aggiungi_ = Pulsante(corpo, "AggiungiBtn", QStringLiteral("Aggiungi"), QStringLiteral("Aggiungi un elemento"));
-    elimina_ = Pulsante(corpo, "EliminaBtn", QStringLiteral("Elimina"), QStringLiteral("Elimina l'elemento mostrato"));
+    aggiungi_ =
+        Pulsante(corpo, "AggiungiBtn", QStringLiteral("Aggiungi"), QStringLiteral("Aggiungi un elemento"));
+    elimina_ = Pulsante(corpo, "EliminaBtn", QStringLiteral("Elimina"),
+                        QStringLiteral("Elimina l'elemento mostrato"));
     auto* lista = new QHBoxLayout;
     lista->addWidget(primo_);
     lista->addWidget(sinistra_);
@@ -94,7 +97,8 @@ TFormConsecutivita::TFormConsecutivita(QWidget* parent)
     auto* segni = new QHBoxLayout(segno_);
     const char* nomi[3] = {"Segno1", "SegnoX", "Segno2"};
     for (int i = 0; i < 3; ++i) {
-        segni_[static_cast<std::size_t>(i)] = new QRadioButton(QString::fromStdString(TestoSegni(SegniOrdinati[i])), segno_);
+        segni_[static_cast<std::size_t>(i)] =
+            new QRadioButton(QString::fromStdString(TestoSegni(SegniOrdinati[i])), segno_);
         segni_[static_cast<std::size_t>(i)]->setObjectName(QString::fromLatin1(nomi[i]));
         segni->addWidget(segni_[static_cast<std::size_t>(i)]);
     }

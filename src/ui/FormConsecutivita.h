@@ -22,18 +22,18 @@ class TGraphPt;
 class TFormConsecutivita : public TFormCondizione {
     Q_OBJECT
 
-public:
+   public:
     explicit TFormConsecutivita(QWidget* parent = nullptr);
     ~TFormConsecutivita() override;
 
-protected:
+   protected:
     // The group goes into a working copy; OK gives the copy back when it differs.
     void AggiornaControlli(TCondizione& c) override;
     bool AcquisisceControlli(TCondizione& c) override;
     // "Azzera ": every element's tables, not only the shown one's.
     void AzzeraControlli() override;
 
-private:
+   private:
     static void ImpostaTabellaConteggi(TGraphPt& g);
     // Shows the model's current element (or an empty page) and the buttons' state.
     void MostraElemento();

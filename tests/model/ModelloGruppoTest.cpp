@@ -10,7 +10,10 @@ using namespace morella;
 
 namespace {
 
-TConsecutivita& Elemento(TGruppoCondizioni& g, int i) { return dynamic_cast<TConsecutivita&>(g.Elemento(i)); }
+TConsecutivita& Elemento(TGruppoCondizioni& g, int i)
+{
+    return dynamic_cast<TConsecutivita&>(g.Elemento(i));
+}
 
 // A group of kind 8 with elements of the given signs; the first admits 3 signs, runs up to 2.
 TGruppoCondizioni Gruppo(std::initializer_list<TSegni> segni)
@@ -168,7 +171,9 @@ TEST(ModelloGruppo, LaCopiaProteggeIlGruppo)
     // Every kind of edit on the copy counts as a change, and none reaches the group until OK.
     auto cambia = [](TModelloGruppo& m) { m.CorrenteCome<TConsecutivita>()->Segno = Segno2; };
     auto tabella = [](TModelloGruppo& m) {
-        m.CorrenteCome<TConsecutivita>()->Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, 5, StatoInRecupero, 3);
+        m.CorrenteCome<TConsecutivita>()
+            ->Tabella(TConsecutivita::TabellaRun)
+            .ImpostaStato(0, 5, StatoInRecupero, 3);
     };
     auto elemento = [](TModelloGruppo& m) { m.Corrente()->Attivato = false; };
     auto gruppo = [](TModelloGruppo& m) { m.Copia().Attivato = false; };

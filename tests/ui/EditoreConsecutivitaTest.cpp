@@ -20,14 +20,18 @@ TGruppoCondizioni& Gruppo(TSistema& s)
     return *s.Dati().Condizioni->Condizione<TGruppoCondizioni>(TipoGruppoConsecutivita);
 }
 
-TConsecutivita& Elemento(TSistema& s, int i) { return dynamic_cast<TConsecutivita&>(Gruppo(s).Elemento(i)); }
+TConsecutivita& Elemento(TSistema& s, int i)
+{
+    return dynamic_cast<TConsecutivita&>(Gruppo(s).Elemento(i));
+}
 
 // Which of the list's buttons are open, as one text: P(rimo) S(inistra) D(estra) U(ltimo)
 // A(ggiungi) E(limina), a dot for a closed one.
 std::string Aperti(QDialog& d)
 {
     std::string r;
-    for (const char* nome : {"PrimoBtn", "SinistraBtn", "DestraBtn", "UltimoBtn", "AggiungiBtn", "EliminaBtn"}) {
+    for (const char* nome :
+         {"PrimoBtn", "SinistraBtn", "DestraBtn", "UltimoBtn", "AggiungiBtn", "EliminaBtn"}) {
         auto* b = Controllo<QPushButton>(d, nome);
         r += b && b->isEnabled() ? nome[0] : '.';
     }
@@ -55,7 +59,8 @@ void DueElementi(QDialog& d)
 void DueElementi(TGruppoCondizioni& g)
 {
     auto a = std::make_unique<TConsecutivita>();
-    for (int v = 3; v <= 5; ++v) a->Tabella(TConsecutivita::TabellaConteggi).ImpostaStato(0, v, StatoAmmesso, 0);
+    for (int v = 3; v <= 5; ++v)
+        a->Tabella(TConsecutivita::TabellaConteggi).ImpostaStato(0, v, StatoAmmesso, 0);
     for (int v = 0; v <= 2; ++v) a->Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, v, StatoAmmesso, 0);
     g.Aggiungi(std::move(a));
     auto b = std::make_unique<TConsecutivita>();

@@ -25,7 +25,10 @@ struct TCasoEditore {
     std::function<void(TSistema&)> Costruisci;
 };
 
-void PrintTo(const TCasoEditore& c, std::ostream* os) { *os << c.Nome; }
+void PrintTo(const TCasoEditore& c, std::ostream* os)
+{
+    *os << c.Nome;
+}
 
 std::vector<TCasoEditore> Casi()
 {
@@ -47,7 +50,8 @@ std::vector<TCasoEditore> Casi()
                         return Premi(d, "OKBtn");
                     },
                     [](TSistema& s) {
-                        auto& g = *s.Dati().Condizioni->Condizione<TGruppoCondizioni>(TipoGruppoConsecutivita);
+                        auto& g =
+                            *s.Dati().Condizioni->Condizione<TGruppoCondizioni>(TipoGruppoConsecutivita);
                         auto a = std::make_unique<TConsecutivita>();
                         for (int v = 4; v <= 6; ++v) a->Tabella(0).ImpostaStato(0, v, StatoAmmesso);
                         for (int v = 0; v <= 2; ++v) a->Tabella(1).ImpostaStato(0, v, StatoAmmesso);
@@ -91,4 +95,6 @@ TEST_P(EditoriESviluppo, StesseColonneDelNucleo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Editori, EditoriESviluppo, ::testing::ValuesIn(Casi()),
-                         [](const ::testing::TestParamInfo<TCasoEditore>& i) { return std::string(i.param.Nome); });
+                         [](const ::testing::TestParamInfo<TCasoEditore>& i) {
+                             return std::string(i.param.Nome);
+                         });

@@ -31,7 +31,8 @@ inline int BoxDelValore(ui::TGraphPt& g, int valore)
         const int primo = g.Modello().ValoreDelBox(0);
         const int ultimo = g.Modello().ValoreDelBox(g.Modello().BoxUsati() - 1);
         if (valore >= primo && valore <= ultimo) return valore - primo;
-        const TZonaGraphPt freccia = valore < primo ? TZonaGraphPt::FrecciaSinistra : TZonaGraphPt::FrecciaDestra;
+        const TZonaGraphPt freccia =
+            valore < primo ? TZonaGraphPt::FrecciaSinistra : TZonaGraphPt::FrecciaDestra;
         QTest::mouseClick(griglia, Qt::LeftButton, {}, griglia->Punto(freccia));
     }
     ADD_FAILURE() << "valore " << valore << " mai visibile";
@@ -60,7 +61,8 @@ inline void AlzaLivello(ui::TGraphPt* g, int valore, int volte)
     ASSERT_NE(g, nullptr);
     for (int i = 0; i < volte; ++i) {
         const int box = BoxDelValore(*g, valore);
-        QTest::mouseClick(g->Griglia(), Qt::LeftButton, {}, g->Griglia()->Punto(TZonaGraphPt::LivelloSu, box));
+        QTest::mouseClick(g->Griglia(), Qt::LeftButton, {},
+                          g->Griglia()->Punto(TZonaGraphPt::LivelloSu, box));
     }
 }
 

@@ -17,15 +17,19 @@ using namespace morella;
 
 namespace {
 
-QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
+QString CartellaSchermate()
+{
+    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
+}
 
 void Fotografa(QWidget& w, const QString& nome)
 {
     w.show();
     QTest::qWait(50);
     const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file = QDir(CartellaSchermate())
-                             .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
+    const QString file =
+        QDir(CartellaSchermate())
+            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
     ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
     std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
     // Every part of the window within the screen.
@@ -52,7 +56,8 @@ TEST(SchermateGruppo, EditoreConsecutivita)
             e->Tabella(1).DaEvento = 2;
             gruppo.Aggiungi(std::move(e));
         }
-        const QString nome = gioco == GiocoToto ? QStringLiteral("FormConsecutivitaToto") : QStringLiteral("FormConsecutivita");
+        const QString nome = gioco == GiocoToto ? QStringLiteral("FormConsecutivitaToto")
+                                                : QStringLiteral("FormConsecutivita");
         {
             ui::TFormConsecutivita d;
             d.ImpostaOggetto(gruppo);
