@@ -66,15 +66,14 @@ bool TModelloGruppo::Elimina()
     return true;
 }
 
-void TModelloGruppo::Azzera()
+void TModelloGruppo::Azzera(const std::function<void(TCondizione&)>& azzeraElemento)
 {
     copia_->Attivato = true;
     for (int i = 0; i < Conta(); ++i) {
         TCondizione& e = copia_->Elemento(i);
-        if (auto* t = dynamic_cast<TCondizioneATabelle*>(&e))
-            t->AzzeraTabelle();
-        else
-            e.Attivato = true;
+        e.Attivato = true;
+        if (auto* t = dynamic_cast<TCondizioneATabelle*>(&e)) t->AzzeraTabelle();
+        if (azzeraElemento) azzeraElemento(e);
     }
 }
 

@@ -65,8 +65,9 @@ class TModelloGruppo {
     bool Elimina();
 
     // "Azzera ": the group and each element switched on, every element's tables reset; the
-    // elements, their order and their own fields (a sign, a column) stay.
-    void Azzera();
+    // elements, their order and their own fields (a sign, a column) stay. An element kind
+    // with tables of another sort (intervals) passes its own reset, run after the switch.
+    void Azzera(const std::function<void(TCondizione&)>& azzeraElemento = {});
 
     TPulsantiGruppo Pulsanti() const;
     // "Elemento 2 di 5", or "Nessun Elemento" for an empty group.

@@ -254,4 +254,12 @@ TEST(ModelloGruppo, AzzeraTieneGliElementi)
         }
     }
     EXPECT_TRUE(m.Modificato());
+
+    // An element kind's own reset runs on every element, after the switch is back on.
+    int azzerati = 0;
+    m.Azzera([&](TCondizione& e) {
+        EXPECT_TRUE(e.Attivato);
+        ++azzerati;
+    });
+    EXPECT_EQ(azzerati, 2);
 }
