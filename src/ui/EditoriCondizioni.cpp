@@ -12,6 +12,7 @@
 
 #include "CondizioneATabelle.h"
 #include "FabbricaCondizioni.h"
+#include "FormConsecutivita.h"
 #include "FormFormuleDerivate.h"
 
 namespace morella::ui {
@@ -196,6 +197,9 @@ void RegistraEditoriCondizioni()
                                   [tipo](QWidget* padre) { return std::make_unique<TFormTabelle>(tipo, padre); }));
     RegistraEditore(TipoFormuleDerivate, EditorePerUso<TFormFormuleDerivate>([](QWidget* padre) {
                         return std::make_unique<TFormFormuleDerivate>(padre);
+                    }));
+    RegistraEditore(TipoGruppoConsecutivita, EditorePerUso<TFormConsecutivita>([](QWidget* padre) {
+                        return std::make_unique<TFormConsecutivita>(padre);
                     }));
 }
 

@@ -258,7 +258,12 @@ void TFormPrinc::CreaMenu()
                              Aiuto::Condizione(15), [this] { CondizioneClick(15); });
     puntiTra->setCheckable(true);
     puntiTra->setProperty("slot", 15);
-    connect(menuCondizioni_, &QMenu::aboutToShow, this, &TFormPrinc::AggiornaSegniCondizioni);
+    // Opening the menu recomputes the marks, and the items too: an editor registered after the
+    // last change of the document is offered at once.
+    connect(menuCondizioni_, &QMenu::aboutToShow, this, [this] {
+        AggiornaAbilitazioni();
+        AggiornaSegniCondizioni();
+    });
 
     QMenu* elaborazione = menu("Elaborazione1", QStringLiteral("&Elaborazione"));
     Voce(elaborazione, "ImpostazioneSv", QStringLiteral("&Impostazioni"), nessuno, Aiuto::Impostazioni,
@@ -437,8 +442,9 @@ void TFormPrinc::AggiornaSegniCondizioni()
     for (QAction* v : menuCondizioni_->actions()) {
         const int slot = v->property("slot").toInt();
         if (slot > 0) {
+            // Marked as the development would take it: switched on and admitting something.
             const TCondizione* c = elenco.Condizione(slot);
-            v->setChecked(c && c->Attivo);
+            v->setChecked(c && c->Attivo && c->Attivato);
         }
     }
     if (QAction* link = Azione(QStringLiteral("Link1")))
