@@ -20,6 +20,7 @@
 #include "ElencoCondizioni.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
+#include "RegistroFinestre.h"
 
 using namespace morella;
 using namespace morella::ui;
@@ -300,7 +301,7 @@ TEST(EditoriCondizioni, VorticeSegniAmmessiEPaginaConservata)
     f.servizi.VerificaConsumate();
 }
 
-TEST(EditoriCondizioni, CornicePulsantiEdidascalie)
+TEST(EditoriCondizioni, CornicePulsantiEDidascalie)
 {
     TFinestra f(GiocoTotip);
     f.servizi.AttendiDialogo([](QDialog& d) {
@@ -314,5 +315,25 @@ TEST(EditoriCondizioni, CornicePulsantiEdidascalie)
         return Premi(d, "AnnullaBtn");
     });
     f.w->Azione(QStringLiteral("ParieDispari1"))->trigger();
+
+    // With its window registered, "Archivio" opens on the condition once there are two
+    // contests; "Analisi" still wants the system's columns.
+    std::vector<const TCondizione*> aperte;
+    RegistroFinestre().archivioCondizione = [&](TCondizione& c, QWidget*) { aperte.push_back(&c); };
+    RegistroFinestre().analisiCondizione = [&](TCondizione& c, QWidget*) { aperte.push_back(&c); };
+    for (int concorsi = 1; concorsi <= 2; ++concorsi) {
+        f.archivio.Inserisci(0, T_Concorso{});
+        f.servizi.AttendiDialogo([concorsi](QDialog& d) {
+            auto* archivio = d.findChild<QPushButton*>(QStringLiteral("ArchivioBtn"));
+            EXPECT_EQ(archivio->isEnabled(), concorsi > 1);
+            EXPECT_FALSE(d.findChild<QPushButton*>(QStringLiteral("AnalisiBtn"))->isEnabled());
+            if (archivio->isEnabled()) archivio->click();
+            return Premi(d, "AnnullaBtn");
+        });
+        f.w->Azione(QStringLiteral("Simmetrie1"))->trigger();
+    }
+    RegistroFinestre().archivioCondizione = {};
+    RegistroFinestre().analisiCondizione = {};
+    EXPECT_EQ(aperte, std::vector<const TCondizione*>{f.sistema.Dati().Condizioni->Condizione(TipoSimmetrie)});
     f.servizi.VerificaConsumate();
 }
