@@ -26,7 +26,8 @@ TTabellaValori* TabellaDi(TCondizione& c, int i)
 // The caption of a table's runs page, where the kind names it apart.
 QString TitoloConsecutivita(TipoCondizione tipo, int tabella)
 {
-    if (tipo == TipoPariDispari) return tabella == 0 ? QStringLiteral("Consecutività Pari") : QStringLiteral("Consecutività Dispari");
+    if (tipo == TipoPariDispari)
+        return tabella == 0 ? QStringLiteral("Consecutività Pari") : QStringLiteral("Consecutività Dispari");
     return {};
 }
 
@@ -81,18 +82,27 @@ TEditoreCondizione EditorePerUso(std::function<std::unique_ptr<TForm>(QWidget*)>
 QString TitoloEditore(TipoCondizione tipo)
 {
     switch (tipo) {
-        case TipoNumeroSegni: return QStringLiteral("Numero Di Segni");
-        case TipoPariDispari: return QStringLiteral("Pari e Dispari");
-        case TipoVortice: return QStringLiteral("Vortice");
-        case TipoSimmetrie: return QStringLiteral("Simmetrie");
-        case TipoInterruzioni: return QStringLiteral("Interruzioni");
-        case TipoRipetizioni: return QStringLiteral("Ripetizioni");
-        case TipoModulo: return QStringLiteral("Modulo");
-        default: return {};
+        case TipoNumeroSegni:
+            return QStringLiteral("Numero Di Segni");
+        case TipoPariDispari:
+            return QStringLiteral("Pari e Dispari");
+        case TipoVortice:
+            return QStringLiteral("Vortice");
+        case TipoSimmetrie:
+            return QStringLiteral("Simmetrie");
+        case TipoInterruzioni:
+            return QStringLiteral("Interruzioni");
+        case TipoRipetizioni:
+            return QStringLiteral("Ripetizioni");
+        case TipoModulo:
+            return QStringLiteral("Modulo");
+        default:
+            return {};
     }
 }
 
-TFormTabelle::TFormTabelle(TipoCondizione tipo, QWidget* parent) : TFormCondizione(TitoloEditore(tipo), parent)
+TFormTabelle::TFormTabelle(TipoCondizione tipo, QWidget* parent)
+    : TFormCondizione(TitoloEditore(tipo), parent)
 {
     setObjectName(QStringLiteral("FormCondizione%1").arg(tipo));
     // The captions belong to the kind: a sample object tells them.
@@ -190,8 +200,9 @@ void RegistraEditoriCondizioni()
     RegistraEditore(TipoVortice, EditorePermanente<TFormVortice>([] { return new TFormVortice; }));
     // Made for each use.
     for (TipoCondizione tipo : {TipoPariDispari, TipoModulo, TipoRipetizioni})
-        RegistraEditore(tipo, EditorePerUso<TFormTabelle>(
-                                  [tipo](QWidget* padre) { return std::make_unique<TFormTabelle>(tipo, padre); }));
+        RegistraEditore(tipo, EditorePerUso<TFormTabelle>([tipo](QWidget* padre) {
+                            return std::make_unique<TFormTabelle>(tipo, padre);
+                        }));
 }
 
 }  // namespace morella::ui

@@ -89,7 +89,10 @@ TFormCondizione::TFormCondizione(const QString& titolo, QWidget* parent) : QDial
     connect(annulla_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormCondizione::ImpostaOggetto(TCondizione& c) { oggetto_ = &c; }
+void TFormCondizione::ImpostaOggetto(TCondizione& c)
+{
+    oggetto_ = &c;
+}
 
 void TFormCondizione::LegaTabella(TGraphPt* controllo, TTrovaTabella trova)
 {
@@ -143,7 +146,8 @@ void TFormCondizione::AggiornaForm()
     const int concorsi = dati && dati->Archivio ? dati->Archivio->NumeroConcorsi() : 0;
     archivio_->setEnabled(ArchivioAbilitato(concorsi, static_cast<bool>(registro.archivioCondizione)));
     analisi_->setEnabled(AnalisiAbilitata(static_cast<bool>(registro.analisiCondizione),
-                                          dati ? dati->Colonne.Conta() : 0, dati && PronosticoCompleto(dati->Pronostico)));
+                                          dati ? dati->Colonne.Conta() : 0,
+                                          dati && PronosticoCompleto(dati->Pronostico)));
     AdattaAlloSchermo();
 }
 
@@ -205,7 +209,10 @@ void TFormCondizione::AdattaAlloSchermo()
 }
 
 void TFormCondizione::AggiornaControlli(TCondizione&) {}
-bool TFormCondizione::AcquisisceControlli(TCondizione&) { return false; }
+bool TFormCondizione::AcquisisceControlli(TCondizione&)
+{
+    return false;
+}
 void TFormCondizione::AzzeraControlli() {}
 
 void TFormCondizione::ApriArchivio()

@@ -26,7 +26,7 @@ namespace morella::ui {
 
 class TFormCondizione : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormCondizione(const QString& titolo, QWidget* parent = nullptr);
 
     // The condition the editor works on (kept until the next call).
@@ -65,7 +65,7 @@ public:
     // scrolls for the rest).
     void AdattaAlloSchermo();
 
-protected:
+   protected:
     // The editor's own controls: load them, copy them back (true when the condition
     // changed), reset them for "Azzera ".
     virtual void AggiornaControlli(TCondizione& c);
@@ -76,7 +76,7 @@ protected:
     // holds (the arrows page the rest).
     virtual void ConfiguraTabella(TGraphPt& controllo, const TTabellaValori& tabella);
 
-private:
+   private:
     struct TLegame {
         TGraphPt* Controllo;
         TTrovaTabella Trova;

@@ -39,7 +39,10 @@ struct TEditore {
     int pagina;          // the vortex page that shows it (-1 elsewhere)
 };
 
-std::ostream& operator<<(std::ostream& o, const TEditore& e) { return o << e.titolo; }
+std::ostream& operator<<(std::ostream& o, const TEditore& e)
+{
+    return o << e.titolo;
+}
 
 const TEditore Editori[] = {
     {TipoNumeroSegni, "NumeroDiSegni1", "Numero Di Segni", 1, -1},
@@ -88,7 +91,8 @@ struct TFinestra {
         TScrittoreBinario tutto;
         elenco.Scrivi(tutto);
         const TBytes immagine = LeggiTutto(file);
-        const auto it = std::search(immagine.begin(), immagine.end(), tutto.Dati().begin(), tutto.Dati().end());
+        const auto it =
+            std::search(immagine.begin(), immagine.end(), tutto.Dati().begin(), tutto.Dati().end());
         EXPECT_NE(it, immagine.end());
         std::size_t inizio = static_cast<std::size_t>(it - immagine.begin());
         for (int s = 1; s < slot; ++s) {
@@ -136,7 +140,8 @@ TEST_P(EditoriCondizioni, ModificaSalvataNelBloccoGiusto)
         const int massimo = f.Condizione(e.tipo).Tabella(e.tabella).Massimo();
         f.servizi.AttendiDialogo([&](QDialog& d) {
             EXPECT_EQ(d.windowTitle(), QString::fromUtf8(e.titolo));
-            if (e.pagina >= 0) d.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(e.pagina);
+            if (e.pagina >= 0)
+                d.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(e.pagina);
             TGraphPt* g = Controllo(d, e.tabella);
             if (!g) return int(QDialog::Rejected);
             EXPECT_EQ(g->PtTotali(), massimo);
@@ -334,6 +339,7 @@ TEST(EditoriCondizioni, CornicePulsantiEDidascalie)
     }
     RegistroFinestre().archivioCondizione = {};
     RegistroFinestre().analisiCondizione = {};
-    EXPECT_EQ(aperte, std::vector<const TCondizione*>{f.sistema.Dati().Condizioni->Condizione(TipoSimmetrie)});
+    EXPECT_EQ(aperte,
+              std::vector<const TCondizione*>{f.sistema.Dati().Condizioni->Condizione(TipoSimmetrie)});
     f.servizi.VerificaConsumate();
 }

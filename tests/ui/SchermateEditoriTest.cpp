@@ -20,7 +20,10 @@ using namespace morella;
 
 namespace {
 
-QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
+QString CartellaSchermate()
+{
+    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
+}
 
 void Fotografa(QWidget& w, const QString& nome)
 {
@@ -32,11 +35,13 @@ void Fotografa(QWidget& w, const QString& nome)
     for (auto* g : w.findChildren<ui::TGraphPt*>()) {
         const TModelloGraphPt& m = g->Modello();
         // The last page ends on the highest value.
-        EXPECT_EQ(m.ScostamentoMassimo() + m.BoxUsati() - 1 + m.PtIniziale, m.PtTotali) << g->Titolo().toStdString();
+        EXPECT_EQ(m.ScostamentoMassimo() + m.BoxUsati() - 1 + m.PtIniziale, m.PtTotali)
+            << g->Titolo().toStdString();
     }
     const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file = QDir(CartellaSchermate())
-                             .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
+    const QString file =
+        QDir(CartellaSchermate())
+            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
     ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
     std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
 }
@@ -52,8 +57,8 @@ TEST(Schermate, EditoriDelleCondizioni)
         TSistema s;
         TElencoCondizioni& elenco = *s.Dati().Condizioni;
         const QString suffisso = gioco == GiocoToto ? QStringLiteral("Toto") : QString();
-        for (TipoCondizione tipo : {TipoNumeroSegni, TipoPariDispari, TipoInterruzioni, TipoSimmetrie, TipoModulo,
-                                    TipoRipetizioni}) {
+        for (TipoCondizione tipo : {TipoNumeroSegni, TipoPariDispari, TipoInterruzioni, TipoSimmetrie,
+                                    TipoModulo, TipoRipetizioni}) {
             auto& c = *elenco.Condizione<TCondizioneATabelle>(tipo);
             // A few of each state, so the picture shows how they look.
             for (int i = 0; i < c.NumeroTabelle(); ++i) {
@@ -67,6 +72,8 @@ TEST(Schermate, EditoriDelleCondizioni)
             ui::TFormTabelle f(tipo);
             f.ImpostaOggetto(c);
             f.AggiornaForm();
+            // The runs page of the first table, with its own caption where the kind has one.
+            if (tipo == TipoPariDispari) f.Tabelle().front()->MostraPagina(TPaginaGraphPt::Consecutivita);
             Fotografa(f, QStringLiteral("Editore%1%2").arg(tipo).arg(suffisso));
         }
         auto& v = *elenco.Condizione<TCondizioneATabelle>(TipoVortice);
