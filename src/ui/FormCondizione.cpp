@@ -131,14 +131,7 @@ void TFormCondizione::AggiornaForm()
     TCondizione& c = *oggetto_;
     attivato_->setChecked(c.Attivato);
     disattivato_->setChecked(!c.Attivato);
-    for (auto& l : legami_) {
-        l.Azzerata = false;
-        const TTabellaValori* t = l.Trova ? l.Trova(c) : nullptr;
-        l.Controllo->setEnabled(t != nullptr);
-        if (!t) continue;
-        ConfiguraTabella(*l.Controllo, *t);
-        l.Controllo->ImpostaTabella(*t);
-    }
+    AggiornaTabelle();
     AggiornaControlli(c);
     const auto& registro = RegistroFinestre();
     const TElencoCondizioni* elenco = c.Elenco();
@@ -151,7 +144,29 @@ void TFormCondizione::AggiornaForm()
     AdattaAlloSchermo();
 }
 
+void TFormCondizione::AggiornaTabelle()
+{
+    for (auto& l : legami_) {
+        l.Azzerata = false;
+        const TTabellaValori* t = oggetto_ && l.Trova ? l.Trova(*oggetto_) : nullptr;
+        l.Controllo->setEnabled(t != nullptr);
+        if (!t) continue;
+        ConfiguraTabella(*l.Controllo, *t);
+        l.Controllo->ImpostaTabella(*t);
+    }
+}
+
 bool TFormCondizione::AcquisisceForm()
+{
+    if (!oggetto_) return false;
+    TCondizione& c = *oggetto_;
+    bool cambiato = AcquisisceTabelle();
+    cambiato = AcquisisceControlli(c) || cambiato;
+    cambiato = RiportaAttivato(c, attivato_->isChecked()) || cambiato;
+    return cambiato;
+}
+
+bool TFormCondizione::AcquisisceTabelle()
 {
     if (!oggetto_) return false;
     TCondizione& c = *oggetto_;
@@ -164,9 +179,10 @@ bool TFormCondizione::AcquisisceForm()
         TTabellaValori letta = l.Azzerata ? TabellaAzzerata(*t) : *t;
         l.Controllo->LeggiTabella(letta);
         cambiato = RiportaTabella(true, letta, *t) || cambiato;
+        // Copied: a second call (a group editor leaving an element, then OK) copies nothing.
+        l.Controllo->ImpostaModificato(false);
+        l.Azzerata = false;
     }
-    cambiato = AcquisisceControlli(c) || cambiato;
-    cambiato = RiportaAttivato(c, attivato_->isChecked()) || cambiato;
     return cambiato;
 }
 

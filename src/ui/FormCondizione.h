@@ -41,6 +41,12 @@ class TFormCondizione : public QDialog {
     // AcquisisceForm. Returns EsitoAnnullato, EsitoConfermato or EsitoCambiato.
     int Esegui(TCondizione& c);
 
+    // The bound tables alone, both ways: what a group editor does when it moves from one
+    // element to another (the tables are found again through the binding). Copying back
+    // clears the controls' marks; true when a table changed.
+    void AggiornaTabelle();
+    bool AcquisisceTabelle();
+
     // Finds the table a control edits in the condition given (for a group editor: in the
     // element shown); nullptr leaves the control alone.
     using TTrovaTabella = std::function<TTabellaValori*(TCondizione&)>;

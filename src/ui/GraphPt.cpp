@@ -148,7 +148,6 @@ void TGrigliaGraphPt::paintEvent(QPaintEvent*)
     const TGeometriaGraphPt geo = Geometria();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QFontMetrics fm(font());
     const int tabella = m.TabellaMostrata();
     const QColor testo = palette().color(QPalette::WindowText);
     const QColor spento = palette().color(QPalette::Disabled, QPalette::WindowText);
@@ -219,7 +218,6 @@ void TGrigliaGraphPt::paintEvent(QPaintEvent*)
             p.drawPolygon(Triangolo(giu, false));
         }
     }
-    Q_UNUSED(fm);
 }
 
 void TGrigliaGraphPt::mousePressEvent(QMouseEvent* e)
@@ -334,6 +332,8 @@ TGraphPt::TGraphPt(QWidget* parent) : QWidget(parent)
     stack_->addWidget(campo);
     l->addWidget(stack_, 0, Qt::AlignLeft);
 
+    // A number counts once it is complete: typing "12" is not a passing range of 1.
+    for (QSpinBox* sp : {tra_, min_, max_}) sp->setKeyboardTracking(false);
     // Only the player's own changes count: loading blocks these signals.
     connect(link_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (modello_.CambiaLink(static_cast<char>('A' + std::max(0, i)))) Cambiato();

@@ -18,6 +18,7 @@
 #include "CondizioneATabelle.h"
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
+#include "FabbricaCondizioni.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
 #include "RegistroFinestre.h"
@@ -258,6 +259,31 @@ TEST(EditoriCondizioni, AzzeraPoiOkAzzeraDavvero)
     EXPECT_EQ(segni.Tabella(0).Stato(0, 3), StatoAmmesso);
     EXPECT_FALSE(f.sistema.Modificato);
     f.servizi.VerificaConsumate();
+}
+
+TEST(EditoriCondizioni, TabelleCopiateUnaVoltaSola)
+{
+    // What a group editor does when it leaves an element: copy the tables, and only once.
+    test::TGiocoTemporaneo gioco(GiocoTotip);
+    auto c = CreaCondizione(TipoSimmetrie);
+    auto& tabelle = dynamic_cast<TCondizioneATabelle&>(*c);
+    TFormTabelle f(TipoSimmetrie);
+    f.ImpostaOggetto(*c);
+    f.AggiornaForm();
+    f.show();
+    TGraphPt* g = f.Tabelle().at(2);
+    EXPECT_EQ(g->Titolo(), "Totali");
+    EXPECT_EQ(g->PtTotali(), 12);
+    EXPECT_FALSE(g->TipoCons());
+    QTest::mouseClick(g->Griglia(), Qt::LeftButton, {}, g->Griglia()->Punto(TZonaGraphPt::Valore, 5));
+    EXPECT_TRUE(f.AcquisisceTabelle());
+    EXPECT_EQ(tabelle.Tabella(2).Stato(0, 5), StatoAmmesso);
+    EXPECT_FALSE(g->Modificato());
+    EXPECT_FALSE(f.AcquisisceTabelle());
+    // The element changed behind the window's back is not overwritten by a stale control.
+    tabelle.Tabella(2).ImpostaStato(0, 6, StatoAmmesso);
+    EXPECT_FALSE(f.AcquisisceForm());
+    EXPECT_EQ(tabelle.Tabella(2).Stato(0, 6), StatoAmmesso);
 }
 
 TEST(EditoriCondizioni, VorticeSegniAmmessiEPaginaConservata)
