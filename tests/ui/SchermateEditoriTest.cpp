@@ -1,6 +1,6 @@
-// Pictures of the condition editors for a look by eye (written only when the environment
-// names a folder in MORELLA_SCREENSHOTS; run under xvfb-run at 1024 x 768 and 640 x 480).
-// Whatever the screen, each window must fit on it and each table must reach its last value.
+// The condition editors on the screen: whatever its size, each window fits on it and each
+// table reaches its last value. Pictures for a look by eye are written when the environment
+// names a folder in MORELLA_SCREENSHOTS (run under xvfb-run at 1024 x 768 and 640 x 480).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -38,6 +38,7 @@ void Fotografa(QWidget& w, const QString& nome)
         EXPECT_EQ(m.ScostamentoMassimo() + m.BoxUsati() - 1 + m.PtIniziale, m.PtTotali)
             << g->Titolo().toStdString();
     }
+    if (CartellaSchermate().isEmpty()) return;
     const QSize s = QGuiApplication::primaryScreen()->size();
     const QString file =
         QDir(CartellaSchermate())
@@ -50,8 +51,8 @@ void Fotografa(QWidget& w, const QString& nome)
 
 TEST(Schermate, EditoriDelleCondizioni)
 {
-    if (CartellaSchermate().isEmpty()) GTEST_SKIP() << "MORELLA_SCREENSHOTS not set";
-    QDir().mkpath(CartellaSchermate());
+    // The checks run on any screen; the pictures only when a folder is named.
+    if (!CartellaSchermate().isEmpty()) QDir().mkpath(CartellaSchermate());
     for (int gioco : {GiocoTotip, GiocoToto}) {
         test::TGiocoTemporaneo g(gioco);
         TSistema s;
