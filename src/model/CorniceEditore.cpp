@@ -10,9 +10,15 @@ int EsitoEditore(bool confermato, bool cambiato)
     return cambiato ? EsitoCambiato : EsitoConfermato;
 }
 
-bool SistemaDaSegnare(int esito) { return esito == EsitoCambiato; }
+bool SistemaDaSegnare(int esito)
+{
+    return esito == EsitoCambiato;
+}
 
-bool ArchivioAbilitato(int concorsi, bool finestraPresente) { return finestraPresente && concorsi > 1; }
+bool ArchivioAbilitato(int concorsi, bool finestraPresente)
+{
+    return finestraPresente && concorsi > 1;
+}
 
 bool AnalisiAbilitata(bool finestraPresente, int colonne, bool pronosticoCompleto)
 {

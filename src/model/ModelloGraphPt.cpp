@@ -74,14 +74,20 @@ const TVoceGraphPt& TModelloGraphPt::Voce(int tabella, int valore) const
     return voci_[Indice(tabella)][static_cast<std::size_t>(valore)];
 }
 
-int TModelloGraphPt::Livello(int tabella, int valore) const { return std::max<int>(1, Voce(tabella, valore).Livello); }
+int TModelloGraphPt::Livello(int tabella, int valore) const
+{
+    return std::max<int>(1, Voce(tabella, valore).Livello);
+}
 
 bool TModelloGraphPt::PaginaDisponibile(TPaginaGraphPt p) const
 {
     switch (p) {
-        case TPaginaGraphPt::Punti: return TipoPunti;
-        case TPaginaGraphPt::Consecutivita: return TipoCons;
-        case TPaginaGraphPt::Campo: return TipoCampo;
+        case TPaginaGraphPt::Punti:
+            return TipoPunti;
+        case TPaginaGraphPt::Consecutivita:
+            return TipoCons;
+        case TPaginaGraphPt::Campo:
+            return TipoCampo;
     }
     return false;
 }
@@ -160,9 +166,15 @@ bool TModelloGraphPt::ClicValore(int box)
     TVoceGraphPt* v = VoceDelBox(box);
     if (!v) return false;
     switch (v->Stato) {
-        case StatoEscluso: v->Stato = StatoAmmesso; break;
-        case StatoAmmesso: v->Stato = RecVisibili ? StatoInRecupero : StatoEscluso; break;
-        default: v->Stato = StatoEscluso; break;
+        case StatoEscluso:
+            v->Stato = StatoAmmesso;
+            break;
+        case StatoAmmesso:
+            v->Stato = RecVisibili ? StatoInRecupero : StatoEscluso;
+            break;
+        default:
+            v->Stato = StatoEscluso;
+            break;
     }
     return Cambia();
 }

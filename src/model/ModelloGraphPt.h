@@ -34,14 +34,14 @@ struct TColpoGraphPt {
 // Pixel layout of the row of boxes: left arrow, boxes, right arrow; above the boxes the
 // level-up buttons, below them the level-down buttons.
 struct TGeometriaGraphPt {
-    int X0 = 0;          // left edge of the left arrow
-    int LFreccia = 12;   // width of an arrow
-    int LBox = 18;       // width of one box
-    int YSu = 0;         // top of the level-up row
-    int ABtn = 13;       // height of a level row
-    int YBox = 13;       // top of the boxes
-    int ABox = 18;       // height of a box
-    int Box = 14;        // boxes drawn
+    int X0 = 0;         // left edge of the left arrow
+    int LFreccia = 12;  // width of an arrow
+    int LBox = 18;      // width of one box
+    int YSu = 0;        // top of the level-up row
+    int ABtn = 13;      // height of a level row
+    int YBox = 13;      // top of the boxes
+    int ABox = 18;      // height of a box
+    int Box = 14;       // boxes drawn
 
     int XBox(int box) const { return X0 + LFreccia + box * LBox; }
     int XFrecciaDestra() const { return XBox(Box); }

@@ -28,7 +28,8 @@ TTabellaValori* TabellaDi(TCondizione& c, int i)
 // The caption of a table's runs page, where the kind names it apart.
 QString TitoloConsecutivita(TipoCondizione tipo, int tabella)
 {
-    if (tipo == TipoPariDispari) return tabella == 0 ? QStringLiteral("Consecutività Pari") : QStringLiteral("Consecutività Dispari");
+    if (tipo == TipoPariDispari)
+        return tabella == 0 ? QStringLiteral("Consecutività Pari") : QStringLiteral("Consecutività Dispari");
     return {};
 }
 
@@ -95,7 +96,8 @@ QString TitoloEditore(TipoCondizione tipo)
     }
 }
 
-TFormTabelle::TFormTabelle(TipoCondizione tipo, QWidget* parent) : TFormCondizione(TitoloEditore(tipo), parent)
+TFormTabelle::TFormTabelle(TipoCondizione tipo, QWidget* parent)
+    : TFormCondizione(TitoloEditore(tipo), parent)
 {
     setObjectName(QStringLiteral("FormCondizione%1").arg(tipo));
     // The captions belong to the kind: a sample object tells them.

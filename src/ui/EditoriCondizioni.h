@@ -22,7 +22,7 @@ QString TitoloEditore(TipoCondizione tipo);
 // A condition of tables shown one control under the other.
 class TFormTabelle : public TFormCondizione {
     Q_OBJECT
-public:
+   public:
     TFormTabelle(TipoCondizione tipo, QWidget* parent = nullptr);
 };
 
@@ -30,18 +30,18 @@ public:
 // signs as three check boxes under "Segni Ammessi".
 class TFormVortice : public TFormCondizione {
     Q_OBJECT
-public:
+   public:
     explicit TFormVortice(QWidget* parent = nullptr);
     QTabWidget* Pagine() const { return pagine_; }
     // Page 0 "Diretto", 1 "Inverso"; sign 0 "1", 1 "X", 2 "2".
     QCheckBox* Casella(int pagina, int segno) const;
 
-protected:
+   protected:
     void AggiornaControlli(TCondizione& c) override;
     bool AcquisisceControlli(TCondizione& c) override;
     void AzzeraControlli() override;
 
-private:
+   private:
     QTabWidget* pagine_;
     std::array<std::array<QCheckBox*, 3>, 2> caselle_{};
     std::array<bool, 2> segniAzzerati_{};

@@ -89,7 +89,10 @@ TFormCondizione::TFormCondizione(const QString& titolo, QWidget* parent) : QDial
     connect(annulla_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormCondizione::ImpostaOggetto(TCondizione& c) { oggetto_ = &c; }
+void TFormCondizione::ImpostaOggetto(TCondizione& c)
+{
+    oggetto_ = &c;
+}
 
 void TFormCondizione::LegaTabella(TGraphPt* controllo, TTrovaTabella trova)
 {
@@ -128,14 +131,7 @@ void TFormCondizione::AggiornaForm()
     TCondizione& c = *oggetto_;
     attivato_->setChecked(c.Attivato);
     disattivato_->setChecked(!c.Attivato);
-    for (auto& l : legami_) {
-        l.Azzerata = false;
-        const TTabellaValori* t = l.Trova ? l.Trova(c) : nullptr;
-        l.Controllo->setEnabled(t != nullptr);
-        if (!t) continue;
-        ConfiguraTabella(*l.Controllo, *t);
-        l.Controllo->ImpostaTabella(*t);
-    }
+    AggiornaTabelle();
     AggiornaControlli(c);
     const auto& registro = RegistroFinestre();
     const TElencoCondizioni* elenco = c.Elenco();
@@ -143,11 +139,34 @@ void TFormCondizione::AggiornaForm()
     const int concorsi = dati && dati->Archivio ? dati->Archivio->NumeroConcorsi() : 0;
     archivio_->setEnabled(ArchivioAbilitato(concorsi, static_cast<bool>(registro.archivioCondizione)));
     analisi_->setEnabled(AnalisiAbilitata(static_cast<bool>(registro.analisiCondizione),
-                                          dati ? dati->Colonne.Conta() : 0, dati && PronosticoCompleto(dati->Pronostico)));
+                                          dati ? dati->Colonne.Conta() : 0,
+                                          dati && PronosticoCompleto(dati->Pronostico)));
     AdattaAlloSchermo();
 }
 
+void TFormCondizione::AggiornaTabelle()
+{
+    for (auto& l : legami_) {
+        l.Azzerata = false;
+        const TTabellaValori* t = oggetto_ && l.Trova ? l.Trova(*oggetto_) : nullptr;
+        l.Controllo->setEnabled(t != nullptr);
+        if (!t) continue;
+        ConfiguraTabella(*l.Controllo, *t);
+        l.Controllo->ImpostaTabella(*t);
+    }
+}
+
 bool TFormCondizione::AcquisisceForm()
+{
+    if (!oggetto_) return false;
+    TCondizione& c = *oggetto_;
+    bool cambiato = AcquisisceTabelle();
+    cambiato = AcquisisceControlli(c) || cambiato;
+    cambiato = RiportaAttivato(c, attivato_->isChecked()) || cambiato;
+    return cambiato;
+}
+
+bool TFormCondizione::AcquisisceTabelle()
 {
     if (!oggetto_) return false;
     TCondizione& c = *oggetto_;
@@ -160,9 +179,10 @@ bool TFormCondizione::AcquisisceForm()
         TTabellaValori letta = l.Azzerata ? TabellaAzzerata(*t) : *t;
         l.Controllo->LeggiTabella(letta);
         cambiato = RiportaTabella(true, letta, *t) || cambiato;
+        // Copied: a second call (a group editor leaving an element, then OK) copies nothing.
+        l.Controllo->ImpostaModificato(false);
+        l.Azzerata = false;
     }
-    cambiato = AcquisisceControlli(c) || cambiato;
-    cambiato = RiportaAttivato(c, attivato_->isChecked()) || cambiato;
     return cambiato;
 }
 
@@ -205,7 +225,10 @@ void TFormCondizione::AdattaAlloSchermo()
 }
 
 void TFormCondizione::AggiornaControlli(TCondizione&) {}
-bool TFormCondizione::AcquisisceControlli(TCondizione&) { return false; }
+bool TFormCondizione::AcquisisceControlli(TCondizione&)
+{
+    return false;
+}
 void TFormCondizione::AzzeraControlli() {}
 
 void TFormCondizione::ApriArchivio()

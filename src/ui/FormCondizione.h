@@ -26,7 +26,7 @@ namespace morella::ui {
 
 class TFormCondizione : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormCondizione(const QString& titolo, QWidget* parent = nullptr);
 
     // The condition the editor works on (kept until the next call).
@@ -40,6 +40,12 @@ public:
     // One use: ImpostaOggetto, AggiornaForm, the modal run through the services and, on OK,
     // AcquisisceForm. Returns EsitoAnnullato, EsitoConfermato or EsitoCambiato.
     int Esegui(TCondizione& c);
+
+    // The bound tables alone, both ways: what a group editor does when it moves from one
+    // element to another (the tables are found again through the binding). Copying back
+    // clears the controls' marks; true when a table changed.
+    void AggiornaTabelle();
+    bool AcquisisceTabelle();
 
     // Finds the table a control edits in the condition given (for a group editor: in the
     // element shown); nullptr leaves the control alone.
@@ -65,7 +71,7 @@ public:
     // scrolls for the rest).
     void AdattaAlloSchermo();
 
-protected:
+   protected:
     // The editor's own controls: load them, copy them back (true when the condition
     // changed), reset them for "Azzera ".
     virtual void AggiornaControlli(TCondizione& c);
@@ -76,7 +82,7 @@ protected:
     // holds (the arrows page the rest).
     virtual void ConfiguraTabella(TGraphPt& controllo, const TTabellaValori& tabella);
 
-private:
+   private:
     struct TLegame {
         TGraphPt* Controllo;
         TTrovaTabella Trova;

@@ -36,8 +36,11 @@ QPolygon Triangolo(const QRect& r, bool su)
     const int cx = r.center().x();
     const int mezzo = std::max(2, std::min(r.width(), r.height()) / 2 - 1);
     const int cy = r.center().y();
-    if (su) return QPolygon({QPoint(cx - mezzo, cy + mezzo / 2), QPoint(cx + mezzo, cy + mezzo / 2), QPoint(cx, cy - mezzo / 2 - 1)});
-    return QPolygon({QPoint(cx - mezzo, cy - mezzo / 2), QPoint(cx + mezzo, cy - mezzo / 2), QPoint(cx, cy + mezzo / 2 + 1)});
+    if (su)
+        return QPolygon({QPoint(cx - mezzo, cy + mezzo / 2), QPoint(cx + mezzo, cy + mezzo / 2),
+                         QPoint(cx, cy - mezzo / 2 - 1)});
+    return QPolygon({QPoint(cx - mezzo, cy - mezzo / 2), QPoint(cx + mezzo, cy - mezzo / 2),
+                     QPoint(cx, cy + mezzo / 2 + 1)});
 }
 
 QPolygon TriangoloOrizzontale(const QRect& r, bool sinistra)
@@ -73,11 +76,16 @@ int TGrigliaGraphPt::LarghezzaTesto() const
 {
     if (!g_.testo_) return 0;
     const QFontMetrics fm(font());
-    return std::max(30, std::max({fm.horizontalAdvance(QStringLiteral("Pnt.")), fm.horizontalAdvance(QStringLiteral("Con.")),
-                                  fm.horizontalAdvance(QStringLiteral("Liv."))}) + 6);
+    return std::max(30, std::max({fm.horizontalAdvance(QStringLiteral("Pnt.")),
+                                  fm.horizontalAdvance(QStringLiteral("Con.")),
+                                  fm.horizontalAdvance(QStringLiteral("Liv."))}) +
+                            6);
 }
 
-int TGrigliaGraphPt::AltezzaNumeri() const { return QFontMetrics(font()).height() + 1; }
+int TGrigliaGraphPt::AltezzaNumeri() const
+{
+    return QFontMetrics(font()).height() + 1;
+}
 
 TGeometriaGraphPt TGrigliaGraphPt::Geometria() const
 {
@@ -107,17 +115,26 @@ QPoint TGrigliaGraphPt::Punto(TZonaGraphPt zona, int box) const
     const TGeometriaGraphPt geo = Geometria();
     const int xb = geo.XBox(box) + geo.LBox / 2;
     switch (zona) {
-        case TZonaGraphPt::Valore: return {xb, geo.YBox + geo.ABox / 2};
-        case TZonaGraphPt::LivelloSu: return {xb, geo.YSu + geo.ABtn / 2};
-        case TZonaGraphPt::LivelloGiu: return {xb, geo.YGiu() + geo.ABtn / 2};
-        case TZonaGraphPt::FrecciaSinistra: return {geo.X0 + geo.LFreccia / 2, geo.YBox + geo.ABox / 2};
-        case TZonaGraphPt::FrecciaDestra: return {geo.XFrecciaDestra() + geo.LFreccia / 2, geo.YBox + geo.ABox / 2};
-        case TZonaGraphPt::Nessuna: break;
+        case TZonaGraphPt::Valore:
+            return {xb, geo.YBox + geo.ABox / 2};
+        case TZonaGraphPt::LivelloSu:
+            return {xb, geo.YSu + geo.ABtn / 2};
+        case TZonaGraphPt::LivelloGiu:
+            return {xb, geo.YGiu() + geo.ABtn / 2};
+        case TZonaGraphPt::FrecciaSinistra:
+            return {geo.X0 + geo.LFreccia / 2, geo.YBox + geo.ABox / 2};
+        case TZonaGraphPt::FrecciaDestra:
+            return {geo.XFrecciaDestra() + geo.LFreccia / 2, geo.YBox + geo.ABox / 2};
+        case TZonaGraphPt::Nessuna:
+            break;
     }
     return {-1, -1};
 }
 
-bool TGrigliaGraphPt::Ripete() const { return ripeti_->isActive(); }
+bool TGrigliaGraphPt::Ripete() const
+{
+    return ripeti_->isActive();
+}
 
 void TGrigliaGraphPt::Ferma()
 {
@@ -131,7 +148,6 @@ void TGrigliaGraphPt::paintEvent(QPaintEvent*)
     const TGeometriaGraphPt geo = Geometria();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QFontMetrics fm(font());
     const int tabella = m.TabellaMostrata();
     const QColor testo = palette().color(QPalette::WindowText);
     const QColor spento = palette().color(QPalette::Disabled, QPalette::WindowText);
@@ -141,7 +157,8 @@ void TGrigliaGraphPt::paintEvent(QPaintEvent*)
         p.drawText(QRect(0, 0, geo.X0 - 2, geo.YSu), Qt::AlignLeft | Qt::AlignVCenter,
                    tabella == 1 ? QStringLiteral("Con.") : QStringLiteral("Pnt."));
         if (m.RecVisibili)
-            p.drawText(QRect(0, geo.YBox, geo.X0 - 2, geo.ABox), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Liv."));
+            p.drawText(QRect(0, geo.YBox, geo.X0 - 2, geo.ABox), Qt::AlignLeft | Qt::AlignVCenter,
+                       QStringLiteral("Liv."));
     }
 
     // The arrows, grey where the row cannot move that way.
@@ -173,9 +190,10 @@ void TGrigliaGraphPt::paintEvent(QPaintEvent*)
                 p.drawRect(box);
                 // A tick: readable without colour too.
                 p.setPen(QPen(Qt::white, 2));
-                p.drawPolyline(QPolygon({QPoint(box.left() + box.width() / 4, box.center().y()),
-                                         QPoint(box.center().x() - 1, box.bottom() - box.height() / 4),
-                                         QPoint(box.right() - box.width() / 5, box.top() + box.height() / 4)}));
+                p.drawPolyline(
+                    QPolygon({QPoint(box.left() + box.width() / 4, box.center().y()),
+                              QPoint(box.center().x() - 1, box.bottom() - box.height() / 4),
+                              QPoint(box.right() - box.width() / 5, box.top() + box.height() / 4)}));
                 break;
             case StatoInRecupero:
                 p.setBrush(ColoreRecupero);
@@ -200,7 +218,6 @@ void TGrigliaGraphPt::paintEvent(QPaintEvent*)
             p.drawPolygon(Triangolo(giu, false));
         }
     }
-    Q_UNUSED(fm);
 }
 
 void TGrigliaGraphPt::mousePressEvent(QMouseEvent* e)
@@ -210,9 +227,15 @@ void TGrigliaGraphPt::mousePressEvent(QMouseEvent* e)
     const TColpoGraphPt colpo = Geometria().ZonaIn(e->position().toPoint().x(), e->position().toPoint().y());
     bool cambiato = false;
     switch (colpo.Zona) {
-        case TZonaGraphPt::Valore: cambiato = m.ClicValore(colpo.Box); break;
-        case TZonaGraphPt::LivelloSu: cambiato = m.AlzaLivello(colpo.Box); break;
-        case TZonaGraphPt::LivelloGiu: cambiato = m.AbbassaLivello(colpo.Box); break;
+        case TZonaGraphPt::Valore:
+            cambiato = m.ClicValore(colpo.Box);
+            break;
+        case TZonaGraphPt::LivelloSu:
+            cambiato = m.AlzaLivello(colpo.Box);
+            break;
+        case TZonaGraphPt::LivelloGiu:
+            cambiato = m.AbbassaLivello(colpo.Box);
+            break;
         case TZonaGraphPt::FrecciaSinistra:
         case TZonaGraphPt::FrecciaDestra:
             if (m.Scorri(colpo.Zona == TZonaGraphPt::FrecciaSinistra ? -1 : 1)) {
@@ -221,12 +244,16 @@ void TGrigliaGraphPt::mousePressEvent(QMouseEvent* e)
                 ripeti_->start(RitardoRipetizione);
             }
             return;
-        case TZonaGraphPt::Nessuna: return;
+        case TZonaGraphPt::Nessuna:
+            return;
     }
     if (cambiato) g_.Cambiato();
 }
 
-void TGrigliaGraphPt::mouseReleaseEvent(QMouseEvent*) { Ferma(); }
+void TGrigliaGraphPt::mouseReleaseEvent(QMouseEvent*)
+{
+    Ferma();
+}
 
 void TGrigliaGraphPt::mouseMoveEvent(QMouseEvent* e)
 {
@@ -235,7 +262,10 @@ void TGrigliaGraphPt::mouseMoveEvent(QMouseEvent* e)
     if (colpo.Zona != freccia_) Ferma();
 }
 
-void TGrigliaGraphPt::leaveEvent(QEvent*) { Ferma(); }
+void TGrigliaGraphPt::leaveEvent(QEvent*)
+{
+    Ferma();
+}
 
 // ---- the control ----
 
@@ -302,6 +332,8 @@ TGraphPt::TGraphPt(QWidget* parent) : QWidget(parent)
     stack_->addWidget(campo);
     l->addWidget(stack_, 0, Qt::AlignLeft);
 
+    // A number counts once it is complete: typing "12" is not a passing range of 1.
+    for (QSpinBox* sp : {tra_, min_, max_}) sp->setKeyboardTracking(false);
     // Only the player's own changes count: loading blocks these signals.
     connect(link_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (modello_.CambiaLink(static_cast<char>('A' + std::max(0, i)))) Cambiato();
@@ -319,7 +351,10 @@ TGraphPt::TGraphPt(QWidget* parent) : QWidget(parent)
     Aggiorna();
 }
 
-QPushButton* TGraphPt::Pulsante(TPaginaGraphPt p) const { return pagine_[static_cast<int>(p)]; }
+QPushButton* TGraphPt::Pulsante(TPaginaGraphPt p) const
+{
+    return pagine_[static_cast<int>(p)];
+}
 
 void TGraphPt::ImpostaTabella(const TTabellaValori& t)
 {
@@ -327,7 +362,10 @@ void TGraphPt::ImpostaTabella(const TTabellaValori& t)
     Aggiorna();
 }
 
-void TGraphPt::LeggiTabella(TTabellaValori& t) const { modello_.LeggiTabella(t); }
+void TGraphPt::LeggiTabella(TTabellaValori& t) const
+{
+    modello_.LeggiTabella(t);
+}
 
 void TGraphPt::MostraPagina(TPaginaGraphPt p)
 {
@@ -362,10 +400,14 @@ void TGraphPt::Aggiorna()
         b->setChecked(p == pagina);
         const bool marcata = modello_.PaginaMarcata(p);
         b->setProperty("marcata", marcata);
-        b->setStyleSheet(marcata ? QStringLiteral("QPushButton { background-color: rgb(128,128,0); color: white; "
-                                                  "border: 1px solid #404000; padding: 1px; }"
-                                                  "QPushButton:checked { border: 2px solid black; }")
-                                 : QString());
+        // The page shown reads in bold; olive marks a page holding something.
+        QString stile = QStringLiteral("QPushButton:checked { font-weight: bold; }");
+        if (marcata)
+            stile += QStringLiteral(
+                "QPushButton { background-color: rgb(128,128,0); color: white; border: 1px solid #404000;"
+                " padding: 1px; }"
+                "QPushButton:checked { border: 2px solid black; }");
+        b->setStyleSheet(stile);
     }
     const bool campo = pagina == TPaginaGraphPt::Campo;
     const bool linkVisibile = linkTra_ && !campo;

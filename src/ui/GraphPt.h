@@ -23,7 +23,7 @@ class TGraphPt;
 
 // The painted row of boxes with its captions and arrows.
 class TGrigliaGraphPt : public QWidget {
-public:
+   public:
     explicit TGrigliaGraphPt(TGraphPt& proprietario);
     // The layout of the boxes in this widget's coordinates.
     TGeometriaGraphPt Geometria() const;
@@ -33,14 +33,14 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent* e) override;
 
-private:
+   private:
     int LarghezzaTesto() const;
     int AltezzaNumeri() const;
     void Ferma();
@@ -57,6 +57,8 @@ class TGraphPt : public QWidget {
     Q_PROPERTY(int PtVisibili READ PtVisibili WRITE ImpostaPtVisibili)
     Q_PROPERTY(int PtIniziale READ PtIniziale WRITE ImpostaPtIniziale)
     Q_PROPERTY(bool LinkTra READ LinkTra WRITE ImpostaLinkTra)
+    Q_PROPERTY(bool Testo READ Testo WRITE ImpostaTesto)
+    Q_PROPERTY(bool Bordo READ Bordo WRITE ImpostaBordo)
     Q_PROPERTY(bool RecVisibili READ RecVisibili WRITE ImpostaRecVisibili)
     Q_PROPERTY(bool TipoPunti READ TipoPunti WRITE ImpostaTipoPunti)
     Q_PROPERTY(bool TipoCons READ TipoCons WRITE ImpostaTipoCons)
@@ -64,7 +66,7 @@ class TGraphPt : public QWidget {
     Q_PROPERTY(int NumEvents READ NumEvents WRITE ImpostaNumEvents)
     Q_PROPERTY(bool Modificato READ Modificato WRITE ImpostaModificato)
 
-public:
+   public:
     explicit TGraphPt(QWidget* parent = nullptr);
 
     // Published pixel sizes (at the smallest font; a larger font widens them).
@@ -117,10 +119,10 @@ public:
     QSpinBox* SpinMin() const { return min_; }
     QSpinBox* SpinMax() const { return max_; }
 
-signals:
+   signals:
     void OnModificato();
 
-private:
+   private:
     friend class TGrigliaGraphPt;
     // A change made by the player: repaint, recolour and tell the owner.
     void Cambiato();

@@ -10,6 +10,8 @@
 #include "Applicazione.h"
 #include "DialoghiSistema.h"
 #include "EditSchedina.h"
+#include "EditoriCondizioni.h"
+#include "ElencoCondizioni.h"
 #include "FormAiuto.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
@@ -83,6 +85,21 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
     {
         TFormCommento d(app.Sistema(), w);
         scritte += Dialogo(d, percorso("commento.png"));
+    }
+    // The condition editors on the system's own conditions (nothing is copied back).
+    TElencoCondizioni& condizioni = *app.Sistema().Dati().Condizioni;
+    for (TipoCondizione tipo : {TipoNumeroSegni, TipoPariDispari, TipoInterruzioni, TipoSimmetrie, TipoModulo,
+                                TipoRipetizioni, TipoVortice}) {
+        TCondizione* c = condizioni.Condizione(tipo);
+        if (!c) continue;
+        std::unique_ptr<TFormCondizione> d;
+        if (tipo == TipoVortice)
+            d = std::make_unique<TFormVortice>(w);
+        else
+            d = std::make_unique<TFormTabelle>(tipo, w);
+        d->ImpostaOggetto(*c);
+        d->AggiornaForm();
+        scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
     }
     {
         TFormAiuto d(w);

@@ -2,9 +2,9 @@
 // whether that changed the condition, what "Azzera " leaves, and the vortex's sign boxes.
 #include <gtest/gtest.h>
 
+#include "CartellaTemporanea.h"
 #include "CorniceEditore.h"
 #include "FabbricaCondizioni.h"
-#include "CartellaTemporanea.h"
 
 using namespace morella;
 

@@ -102,7 +102,7 @@ TEST(ModelloGraphPt, CaricaELeggiConservanoLaTabella)
     TTabellaValori t(12, true);
     t.ImpostaStato(0, 2, StatoAmmesso);
     t.ImpostaStato(0, 12, StatoInRecupero, 7);
-    t.ImpostaStato(1, 4, StatoInRecupero, 150);  // beyond what the buttons reach: kept
+    t.ImpostaStato(1, 4, StatoInRecupero, 150);   // beyond what the buttons reach: kept
     t.Sotto[0].Valori[3] = {StatoInRecupero, 0};  // a level never set
     t.Sotto[0].Link = 'C';
     t.Sotto[1].GruppoTra = 30;

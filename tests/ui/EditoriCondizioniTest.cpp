@@ -18,8 +18,10 @@
 #include "CondizioneATabelle.h"
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
+#include "FabbricaCondizioni.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
+#include "RegistroFinestre.h"
 
 using namespace morella;
 using namespace morella::ui;
@@ -38,7 +40,10 @@ struct TEditore {
     int pagina;          // the vortex page that shows it (-1 elsewhere)
 };
 
-std::ostream& operator<<(std::ostream& o, const TEditore& e) { return o << e.titolo; }
+std::ostream& operator<<(std::ostream& o, const TEditore& e)
+{
+    return o << e.titolo;
+}
 
 const TEditore Editori[] = {
     {TipoNumeroSegni, "NumeroDiSegni1", "Numero Di Segni", 1, -1},
@@ -87,7 +92,8 @@ struct TFinestra {
         TScrittoreBinario tutto;
         elenco.Scrivi(tutto);
         const TBytes immagine = LeggiTutto(file);
-        const auto it = std::search(immagine.begin(), immagine.end(), tutto.Dati().begin(), tutto.Dati().end());
+        const auto it =
+            std::search(immagine.begin(), immagine.end(), tutto.Dati().begin(), tutto.Dati().end());
         EXPECT_NE(it, immagine.end());
         std::size_t inizio = static_cast<std::size_t>(it - immagine.begin());
         for (int s = 1; s < slot; ++s) {
@@ -135,7 +141,8 @@ TEST_P(EditoriCondizioni, ModificaSalvataNelBloccoGiusto)
         const int massimo = f.Condizione(e.tipo).Tabella(e.tabella).Massimo();
         f.servizi.AttendiDialogo([&](QDialog& d) {
             EXPECT_EQ(d.windowTitle(), QString::fromUtf8(e.titolo));
-            if (e.pagina >= 0) d.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(e.pagina);
+            if (e.pagina >= 0)
+                d.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentIndex(e.pagina);
             TGraphPt* g = Controllo(d, e.tabella);
             if (!g) return int(QDialog::Rejected);
             EXPECT_EQ(g->PtTotali(), massimo);
@@ -254,6 +261,31 @@ TEST(EditoriCondizioni, AzzeraPoiOkAzzeraDavvero)
     f.servizi.VerificaConsumate();
 }
 
+TEST(EditoriCondizioni, TabelleCopiateUnaVoltaSola)
+{
+    // What a group editor does when it leaves an element: copy the tables, and only once.
+    test::TGiocoTemporaneo gioco(GiocoTotip);
+    auto c = CreaCondizione(TipoSimmetrie);
+    auto& tabelle = dynamic_cast<TCondizioneATabelle&>(*c);
+    TFormTabelle f(TipoSimmetrie);
+    f.ImpostaOggetto(*c);
+    f.AggiornaForm();
+    f.show();
+    TGraphPt* g = f.Tabelle().at(2);
+    EXPECT_EQ(g->Titolo(), "Totali");
+    EXPECT_EQ(g->PtTotali(), 12);
+    EXPECT_FALSE(g->TipoCons());
+    QTest::mouseClick(g->Griglia(), Qt::LeftButton, {}, g->Griglia()->Punto(TZonaGraphPt::Valore, 5));
+    EXPECT_TRUE(f.AcquisisceTabelle());
+    EXPECT_EQ(tabelle.Tabella(2).Stato(0, 5), StatoAmmesso);
+    EXPECT_FALSE(g->Modificato());
+    EXPECT_FALSE(f.AcquisisceTabelle());
+    // The element changed behind the window's back is not overwritten by a stale control.
+    tabelle.Tabella(2).ImpostaStato(0, 6, StatoAmmesso);
+    EXPECT_FALSE(f.AcquisisceForm());
+    EXPECT_EQ(tabelle.Tabella(2).Stato(0, 6), StatoAmmesso);
+}
+
 TEST(EditoriCondizioni, VorticeSegniAmmessiEPaginaConservata)
 {
     TFinestra f(GiocoTotip);
@@ -300,7 +332,7 @@ TEST(EditoriCondizioni, VorticeSegniAmmessiEPaginaConservata)
     f.servizi.VerificaConsumate();
 }
 
-TEST(EditoriCondizioni, CornicePulsantiEdidascalie)
+TEST(EditoriCondizioni, CornicePulsantiEDidascalie)
 {
     TFinestra f(GiocoTotip);
     f.servizi.AttendiDialogo([](QDialog& d) {
@@ -314,5 +346,26 @@ TEST(EditoriCondizioni, CornicePulsantiEdidascalie)
         return Premi(d, "AnnullaBtn");
     });
     f.w->Azione(QStringLiteral("ParieDispari1"))->trigger();
+
+    // With its window registered, "Archivio" opens on the condition once there are two
+    // contests; "Analisi" still wants the system's columns.
+    std::vector<const TCondizione*> aperte;
+    RegistroFinestre().archivioCondizione = [&](TCondizione& c, QWidget*) { aperte.push_back(&c); };
+    RegistroFinestre().analisiCondizione = [&](TCondizione& c, QWidget*) { aperte.push_back(&c); };
+    for (int concorsi = 1; concorsi <= 2; ++concorsi) {
+        f.archivio.Inserisci(0, T_Concorso{});
+        f.servizi.AttendiDialogo([concorsi](QDialog& d) {
+            auto* archivio = d.findChild<QPushButton*>(QStringLiteral("ArchivioBtn"));
+            EXPECT_EQ(archivio->isEnabled(), concorsi > 1);
+            EXPECT_FALSE(d.findChild<QPushButton*>(QStringLiteral("AnalisiBtn"))->isEnabled());
+            if (archivio->isEnabled()) archivio->click();
+            return Premi(d, "AnnullaBtn");
+        });
+        f.w->Azione(QStringLiteral("Simmetrie1"))->trigger();
+    }
+    RegistroFinestre().archivioCondizione = {};
+    RegistroFinestre().analisiCondizione = {};
+    EXPECT_EQ(aperte,
+              std::vector<const TCondizione*>{f.sistema.Dati().Condizioni->Condizione(TipoSimmetrie)});
     f.servizi.VerificaConsumate();
 }
