@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+
 #include "Cartelle.h"
 
 namespace morella::test {
@@ -93,5 +99,23 @@ TProgrammaProva::TProgrammaProva(int gioco) : gioco_(gioco), vecchia_(DirectoryP
 }
 
 TProgrammaProva::~TProgrammaProva() { ImpostaDirectoryProgramma(vecchia_); }
+
+QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
+
+void Fotografa(QWidget& w, const QString& nome)
+{
+    w.show();
+    QTest::qWait(50);
+    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(w.frameGeometry().width(), schermo.width()) << nome.toStdString();
+    EXPECT_LE(w.frameGeometry().height(), schermo.height()) << nome.toStdString();
+    if (CartellaSchermate().isEmpty()) return;
+    QDir().mkpath(CartellaSchermate());
+    const QSize s = QGuiApplication::primaryScreen()->size();
+    const QString file =
+        QDir(CartellaSchermate()).filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
+    ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
+    std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
+}
 
 }  // namespace morella::test

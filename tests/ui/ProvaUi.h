@@ -54,6 +54,12 @@ private:
     std::deque<std::function<int(QDialog&)>> dialoghi_;
 };
 
+// Pictures for a look by eye: the folder named by MORELLA_SCREENSHOTS (empty: none wanted).
+QString CartellaSchermate();
+// Shows the window, checks that it fits the screen and, when pictures are wanted, saves it
+// as NOME_WxH.png (W x H the screen's size).
+void Fotografa(QWidget& w, const QString& nome);
+
 // Clicks the named button of a dialog driven without a modal loop and returns its result.
 int Premi(QDialog& d, const char* pulsante);
 

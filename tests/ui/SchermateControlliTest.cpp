@@ -16,16 +16,13 @@
 #include "FormuleDerivate.h"
 #include "Legenda.h"
 #include "PannelloCF.h"
+#include "ProvaUi.h"
 #include "QuattroColonne.h"
 
 using namespace morella;
+using morella::test::CartellaSchermate;
 
 namespace {
-
-QString CartellaSchermate()
-{
-    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
-}
 
 // A window as the player would see it: no larger than the screen it is on.
 void Fotografa(QWidget& w, const QString& nome, bool adatta = true)
@@ -33,14 +30,7 @@ void Fotografa(QWidget& w, const QString& nome, bool adatta = true)
     const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
     // Not adjustSize(): it would keep a window within two thirds of the screen.
     if (adatta) w.resize(w.sizeHint().expandedTo(w.minimumSizeHint()).boundedTo(schermo.size()));
-    w.show();
-    QTest::qWait(50);
-    const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file =
-        QDir(CartellaSchermate())
-            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
-    ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
-    std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
+    test::Fotografa(w, nome);
 }
 
 TColonna ColonnaDa(const char* segni)

@@ -14,37 +14,24 @@
 #include "CondizioneATabelle.h"
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
+#include "ProvaUi.h"
 #include "Sistema.h"
 
 using namespace morella;
+using morella::test::CartellaSchermate;
 
 namespace {
 
-QString CartellaSchermate()
-{
-    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
-}
-
+// Every table of the window reaches its last value by paging.
 void Fotografa(QWidget& w, const QString& nome)
 {
-    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
-    w.show();
-    QTest::qWait(50);
-    EXPECT_LE(w.frameGeometry().width(), schermo.width()) << nome.toStdString();
-    EXPECT_LE(w.frameGeometry().height(), schermo.height()) << nome.toStdString();
+    test::Fotografa(w, nome);
     for (auto* g : w.findChildren<ui::TGraphPt*>()) {
         const TModelloGraphPt& m = g->Modello();
         // The last page ends on the highest value.
         EXPECT_EQ(m.ScostamentoMassimo() + m.BoxUsati() - 1 + m.PtIniziale, m.PtTotali)
             << g->Titolo().toStdString();
     }
-    if (CartellaSchermate().isEmpty()) return;
-    const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file =
-        QDir(CartellaSchermate())
-            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
-    ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
-    std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
 }
 
 }  // namespace

@@ -12,31 +12,13 @@
 #include "Consecutivita.h"
 #include "FormConsecutivita.h"
 #include "GruppoCondizioni.h"
+#include "ProvaUi.h"
 
 using namespace morella;
+using morella::test::CartellaSchermate;
+using morella::test::Fotografa;
 
 namespace {
-
-QString CartellaSchermate()
-{
-    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
-}
-
-void Fotografa(QWidget& w, const QString& nome)
-{
-    w.show();
-    QTest::qWait(50);
-    const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file =
-        QDir(CartellaSchermate())
-            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
-    ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
-    std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
-    // Every part of the window within the screen.
-    const QRect schermo = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_LE(w.frameGeometry().width(), schermo.width()) << nome.toStdString();
-    EXPECT_LE(w.frameGeometry().height(), schermo.height()) << nome.toStdString();
-}
 
 }  // namespace
 
