@@ -3,9 +3,13 @@
 // directly through the core. One case per editor; a new editor adds its case to the list.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QSpinBox>
+#include <QTabWidget>
 
+#include "CondizioneATabelle.h"
 #include "Consecutivita.h"
+#include "ElencoCondizioni.h"
 #include "FinestraProva.h"
 #include "GruppoCondizioni.h"
 #include "PilotaEditori.h"
@@ -30,9 +34,47 @@ void PrintTo(const TCasoEditore& c, std::ostream* os)
     *os << c.Nome;
 }
 
+TTabellaValori& TabellaNucleo(TSistema& s, TipoCondizione tipo, int tabella)
+{
+    auto* c = dynamic_cast<TCondizioneATabelle*>(s.Dati().Condizioni->Condizione(tipo));
+    EXPECT_NE(c, nullptr);
+    return c->Tabella(tabella);
+}
+
+// An editor of the whole-column kinds: the values da..a of one table admitted by clicks,
+// and the same values admitted through the core.
+TCasoEditore CasoTabella(const char* nome, const char* voce, TipoCondizione tipo, int tabella, int da, int a)
+{
+    const std::string controllo = "GraphPt" + std::to_string(tabella);
+    return {nome, voce,
+            [controllo, da, a](QDialog& d) {
+                Ammetti(Tabella(d, controllo.c_str()), da, a);
+                return Premi(d, "OKBtn");
+            },
+            [tipo, tabella, da, a](TSistema& s) {
+                for (int v = da; v <= a; ++v) TabellaNucleo(s, tipo, tabella).ImpostaStato(0, v, StatoAmmesso);
+            }};
+}
+
 std::vector<TCasoEditore> Casi()
 {
     std::vector<TCasoEditore> casi;
+    casi.push_back(CasoTabella("NumeroDiSegni", "NumeroDiSegni1", TipoNumeroSegni, 0, 3, 5));
+    casi.push_back(CasoTabella("PariEDispari", "ParieDispari1", TipoPariDispari, 1, 4, 8));
+    casi.push_back(CasoTabella("Interruzioni", "Interruzioni1", TipoInterruzioni, 0, 8, 11));
+    casi.push_back(CasoTabella("Simmetrie", "Simmetrie1", TipoSimmetrie, 2, 2, 6));
+    casi.push_back(CasoTabella("Modulo", "Modulo1", TipoModulo, 0, 8, 9));
+    // The vortex's sign boxes of the direct walk: only an "X" at the end of the walk.
+    casi.push_back({"Vortice", "BlackHole1",
+                    [](QDialog& d) {
+                        auto* pagine = Controllo<QTabWidget>(d, "PageControl");
+                        pagine->setCurrentIndex(0);
+                        auto* x = pagine->widget(0)->findChild<QCheckBox*>(QStringLiteral("SegnoX"));
+                        EXPECT_NE(x, nullptr);
+                        if (x) QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(6, x->height() / 2));
+                        return Premi(d, "OKBtn");
+                    },
+                    [](TSistema& s) { TabellaNucleo(s, TipoVortice, 2).ImpostaStato(0, 1, StatoAmmesso); }});
 
     // Two elements with different signs, one of them on a part of the column only.
     casi.push_back({"GruppoConsecutivita", "Consecutivit1",
