@@ -13,6 +13,8 @@
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
 #include "FormAiuto.h"
+#include "FormConsecutivita.h"
+#include "FormFormuleDerivate.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
 
@@ -40,6 +42,8 @@ bool ConMenu(TFormPrinc& w, QMenu& menu, const QString& file)
     QApplication::processEvents();
     QPixmap finestra = w.grab();
     const QRect voce = w.menuBar()->actionGeometry(menu.menuAction());
+    // What the menu recomputes when the player opens it (check marks, enabled items).
+    Q_EMIT menu.aboutToShow();
     menu.ensurePolished();
     menu.resize(menu.sizeHint());
     const QPixmap tendina = menu.grab();
@@ -89,12 +93,16 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
     // The condition editors on the system's own conditions (nothing is copied back).
     TElencoCondizioni& condizioni = *app.Sistema().Dati().Condizioni;
     for (TipoCondizione tipo : {TipoNumeroSegni, TipoPariDispari, TipoInterruzioni, TipoSimmetrie, TipoModulo,
-                                TipoRipetizioni, TipoVortice}) {
+                                TipoRipetizioni, TipoVortice, TipoFormuleDerivate, TipoGruppoConsecutivita}) {
         TCondizione* c = condizioni.Condizione(tipo);
         if (!c) continue;
         std::unique_ptr<TFormCondizione> d;
         if (tipo == TipoVortice)
             d = std::make_unique<TFormVortice>(w);
+        else if (tipo == TipoFormuleDerivate)
+            d = std::make_unique<TFormFormuleDerivate>(w);
+        else if (tipo == TipoGruppoConsecutivita)
+            d = std::make_unique<TFormConsecutivita>(w);
         else
             d = std::make_unique<TFormTabelle>(tipo, w);
         d->ImpostaOggetto(*c);
