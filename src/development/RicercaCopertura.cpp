@@ -3,6 +3,8 @@
 // minus the weight of the elements only it covers. A step drops the chosen element that
 // loses least among a sample, covers a random uncovered element with its best neighbour, and
 // makes every element still uncovered weigh more, so the search leaves its local minima.
+// A paired step instead weighs every pair (element to add near the uncovered one, element to
+// drop) at once.
 #include "RicercaCopertura.h"
 
 #include <algorithm>
@@ -183,6 +185,64 @@ void TRicercaCopertura::Appesantisci(int w)
     for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h) ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
 }
 
+// Dropping s loses what only s covers, except what the added c covers as well: that share is
+// summed per chosen element over the ball of c. The chosen elements sharing nothing with c
+// are represented by the best of a sample.
+void TRicercaCopertura::PassoInCoppia()
+{
+    if (condiviso_.empty()) condiviso_.assign(static_cast<std::size_t>(m_), 0);
+    const int u = scoperti_[static_cast<std::size_t>(caso_.Sotto(static_cast<int>(scoperti_.size())))];
+    const int lontano = ScegliDaTogliere();
+    const std::size_t us = static_cast<std::size_t>(u);
+    const std::int32_t* v = palle_.vicini.data();
+    int cMigliore = -1, sMigliore = -1;
+    std::int64_t valMigliore = 0, etaMigliore = 0;
+    bool liberoMigliore = false;
+    for (std::uint32_t h = palle_.inizio[us]; h < palle_.inizio[us + 1]; ++h) {
+        const int c = v[h];
+        const std::size_t cs = static_cast<std::size_t>(c);
+        for (std::uint32_t k = palle_.inizio[cs]; k < palle_.inizio[cs + 1]; ++k) {
+            const TStato& st = stato_[static_cast<std::size_t>(v[k])];
+            if (st.coperture != 1) continue;
+            std::int64_t& b = condiviso_[static_cast<std::size_t>(st.chi)];
+            if (b == 0) toccati_.push_back(st.chi);
+            b += st.peso;
+        }
+        if (condiviso_[static_cast<std::size_t>(lontano)] == 0) toccati_.push_back(lontano);
+        // An element dropped lately is added again only once its surroundings changed.
+        const bool libero = stato_[cs].configurazione != 0;
+        for (int s : toccati_) {
+            const std::size_t ss = static_cast<std::size_t>(s);
+            if (s == ultimoAggiunto_ && scelti_.size() > 1) continue;
+            const std::int64_t val = punteggio_[cs] + punteggio_[ss] + condiviso_[ss];
+            const std::int64_t eta = eta_[cs] + eta_[ss];
+            if (cMigliore < 0 || (libero && !liberoMigliore) ||
+                (libero == liberoMigliore && (val > valMigliore || (val == valMigliore && eta < etaMigliore)))) {
+                cMigliore = c;
+                sMigliore = s;
+                valMigliore = val;
+                etaMigliore = eta;
+                liberoMigliore = libero;
+            }
+        }
+        for (int s : toccati_) condiviso_[static_cast<std::size_t>(s)] = 0;
+        toccati_.clear();
+    }
+    if (sMigliore < 0) sMigliore = lontano;
+    Togli(sMigliore);
+    stato_[static_cast<std::size_t>(sMigliore)].configurazione = 0;
+    eta_[static_cast<std::size_t>(sMigliore)] = passi_;
+    Aggiungi(cMigliore);
+    eta_[static_cast<std::size_t>(cMigliore)] = passi_;
+    ultimoAggiunto_ = cMigliore;
+    if (senzaPesi_) return;
+    if (scoperti_.size() <= PesiPerPasso) {
+        for (int w : scoperti_) Appesantisci(w);
+    } else {
+        Appesantisci(u);
+    }
+}
+
 void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
 {
     if (m_ == 0 || scelti_.empty()) return;
@@ -194,6 +254,11 @@ void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
             if (migliore_.empty() || scelti_.size() < migliore_.size()) migliore_ = scelti_;
             if (static_cast<int>(scelti_.size()) <= minimo_) return;
             TogliLaMeno();
+            ++passi_;
+            continue;
+        }
+        if (inCoppia_) {
+            PassoInCoppia();
             ++passi_;
             continue;
         }

@@ -27,10 +27,11 @@ constexpr std::size_t VociMassime = 160'000'000;
 constexpr double NanosecondiPerVoce = 4.0;  // verification cost, to keep time for it
 constexpr double SecondiTraControlli = 0.01;
 constexpr double SecondiTraAvanzamenti = 0.2;
-// Shares of the time left: for the matrix method on a whole product space, and on the space of
-// a conditioned list, then for completing translated codes; the search has the rest.
+// Shares of the time left: for the matrix method on a whole product space (more with doubles,
+// where the search gains little on the code it finds), then for completing translated codes
+// on a conditioned list; the search has the rest.
 constexpr double QuotaMatriciale = 0.3;
-constexpr double QuotaMatricialeParziale = 0.1;
+constexpr double QuotaMatricialeMista = 0.8;
 constexpr double QuotaTraslazioni = 0.05;
 constexpr int TraslazioniMassime = 64;
 constexpr int TraslazioniContate = 4;
@@ -340,6 +341,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     // Codes of the product space of the prediction, built by construction: for the whole
     // space they are covers as they stand; for a conditioned list their words that the list
     // holds are a start that the classic greedy completes, tried at several translations.
+    // The matrix method only pays on a whole space: on a conditioned list its words, however
+    // few, fit the list's edges no better than the direct sums do.
     TSpazioProdotto sp;
     const bool intero = SpazioProdotto(lista, u, sp);
     std::vector<std::vector<TParolaCodice>> modelli;
@@ -347,12 +350,12 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
         if (dimensione > 0 && (!intero || static_cast<std::size_t>(dimensione) < migliore.size()))
             modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
-        if (sp.alfabeti.size() >= 5) {
+        if (intero && sp.alfabeti.size() >= 5) {
             const std::int64_t daBattere = intero ? static_cast<std::int64_t>(migliore.size())
                                           : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
                                                             : static_cast<std::int64_t>(modelli[0].size());
             modelli.push_back(CodiceMatriciale(sp.alfabeti, f, daBattere,
-                                               std::max(0.0, (fine - trascorsi()) * (intero ? QuotaMatriciale : QuotaMatricialeParziale)),
+                                               std::max(0.0, (fine - trascorsi()) * (sp.binarie > 0 ? QuotaMatricialeMista : QuotaMatriciale)),
                                                parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
         }
     }
@@ -374,6 +377,12 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     const bool troppe = intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
     const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && !troppe &&
                           CostruisciPalle(u, f, palle, interrompi);
+    // The classic greedy (most uncovered columns first) usually beats the accurate reduction's
+    // sweep in list order, most of all on a conditioned list.
+    if (conPalle) {
+        std::vector<int> avida = Completa(palle, {});
+        if (avida.size() < migliore.size()) migliore = std::move(avida);
+    }
     if (conPalle && !intero) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
@@ -395,6 +404,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
 
     if (conPalle && trascorsi() < fine) {
         TRicercaCopertura ricerca(palle, migliore, parametri.seme);
+        ricerca.ScambiInCoppia(!intero);
+        ricerca.SenzaPesi(!intero);
         ricerca.Cerca([&](int ora, int meglio) {
             if (contati && ricerca.Passi() >= parametri.passiMassimi) return true;
             colonneOra = ora;
