@@ -6,6 +6,8 @@
 // triples only), risparmio (share of columns saved), secondi (the reduction's own time).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 
@@ -117,9 +119,8 @@ void Simmetrie(TElencoCondizioni& elenco)
     Ammetti(si.Tabella(TSimmetrie::TabellaTotali), 0, 2, 6);
 }
 
-void BM_Condizionate(benchmark::State& state)
+TListaColonne SviluppoCondizionato(int insieme)
 {
-    const int insieme = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
     TSistema s;
     ImpostaGioco(GiocoTotip);
     for (int i = 0; i < 12; ++i) s.Dati().Pronostico[static_cast<std::size_t>(i)] = 7;
@@ -128,9 +129,57 @@ void BM_Condizionate(benchmark::State& state)
     if (insieme == 1) SegniEModulo(elenco);
     if (insieme == 2) Simmetrie(elenco);
     Sviluppa(s);
-    Misura(state, s.Dati().Colonne, s.Dati().Pronostico, f);
+    return s.Dati().Colonne;
+}
+
+void BM_Condizionate(benchmark::State& state)
+{
+    const int insieme = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
+    const TListaColonne lista = SviluppoCondizionato(insieme);
+    Misura(state, lista, Pronostico(12, 0), f);
 }
 BENCHMARK(BM_Condizionate)->ArgsProduct({{0, 1, 2}, {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
+
+// A cancel asked at a given moment of the run.
+struct TAnnullaDopo : TOsservatoreRiduzione {
+    std::chrono::steady_clock::time_point quando;
+    bool Annullato() override { return std::chrono::steady_clock::now() >= quando; }
+};
+
+// How long a cancel takes to come back, asked at several moments of a run (through every phase:
+// the accurate reduction, the constructions, the balls, the greedy, the search): the worst
+// delay, and whether every result kept the guarantee (a cancel during the accurate reduction
+// empties the list, as that reduction does).
+void BM_Annulla(benchmark::State& state)
+{
+    const int caso = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
+    const TPronostico p = caso == 0 ? Pronostico(12, 0) : caso == 1 ? Pronostico(8, 4) : Pronostico(12, 0);
+    const TListaColonne sviluppo = caso == 2 ? SviluppoCondizionato(0) : caso == 3 ? SviluppoCondizionato(2) : Sviluppo(p);
+    double peggiore = 0.0;
+    int vuote = 0;
+    for (auto _ : state) {
+        for (double dopo : {0.02, 0.1, 0.25, 0.5, 0.8, 1.2, 2.0, 3.0, 5.0}) {
+            TParametriOttimizzazione par;
+            par.secondi = Secondi();
+            TAnnullaDopo oss;
+            const auto inizio = std::chrono::steady_clock::now();
+            oss.quando = inizio + std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(dopo));
+            TListaColonne lista = sviluppo;
+            const TEsitoOttimizzazione e = AutoriduciOttimizzata(lista, f, false, nullptr, p, par, &oss);
+            const auto fine = std::chrono::steady_clock::now();
+            if (fine > oss.quando) peggiore = std::max(peggiore, std::chrono::duration<double>(fine - oss.quando).count());
+            if (lista.Vuota()) {
+                ++vuote;
+                if (!e.riduzione.annullata) state.SkipWithError("lista vuota senza annullamento");
+            } else if (!VerificaGaranzia(sviluppo, lista, f) || e.riduzione.tenute > e.colonneAccurata) {
+                state.SkipWithError("garanzia persa dopo l'annullamento");
+            }
+        }
+    }
+    state.counters["ritardo_ms"] = peggiore * 1000.0;
+    state.counters["vuote"] = vuote;
+}
+BENCHMARK(BM_Annulla)->ArgsProduct({{0, 1, 2, 3}, {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

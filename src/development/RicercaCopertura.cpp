@@ -13,6 +13,9 @@ namespace morella {
 
 namespace {
 constexpr int Campione = 64;          // chosen elements looked at to pick the one to drop
+// Paired steps mostly drop an element near the one added; the sample only offers an
+// alternative far away, and a small one keeps the step cheap.
+constexpr int CampioneInCoppia = 8;
 constexpr int PassiTraControlli = 16;  // steps between two questions to `ferma`
 constexpr std::size_t PesiPerPasso = 64;  // uncovered elements that all gain weight each step
 }  // namespace
@@ -139,11 +142,12 @@ int TRicercaCopertura::ScegliDaTogliere()
         const std::int64_t a = punteggio_[static_cast<std::size_t>(s)], b = punteggio_[static_cast<std::size_t>(migliore)];
         return a > b || (a == b && eta_[static_cast<std::size_t>(s)] < eta_[static_cast<std::size_t>(migliore)]);
     };
-    if (k <= Campione) {
+    const int campione = inCoppia_ ? CampioneInCoppia : Campione;
+    if (k <= campione) {
         for (int s : scelti_)
             if (meglio(s)) migliore = s;
     } else {
-        for (int i = 0; i < Campione; ++i) {
+        for (int i = 0; i < campione; ++i) {
             const int s = scelti_[static_cast<std::size_t>(caso_.Sotto(k))];
             if (meglio(s)) migliore = s;
         }

@@ -197,7 +197,8 @@ std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso
 
 // Completes a choice into a cover with the classic greedy: the column that covers most
 // uncovered elements first (buckets by gain; a gain only falls, so a stale entry moves down).
-std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
+// Empty when interrupted.
+std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti, const std::function<bool()>& interrompi)
 {
     const int m = palle.Elementi();
     std::vector<std::uint8_t> coperto(static_cast<std::size_t>(m), 0), scelto(static_cast<std::size_t>(m), 0);
@@ -246,17 +247,20 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
             continue;
         }
         scegli(c, true);
+        if ((risultato.size() & 255) == 0 && interrompi()) return {};
     }
     return risultato;
 }
 
-// Every element within reach of a chosen one, checked afresh from the codes.
+// Every element within reach of a chosen one, checked afresh from the codes: the codes in
+// reach of the chosen ones are marked, then every element looked up. It costs the chosen
+// ones' balls, far fewer than the elements' own: a cancel gets its verified answer at once.
 bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
 {
-    std::vector<std::uint8_t> scelto(u.elemento.size(), 0);
-    for (int e : scelti) scelto[static_cast<std::size_t>(u.codice[static_cast<std::size_t>(e)])] = 1;
+    std::vector<std::uint8_t> raggiunto(u.elemento.size(), 0);
+    for (int e : scelti) PerOgniCodiceVicino(u.codice[static_cast<std::size_t>(e)], u.n, f, [&](int y) { raggiunto[static_cast<std::size_t>(y)] = 1; });
     for (int x : u.codice)
-        if (!QualcheCodiceVicino(x, u.n, f, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; })) return false;
+        if (!raggiunto[static_cast<std::size_t>(x)]) return false;
     return true;
 }
 
@@ -314,7 +318,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     // Time left for the search, keeping what the final check will take.
     int pallaPiena = 1 + 2 * u.n;
     if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
-    const double riserva = u.Elementi() * static_cast<double>(pallaPiena) * NanosecondiPerVoce * 1e-9;
+    const double riserva = (static_cast<double>(migliore.size()) * pallaPiena + static_cast<double>(u.elemento.size()) + u.Elementi()) *
+                           NanosecondiPerVoce * 1e-9;
     const double fine = parametri.secondi - riserva;
     // With a step limit every phase counts its work instead of timing it: runs repeat exactly.
     const bool contati = parametri.passiMassimi >= 0;
@@ -380,8 +385,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     // The classic greedy (most uncovered columns first) usually beats the accurate reduction's
     // sweep in list order, most of all on a conditioned list.
     if (conPalle) {
-        std::vector<int> avida = Completa(palle, {});
-        if (avida.size() < migliore.size()) migliore = std::move(avida);
+        std::vector<int> avida = Completa(palle, {}, interrompi);
+        if (!avida.empty() && avida.size() < migliore.size()) migliore = std::move(avida);
     }
     if (conPalle && !intero) {
         TCasuale caso(parametri.seme);
@@ -394,8 +399,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
                 std::vector<int> spostamento = fermo;
                 if (giro > 0)
                     for (std::size_t k = 0; k < spostamento.size(); ++k) spostamento[k] = caso.Sotto(sp.alfabeti[k]);
-                std::vector<int> completo = Completa(palle, Mappa(parole, u, sp, spostamento, false));
-                if (completo.size() < migliore.size()) {
+                std::vector<int> completo = Completa(palle, Mappa(parole, u, sp, spostamento, false), interrompi);
+                if (!completo.empty() && completo.size() < migliore.size()) {
                     migliore = std::move(completo);
                     esito.costruzione = true;
                 }
