@@ -4,6 +4,7 @@
 // the same seed giving the same columns; the winning possibilities by the literal rule.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "AutoriduzioneLetterale.h"
 #include "CartellaTemporanea.h"
 #include "CodiciRicoprenti.h"
+#include "RicercaCopertura.h"
 #include "RiduzioneOttimizzata.h"
 
 using namespace morella;
@@ -347,4 +349,146 @@ TEST(RiduzioneOttimizzata, PossibilitaDiVincitaComeDopoLaRiduzioneAccurata)
     }
     attese.Concludi(lista.Conta(), p);
     EXPECT_EQ(calcolate, attese);
+}
+
+namespace {
+
+// The balls of radius 1 over a whole ternary space of n positions.
+TPalle PalleTernarie(int n, const std::vector<bool>& presenti = {})
+{
+    int m = 1;
+    for (int i = 0; i < n; ++i) m *= 3;
+    std::vector<int> elemento(static_cast<std::size_t>(m), -1), codice;
+    for (int x = 0; x < m; ++x)
+        if (presenti.empty() || presenti[static_cast<std::size_t>(x)]) {
+            elemento[static_cast<std::size_t>(x)] = static_cast<int>(codice.size());
+            codice.push_back(x);
+        }
+    TPalle palle;
+    palle.inizio.push_back(0);
+    for (int x : codice) {
+        for (int i = 0, p = 1; i <= n; ++i, p *= 3) {
+            if (i == n) {
+                palle.vicini.push_back(elemento[static_cast<std::size_t>(x)]);
+                break;
+            }
+            const int d = x / p % 3;
+            for (int a = 1; a <= 2; ++a) {
+                const int e = elemento[static_cast<std::size_t>(x + ((d + a) % 3 - d) * p)];
+                if (e >= 0) palle.vicini.push_back(e);
+            }
+        }
+        palle.inizio.push_back(static_cast<std::uint32_t>(palle.vicini.size()));
+    }
+    return palle;
+}
+
+bool CoperturaValida(const TPalle& palle, const std::vector<int>& scelti)
+{
+    std::vector<bool> coperto(static_cast<std::size_t>(palle.Elementi()), false);
+    for (int s : scelti)
+        for (std::uint32_t k = palle.inizio[static_cast<std::size_t>(s)]; k < palle.inizio[static_cast<std::size_t>(s) + 1]; ++k)
+            coperto[static_cast<std::size_t>(palle.vicini[k])] = true;
+    return std::find(coperto.begin(), coperto.end(), false) == coperto.end();
+}
+
+}  // namespace
+
+// The paired steps without weights, as used on conditioned lists: from every element chosen
+// they reach the perfect code of 4 positions, and on a space with holes they keep a valid cover
+// no larger than the start, the same for the same seed.
+TEST(RicercaCopertura, ScambiInCoppiaSenzaPesi)
+{
+    const TPalle piena = PalleTernarie(4);
+    std::vector<int> tutte(81);
+    for (int x = 0; x < 81; ++x) tutte[static_cast<std::size_t>(x)] = x;
+    TRicercaCopertura r(piena, tutte, 3);
+    r.ScambiInCoppia(true);
+    r.SenzaPesi(true);
+    r.Cerca([&](int, int) { return r.Passi() > 200000; });
+    EXPECT_EQ(r.Migliore().size(), 9u);
+    EXPECT_TRUE(CoperturaValida(piena, r.Migliore()));
+
+    std::mt19937 gen(7);
+    std::vector<bool> presenti(729);
+    for (std::size_t x = 0; x < presenti.size(); ++x) presenti[x] = gen() % 3 != 0;
+    const TPalle buchi = PalleTernarie(6, presenti);
+    std::vector<int> tutteB(static_cast<std::size_t>(buchi.Elementi()));
+    for (std::size_t x = 0; x < tutteB.size(); ++x) tutteB[x] = static_cast<int>(x);
+    std::vector<std::vector<int>> esiti;
+    for (int volta = 0; volta < 2; ++volta) {
+        TRicercaCopertura rb(buchi, tutteB, 11);
+        rb.ScambiInCoppia(true);
+        rb.SenzaPesi(true);
+        rb.Cerca([&](int ora, int migliore) {
+            EXPECT_LE(migliore, static_cast<int>(tutteB.size()));
+            EXPECT_GE(ora, 1);
+            return rb.Passi() > 20000;
+        });
+        ASSERT_FALSE(rb.Migliore().empty());
+        EXPECT_TRUE(CoperturaValida(buchi, rb.Migliore()));
+        EXPECT_LT(rb.Migliore().size(), tutteB.size() / 5);  // a ball holds at most 13
+        esiti.push_back(rb.Migliore());
+    }
+    EXPECT_EQ(esiti[0], esiti[1]);
+}
+
+// A conditioned list (a third of the columns dropped at random): the optimiser beats the
+// accurate reduction clearly within a short budget, and keeps the guarantee checked pair by pair.
+TEST(RiduzioneOttimizzata, ListaCondizionataBattutaNettamente)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(7, 0);
+    TListaColonne lista;
+    std::mt19937 gen(21);
+    for (const TColonna& c : SviluppaPronostico(p))
+        if (gen() % 3) lista.Aggiungi(c);
+    for (int f : {1, 2}) {
+        TListaColonne l = lista;
+        const auto e = AutoriduciOttimizzata(l, f, false, nullptr, p, Breve(0.5));
+        SCOPED_TRACE(testing::Message() << "N - " << f);
+        EXPECT_LE(l.Conta() * 100, e.colonneAccurata * 90) << l.Conta() << " of " << e.colonneAccurata;
+        ControllaForzaBruta(lista, l, f);
+    }
+}
+
+namespace {
+
+struct TAnnullaDopo : TOsservatoreRiduzione {
+    std::chrono::steady_clock::time_point quando;
+    bool Annullato() override { return std::chrono::steady_clock::now() >= quando; }
+};
+
+}  // namespace
+
+// A cancel at any moment (the accurate reduction, the greedy, the search) comes back at once:
+// with the accurate reduction's empty list while that runs, afterwards with a verified set
+// never larger than the accurate one.
+TEST(RiduzioneOttimizzata, AnnullareInOgniMomento)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(9, 0);
+    TListaColonne lista;
+    std::mt19937 gen(4);
+    for (const TColonna& c : SviluppaPronostico(p))
+        if (gen() % 2) lista.Aggiungi(c);
+    for (int f : {1, 2})
+        for (double dopo : {0.0, 0.005, 0.02, 0.05, 0.1, 0.2}) {
+            SCOPED_TRACE(testing::Message() << "N - " << f << ", after " << dopo << " s");
+            TAnnullaDopo oss;
+            oss.quando = std::chrono::steady_clock::now() +
+                         std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(dopo));
+            TListaColonne l = lista;
+            const auto e = AutoriduciOttimizzata(l, f, false, nullptr, p, Breve(10.0), &oss);
+            const double ritardo =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - oss.quando).count();
+            EXPECT_LT(ritardo, 0.3);  // 100 ms on an idle machine; the margin is for a busy one
+            if (l.Vuota()) {
+                EXPECT_TRUE(e.riduzione.annullata);
+                continue;
+            }
+            EXPECT_TRUE(e.interrotta);
+            EXPECT_LE(l.Conta(), e.colonneAccurata);
+            EXPECT_TRUE(VerificaGaranzia(lista, l, f));
+        }
 }
