@@ -34,6 +34,9 @@ constexpr double QuotaMatriciale = 0.3;
 constexpr double QuotaMatricialeMista = 0.8;
 constexpr double QuotaTraslazioni = 0.05;
 constexpr int TraslazioniMassime = 64;
+// Below this share of its space a list has too many edges for a translated code: the greedy
+// from scratch does better, and the time goes to the search.
+constexpr double QuotaPerTraslazioni = 0.9;
 constexpr int TraslazioniContate = 4;
 constexpr std::int64_t PassiMatricialiContati = 20000;
 
@@ -140,6 +143,7 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
 struct TSpazioProdotto {
     std::vector<int> alfabeti, eventi;
     int ternarie = 0, binarie = 0;
+    std::int64_t parole = 1;  // words of the space
     std::array<std::array<int, 3>, MaxEventi> cifra{};  // digit j of an event: the j-th of its signs
 };
 
@@ -161,6 +165,7 @@ bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdo
         sp.eventi.push_back(i);
         (k == 3 ? sp.ternarie : sp.binarie)++;
     }
+    sp.parole = prodotto;
     return prodotto == u.Elementi();
 }
 
@@ -388,7 +393,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         std::vector<int> avida = Completa(palle, {}, interrompi);
         if (!avida.empty() && avida.size() < migliore.size()) migliore = std::move(avida);
     }
-    if (conPalle && !intero) {
+    if (conPalle && !intero && u.Elementi() >= QuotaPerTraslazioni * static_cast<double>(sp.parole)) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
         for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
