@@ -464,6 +464,7 @@ TEST(RiduzioneOttimizzata, QuasiInteraConCodiceTraslato)
     TListaColonne l = lista;
     const auto e = AutoriduciOttimizzata(l, 1, false, nullptr, p, Breve(0.3));
     EXPECT_EQ(l.Conta(), 9);
+    EXPECT_EQ(e.riduzione.tenute, 9);
     ControllaForzaBruta(lista, l, 1);
 }
 
