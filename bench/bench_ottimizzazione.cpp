@@ -33,10 +33,10 @@ double Secondi()
 
 // Best known sizes of ternary covering codes, radius 1 and 2, for 3..13 positions.
 const std::map<std::pair<int, int>, int> Note = {
-    {{3, 1}, 5},    {{4, 1}, 9},     {{5, 1}, 27},     {{6, 1}, 73},      {{7, 1}, 186},    {{8, 1}, 486},
-    {{9, 1}, 1269}, {{10, 1}, 3645}, {{11, 1}, 9477}, {{12, 1}, 27702},  {{13, 1}, 59049}, {{3, 2}, 3},
-    {{4, 2}, 3},    {{5, 2}, 8},     {{6, 2}, 17},     {{7, 2}, 34},      {{8, 2}, 81},     {{9, 2}, 219},
-    {{10, 2}, 555}, {{11, 2}, 729},  {{12, 2}, 2187},  {{13, 2}, 6561}};
+    {{3, 1}, 5},    {{4, 1}, 9},     {{5, 1}, 27},    {{6, 1}, 73},     {{7, 1}, 186},    {{8, 1}, 486},
+    {{9, 1}, 1269}, {{10, 1}, 3645}, {{11, 1}, 9477}, {{12, 1}, 27702}, {{13, 1}, 59049}, {{3, 2}, 3},
+    {{4, 2}, 3},    {{5, 2}, 8},     {{6, 2}, 17},    {{7, 2}, 34},     {{8, 2}, 81},     {{9, 2}, 219},
+    {{10, 2}, 555}, {{11, 2}, 729},  {{12, 2}, 2187}, {{13, 2}, 6561}};
 
 // Every column of a prediction with `triple` triples, then `doppie` doubles (1X), the other
 // events "1"; Toto when 13 events are needed.
@@ -84,7 +84,10 @@ void BM_Triple(benchmark::State& state)
     Misura(state, Sviluppo(p), p, f);
     state.counters["nota"] = Note.at({t, f});
 }
-BENCHMARK(BM_Triple)->ArgsProduct({benchmark::CreateDenseRange(3, 13, 1), {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_Triple)
+    ->ArgsProduct({benchmark::CreateDenseRange(3, 13, 1), {1, 2}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 void BM_Miste(benchmark::State& state)
 {
@@ -154,7 +157,9 @@ void BM_Annulla(benchmark::State& state)
 {
     const int caso = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
     const TPronostico p = caso == 0 ? Pronostico(12, 0) : caso == 1 ? Pronostico(8, 4) : Pronostico(12, 0);
-    const TListaColonne sviluppo = caso == 2 ? SviluppoCondizionato(0) : caso == 3 ? SviluppoCondizionato(2) : Sviluppo(p);
+    const TListaColonne sviluppo = caso == 2   ? SviluppoCondizionato(0)
+                                   : caso == 3 ? SviluppoCondizionato(2)
+                                               : Sviluppo(p);
     double peggiore = 0.0;
     int vuote = 0;
     for (auto _ : state) {
@@ -163,11 +168,13 @@ void BM_Annulla(benchmark::State& state)
             par.secondi = Secondi();
             TAnnullaDopo oss;
             const auto inizio = std::chrono::steady_clock::now();
-            oss.quando = inizio + std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(dopo));
+            oss.quando = inizio + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                      std::chrono::duration<double>(dopo));
             TListaColonne lista = sviluppo;
             const TEsitoOttimizzazione e = AutoriduciOttimizzata(lista, f, false, nullptr, p, par, &oss);
             const auto fine = std::chrono::steady_clock::now();
-            if (fine > oss.quando) peggiore = std::max(peggiore, std::chrono::duration<double>(fine - oss.quando).count());
+            if (fine > oss.quando)
+                peggiore = std::max(peggiore, std::chrono::duration<double>(fine - oss.quando).count());
             if (lista.Vuota()) {
                 ++vuote;
                 if (!e.riduzione.annullata) state.SkipWithError("lista vuota senza annullamento");

@@ -12,15 +12,16 @@
 namespace morella {
 
 namespace {
-constexpr int Campione = 64;          // chosen elements looked at to pick the one to drop
+constexpr int Campione = 64;  // chosen elements looked at to pick the one to drop
 // Paired steps mostly drop an element near the one added; the sample only offers an
 // alternative far away, and a small one keeps the step cheap.
 constexpr int CampioneInCoppia = 8;
-constexpr int PassiTraControlli = 16;  // steps between two questions to `ferma`
+constexpr int PassiTraControlli = 16;     // steps between two questions to `ferma`
 constexpr std::size_t PesiPerPasso = 64;  // uncovered elements that all gain weight each step
 }  // namespace
 
-TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura, std::uint64_t seme)
+TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura,
+                                     std::uint64_t seme)
     : palle_(palle), caso_(seme), m_(palle.Elementi())
 {
     const std::size_t m = static_cast<std::size_t>(m_);
@@ -31,7 +32,8 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
     posScoperto_.assign(m, -1);
     std::uint32_t palla = 1;
     for (int e = 0; e < m_; ++e)
-        palla = std::max(palla, palle_.inizio[static_cast<std::size_t>(e) + 1] - palle_.inizio[static_cast<std::size_t>(e)]);
+        palla = std::max(palla, palle_.inizio[static_cast<std::size_t>(e) + 1] -
+                                    palle_.inizio[static_cast<std::size_t>(e)]);
     minimo_ = static_cast<int>((static_cast<std::uint32_t>(m_) + palla - 1) / palla);
 
     for (int c : copertura) {
@@ -39,7 +41,8 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
         stato_[static_cast<std::size_t>(c)].scelto = 1;
         posScelto_[static_cast<std::size_t>(c)] = static_cast<int>(scelti_.size());
         scelti_.push_back(c);
-        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(c)]; k < palle_.inizio[static_cast<std::size_t>(c) + 1]; ++k) {
+        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(c)];
+             k < palle_.inizio[static_cast<std::size_t>(c) + 1]; ++k) {
             const int u = palle_.vicini[k];
             ++stato_[static_cast<std::size_t>(u)].coperture;
             stato_[static_cast<std::size_t>(u)].chi ^= c;
@@ -52,7 +55,8 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
         if (k == 0) SegnaScoperto(u);  // not expected; the search copes all the same
     }
     for (int u : scoperti_)
-        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(u)]; k < palle_.inizio[static_cast<std::size_t>(u) + 1]; ++k)
+        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(u)];
+             k < palle_.inizio[static_cast<std::size_t>(u) + 1]; ++k)
             punteggio_[static_cast<std::size_t>(palle_.vicini[k])] += 1;
     if (scoperti_.empty()) migliore_ = scelti_;
 }
@@ -139,8 +143,10 @@ int TRicercaCopertura::ScegliDaTogliere()
     auto meglio = [&](int s) {
         if (s == ultimoAggiunto_ && k > 1) return false;
         if (migliore < 0) return true;
-        const std::int64_t a = punteggio_[static_cast<std::size_t>(s)], b = punteggio_[static_cast<std::size_t>(migliore)];
-        return a > b || (a == b && eta_[static_cast<std::size_t>(s)] < eta_[static_cast<std::size_t>(migliore)]);
+        const std::int64_t a = punteggio_[static_cast<std::size_t>(s)],
+                           b = punteggio_[static_cast<std::size_t>(migliore)];
+        return a > b ||
+               (a == b && eta_[static_cast<std::size_t>(s)] < eta_[static_cast<std::size_t>(migliore)]);
     };
     const int campione = inCoppia_ ? CampioneInCoppia : Campione;
     if (k <= campione) {
@@ -165,7 +171,8 @@ int TRicercaCopertura::ScegliDaAggiungere(int u)
         auto prima = [&](int altro) {
             if (altro < 0) return true;
             const std::size_t as = static_cast<std::size_t>(altro);
-            return punteggio_[xs] > punteggio_[as] || (punteggio_[xs] == punteggio_[as] && eta_[xs] < eta_[as]);
+            return punteggio_[xs] > punteggio_[as] ||
+                   (punteggio_[xs] == punteggio_[as] && eta_[xs] < eta_[as]);
         };
         if (prima(ripiego)) ripiego = x;
         if (stato_[xs].configurazione && prima(migliore)) migliore = x;
@@ -177,7 +184,8 @@ void TRicercaCopertura::TogliLaMeno()
 {
     int migliore = scelti_[0];
     for (int s : scelti_)
-        if (punteggio_[static_cast<std::size_t>(s)] > punteggio_[static_cast<std::size_t>(migliore)]) migliore = s;
+        if (punteggio_[static_cast<std::size_t>(s)] > punteggio_[static_cast<std::size_t>(migliore)])
+            migliore = s;
     Togli(migliore);
     eta_[static_cast<std::size_t>(migliore)] = passi_;
 }
@@ -186,7 +194,8 @@ void TRicercaCopertura::Appesantisci(int w)
 {
     const std::size_t ws = static_cast<std::size_t>(w);
     ++stato_[ws].peso;
-    for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h) ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
+    for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h)
+        ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
 }
 
 // Dropping s loses what only s covers, except what the added c covers as well: that share is
@@ -221,7 +230,8 @@ void TRicercaCopertura::PassoInCoppia()
             const std::int64_t val = punteggio_[cs] + punteggio_[ss] + condiviso_[ss];
             const std::int64_t eta = eta_[cs] + eta_[ss];
             if (cMigliore < 0 || (libero && !liberoMigliore) ||
-                (libero == liberoMigliore && (val > valMigliore || (val == valMigliore && eta < etaMigliore)))) {
+                (libero == liberoMigliore &&
+                 (val > valMigliore || (val == valMigliore && eta < etaMigliore)))) {
                 cMigliore = c;
                 sMigliore = s;
                 valMigliore = val;
@@ -252,7 +262,8 @@ void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
     if (m_ == 0 || scelti_.empty()) return;
     while (true) {
         if (passi_ % PassiTraControlli == 0 &&
-            ferma(static_cast<int>(scelti_.size()), static_cast<int>(migliore_.empty() ? scelti_.size() : migliore_.size())))
+            ferma(static_cast<int>(scelti_.size()),
+                  static_cast<int>(migliore_.empty() ? scelti_.size() : migliore_.size())))
             return;
         if (scoperti_.empty()) {
             if (migliore_.empty() || scelti_.size() < migliore_.size()) migliore_ = scelti_;

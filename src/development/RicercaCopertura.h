@@ -71,19 +71,21 @@ class TRicercaCopertura {
     int minimo_;  // no cover can be smaller: M over the largest ball, rounded up
     // What a step touches of an element, together in memory.
     struct TStato {
-        std::int32_t coperture = 0;      // chosen elements covering it
-        std::int32_t chi = 0;            // xor of those: the one coverer when there is one
+        std::int32_t coperture = 0;  // chosen elements covering it
+        std::int32_t chi = 0;        // xor of those: the one coverer when there is one
         std::int32_t peso = 1;
         std::uint8_t scelto = 0;
         std::uint8_t configurazione = 1;  // may be added again: its surroundings changed
     };
     std::vector<TStato> stato_;
-    std::vector<std::int64_t> punteggio_;  // not chosen: weight it would cover; chosen: - weight only it covers
-    std::vector<std::int64_t> eta_;        // step of the last change
+    std::vector<std::int64_t>
+        punteggio_;                  // not chosen: weight it would cover; chosen: - weight only it covers
+    std::vector<std::int64_t> eta_;  // step of the last change
     std::vector<int> scelti_, posScelto_;
     std::vector<int> scoperti_, posScoperto_;
     std::vector<int> migliore_;
-    std::vector<std::int64_t> condiviso_;  // paired steps: per chosen element, weight shared with the one to add
+    std::vector<std::int64_t>
+        condiviso_;  // paired steps: per chosen element, weight shared with the one to add
     std::vector<int> toccati_;
     bool inCoppia_ = false, senzaPesi_ = false;
     int ultimoAggiunto_ = -1;

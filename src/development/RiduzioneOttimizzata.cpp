@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <chrono>
 #include <functional>
 #include <limits>
-#include <chrono>
 
 #include "AutoriduzioneMotore.h"
 #include "CodiciRicoprenti.h"
@@ -143,7 +143,7 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
 struct TSpazioProdotto {
     std::vector<int> alfabeti, eventi;
     int ternarie = 0, binarie = 0;
-    std::int64_t parole = 1;  // words of the space
+    std::int64_t parole = 1;                            // words of the space
     std::array<std::array<int, 3>, MaxEventi> cifra{};  // digit j of an event: the j-th of its signs
 };
 
@@ -152,14 +152,16 @@ bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdo
     const int n = u.n;
     std::array<TSegni, MaxEventi> segni{};
     for (const TColonna& c : lista)
-        for (int i = 0; i < n; ++i) segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
+        for (int i = 0; i < n; ++i)
+            segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
     std::int64_t prodotto = 1;
     for (int i = 0; i < n; ++i) {
         const int k = NumeroSegni(segni[static_cast<std::size_t>(i)]);
         prodotto *= k;
         int j = 0;
         for (int s = 0; s < 3; ++s)
-            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s)) sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
+            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s))
+                sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
         if (k < 2) continue;
         sp.alfabeti.push_back(k);
         sp.eventi.push_back(i);
@@ -172,8 +174,8 @@ bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdo
 // Code words, shifted by `spostamento` (a digit per position, added modulo its alphabet), laid
 // onto the signs; the singles come from any column of the list. Words the list lacks are left
 // out, or make the result empty when `tutte` is set.
-std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u, const TSpazioProdotto& sp,
-                       const std::vector<int>& spostamento, bool tutte)
+std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u,
+                       const TSpazioProdotto& sp, const std::vector<int>& spostamento, bool tutte)
 {
     const int n = u.n;
     std::array<int, MaxEventi> base{};
@@ -186,7 +188,8 @@ std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso
             int d = base[static_cast<std::size_t>(i)];
             if (k < static_cast<int>(sp.eventi.size()) && sp.eventi[static_cast<std::size_t>(k)] == i) {
                 const int q = sp.alfabeti[static_cast<std::size_t>(k)];
-                d = sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>((w[static_cast<std::size_t>(k)] + spostamento[static_cast<std::size_t>(k)]) % q)];
+                d = sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(
+                    (w[static_cast<std::size_t>(k)] + spostamento[static_cast<std::size_t>(k)]) % q)];
                 ++k;
             }
             x = x * 3 + d;
@@ -203,7 +206,8 @@ std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso
 // Completes a choice into a cover with the classic greedy: the column that covers most
 // uncovered elements first (buckets by gain; a gain only falls, so a stale entry moves down).
 // Empty when interrupted.
-std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti, const std::function<bool()>& interrompi)
+std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti,
+                          const std::function<bool()>& interrompi)
 {
     const int m = palle.Elementi();
     std::vector<std::uint8_t> coperto(static_cast<std::size_t>(m), 0), scelto(static_cast<std::size_t>(m), 0);
@@ -230,7 +234,8 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti, c
     int massimo = 0;
     for (int c = 0; c < m; ++c) {
         auto [a, b] = palla(c);
-        for (const std::int32_t* p = a; p != b; ++p) guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
+        for (const std::int32_t* p = a; p != b; ++p)
+            guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
         massimo = std::max(massimo, guadagno[static_cast<std::size_t>(c)]);
     }
     std::vector<std::vector<int>> secchi(static_cast<std::size_t>(massimo) + 1);
@@ -263,7 +268,9 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti, c
 bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
 {
     std::vector<std::uint8_t> raggiunto(u.elemento.size(), 0);
-    for (int e : scelti) PerOgniCodiceVicino(u.codice[static_cast<std::size_t>(e)], u.n, f, [&](int y) { raggiunto[static_cast<std::size_t>(y)] = 1; });
+    for (int e : scelti)
+        PerOgniCodiceVicino(u.codice[static_cast<std::size_t>(e)], u.n, f,
+                            [&](int y) { raggiunto[static_cast<std::size_t>(y)] = 1; });
     for (int x : u.codice)
         if (!raggiunto[static_cast<std::size_t>(x)]) return false;
     return true;
@@ -277,14 +284,16 @@ bool VerificaGaranzia(const TListaColonne& lista, const TListaColonne& scelte, i
     std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza(3, n)), 0);
     for (const TColonna& c : scelte) scelto[static_cast<std::size_t>(Codice(c, n))] = 1;
     for (const TColonna& c : lista)
-        if (!QualcheCodiceVicino(Codice(c, n), n, garanzia, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; }))
+        if (!QualcheCodiceVicino(Codice(c, n), n, garanzia,
+                                 [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; }))
             return false;
     return true;
 }
 
 TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, bool calcoloPercentuali,
                                            T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,
-                                           const TParametriOttimizzazione& parametri, TOsservatoreRiduzione* oss)
+                                           const TParametriOttimizzazione& parametri,
+                                           TOsservatoreRiduzione* oss)
 {
     const auto inizio = Orologio::now();
     auto trascorsi = [&] { return std::chrono::duration<double>(Orologio::now() - inizio).count(); };
@@ -316,14 +325,16 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
 
     const TUniverso u(lista);
     std::vector<int> migliore;
-    for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+    for (const TColonna& c : accurata)
+        migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
     std::sort(migliore.begin(), migliore.end());
     migliore.erase(std::unique(migliore.begin(), migliore.end()), migliore.end());
 
     // Time left for the search, keeping what the final check will take.
     int pallaPiena = 1 + 2 * u.n;
     if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
-    const double riserva = (static_cast<double>(migliore.size()) * pallaPiena + static_cast<double>(u.elemento.size()) + u.Elementi()) *
+    const double riserva = (static_cast<double>(migliore.size()) * pallaPiena +
+                            static_cast<double>(u.elemento.size()) + u.Elementi()) *
                            NanosecondiPerVoce * 1e-9;
     const double fine = parametri.secondi - riserva;
     // With a step limit every phase counts its work instead of timing it: runs repeat exactly.
@@ -361,12 +372,14 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         if (dimensione > 0 && (!intero || static_cast<std::size_t>(dimensione) < migliore.size()))
             modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
         if (intero && sp.alfabeti.size() >= 5) {
-            const std::int64_t daBattere = intero ? static_cast<std::int64_t>(migliore.size())
-                                          : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
-                                                            : static_cast<std::int64_t>(modelli[0].size());
-            modelli.push_back(CodiceMatriciale(sp.alfabeti, f, daBattere,
-                                               std::max(0.0, (fine - trascorsi()) * (sp.binarie > 0 ? QuotaMatricialeMista : QuotaMatriciale)),
-                                               parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
+            const std::int64_t daBattere = intero            ? static_cast<std::int64_t>(migliore.size())
+                                           : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
+                                                             : static_cast<std::int64_t>(modelli[0].size());
+            modelli.push_back(CodiceMatriciale(
+                sp.alfabeti, f, daBattere,
+                std::max(0.0,
+                         (fine - trascorsi()) * (sp.binarie > 0 ? QuotaMatricialeMista : QuotaMatriciale)),
+                parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
         }
     }
     const std::vector<int> fermo(sp.alfabeti.size(), 0);
@@ -384,8 +397,9 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
 
     TPalle palle;
     // A whole space's balls are full: their size is known before building them.
-    const bool troppe = intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
-    const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && !troppe &&
+    const bool troppe =
+        intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
+    const bool conPalle = trascorsi()<fine&& static_cast<int>(migliore.size())> 1 && !troppe &&
                           CostruisciPalle(u, f, palle, interrompi);
     // The classic greedy (most uncovered columns first) usually beats the accurate reduction's
     // sweep in list order, most of all on a conditioned list.
@@ -403,8 +417,10 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
                 if (parole.empty()) continue;
                 std::vector<int> spostamento = fermo;
                 if (giro > 0)
-                    for (std::size_t k = 0; k < spostamento.size(); ++k) spostamento[k] = caso.Sotto(sp.alfabeti[k]);
-                std::vector<int> completo = Completa(palle, Mappa(parole, u, sp, spostamento, false), interrompi);
+                    for (std::size_t k = 0; k < spostamento.size(); ++k)
+                        spostamento[k] = caso.Sotto(sp.alfabeti[k]);
+                std::vector<int> completo =
+                    Completa(palle, Mappa(parole, u, sp, spostamento, false), interrompi);
                 if (!completo.empty() && completo.size() < migliore.size()) {
                     migliore = std::move(completo);
                     esito.costruzione = true;
@@ -423,7 +439,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
             return interrompi();
         });
         esito.passi = ricerca.Passi();
-        if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size()) migliore = ricerca.Migliore();
+        if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size())
+            migliore = ricerca.Migliore();
     }
 
     esito.interrotta = annullata;
@@ -432,7 +449,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     if (!Copre(u, migliore, f)) {
         assert(!"optimised reduction lost the guarantee");
         migliore.clear();
-        for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+        for (const TColonna& c : accurata)
+            migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
         esito.costruzione = false;
     }
 
