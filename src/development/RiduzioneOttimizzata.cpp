@@ -34,9 +34,6 @@ constexpr double QuotaMatriciale = 0.3;
 constexpr double QuotaMatricialeMista = 0.8;
 constexpr double QuotaTraslazioni = 0.05;
 constexpr int TraslazioniMassime = 64;
-// Below this share of its space a list has too many edges for a translated code: the greedy
-// from scratch does better, and the time goes to the search.
-constexpr double QuotaPerTraslazioni = 0.9;
 constexpr int TraslazioniContate = 4;
 constexpr std::int64_t PassiMatricialiContati = 20000;
 
@@ -407,14 +404,21 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         std::vector<int> avida = Completa(palle, {}, interrompi);
         if (!avida.empty() && avida.size() < migliore.size()) migliore = std::move(avida);
     }
-    if (conPalle && !intero && u.Elementi() >= QuotaPerTraslazioni * static_cast<double>(sp.parole)) {
+    // A code is translated only when the share of its words that falls in the list is smaller
+    // than the set in hand: the completion only adds to it. A code for the whole space that is
+    // too large (radius 1 on twelve triples) leaves the time to the search.
+    auto promette = [&](const std::vector<TParolaCodice>& parole) {
+        return !parole.empty() && static_cast<double>(parole.size()) * u.Elementi() <
+                                      static_cast<double>(migliore.size()) * static_cast<double>(sp.parole);
+    };
+    if (conPalle && !intero && std::any_of(modelli.begin(), modelli.end(), promette)) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
         for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
                            (contati || trascorsi() < fineModelli) && !interrompi();
              ++giro)
             for (const std::vector<TParolaCodice>& parole : modelli) {
-                if (parole.empty()) continue;
+                if (!promette(parole)) continue;
                 std::vector<int> spostamento = fermo;
                 if (giro > 0)
                     for (std::size_t k = 0; k < spostamento.size(); ++k)
