@@ -32,7 +32,7 @@ constexpr double SecondiTraAvanzamenti = 0.2;
 // on a conditioned list; the search has the rest.
 constexpr double QuotaMatriciale = 0.3;
 constexpr double QuotaMatricialeMista = 0.8;
-constexpr double QuotaTraslazioni = 0.05;
+constexpr double QuotaTraslazioni = 0.3;
 constexpr int TraslazioniMassime = 64;
 constexpr int TraslazioniContate = 4;
 constexpr std::int64_t PassiMatricialiContati = 20000;
