@@ -164,7 +164,7 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
                 migliore = std::move(prova);
             }
         }
-    // Interrupted (cancelled, or the whole budget spent): the words would come too late.
+    // Interrupted (cancelled): the words would come too late.
     if (migliore.sindromi.empty() || interrompi()) return {};
 
     // Every word whose syndrome is one of S: ternary positions first, then the binary ones.

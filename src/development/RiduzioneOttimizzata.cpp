@@ -372,11 +372,17 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
             const std::int64_t daBattere = intero            ? static_cast<std::int64_t>(migliore.size())
                                            : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
                                                              : static_cast<std::int64_t>(modelli[0].size());
+            // The method keeps to its own share of the time; only a cancel stops it early, and
+            // its words are built unless cancelled.
+            auto soloAnnullamento = [&] {
+                interrompi();
+                return annullata;
+            };
             modelli.push_back(CodiceMatriciale(
                 sp.alfabeti, f, daBattere,
                 std::max(0.0,
                          (fine - trascorsi()) * (sp.binarie > 0 ? QuotaMatricialeMista : QuotaMatriciale)),
-                parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
+                parametri.seme, soloAnnullamento, contati ? PassiMatricialiContati : -1));
         }
     }
     const std::vector<int> fermo(sp.alfabeti.size(), 0);
