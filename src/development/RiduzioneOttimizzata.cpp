@@ -120,6 +120,12 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
     const int m = u.Elementi();
     palle.inizio.assign(static_cast<std::size_t>(m) + 1, 0);
     palle.vicini.clear();
+    // Room for full balls at once: growing would copy hundreds of megabytes in one go, where a
+    // cancel cannot be heard (the pages are only touched as they fill).
+    int pallaPiena = 1 + 2 * u.n;
+    if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
+    palle.vicini.reserve(
+        std::min(static_cast<std::size_t>(m) * static_cast<std::size_t>(pallaPiena), VociMassime + 1));
     const std::int32_t* elemento = u.elemento.data();
     for (int e = 0; e < m; ++e) {
         if ((e & 4095) == 0 && interrompi()) return false;
@@ -230,6 +236,7 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti,
         if (!scelto[static_cast<std::size_t>(c)]) scegli(c, false);
     int massimo = 0;
     for (int c = 0; c < m; ++c) {
+        if ((c & 4095) == 0 && interrompi()) return {};
         auto [a, b] = palla(c);
         for (const std::int32_t* p = a; p != b; ++p)
             guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
