@@ -6,6 +6,8 @@
 // triples only), risparmio (share of columns saved), secondi (the reduction's own time).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 
@@ -31,10 +33,10 @@ double Secondi()
 
 // Best known sizes of ternary covering codes, radius 1 and 2, for 3..13 positions.
 const std::map<std::pair<int, int>, int> Note = {
-    {{3, 1}, 5},    {{4, 1}, 9},     {{5, 1}, 27},     {{6, 1}, 73},      {{7, 1}, 186},    {{8, 1}, 486},
-    {{9, 1}, 1269}, {{10, 1}, 3645}, {{11, 1}, 9477}, {{12, 1}, 27702},  {{13, 1}, 59049}, {{3, 2}, 3},
-    {{4, 2}, 3},    {{5, 2}, 8},     {{6, 2}, 17},     {{7, 2}, 34},      {{8, 2}, 81},     {{9, 2}, 219},
-    {{10, 2}, 555}, {{11, 2}, 729},  {{12, 2}, 2187},  {{13, 2}, 6561}};
+    {{3, 1}, 5},    {{4, 1}, 9},     {{5, 1}, 27},    {{6, 1}, 73},     {{7, 1}, 186},    {{8, 1}, 486},
+    {{9, 1}, 1269}, {{10, 1}, 3645}, {{11, 1}, 9477}, {{12, 1}, 27702}, {{13, 1}, 59049}, {{3, 2}, 3},
+    {{4, 2}, 3},    {{5, 2}, 8},     {{6, 2}, 17},    {{7, 2}, 34},     {{8, 2}, 81},     {{9, 2}, 219},
+    {{10, 2}, 555}, {{11, 2}, 729},  {{12, 2}, 2187}, {{13, 2}, 6561}};
 
 // Every column of a prediction with `triple` triples, then `doppie` doubles (1X), the other
 // events "1"; Toto when 13 events are needed.
@@ -82,7 +84,10 @@ void BM_Triple(benchmark::State& state)
     Misura(state, Sviluppo(p), p, f);
     state.counters["nota"] = Note.at({t, f});
 }
-BENCHMARK(BM_Triple)->ArgsProduct({benchmark::CreateDenseRange(3, 13, 1), {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_Triple)
+    ->ArgsProduct({benchmark::CreateDenseRange(3, 13, 1), {1, 2}})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 void BM_Miste(benchmark::State& state)
 {
@@ -117,9 +122,8 @@ void Simmetrie(TElencoCondizioni& elenco)
     Ammetti(si.Tabella(TSimmetrie::TabellaTotali), 0, 2, 6);
 }
 
-void BM_Condizionate(benchmark::State& state)
+TListaColonne SviluppoCondizionato(int insieme)
 {
-    const int insieme = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
     TSistema s;
     ImpostaGioco(GiocoTotip);
     for (int i = 0; i < 12; ++i) s.Dati().Pronostico[static_cast<std::size_t>(i)] = 7;
@@ -128,9 +132,66 @@ void BM_Condizionate(benchmark::State& state)
     if (insieme == 1) SegniEModulo(elenco);
     if (insieme == 2) Simmetrie(elenco);
     Sviluppa(s);
-    Misura(state, s.Dati().Colonne, s.Dati().Pronostico, f);
+    return s.Dati().Colonne;
+}
+
+void BM_Condizionate(benchmark::State& state)
+{
+    const int insieme = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
+    const TListaColonne lista = SviluppoCondizionato(insieme);
+    Misura(state, lista, Pronostico(12, 0), f);
 }
 BENCHMARK(BM_Condizionate)->ArgsProduct({{0, 1, 2}, {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
+
+// A cancel asked at a given moment of the run.
+struct TAnnullaDopo : TOsservatoreRiduzione {
+    std::chrono::steady_clock::time_point quando;
+    bool Annullato() override { return std::chrono::steady_clock::now() >= quando; }
+};
+
+// How long a cancel takes to come back, asked at several moments of a run (through every phase:
+// the accurate reduction, the constructions, the balls, the greedy, the search): the worst
+// delay, and whether every result kept the guarantee (a cancel during the accurate reduction
+// empties the list, as that reduction does).
+void BM_Annulla(benchmark::State& state)
+{
+    const int caso = static_cast<int>(state.range(0)), f = static_cast<int>(state.range(1));
+    const TPronostico p = caso == 0 ? Pronostico(12, 0) : caso == 1 ? Pronostico(8, 4) : Pronostico(12, 0);
+    const TListaColonne sviluppo = caso == 2   ? SviluppoCondizionato(0)
+                                   : caso == 3 ? SviluppoCondizionato(2)
+                                               : Sviluppo(p);
+    double peggiore = 0.0, peggioreAccurata = 0.0;
+    int vuote = 0;
+    for (auto _ : state) {
+        for (double dopo : {0.02, 0.1, 0.25, 0.5, 0.8, 1.2, 2.0, 3.0, 5.0}) {
+            TParametriOttimizzazione par;
+            par.secondi = Secondi();
+            TAnnullaDopo oss;
+            const auto inizio = std::chrono::steady_clock::now();
+            oss.quando = inizio + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                      std::chrono::duration<double>(dopo));
+            TListaColonne lista = sviluppo;
+            const TEsitoOttimizzazione e = AutoriduciOttimizzata(lista, f, false, nullptr, p, par, &oss);
+            const auto fine = std::chrono::steady_clock::now();
+            const double ritardo =
+                fine > oss.quando ? std::chrono::duration<double>(fine - oss.quando).count() : 0.0;
+            if (lista.Vuota()) {
+                peggioreAccurata = std::max(peggioreAccurata, ritardo);
+                ++vuote;
+                if (!e.riduzione.annullata) state.SkipWithError("lista vuota senza annullamento");
+                continue;
+            }
+            peggiore = std::max(peggiore, ritardo);
+            if (!VerificaGaranzia(sviluppo, lista, f) || e.riduzione.tenute > e.colonneAccurata) {
+                state.SkipWithError("garanzia persa dopo l'annullamento");
+            }
+        }
+    }
+    state.counters["ritardo_ms"] = peggiore * 1000.0;                   // with a verified set returned
+    state.counters["ritardo_accurata_ms"] = peggioreAccurata * 1000.0;  // cancelled in the accurate reduction
+    state.counters["vuote"] = vuote;
+}
+BENCHMARK(BM_Annulla)->ArgsProduct({{0, 1, 2, 3}, {1, 2}})->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

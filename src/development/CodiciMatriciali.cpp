@@ -60,7 +60,8 @@ std::vector<int> Colonne(int n, int spazio, bool ternarie, TCasuale& caso)
     while (static_cast<int>(scelte.size()) < n && !punti.empty()) {
         std::vector<int> giro = punti;
         for (std::size_t i = 0; i + 1 < giro.size(); ++i)
-            std::swap(giro[i], giro[i + static_cast<std::size_t>(caso.Sotto(static_cast<int>(giro.size() - i)))]);
+            std::swap(giro[i],
+                      giro[i + static_cast<std::size_t>(caso.Sotto(static_cast<int>(giro.size() - i)))]);
         for (int p : giro)
             if (static_cast<int>(scelte.size()) < n) scelte.push_back(p);
     }
@@ -82,7 +83,9 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
                                       std::int64_t passiPerTentativo)
 {
     const auto inizio = std::chrono::steady_clock::now();
-    auto trascorsi = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count(); };
+    auto trascorsi = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+    };
     TCasuale caso(seme);
     const int n = t + d;
     std::int64_t spazio = static_cast<std::int64_t>(Potenza(3, t)) << d;
@@ -109,7 +112,8 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     // it gets several attempts in a round; fewer with doubles, where the large groups do better.
     std::vector<TGruppo> giro;
     for (const TGruppo& g : gruppi)
-        for (int k = std::clamp(piuGrande / g.Dimensione(), 1, d > 0 ? TentativiMisti : TentativiPiccoli); k > 0; --k)
+        for (int k = std::clamp(piuGrande / g.Dimensione(), 1, d > 0 ? TentativiMisti : TentativiPiccoli);
+             k > 0; --k)
             giro.push_back(g);
     for (int volta = 0; !finito && (!contati || volta < GiriContati); ++volta)
         for (const TGruppo& g : giro) {
@@ -160,7 +164,8 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
                 migliore = std::move(prova);
             }
         }
-    if (migliore.sindromi.empty()) return {};
+    // Interrupted (cancelled): the words would come too late.
+    if (migliore.sindromi.empty() || interrompi()) return {};
 
     // Every word whose syndrome is one of S: ternary positions first, then the binary ones.
     const TGruppo g = migliore.g;
@@ -171,10 +176,12 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     while (true) {
         int s = 0;
         for (int i = 0; i < n; ++i)
-            if (x[static_cast<std::size_t>(i)]) s = g.Somma(s, migliore.colonne[static_cast<std::size_t>(i)], x[static_cast<std::size_t>(i)]);
+            if (x[static_cast<std::size_t>(i)])
+                s = g.Somma(s, migliore.colonne[static_cast<std::size_t>(i)], x[static_cast<std::size_t>(i)]);
         if (inS[static_cast<std::size_t>(s)]) parole.push_back(x);
         int i = n - 1;
-        while (i >= 0 && x[static_cast<std::size_t>(i)] == (i < t ? 2 : 1)) x[static_cast<std::size_t>(i--)] = 0;
+        while (i >= 0 && x[static_cast<std::size_t>(i)] == (i < t ? 2 : 1))
+            x[static_cast<std::size_t>(i--)] = 0;
         if (i < 0) break;
         ++x[static_cast<std::size_t>(i)];
     }
@@ -183,13 +190,15 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
 
 }  // namespace
 
-std::vector<TParolaCodice> CodiceMatriciale(const std::vector<int>& alfabeti, int raggio, std::int64_t daBattere,
-                                            double secondi, std::uint64_t seme, const std::function<bool()>& interrompi,
+std::vector<TParolaCodice> CodiceMatriciale(const std::vector<int>& alfabeti, int raggio,
+                                            std::int64_t daBattere, double secondi, std::uint64_t seme,
+                                            const std::function<bool()>& interrompi,
                                             std::int64_t passiPerTentativo)
 {
     const int t = static_cast<int>(std::count(alfabeti.begin(), alfabeti.end(), 3));
     const int d = static_cast<int>(alfabeti.size()) - t;
-    return PosizioniDelChiamante(alfabeti, Matriciale(t, d, raggio, daBattere, secondi, seme, interrompi, passiPerTentativo));
+    return PosizioniDelChiamante(
+        alfabeti, Matriciale(t, d, raggio, daBattere, secondi, seme, interrompi, passiPerTentativo));
 }
 
 }  // namespace morella

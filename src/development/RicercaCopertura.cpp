@@ -3,6 +3,8 @@
 // minus the weight of the elements only it covers. A step drops the chosen element that
 // loses least among a sample, covers a random uncovered element with its best neighbour, and
 // makes every element still uncovered weigh more, so the search leaves its local minima.
+// A paired step instead weighs every pair (element to add near the uncovered one, element to
+// drop) at once.
 #include "RicercaCopertura.h"
 
 #include <algorithm>
@@ -10,12 +12,16 @@
 namespace morella {
 
 namespace {
-constexpr int Campione = 64;          // chosen elements looked at to pick the one to drop
-constexpr int PassiTraControlli = 16;  // steps between two questions to `ferma`
+constexpr int Campione = 64;  // chosen elements looked at to pick the one to drop
+// Paired steps mostly drop an element near the one added; the sample only offers an
+// alternative far away, and a small one keeps the step cheap.
+constexpr int CampioneInCoppia = 8;
+constexpr int PassiTraControlli = 16;     // steps between two questions to `ferma`
 constexpr std::size_t PesiPerPasso = 64;  // uncovered elements that all gain weight each step
 }  // namespace
 
-TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura, std::uint64_t seme)
+TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura,
+                                     std::uint64_t seme)
     : palle_(palle), caso_(seme), m_(palle.Elementi())
 {
     const std::size_t m = static_cast<std::size_t>(m_);
@@ -26,7 +32,8 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
     posScoperto_.assign(m, -1);
     std::uint32_t palla = 1;
     for (int e = 0; e < m_; ++e)
-        palla = std::max(palla, palle_.inizio[static_cast<std::size_t>(e) + 1] - palle_.inizio[static_cast<std::size_t>(e)]);
+        palla = std::max(palla, palle_.inizio[static_cast<std::size_t>(e) + 1] -
+                                    palle_.inizio[static_cast<std::size_t>(e)]);
     minimo_ = static_cast<int>((static_cast<std::uint32_t>(m_) + palla - 1) / palla);
 
     for (int c : copertura) {
@@ -34,7 +41,8 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
         stato_[static_cast<std::size_t>(c)].scelto = 1;
         posScelto_[static_cast<std::size_t>(c)] = static_cast<int>(scelti_.size());
         scelti_.push_back(c);
-        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(c)]; k < palle_.inizio[static_cast<std::size_t>(c) + 1]; ++k) {
+        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(c)];
+             k < palle_.inizio[static_cast<std::size_t>(c) + 1]; ++k) {
             const int u = palle_.vicini[k];
             ++stato_[static_cast<std::size_t>(u)].coperture;
             stato_[static_cast<std::size_t>(u)].chi ^= c;
@@ -47,7 +55,8 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
         if (k == 0) SegnaScoperto(u);  // not expected; the search copes all the same
     }
     for (int u : scoperti_)
-        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(u)]; k < palle_.inizio[static_cast<std::size_t>(u) + 1]; ++k)
+        for (std::uint32_t k = palle_.inizio[static_cast<std::size_t>(u)];
+             k < palle_.inizio[static_cast<std::size_t>(u) + 1]; ++k)
             punteggio_[static_cast<std::size_t>(palle_.vicini[k])] += 1;
     if (scoperti_.empty()) migliore_ = scelti_;
 }
@@ -134,14 +143,17 @@ int TRicercaCopertura::ScegliDaTogliere()
     auto meglio = [&](int s) {
         if (s == ultimoAggiunto_ && k > 1) return false;
         if (migliore < 0) return true;
-        const std::int64_t a = punteggio_[static_cast<std::size_t>(s)], b = punteggio_[static_cast<std::size_t>(migliore)];
-        return a > b || (a == b && eta_[static_cast<std::size_t>(s)] < eta_[static_cast<std::size_t>(migliore)]);
+        const std::int64_t a = punteggio_[static_cast<std::size_t>(s)],
+                           b = punteggio_[static_cast<std::size_t>(migliore)];
+        return a > b ||
+               (a == b && eta_[static_cast<std::size_t>(s)] < eta_[static_cast<std::size_t>(migliore)]);
     };
-    if (k <= Campione) {
+    const int campione = inCoppia_ ? CampioneInCoppia : Campione;
+    if (k <= campione) {
         for (int s : scelti_)
             if (meglio(s)) migliore = s;
     } else {
-        for (int i = 0; i < Campione; ++i) {
+        for (int i = 0; i < campione; ++i) {
             const int s = scelti_[static_cast<std::size_t>(caso_.Sotto(k))];
             if (meglio(s)) migliore = s;
         }
@@ -159,7 +171,8 @@ int TRicercaCopertura::ScegliDaAggiungere(int u)
         auto prima = [&](int altro) {
             if (altro < 0) return true;
             const std::size_t as = static_cast<std::size_t>(altro);
-            return punteggio_[xs] > punteggio_[as] || (punteggio_[xs] == punteggio_[as] && eta_[xs] < eta_[as]);
+            return punteggio_[xs] > punteggio_[as] ||
+                   (punteggio_[xs] == punteggio_[as] && eta_[xs] < eta_[as]);
         };
         if (prima(ripiego)) ripiego = x;
         if (stato_[xs].configurazione && prima(migliore)) migliore = x;
@@ -171,7 +184,8 @@ void TRicercaCopertura::TogliLaMeno()
 {
     int migliore = scelti_[0];
     for (int s : scelti_)
-        if (punteggio_[static_cast<std::size_t>(s)] > punteggio_[static_cast<std::size_t>(migliore)]) migliore = s;
+        if (punteggio_[static_cast<std::size_t>(s)] > punteggio_[static_cast<std::size_t>(migliore)])
+            migliore = s;
     Togli(migliore);
     eta_[static_cast<std::size_t>(migliore)] = passi_;
 }
@@ -180,7 +194,67 @@ void TRicercaCopertura::Appesantisci(int w)
 {
     const std::size_t ws = static_cast<std::size_t>(w);
     ++stato_[ws].peso;
-    for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h) ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
+    for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h)
+        ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
+}
+
+// Dropping s loses what only s covers, except what the added c covers as well: that share is
+// summed per chosen element over the ball of c. The chosen elements sharing nothing with c
+// are represented by the best of a sample.
+void TRicercaCopertura::PassoInCoppia()
+{
+    if (condiviso_.empty()) condiviso_.assign(static_cast<std::size_t>(m_), 0);
+    const int u = scoperti_[static_cast<std::size_t>(caso_.Sotto(static_cast<int>(scoperti_.size())))];
+    const int lontano = ScegliDaTogliere();
+    const std::size_t us = static_cast<std::size_t>(u);
+    const std::int32_t* v = palle_.vicini.data();
+    int cMigliore = -1, sMigliore = -1;
+    std::int64_t valMigliore = 0, etaMigliore = 0;
+    bool liberoMigliore = false;
+    for (std::uint32_t h = palle_.inizio[us]; h < palle_.inizio[us + 1]; ++h) {
+        const int c = v[h];
+        const std::size_t cs = static_cast<std::size_t>(c);
+        for (std::uint32_t k = palle_.inizio[cs]; k < palle_.inizio[cs + 1]; ++k) {
+            const TStato& st = stato_[static_cast<std::size_t>(v[k])];
+            if (st.coperture != 1) continue;
+            std::int64_t& b = condiviso_[static_cast<std::size_t>(st.chi)];
+            if (b == 0) toccati_.push_back(st.chi);
+            b += st.peso;
+        }
+        if (condiviso_[static_cast<std::size_t>(lontano)] == 0) toccati_.push_back(lontano);
+        // An element dropped lately is added again only once its surroundings changed.
+        const bool libero = stato_[cs].configurazione != 0;
+        for (int s : toccati_) {
+            const std::size_t ss = static_cast<std::size_t>(s);
+            if (s == ultimoAggiunto_ && scelti_.size() > 1) continue;
+            const std::int64_t val = punteggio_[cs] + punteggio_[ss] + condiviso_[ss];
+            const std::int64_t eta = eta_[cs] + eta_[ss];
+            if (cMigliore < 0 || (libero && !liberoMigliore) ||
+                (libero == liberoMigliore &&
+                 (val > valMigliore || (val == valMigliore && eta < etaMigliore)))) {
+                cMigliore = c;
+                sMigliore = s;
+                valMigliore = val;
+                etaMigliore = eta;
+                liberoMigliore = libero;
+            }
+        }
+        for (int s : toccati_) condiviso_[static_cast<std::size_t>(s)] = 0;
+        toccati_.clear();
+    }
+    if (sMigliore < 0) sMigliore = lontano;
+    Togli(sMigliore);
+    stato_[static_cast<std::size_t>(sMigliore)].configurazione = 0;
+    eta_[static_cast<std::size_t>(sMigliore)] = passi_;
+    Aggiungi(cMigliore);
+    eta_[static_cast<std::size_t>(cMigliore)] = passi_;
+    ultimoAggiunto_ = cMigliore;
+    if (senzaPesi_) return;
+    if (scoperti_.size() <= PesiPerPasso) {
+        for (int w : scoperti_) Appesantisci(w);
+    } else {
+        Appesantisci(u);
+    }
 }
 
 void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
@@ -188,12 +262,18 @@ void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
     if (m_ == 0 || scelti_.empty()) return;
     while (true) {
         if (passi_ % PassiTraControlli == 0 &&
-            ferma(static_cast<int>(scelti_.size()), static_cast<int>(migliore_.empty() ? scelti_.size() : migliore_.size())))
+            ferma(static_cast<int>(scelti_.size()),
+                  static_cast<int>(migliore_.empty() ? scelti_.size() : migliore_.size())))
             return;
         if (scoperti_.empty()) {
             if (migliore_.empty() || scelti_.size() < migliore_.size()) migliore_ = scelti_;
             if (static_cast<int>(scelti_.size()) <= minimo_) return;
             TogliLaMeno();
+            ++passi_;
+            continue;
+        }
+        if (inCoppia_) {
+            PassoInCoppia();
             ++passi_;
             continue;
         }

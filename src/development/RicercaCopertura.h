@@ -40,6 +40,13 @@ class TRicercaCopertura {
     // `copertura` must cover every element.
     TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura, std::uint64_t seme);
 
+    // Paired steps choose the element to drop together with the one to add, so that what they
+    // cover in common counts; without weights the search minimises the uncovered elements as
+    // they are. Both suit large irregular lists (a conditioned system), where a few elements
+    // left uncovered for long would grow heavy enough to outweigh many others.
+    void ScambiInCoppia(bool si) { inCoppia_ = si; }
+    void SenzaPesi(bool si) { senzaPesi_ = si; }
+
     // Searches until `ferma` says so (asked every few steps) or no smaller cover can exist.
     // `ferma` gets the current number of chosen elements and the best size so far.
     void Cerca(const std::function<bool(int colonneOra, int migliore)>& ferma);
@@ -56,6 +63,7 @@ class TRicercaCopertura {
     int ScegliDaAggiungere(int u);
     void Appesantisci(int u);
     void TogliLaMeno();  // drops the chosen element that loses least, once all is covered
+    void PassoInCoppia();
 
     const TPalle& palle_;
     TCasuale caso_;
@@ -63,18 +71,23 @@ class TRicercaCopertura {
     int minimo_;  // no cover can be smaller: M over the largest ball, rounded up
     // What a step touches of an element, together in memory.
     struct TStato {
-        std::int32_t coperture = 0;      // chosen elements covering it
-        std::int32_t chi = 0;            // xor of those: the one coverer when there is one
+        std::int32_t coperture = 0;  // chosen elements covering it
+        std::int32_t chi = 0;        // xor of those: the one coverer when there is one
         std::int32_t peso = 1;
         std::uint8_t scelto = 0;
         std::uint8_t configurazione = 1;  // may be added again: its surroundings changed
     };
     std::vector<TStato> stato_;
-    std::vector<std::int64_t> punteggio_;  // not chosen: weight it would cover; chosen: - weight only it covers
-    std::vector<std::int64_t> eta_;        // step of the last change
+    std::vector<std::int64_t>
+        punteggio_;                  // not chosen: weight it would cover; chosen: - weight only it covers
+    std::vector<std::int64_t> eta_;  // step of the last change
     std::vector<int> scelti_, posScelto_;
     std::vector<int> scoperti_, posScoperto_;
     std::vector<int> migliore_;
+    std::vector<std::int64_t>
+        condiviso_;  // paired steps: per chosen element, weight shared with the one to add
+    std::vector<int> toccati_;
+    bool inCoppia_ = false, senzaPesi_ = false;
     int ultimoAggiunto_ = -1;
     std::int64_t passi_ = 0;
 };

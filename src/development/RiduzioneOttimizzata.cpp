@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <chrono>
 #include <functional>
 #include <limits>
-#include <chrono>
 
 #include "AutoriduzioneMotore.h"
 #include "CodiciRicoprenti.h"
@@ -27,11 +27,12 @@ constexpr std::size_t VociMassime = 160'000'000;
 constexpr double NanosecondiPerVoce = 4.0;  // verification cost, to keep time for it
 constexpr double SecondiTraControlli = 0.01;
 constexpr double SecondiTraAvanzamenti = 0.2;
-// Shares of the time left: for the matrix method on a whole product space, and on the space of
-// a conditioned list, then for completing translated codes; the search has the rest.
+// Shares of the time left: for the matrix method on a whole product space (more with doubles,
+// where the search gains little on the code it finds), then for completing translated codes
+// on a conditioned list; the search has the rest.
 constexpr double QuotaMatriciale = 0.3;
-constexpr double QuotaMatricialeParziale = 0.1;
-constexpr double QuotaTraslazioni = 0.05;
+constexpr double QuotaMatricialeMista = 0.8;
+constexpr double QuotaTraslazioni = 0.3;
 constexpr int TraslazioniMassime = 64;
 constexpr int TraslazioniContate = 4;
 constexpr std::int64_t PassiMatricialiContati = 20000;
@@ -119,6 +120,12 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
     const int m = u.Elementi();
     palle.inizio.assign(static_cast<std::size_t>(m) + 1, 0);
     palle.vicini.clear();
+    // Room for full balls at once: growing would copy hundreds of megabytes in one go, where a
+    // cancel cannot be heard (the pages are only touched as they fill).
+    int pallaPiena = 1 + 2 * u.n;
+    if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
+    palle.vicini.reserve(
+        std::min(static_cast<std::size_t>(m) * static_cast<std::size_t>(pallaPiena), VociMassime + 1));
     const std::int32_t* elemento = u.elemento.data();
     for (int e = 0; e < m; ++e) {
         if ((e & 4095) == 0 && interrompi()) return false;
@@ -139,6 +146,7 @@ bool CostruisciPalle(const TUniverso& u, int f, TPalle& palle, const std::functi
 struct TSpazioProdotto {
     std::vector<int> alfabeti, eventi;
     int ternarie = 0, binarie = 0;
+    std::int64_t parole = 1;                            // words of the space
     std::array<std::array<int, 3>, MaxEventi> cifra{};  // digit j of an event: the j-th of its signs
 };
 
@@ -147,27 +155,30 @@ bool SpazioProdotto(const TListaColonne& lista, const TUniverso& u, TSpazioProdo
     const int n = u.n;
     std::array<TSegni, MaxEventi> segni{};
     for (const TColonna& c : lista)
-        for (int i = 0; i < n; ++i) segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
+        for (int i = 0; i < n; ++i)
+            segni[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
     std::int64_t prodotto = 1;
     for (int i = 0; i < n; ++i) {
         const int k = NumeroSegni(segni[static_cast<std::size_t>(i)]);
         prodotto *= k;
         int j = 0;
         for (int s = 0; s < 3; ++s)
-            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s)) sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
+            if (segni[static_cast<std::size_t>(i)] & SegnoDaCifra(s))
+                sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(j++)] = s;
         if (k < 2) continue;
         sp.alfabeti.push_back(k);
         sp.eventi.push_back(i);
         (k == 3 ? sp.ternarie : sp.binarie)++;
     }
+    sp.parole = prodotto;
     return prodotto == u.Elementi();
 }
 
 // Code words, shifted by `spostamento` (a digit per position, added modulo its alphabet), laid
 // onto the signs; the singles come from any column of the list. Words the list lacks are left
 // out, or make the result empty when `tutte` is set.
-std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u, const TSpazioProdotto& sp,
-                       const std::vector<int>& spostamento, bool tutte)
+std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso& u,
+                       const TSpazioProdotto& sp, const std::vector<int>& spostamento, bool tutte)
 {
     const int n = u.n;
     std::array<int, MaxEventi> base{};
@@ -180,7 +191,8 @@ std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso
             int d = base[static_cast<std::size_t>(i)];
             if (k < static_cast<int>(sp.eventi.size()) && sp.eventi[static_cast<std::size_t>(k)] == i) {
                 const int q = sp.alfabeti[static_cast<std::size_t>(k)];
-                d = sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>((w[static_cast<std::size_t>(k)] + spostamento[static_cast<std::size_t>(k)]) % q)];
+                d = sp.cifra[static_cast<std::size_t>(i)][static_cast<std::size_t>(
+                    (w[static_cast<std::size_t>(k)] + spostamento[static_cast<std::size_t>(k)]) % q)];
                 ++k;
             }
             x = x * 3 + d;
@@ -196,7 +208,9 @@ std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso
 
 // Completes a choice into a cover with the classic greedy: the column that covers most
 // uncovered elements first (buckets by gain; a gain only falls, so a stale entry moves down).
-std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
+// Empty when interrupted.
+std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti,
+                          const std::function<bool()>& interrompi)
 {
     const int m = palle.Elementi();
     std::vector<std::uint8_t> coperto(static_cast<std::size_t>(m), 0), scelto(static_cast<std::size_t>(m), 0);
@@ -222,8 +236,10 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
         if (!scelto[static_cast<std::size_t>(c)]) scegli(c, false);
     int massimo = 0;
     for (int c = 0; c < m; ++c) {
+        if ((c & 4095) == 0 && interrompi()) return {};
         auto [a, b] = palla(c);
-        for (const std::int32_t* p = a; p != b; ++p) guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
+        for (const std::int32_t* p = a; p != b; ++p)
+            guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
         massimo = std::max(massimo, guadagno[static_cast<std::size_t>(c)]);
     }
     std::vector<std::vector<int>> secchi(static_cast<std::size_t>(massimo) + 1);
@@ -245,17 +261,22 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti)
             continue;
         }
         scegli(c, true);
+        if ((risultato.size() & 255) == 0 && interrompi()) return {};
     }
     return risultato;
 }
 
-// Every element within reach of a chosen one, checked afresh from the codes.
+// Every element within reach of a chosen one, checked afresh from the codes: the codes in
+// reach of the chosen ones are marked, then every element looked up. It costs the chosen
+// ones' balls, far fewer than the elements' own: a cancel gets its verified answer at once.
 bool Copre(const TUniverso& u, const std::vector<int>& scelti, int f)
 {
-    std::vector<std::uint8_t> scelto(u.elemento.size(), 0);
-    for (int e : scelti) scelto[static_cast<std::size_t>(u.codice[static_cast<std::size_t>(e)])] = 1;
+    std::vector<std::uint8_t> raggiunto(u.elemento.size(), 0);
+    for (int e : scelti)
+        PerOgniCodiceVicino(u.codice[static_cast<std::size_t>(e)], u.n, f,
+                            [&](int y) { raggiunto[static_cast<std::size_t>(y)] = 1; });
     for (int x : u.codice)
-        if (!QualcheCodiceVicino(x, u.n, f, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; })) return false;
+        if (!raggiunto[static_cast<std::size_t>(x)]) return false;
     return true;
 }
 
@@ -267,14 +288,16 @@ bool VerificaGaranzia(const TListaColonne& lista, const TListaColonne& scelte, i
     std::vector<std::uint8_t> scelto(static_cast<std::size_t>(Potenza(3, n)), 0);
     for (const TColonna& c : scelte) scelto[static_cast<std::size_t>(Codice(c, n))] = 1;
     for (const TColonna& c : lista)
-        if (!QualcheCodiceVicino(Codice(c, n), n, garanzia, [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; }))
+        if (!QualcheCodiceVicino(Codice(c, n), n, garanzia,
+                                 [&](int y) { return scelto[static_cast<std::size_t>(y)] != 0; }))
             return false;
     return true;
 }
 
 TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, bool calcoloPercentuali,
                                            T_ListaTipiDiVincite* possibilita, const TPronostico& pronostico,
-                                           const TParametriOttimizzazione& parametri, TOsservatoreRiduzione* oss)
+                                           const TParametriOttimizzazione& parametri,
+                                           TOsservatoreRiduzione* oss)
 {
     const auto inizio = Orologio::now();
     auto trascorsi = [&] { return std::chrono::duration<double>(Orologio::now() - inizio).count(); };
@@ -306,14 +329,17 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
 
     const TUniverso u(lista);
     std::vector<int> migliore;
-    for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+    for (const TColonna& c : accurata)
+        migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
     std::sort(migliore.begin(), migliore.end());
     migliore.erase(std::unique(migliore.begin(), migliore.end()), migliore.end());
 
     // Time left for the search, keeping what the final check will take.
     int pallaPiena = 1 + 2 * u.n;
     if (f == 2) pallaPiena += 2 * u.n * (u.n - 1);
-    const double riserva = u.Elementi() * static_cast<double>(pallaPiena) * NanosecondiPerVoce * 1e-9;
+    const double riserva = (static_cast<double>(migliore.size()) * pallaPiena +
+                            static_cast<double>(u.elemento.size()) + u.Elementi()) *
+                           NanosecondiPerVoce * 1e-9;
     const double fine = parametri.secondi - riserva;
     // With a step limit every phase counts its work instead of timing it: runs repeat exactly.
     const bool contati = parametri.passiMassimi >= 0;
@@ -340,6 +366,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     // Codes of the product space of the prediction, built by construction: for the whole
     // space they are covers as they stand; for a conditioned list their words that the list
     // holds are a start that the classic greedy completes, tried at several translations.
+    // The matrix method only pays on a whole space: on a conditioned list its words, however
+    // few, fit the list's edges no better than the direct sums do.
     TSpazioProdotto sp;
     const bool intero = SpazioProdotto(lista, u, sp);
     std::vector<std::vector<TParolaCodice>> modelli;
@@ -347,13 +375,21 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
         if (dimensione > 0 && (!intero || static_cast<std::size_t>(dimensione) < migliore.size()))
             modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
-        if (sp.alfabeti.size() >= 5) {
-            const std::int64_t daBattere = intero ? static_cast<std::int64_t>(migliore.size())
-                                          : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
-                                                            : static_cast<std::int64_t>(modelli[0].size());
-            modelli.push_back(CodiceMatriciale(sp.alfabeti, f, daBattere,
-                                               std::max(0.0, (fine - trascorsi()) * (intero ? QuotaMatriciale : QuotaMatricialeParziale)),
-                                               parametri.seme, interrompi, contati ? PassiMatricialiContati : -1));
+        if (intero && sp.alfabeti.size() >= 5) {
+            const std::int64_t daBattere = intero            ? static_cast<std::int64_t>(migliore.size())
+                                           : modelli.empty() ? std::numeric_limits<std::int64_t>::max()
+                                                             : static_cast<std::int64_t>(modelli[0].size());
+            // The method keeps to its own share of the time; only a cancel stops it early, and
+            // its words are built unless cancelled.
+            auto soloAnnullamento = [&] {
+                interrompi();
+                return annullata;
+            };
+            modelli.push_back(CodiceMatriciale(
+                sp.alfabeti, f, daBattere,
+                std::max(0.0,
+                         (fine - trascorsi()) * (sp.binarie > 0 ? QuotaMatricialeMista : QuotaMatriciale)),
+                parametri.seme, soloAnnullamento, contati ? PassiMatricialiContati : -1));
         }
     }
     const std::vector<int> fermo(sp.alfabeti.size(), 0);
@@ -371,22 +407,38 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
 
     TPalle palle;
     // A whole space's balls are full: their size is known before building them.
-    const bool troppe = intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
-    const bool conPalle = trascorsi() < fine && static_cast<int>(migliore.size()) > 1 && !troppe &&
+    const bool troppe =
+        intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
+    const bool conPalle = trascorsi()<fine&& static_cast<int>(migliore.size())> 1 && !troppe &&
                           CostruisciPalle(u, f, palle, interrompi);
-    if (conPalle && !intero) {
+    // The classic greedy (most uncovered columns first) usually beats the accurate reduction's
+    // sweep in list order, most of all on a conditioned list.
+    if (conPalle) {
+        std::vector<int> avida = Completa(palle, {}, interrompi);
+        if (!avida.empty() && avida.size() < migliore.size()) migliore = std::move(avida);
+    }
+    // A code is translated only when the share of its words that falls in the list is smaller
+    // than the set in hand: the completion only adds to it. A code for the whole space that is
+    // too large (radius 1 on twelve triples) leaves the time to the search.
+    auto promette = [&](const std::vector<TParolaCodice>& parole) {
+        return !parole.empty() && static_cast<double>(parole.size()) * u.Elementi() <
+                                      static_cast<double>(migliore.size()) * static_cast<double>(sp.parole);
+    };
+    if (conPalle && !intero && std::any_of(modelli.begin(), modelli.end(), promette)) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
         for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
                            (contati || trascorsi() < fineModelli) && !interrompi();
              ++giro)
             for (const std::vector<TParolaCodice>& parole : modelli) {
-                if (parole.empty()) continue;
+                if (!promette(parole)) continue;
                 std::vector<int> spostamento = fermo;
                 if (giro > 0)
-                    for (std::size_t k = 0; k < spostamento.size(); ++k) spostamento[k] = caso.Sotto(sp.alfabeti[k]);
-                std::vector<int> completo = Completa(palle, Mappa(parole, u, sp, spostamento, false));
-                if (completo.size() < migliore.size()) {
+                    for (std::size_t k = 0; k < spostamento.size(); ++k)
+                        spostamento[k] = caso.Sotto(sp.alfabeti[k]);
+                std::vector<int> completo =
+                    Completa(palle, Mappa(parole, u, sp, spostamento, false), interrompi);
+                if (!completo.empty() && completo.size() < migliore.size()) {
                     migliore = std::move(completo);
                     esito.costruzione = true;
                 }
@@ -395,6 +447,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
 
     if (conPalle && trascorsi() < fine) {
         TRicercaCopertura ricerca(palle, migliore, parametri.seme);
+        ricerca.ScambiInCoppia(!intero);
+        ricerca.SenzaPesi(!intero);
         ricerca.Cerca([&](int ora, int meglio) {
             if (contati && ricerca.Passi() >= parametri.passiMassimi) return true;
             colonneOra = ora;
@@ -402,7 +456,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
             return interrompi();
         });
         esito.passi = ricerca.Passi();
-        if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size()) migliore = ricerca.Migliore();
+        if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size())
+            migliore = ricerca.Migliore();
     }
 
     esito.interrotta = annullata;
@@ -411,7 +466,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     if (!Copre(u, migliore, f)) {
         assert(!"optimised reduction lost the guarantee");
         migliore.clear();
-        for (const TColonna& c : accurata) migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
+        for (const TColonna& c : accurata)
+            migliore.push_back(u.elemento[static_cast<std::size_t>(Codice(c, u.n))]);
         esito.costruzione = false;
     }
 
