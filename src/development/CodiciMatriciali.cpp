@@ -23,6 +23,9 @@ int Potenza(int base, int esponente)
 namespace {
 
 constexpr int GruppoMassimo = 2187;  // syndromes at most
+// With doubles the finer groups pay: a mixed space has fewer words per syndrome to spare, and
+// a cover of a larger group comes closer to the best the space allows.
+constexpr int GruppoMassimoMisto = 6561;
 constexpr int GruppoMinimo = 9;
 constexpr int GiriContati = 2;
 constexpr int TentativiPiccoli = 16;
@@ -94,7 +97,9 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     for (int a = 0; a <= t; ++a)
         for (int b = 0; b <= d; ++b) {
             const TGruppo g{a, b};
-            if (Potenza(3, a) << b > GruppoMassimo || g.Dimensione() < GruppoMinimo) continue;
+            if (Potenza(3, a) << b > (d > 0 ? GruppoMassimoMisto : GruppoMassimo) ||
+                g.Dimensione() < GruppoMinimo)
+                continue;
             if (a + b > 0 && (a > 0 || t == 0) && (b > 0 || d == 0)) gruppi.push_back(g);
         }
     if (gruppi.empty()) return {};

@@ -143,6 +143,14 @@ TEST(CodiciRicoprenti, MetodoMatriciale)
     const auto m = CodiceMatriciale(misti, 1, 1000, 0.3, 5, [] { return false; });
     ASSERT_FALSE(m.empty());
     EXPECT_LE(RaggioDiCopertura(m, misti), 1);
+    // Six triples and five doubles: syndrome groups beyond 3^7 elements come into play.
+    std::vector<int> grandi(6, 3);
+    grandi.insert(grandi.end(), 5, 2);
+    const auto g = CodiceMatriciale(grandi, 1, 2000, 0.3, 3, [] { return false; });
+    ASSERT_FALSE(g.empty());
+    EXPECT_LT(g.size(), 2000u);
+    EXPECT_LE(RaggioDiCopertura(g, grandi), 1);
+    EXPECT_TRUE(CodiceMatriciale(grandi, 1, 2000, 0.3, 3, [] { return true; }).empty());
 }
 
 // Whole systems of triples: the constructions reach the best known sizes at once.
