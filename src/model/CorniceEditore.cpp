@@ -25,15 +25,31 @@ bool AnalisiAbilitata(bool finestraPresente, int colonne, bool pronosticoComplet
     return finestraPresente && colonne > 0 && pronosticoCompleto;
 }
 
+void SoloScelte(TTabellaValori& t)
+{
+    for (TSottoTabella& s : t.Sotto) {
+        s.InUso = false;
+        for (std::size_t v = 0; v < s.Valori.size(); ++v) {
+            TCoppiaValore& c = s.Valori[v];
+            if (static_cast<int>(v) > t.Massimo())
+                c = {};
+            else if (c.Stato != StatoInRecupero)
+                c.Livello = 0;
+            else if (c.Livello == 0)
+                c.Livello = 1;
+        }
+    }
+    t.Attivo = false;
+}
+
 bool StessiValori(const TTabellaValori& a, const TTabellaValori& b)
 {
     if (a.Massimo() != b.Massimo() || a.DaEvento != b.DaEvento || a.AEvento != b.AEvento) return false;
-    for (std::size_t k = 0; k < 2; ++k) {
-        const TSottoTabella& x = a.Sotto[k];
-        const TSottoTabella& y = b.Sotto[k];
-        if (x.Link != y.Link || x.GruppoTra != y.GruppoTra || x.Valori != y.Valori) return false;
-    }
-    return true;
+    TTabellaValori x = a;
+    TTabellaValori y = b;
+    SoloScelte(x);
+    SoloScelte(y);
+    return x.Sotto == y.Sotto;
 }
 
 bool RiportaTabella(bool modificato, const TTabellaValori& letta, TTabellaValori& tabella)

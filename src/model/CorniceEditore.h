@@ -25,8 +25,12 @@ bool ArchivioAbilitato(int concorsi, bool finestraPresente);
 // "Analisi" needs the system's columns, a complete prediction and its window.
 bool AnalisiAbilitata(bool finestraPresente, int colonne, bool pronosticoCompleto);
 
-// Whether two tables hold the same choices (states, levels, letters, groups, range); the
-// flags Prepara derives are not compared.
+// A table reduced to the choices that mean something: a level only for a value in recupero
+// (where 0 stands for 1), nothing in the spare pairs past Massimo, no derived flags. The
+// value-table control may rewrite the rest freely.
+void SoloScelte(TTabellaValori& t);
+// Whether two tables hold the same choices (states, levels in recupero, letters, groups,
+// range).
 bool StessiValori(const TTabellaValori& a, const TTabellaValori& b);
 // OK, for one table: when its control reports a change, the table becomes what the control
 // read back and its derived flags are cleared so the next Prepara recomputes them. True when

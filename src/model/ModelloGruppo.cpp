@@ -1,6 +1,7 @@
 #include "ModelloGruppo.h"
 
 #include "CondizioneATabelle.h"
+#include "CorniceEditore.h"
 #include "FabbricaCondizioni.h"
 
 namespace morella {
@@ -14,22 +15,6 @@ std::unique_ptr<TGruppoCondizioni> CopiaDi(const TGruppoCondizioni& gruppo)
     if (!g) return std::make_unique<TGruppoCondizioni>(gruppo);
     c.release();
     return std::unique_ptr<TGruppoCondizioni>(g);
-}
-
-// A level means something only for a value in recupero (where 0 stands for 1), and the
-// spare pairs past Massimo mean nothing: the value-table control rewrites both freely.
-void SoloCioCheConta(TTabellaValori& t)
-{
-    for (TSottoTabella& s : t.Sotto)
-        for (std::size_t v = 0; v < s.Valori.size(); ++v) {
-            TCoppiaValore& c = s.Valori[v];
-            if (static_cast<int>(v) > t.Massimo())
-                c = {};
-            else if (c.Stato != StatoInRecupero)
-                c.Livello = 0;
-            else if (c.Livello == 0)
-                c.Livello = 1;
-        }
 }
 
 }  // namespace
@@ -102,7 +87,7 @@ TBytes TModelloGruppo::Impronta(const TGruppoCondizioni& gruppo)
     g->Prepara();
     for (int i = 0; i < g->Conta(); ++i)
         if (auto* e = dynamic_cast<TCondizioneATabelle*>(&g->Elemento(i)))
-            for (int t = 0; t < e->NumeroTabelle(); ++t) SoloCioCheConta(e->Tabella(t));
+            for (int t = 0; t < e->NumeroTabelle(); ++t) SoloScelte(e->Tabella(t));
     TScrittoreBinario f;
     g->Scrivi(f);
     return f.Dati();
