@@ -206,58 +206,60 @@ std::vector<int> Mappa(const std::vector<TParolaCodice>& parole, const TUniverso
     return elementi;
 }
 
-// Completes a choice into a cover with the classic greedy: the column that covers most
-// uncovered elements first (buckets by gain; a gain only falls, so a stale entry moves down).
-// Empty when interrupted.
+// Completes a choice into a cover greedily: first the column whose uncovered elements weigh
+// most, an element weighing the less the more columns reach it (an element few columns reach
+// gets its column early, while there is still a choice that covers much else as well). A
+// gain only falls, so a stale entry of the heap is put back with its current gain. Empty when
+// interrupted.
 std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti,
                           const std::function<bool()>& interrompi)
 {
     const int m = palle.Elementi();
+    const std::int32_t* v = palle.vicini.data();
+    auto inizio = [&](int e) { return palle.inizio[static_cast<std::size_t>(e)]; };
+    auto fine = [&](int e) { return palle.inizio[static_cast<std::size_t>(e) + 1]; };
+    std::vector<double> peso(static_cast<std::size_t>(m)), guadagno(static_cast<std::size_t>(m), 0.0);
+    for (int e = 0; e < m; ++e) peso[static_cast<std::size_t>(e)] = 1.0 / (fine(e) - inizio(e));
     std::vector<std::uint8_t> coperto(static_cast<std::size_t>(m), 0), scelto(static_cast<std::size_t>(m), 0);
-    std::vector<int> guadagno(static_cast<std::size_t>(m), 0);
     std::vector<int> risultato;
-    auto palla = [&](int e) {
-        return std::pair(palle.vicini.data() + palle.inizio[static_cast<std::size_t>(e)],
-                         palle.vicini.data() + palle.inizio[static_cast<std::size_t>(e) + 1]);
-    };
+    int scoperti = m;
     auto scegli = [&](int c, bool aggiorna) {
         scelto[static_cast<std::size_t>(c)] = 1;
         risultato.push_back(c);
-        auto [a, b] = palla(c);
-        for (const std::int32_t* p = a; p != b; ++p) {
-            if (coperto[static_cast<std::size_t>(*p)]) continue;
-            coperto[static_cast<std::size_t>(*p)] = 1;
+        for (std::uint32_t k = inizio(c); k < fine(c); ++k) {
+            const int x = v[k];
+            if (coperto[static_cast<std::size_t>(x)]) continue;
+            coperto[static_cast<std::size_t>(x)] = 1;
+            --scoperti;
             if (!aggiorna) continue;
-            auto [a2, b2] = palla(*p);
-            for (const std::int32_t* q = a2; q != b2; ++q) --guadagno[static_cast<std::size_t>(*q)];
+            for (std::uint32_t h = inizio(x); h < fine(x); ++h)
+                guadagno[static_cast<std::size_t>(v[h])] -= peso[static_cast<std::size_t>(x)];
         }
     };
     for (int c : scelti)
         if (!scelto[static_cast<std::size_t>(c)]) scegli(c, false);
-    int massimo = 0;
+    // Ties go to the column first in the list; a gain this small is rounding, not an element.
+    constexpr double Nulla = 1e-9;
+    std::vector<std::pair<double, int>> mucchio;
     for (int c = 0; c < m; ++c) {
         if ((c & 4095) == 0 && interrompi()) return {};
-        auto [a, b] = palla(c);
-        for (const std::int32_t* p = a; p != b; ++p)
-            guadagno[static_cast<std::size_t>(c)] += !coperto[static_cast<std::size_t>(*p)];
-        massimo = std::max(massimo, guadagno[static_cast<std::size_t>(c)]);
+        double g = 0.0;
+        for (std::uint32_t k = inizio(c); k < fine(c); ++k)
+            if (!coperto[static_cast<std::size_t>(v[k])]) g += peso[static_cast<std::size_t>(v[k])];
+        guadagno[static_cast<std::size_t>(c)] = g;
+        if (g > Nulla && !scelto[static_cast<std::size_t>(c)]) mucchio.emplace_back(g, -c);
     }
-    std::vector<std::vector<int>> secchi(static_cast<std::size_t>(massimo) + 1);
-    for (int c = m - 1; c >= 0; --c)
-        if (guadagno[static_cast<std::size_t>(c)] > 0 && !scelto[static_cast<std::size_t>(c)])
-            secchi[static_cast<std::size_t>(guadagno[static_cast<std::size_t>(c)])].push_back(c);
-    for (int g = massimo; g > 0;) {
-        std::vector<int>& secchio = secchi[static_cast<std::size_t>(g)];
-        if (secchio.empty()) {
-            --g;
-            continue;
-        }
-        const int c = secchio.back();
-        secchio.pop_back();
-        const int attuale = guadagno[static_cast<std::size_t>(c)];
-        if (scelto[static_cast<std::size_t>(c)] || attuale <= 0) continue;
-        if (attuale < g) {
-            secchi[static_cast<std::size_t>(attuale)].push_back(c);
+    std::make_heap(mucchio.begin(), mucchio.end());
+    while (scoperti > 0 && !mucchio.empty()) {
+        std::pop_heap(mucchio.begin(), mucchio.end());
+        const auto [g, menoC] = mucchio.back();
+        mucchio.pop_back();
+        const int c = -menoC;
+        const double attuale = guadagno[static_cast<std::size_t>(c)];
+        if (attuale <= Nulla) continue;
+        if (attuale < g - Nulla) {
+            mucchio.emplace_back(attuale, menoC);
+            std::push_heap(mucchio.begin(), mucchio.end());
             continue;
         }
         scegli(c, true);
