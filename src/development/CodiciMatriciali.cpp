@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <limits>
 
 #include "CodiciRicoprenti.h"
 #include "RicercaCopertura.h"
@@ -30,6 +31,10 @@ constexpr int GruppoMinimo = 9;
 constexpr int GiriContati = 2;
 constexpr int TentativiPiccoli = 16;
 constexpr int TentativiMisti = 4;
+constexpr int Estrazioni = 8;  // random matrices drawn per attempt, the best one searched
+constexpr double Vicino = 1.06;  // a group within this of the best gets further attempts
+constexpr double QuotaRicognizione = 0.3;  // with doubles: the first round's share of the time
+constexpr double ApprofondimentoMisto = 3.0;  // later attempts search this much longer
 
 // A syndrome: a ternary part (a digits) and a binary part (b bits), as one index.
 struct TGruppo {
@@ -71,6 +76,24 @@ std::vector<int> Colonne(int n, int spazio, bool ternarie, TCasuale& caso)
     return scelte;
 }
 
+// Whether the columns generate the whole group: only then has every syndrome the same number
+// of words, and the code |S| times that many.
+bool Suriettiva(const TGruppo& g, const std::vector<int>& colonne)
+{
+    const int m = g.Dimensione();
+    std::vector<std::uint8_t> raggiunto(static_cast<std::size_t>(m), 0);
+    std::vector<int> coda = {0};
+    raggiunto[0] = 1;
+    for (std::size_t i = 0; i < coda.size(); ++i)
+        for (int c : colonne) {
+            const int y = g.Somma(coda[i], c);
+            if (raggiunto[static_cast<std::size_t>(y)]) continue;
+            raggiunto[static_cast<std::size_t>(y)] = 1;
+            coda.push_back(y);
+        }
+    return static_cast<int>(coda.size()) == m;
+}
+
 struct TTentativo {
     TGruppo g{0, 0};
     std::vector<int> colonne;  // per position: its syndrome (ternary positions first)
@@ -105,8 +128,12 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     if (gruppi.empty()) return {};
     int piuGrande = 0;
     for (const TGruppo& g : gruppi) piuGrande = std::max(piuGrande, g.Dimensione());
-    // Each attempt gets time in proportion to its group; small groups get many tries.
-    const double perUnita = secondi / (6.0 * piuGrande);
+    // Each attempt gets time in proportion to its group; small groups get many tries. With
+    // doubles there are many groups of similar promise: a first round surveys them all in a
+    // share of the time, and the later rounds search longer on those that came close to the
+    // best (Vicino).
+    const bool misto = d > 0;
+    double perUnita = secondi / (6.0 * piuGrande);
 
     TTentativo migliore;
     std::int64_t dimensioneMigliore = daBattere;
@@ -120,32 +147,59 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
         for (int k = std::clamp(piuGrande / g.Dimensione(), 1, d > 0 ? TentativiMisti : TentativiPiccoli);
              k > 0; --k)
             giro.push_back(g);
-    for (int volta = 0; !finito && (!contati || volta < GiriContati); ++volta)
-        for (const TGruppo& g : giro) {
+    double sommaGruppi = 0.0;
+    for (const TGruppo& g : giro) sommaGruppi += g.Dimensione();
+    if (misto) perUnita = QuotaRicognizione * secondi / sommaGruppi;
+    // Syndromes of at most `raggio` changed positions (a binary change is its own inverse).
+    auto Cambi = [&](const TGruppo& g, const std::vector<int>& colonne) {
+        std::vector<int> cambi = {0};
+        for (int i = 0; i < n; ++i)
+            for (int v = 1; v <= (i < t ? 2 : 1); ++v) {
+                const int ei = g.Somma(0, colonne[static_cast<std::size_t>(i)], v);
+                cambi.push_back(ei);
+                if (raggio < 2) continue;
+                for (int j = i + 1; j < n; ++j)
+                    for (int w = 1; w <= (j < t ? 2 : 1); ++w)
+                        cambi.push_back(g.Somma(ei, colonne[static_cast<std::size_t>(j)], w));
+            }
+        std::sort(cambi.begin(), cambi.end());
+        cambi.erase(std::unique(cambi.begin(), cambi.end()), cambi.end());
+        return cambi;
+    };
+    // Per group: the best size it gave. After the first round only the groups that came close
+    // to the best get further attempts: the time goes where the covers are good.
+    std::vector<std::int64_t> resaGruppo(giro.size(), std::numeric_limits<std::int64_t>::max());
+    bool tutti = true;  // a round where no group came close enough opens the next to all
+    for (int volta = 0; !finito && (!contati || volta < GiriContati); ++volta) {
+        bool provato = false;
+        for (std::size_t k = 0; k < giro.size(); ++k) {
+            const TGruppo& g = giro[k];
             if ((!contati && trascorsi() >= secondi) || interrompi()) {
                 finito = true;
                 break;
             }
+            if (misto && !tutti && static_cast<double>(resaGruppo[k]) > Vicino * static_cast<double>(dimensioneMigliore))
+                continue;
+            provato = true;
             const int m = g.Dimensione();
             const std::int64_t nucleo = spazio / m;  // words per syndrome when H is onto
+            // Of a few random matrices, the one whose changes reach most syndromes: a larger
+            // ball in the group tends to a smaller cover.
             TTentativo prova;
             prova.g = g;
-            for (int c : Colonne(t, Potenza(3, g.a), true, caso)) prova.colonne.push_back(c << g.b);
-            for (int c : Colonne(d, 1 << g.b, false, caso)) prova.colonne.push_back(c);
-            if (static_cast<int>(prova.colonne.size()) != n) continue;
-            // Syndromes of at most `raggio` changed positions (a binary change is its own inverse).
-            std::vector<int> cambi = {0};
-            for (int i = 0; i < n; ++i)
-                for (int v = 1; v <= (i < t ? 2 : 1); ++v) {
-                    const int ei = g.Somma(0, prova.colonne[static_cast<std::size_t>(i)], v);
-                    cambi.push_back(ei);
-                    if (raggio < 2) continue;
-                    for (int j = i + 1; j < n; ++j)
-                        for (int w = 1; w <= (j < t ? 2 : 1); ++w)
-                            cambi.push_back(g.Somma(ei, prova.colonne[static_cast<std::size_t>(j)], w));
+            std::vector<int> cambi;
+            for (int estrazione = 0; estrazione < (misto ? Estrazioni : 1); ++estrazione) {
+                std::vector<int> colonne;
+                for (int c : Colonne(t, Potenza(3, g.a), true, caso)) colonne.push_back(c << g.b);
+                for (int c : Colonne(d, 1 << g.b, false, caso)) colonne.push_back(c);
+                if (static_cast<int>(colonne.size()) != n || !Suriettiva(g, colonne)) continue;
+                std::vector<int> c2 = Cambi(g, colonne);
+                if (c2.size() > cambi.size()) {
+                    cambi = std::move(c2);
+                    prova.colonne = std::move(colonne);
                 }
-            std::sort(cambi.begin(), cambi.end());
-            cambi.erase(std::unique(cambi.begin(), cambi.end()), cambi.end());
+            }
+            if (cambi.empty()) continue;
             const int palla = static_cast<int>(cambi.size());
             if (static_cast<std::int64_t>((m + palla - 1) / palla) * nucleo >= dimensioneMigliore) continue;
             TPalle palle;
@@ -163,12 +217,16 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
                 return trascorsi() >= fine || interrompi();
             });
             const std::int64_t dimensione = static_cast<std::int64_t>(ricerca.Migliore().size()) * nucleo;
+            resaGruppo[k] = std::min(resaGruppo[k], dimensione);
             if (dimensione < dimensioneMigliore) {
                 dimensioneMigliore = dimensione;
                 prova.sindromi = ricerca.Migliore();
                 migliore = std::move(prova);
             }
         }
+        tutti = !provato;
+        if (volta == 0 && misto) perUnita *= ApprofondimentoMisto;
+    }
     // Interrupted (cancelled): the words would come too late.
     if (migliore.sindromi.empty() || interrompi()) return {};
 
