@@ -49,8 +49,10 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
         }
     }
     // Scores from scratch: only the chosen elements that alone cover something lose anything.
+    unico_.assign(m, 0);
     for (int u = 0; u < m_; ++u) {
         const std::int32_t k = stato_[static_cast<std::size_t>(u)].coperture;
+        unico_[static_cast<std::size_t>(u)] = k == 1;
         if (k == 1) punteggio_[static_cast<std::size_t>(stato_[static_cast<std::size_t>(u)].chi)] -= 1;
         if (k == 0) SegnaScoperto(u);  // not expected; the search copes all the same
     }
@@ -90,6 +92,7 @@ void TRicercaCopertura::Aggiungi(int c)
         const int u = v[k];
         const std::size_t us = static_cast<std::size_t>(u);
         const std::int32_t prima = stato_[us].coperture++;
+        unico_[us] = prima == 0;
         if (prima == 0) {
             const std::int32_t w = stato_[us].peso;
             for (std::uint32_t h = palle_.inizio[us]; h < palle_.inizio[us + 1]; ++h) {
@@ -121,6 +124,7 @@ void TRicercaCopertura::Togli(int s)
         const int u = v[k];
         const std::size_t us = static_cast<std::size_t>(u);
         const std::int32_t dopo = --stato_[us].coperture;
+        unico_[us] = dopo == 1;
         stato_[us].chi ^= s;
         if (dopo == 0) {
             const std::int32_t w = stato_[us].peso;
@@ -215,8 +219,8 @@ void TRicercaCopertura::PassoInCoppia()
         const int c = v[h];
         const std::size_t cs = static_cast<std::size_t>(c);
         for (std::uint32_t k = palle_.inizio[cs]; k < palle_.inizio[cs + 1]; ++k) {
+            if (!unico_[static_cast<std::size_t>(v[k])]) continue;
             const TStato& st = stato_[static_cast<std::size_t>(v[k])];
-            if (st.coperture != 1) continue;
             std::int64_t& b = condiviso_[static_cast<std::size_t>(st.chi)];
             if (b == 0) toccati_.push_back(st.chi);
             b += st.peso;

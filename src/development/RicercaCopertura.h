@@ -78,6 +78,9 @@ class TRicercaCopertura {
         std::uint8_t configurazione = 1;  // may be added again: its surroundings changed
     };
     std::vector<TStato> stato_;
+    // Per element, whether exactly one chosen element covers it: a byte each, so the paired
+    // step's scan over the balls of the candidates stays in the cache.
+    std::vector<std::uint8_t> unico_;
     std::vector<std::int64_t>
         punteggio_;                  // not chosen: weight it would cover; chosen: - weight only it covers
     std::vector<std::int64_t> eta_;  // step of the last change
