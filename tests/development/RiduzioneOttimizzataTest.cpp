@@ -151,6 +151,15 @@ TEST(CodiciRicoprenti, MetodoMatriciale)
     EXPECT_LT(g.size(), 2000u);
     EXPECT_LE(RaggioDiCopertura(g, grandi), 1);
     EXPECT_TRUE(CodiceMatriciale(grandi, 1, 2000, 0.3, 3, [] { return true; }).empty());
+    // Radius 2 with doubles, where the groups are surveyed first and the best searched again:
+    // the code beats the direct sums of the known blocks, and still covers.
+    std::vector<int> r2(5, 3);
+    r2.insert(r2.end(), 3, 2);
+    const std::int64_t somme = DimensioneCodiceRicoprente(5, 3, 2);
+    const auto d = CodiceMatriciale(r2, 2, somme, 0.3, 7, [] { return false; });
+    ASSERT_FALSE(d.empty());
+    EXPECT_LT(static_cast<std::int64_t>(d.size()), somme);
+    EXPECT_LE(RaggioDiCopertura(d, r2), 2);
 }
 
 // Whole systems of triples: the constructions reach the best known sizes at once.
