@@ -8,8 +8,6 @@
 #include <array>
 #include <cassert>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <limits>
 
@@ -442,7 +440,6 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
                         spostamento[k] = caso.Sotto(sp.alfabeti[k]);
                 std::vector<int> completo =
                     Completa(palle, Mappa(parole, u, sp, spostamento, false), interrompi);
-                if (std::getenv("MORELLA_DEBUG_MAT")) std::fprintf(stderr, "giro %d parole %zu completo %zu t=%.2f\n", giro, parole.size(), completo.size(), trascorsi());
                 if (!completo.empty() && completo.size() < migliore.size()) {
                     migliore = std::move(completo);
                     esito.costruzione = true;
