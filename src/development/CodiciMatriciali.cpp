@@ -214,7 +214,10 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
             const double fine = trascorsi() + perUnita * m;
             ricerca.Cerca([&](int, int) {
                 if (contati) return ricerca.Passi() >= passiPerTentativo || interrompi();
-                return trascorsi() >= fine || interrompi();
+                // However short its share, an attempt first drops the syndromes it does not
+                // need: cut off before that, it would say nothing of its group.
+                return (trascorsi() >= fine && ricerca.Passi() >= 2 * static_cast<std::int64_t>(m)) ||
+                       interrompi();
             });
             const std::int64_t dimensione = static_cast<std::int64_t>(ricerca.Migliore().size()) * nucleo;
             resaGruppo[k] = std::min(resaGruppo[k], dimensione);
