@@ -263,7 +263,7 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti,
             continue;
         }
         scegli(c, true);
-        if ((risultato.size() & 255) == 0 && interrompi()) return {};
+        if ((risultato.size() & 15) == 0 && interrompi()) return {};  // a column costs up to a ball of balls
     }
     return risultato;
 }
