@@ -31,9 +31,9 @@ constexpr int GruppoMinimo = 9;
 constexpr int GiriContati = 2;
 constexpr int TentativiPiccoli = 16;
 constexpr int TentativiMisti = 4;
-constexpr int Estrazioni = 8;  // random matrices drawn per attempt, the best one searched
-constexpr double Vicino = 1.06;  // a group within this of the best gets further attempts
-constexpr double QuotaRicognizione = 0.3;  // with doubles: the first round's share of the time
+constexpr int Estrazioni = 8;                 // random matrices drawn per attempt, the best one searched
+constexpr double Vicino = 1.06;               // a group within this of the best gets further attempts
+constexpr double QuotaRicognizione = 0.3;     // with doubles: the first round's share of the time
 constexpr double ApprofondimentoMisto = 3.0;  // later attempts search this much longer
 
 // A syndrome: a ternary part (a digits) and a binary part (b bits), as one index.
@@ -151,7 +151,7 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
     for (const TGruppo& g : giro) sommaGruppi += g.Dimensione();
     if (misto) perUnita = QuotaRicognizione * secondi / sommaGruppi;
     // Syndromes of at most `raggio` changed positions (a binary change is its own inverse).
-    auto Cambi = [&](const TGruppo& g, const std::vector<int>& colonne) {
+    auto cambiDi = [&](const TGruppo& g, const std::vector<int>& colonne) {
         std::vector<int> cambi = {0};
         for (int i = 0; i < n; ++i)
             for (int v = 1; v <= (i < t ? 2 : 1); ++v) {
@@ -178,7 +178,8 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
                 finito = true;
                 break;
             }
-            if (misto && !tutti && static_cast<double>(resaGruppo[k]) > Vicino * static_cast<double>(dimensioneMigliore))
+            if (misto && !tutti &&
+                static_cast<double>(resaGruppo[k]) > Vicino * static_cast<double>(dimensioneMigliore))
                 continue;
             provato = true;
             const int m = g.Dimensione();
@@ -193,7 +194,7 @@ std::vector<TParolaCodice> Matriciale(int t, int d, int raggio, std::int64_t daB
                 for (int c : Colonne(t, Potenza(3, g.a), true, caso)) colonne.push_back(c << g.b);
                 for (int c : Colonne(d, 1 << g.b, false, caso)) colonne.push_back(c);
                 if (static_cast<int>(colonne.size()) != n || !Suriettiva(g, colonne)) continue;
-                std::vector<int> c2 = Cambi(g, colonne);
+                std::vector<int> c2 = cambiDi(g, colonne);
                 if (c2.size() > cambi.size()) {
                     cambi = std::move(c2);
                     prova.colonne = std::move(colonne);
