@@ -33,6 +33,7 @@ constexpr double SecondiTraAvanzamenti = 0.2;
 constexpr double QuotaMatriciale = 0.3;
 constexpr double QuotaMatricialeMista = 0.8;
 constexpr double QuotaTraslazioni = 0.3;
+constexpr double QuotaOrbite = 0.7;  // of the time left, for the search over orbits
 constexpr int TraslazioniMassime = 64;
 constexpr int TraslazioniContate = 4;
 constexpr std::int64_t PassiMatricialiContati = 20000;
@@ -268,6 +269,122 @@ std::vector<int> Completa(const TPalle& palle, const std::vector<int>& scelti,
     return risultato;
 }
 
+// Permutations of the events that map the list onto itself (the conditions that only count
+// signs, or compare mirrored events, give such lists) let a search work on whole orbits: a
+// problem many times smaller, whose covers expand into covers of the list, since an orbit
+// covers every member of another as soon as it covers one.
+struct TOrbite {
+    std::vector<int> orbita;               // per element
+    std::vector<std::vector<int>> membri;  // per orbit, its elements
+};
+
+// The element each element goes to when position i of its code moves to perm[i]; empty when
+// the list is not closed under the permutation.
+std::vector<std::int32_t> Immagine(const TUniverso& u, const std::vector<int>& perm)
+{
+    const int n = u.n, m = u.Elementi();
+    std::vector<std::int32_t> immagine(static_cast<std::size_t>(m));
+    std::array<int, MaxEventi> cifre{};
+    for (int e = 0; e < m; ++e) {
+        for (int i = n - 1, x = u.codice[static_cast<std::size_t>(e)]; i >= 0; --i, x /= 3)
+            cifre[static_cast<std::size_t>(perm[static_cast<std::size_t>(i)])] = x % 3;
+        int y = 0;
+        for (int i = 0; i < n; ++i) y = y * 3 + cifre[static_cast<std::size_t>(i)];
+        const std::int32_t f = u.elemento[static_cast<std::size_t>(y)];
+        if (f < 0) return {};
+        immagine[static_cast<std::size_t>(e)] = f;
+    }
+    return immagine;
+}
+
+// Groups of about a dozen permutations, as generators, in the order they are tried: every
+// rotation of the events that vary (lists that only count signs), and, with a multiple of four
+// events, the group of the mirrored pairs (event i against its mirror and against its twin in
+// the other half): the reversal, the swap of the halves and the rotation of the quadruples
+// {i, h-1-i, h+i, n-1-i}. Larger groups were tried: their orbits are too coarse to pay.
+std::vector<std::vector<std::vector<int>>> GruppiCandidati(int n, const std::vector<int>& variabili)
+{
+    std::vector<std::vector<std::vector<int>>> gruppi;
+    std::vector<int> identita(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) identita[static_cast<std::size_t>(i)] = i;
+    if (variabili.size() >= 3) {
+        std::vector<int> rotazione = identita;
+        for (std::size_t k = 0; k < variabili.size(); ++k)
+            rotazione[static_cast<std::size_t>(variabili[k])] = variabili[(k + 1) % variabili.size()];
+        gruppi.push_back({rotazione});
+    }
+    if (n % 4 == 0 && n >= 8) {
+        const int h = n / 2, q = n / 4;
+        std::vector<int> rovescio(static_cast<std::size_t>(n)), meta(static_cast<std::size_t>(n)),
+            quartine(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            rovescio[static_cast<std::size_t>(i)] = n - 1 - i;
+            meta[static_cast<std::size_t>(i)] = (i + h) % n;
+        }
+        auto posto = [&](int i, int ruolo) {
+            return ruolo == 0 ? i : ruolo == 1 ? h - 1 - i : ruolo == 2 ? h + i : n - 1 - i;
+        };
+        for (int i = 0; i < q; ++i)
+            for (int ruolo = 0; ruolo < 4; ++ruolo)
+                quartine[static_cast<std::size_t>(posto(i, ruolo))] = posto((i + 1) % q, ruolo);
+        gruppi.push_back({quartine, rovescio, meta});
+    }
+    return gruppi;
+}
+
+// The orbits under the first candidate group that maps the list onto itself; none when no
+// group does.
+TOrbite OrbiteDellaLista(const TUniverso& u, const std::vector<int>& variabili)
+{
+    TOrbite o;
+    const int m = u.Elementi();
+    for (const auto& generatori : GruppiCandidati(u.n, variabili)) {
+        std::vector<std::vector<std::int32_t>> immagini;
+        for (const std::vector<int>& perm : generatori) {
+            immagini.push_back(Immagine(u, perm));
+            if (immagini.back().empty()) break;
+        }
+        if (immagini.back().empty()) continue;
+        o.orbita.assign(static_cast<std::size_t>(m), -1);
+        for (int e = 0; e < m; ++e) {
+            if (o.orbita[static_cast<std::size_t>(e)] >= 0) continue;
+            const int id = static_cast<int>(o.membri.size());
+            o.membri.push_back({e});
+            o.orbita[static_cast<std::size_t>(e)] = id;
+            std::vector<int>& membri = o.membri.back();
+            for (std::size_t i = 0; i < membri.size(); ++i)
+                for (const std::vector<std::int32_t>& g : immagini) {
+                    const int y = g[static_cast<std::size_t>(membri[i])];
+                    if (o.orbita[static_cast<std::size_t>(y)] >= 0) continue;
+                    o.orbita[static_cast<std::size_t>(y)] = id;
+                    membri.push_back(y);
+                }
+        }
+        return o;
+    }
+    return o;
+}
+
+// The orbits within reach of each orbit (of its first member: the others see the same).
+TPalle PalleDelleOrbite(const TPalle& palle, const TOrbite& o)
+{
+    TPalle ridotte;
+    const std::size_t k = o.membri.size();
+    ridotte.inizio.assign(k + 1, 0);
+    std::vector<int> vicine;
+    for (std::size_t id = 0; id < k; ++id) {
+        const std::size_t r = static_cast<std::size_t>(o.membri[id][0]);
+        vicine.clear();
+        for (std::uint32_t h = palle.inizio[r]; h < palle.inizio[r + 1]; ++h)
+            vicine.push_back(o.orbita[static_cast<std::size_t>(palle.vicini[h])]);
+        std::sort(vicine.begin(), vicine.end());
+        vicine.erase(std::unique(vicine.begin(), vicine.end()), vicine.end());
+        ridotte.vicini.insert(ridotte.vicini.end(), vicine.begin(), vicine.end());
+        ridotte.inizio[id + 1] = static_cast<std::uint32_t>(ridotte.vicini.size());
+    }
+    return ridotte;
+}
+
 // Every element within reach of a chosen one, checked afresh from the codes: the codes in
 // reach of the chosen ones are marked, then every element looked up. It costs the chosen
 // ones' balls, far fewer than the elements' own: a cancel gets its verified answer at once.
@@ -447,6 +564,34 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
             }
     }
 
+    // At N - 1 a list closed under a group of event permutations is searched over whole
+    // orbits first (at N - 2 the time is better left to the translated codes).
+    if (conPalle && !intero && f == 1 && trascorsi() < fine) {
+        const TOrbite orbite = OrbiteDellaLista(u, sp.eventi);
+        if (!orbite.membri.empty() && orbite.membri.size() < static_cast<std::size_t>(u.Elementi())) {
+            const TPalle ridotte = PalleDelleOrbite(palle, orbite);
+            const std::vector<int> inizioOrbite = Completa(ridotte, {}, interrompi);
+            if (!inizioOrbite.empty()) {
+                const double fineOrbite = trascorsi() + (fine - trascorsi()) * QuotaOrbite;
+                TRicercaCopertura ricerca(ridotte, inizioOrbite, parametri.seme);
+                ricerca.ScambiInCoppia(true);
+                ricerca.SenzaPesi(true);
+                ricerca.Cerca([&](int, int) {
+                    if (contati && ricerca.Passi() >= parametri.passiMassimi) return true;
+                    return (!contati && trascorsi() >= fineOrbite) || interrompi();
+                });
+                esito.passi += ricerca.Passi();
+                std::vector<int> espanse;
+                for (int id : ricerca.Migliore().empty() ? inizioOrbite : ricerca.Migliore())
+                    for (int e : orbite.membri[static_cast<std::size_t>(id)]) espanse.push_back(e);
+                if (espanse.size() < migliore.size()) {
+                    migliore = std::move(espanse);
+                    esito.orbite = true;
+                }
+            }
+        }
+    }
+
     if (conPalle && trascorsi() < fine) {
         TRicercaCopertura ricerca(palle, migliore, parametri.seme);
         ricerca.ScambiInCoppia(!intero);
@@ -457,7 +602,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
             dimensioneMigliore = std::min(dimensioneMigliore, meglio);
             return interrompi();
         });
-        esito.passi = ricerca.Passi();
+        esito.passi += ricerca.Passi();
         if (!ricerca.Migliore().empty() && ricerca.Migliore().size() < migliore.size())
             migliore = ricerca.Migliore();
     }

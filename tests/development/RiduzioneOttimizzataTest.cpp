@@ -475,6 +475,37 @@ TEST(RiduzioneOttimizzata, ListaCondizionataBattutaNettamente)
     }
 }
 
+// Lists of conditions that only count signs are closed under rotating the events: at N - 1 the
+// search works on whole orbits and expands them into a cover of the list. A list that tells
+// its events apart is searched column by column.
+TEST(RiduzioneOttimizzata, ListeChiuseCercatePerOrbite)
+{
+    TGiocoTemporaneo g(GiocoTotip);
+    const TPronostico p = Pronostico(7, 0);
+    auto uni = [](const TColonna& c) {
+        int n = 0;
+        for (int i = 0; i < 7; ++i) n += c[static_cast<std::size_t>(i)] == Segno1;
+        return n;
+    };
+    TListaColonne chiusa, aperta;
+    for (const TColonna& c : SviluppaPronostico(p)) {
+        if (uni(c) >= 1 && uni(c) <= 3) chiusa.Aggiungi(c);
+        if (uni(c) >= 1 && uni(c) <= 3 && c[0] != Segno2) aperta.Aggiungi(c);
+    }
+    TParametriOttimizzazione par = Breve(5.0);
+    par.passiMassimi = 20000;
+    TListaColonne l = chiusa;
+    const auto e = AutoriduciOttimizzata(l, 1, false, nullptr, p, par);
+    EXPECT_TRUE(e.orbite);
+    EXPECT_LT(l.Conta(), e.colonneAccurata);
+    ControllaForzaBruta(chiusa, l, 1);
+
+    l = aperta;
+    const auto ea = AutoriduciOttimizzata(l, 1, false, nullptr, p, par);
+    EXPECT_FALSE(ea.orbite);
+    ControllaForzaBruta(aperta, l, 1);
+}
+
 // A list that misses only a few columns of its space: a perfect code moved off the holes
 // still covers it, with the size of the whole space's code.
 TEST(RiduzioneOttimizzata, QuasiInteraConCodiceTraslato)
