@@ -279,13 +279,15 @@ struct TOrbite {
 };
 
 // The element each element goes to when position i of its code moves to perm[i]; empty when
-// the list is not closed under the permutation.
-std::vector<std::int32_t> Immagine(const TUniverso& u, const std::vector<int>& perm)
+// the list is not closed under the permutation, or when interrupted.
+std::vector<std::int32_t> Immagine(const TUniverso& u, const std::vector<int>& perm,
+                                   const std::function<bool()>& interrompi)
 {
     const int n = u.n, m = u.Elementi();
     std::vector<std::int32_t> immagine(static_cast<std::size_t>(m));
     std::array<int, MaxEventi> cifre{};
     for (int e = 0; e < m; ++e) {
+        if ((e & 4095) == 0 && interrompi()) return {};
         for (int i = n - 1, x = u.codice[static_cast<std::size_t>(e)]; i >= 0; --i, x /= 3)
             cifre[static_cast<std::size_t>(perm[static_cast<std::size_t>(i)])] = x % 3;
         int y = 0;
@@ -333,20 +335,22 @@ std::vector<std::vector<std::vector<int>>> GruppiCandidati(int n, const std::vec
 }
 
 // The orbits under the first candidate group that maps the list onto itself; none when no
-// group does.
-TOrbite OrbiteDellaLista(const TUniverso& u, const std::vector<int>& variabili)
+// group does, or when interrupted.
+TOrbite OrbiteDellaLista(const TUniverso& u, const std::vector<int>& variabili,
+                         const std::function<bool()>& interrompi)
 {
     TOrbite o;
     const int m = u.Elementi();
     for (const auto& generatori : GruppiCandidati(u.n, variabili)) {
         std::vector<std::vector<std::int32_t>> immagini;
         for (const std::vector<int>& perm : generatori) {
-            immagini.push_back(Immagine(u, perm));
+            immagini.push_back(Immagine(u, perm, interrompi));
             if (immagini.back().empty()) break;
         }
         if (immagini.back().empty()) continue;
         o.orbita.assign(static_cast<std::size_t>(m), -1);
         for (int e = 0; e < m; ++e) {
+            if ((e & 4095) == 0 && interrompi()) return {};
             if (o.orbita[static_cast<std::size_t>(e)] >= 0) continue;
             const int id = static_cast<int>(o.membri.size());
             o.membri.push_back({e});
@@ -365,14 +369,16 @@ TOrbite OrbiteDellaLista(const TUniverso& u, const std::vector<int>& variabili)
     return o;
 }
 
-// The orbits within reach of each orbit (of its first member: the others see the same).
-TPalle PalleDelleOrbite(const TPalle& palle, const TOrbite& o)
+// The orbits within reach of each orbit (of its first member: the others see the same); none
+// when interrupted.
+TPalle PalleDelleOrbite(const TPalle& palle, const TOrbite& o, const std::function<bool()>& interrompi)
 {
     TPalle ridotte;
     const std::size_t k = o.membri.size();
     ridotte.inizio.assign(k + 1, 0);
     std::vector<int> vicine;
     for (std::size_t id = 0; id < k; ++id) {
+        if ((id & 1023) == 0 && interrompi()) return {};
         const std::size_t r = static_cast<std::size_t>(o.membri[id][0]);
         vicine.clear();
         for (std::uint32_t h = palle.inizio[r]; h < palle.inizio[r + 1]; ++h)
@@ -567,9 +573,12 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     // At N - 1 a list closed under a group of event permutations is searched over whole
     // orbits first (at N - 2 the time is better left to the translated codes).
     if (conPalle && !intero && f == 1 && trascorsi() < fine) {
-        const TOrbite orbite = OrbiteDellaLista(u, sp.eventi);
-        if (!orbite.membri.empty() && orbite.membri.size() < static_cast<std::size_t>(u.Elementi())) {
-            const TPalle ridotte = PalleDelleOrbite(palle, orbite);
+        const TOrbite orbite = OrbiteDellaLista(u, sp.eventi, interrompi);
+        const TPalle ridotte =
+            orbite.membri.empty() || orbite.membri.size() == static_cast<std::size_t>(u.Elementi())
+                ? TPalle{}
+                : PalleDelleOrbite(palle, orbite, interrompi);
+        if (ridotte.Elementi() > 0) {
             const std::vector<int> inizioOrbite = Completa(ridotte, {}, interrompi);
             if (!inizioOrbite.empty()) {
                 const double fineOrbite = trascorsi() + (fine - trascorsi()) * QuotaOrbite;
