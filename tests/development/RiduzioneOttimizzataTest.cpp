@@ -79,6 +79,16 @@ bool CopreDenso(const std::vector<TParolaCodice>& codice, int n, int raggio)
     return true;
 }
 
+// The columns of a prediction less a random one in `unoSu` (a list as conditions leave it).
+TListaColonne Sfoltita(const TPronostico& p, unsigned seme, unsigned unoSu)
+{
+    TListaColonne lista;
+    std::mt19937 gen(seme);
+    for (const TColonna& c : SviluppaPronostico(p))
+        if (gen() % unoSu) lista.Aggiungi(c);
+    return lista;
+}
+
 TParametriOttimizzazione Breve(double secondi = 0.3, std::uint64_t seme = 1)
 {
     TParametriOttimizzazione p;
@@ -225,10 +235,7 @@ TEST(RiduzioneOttimizzata, StessoSemeStesseColonne)
 {
     TGiocoTemporaneo g(GiocoTotip);
     const TPronostico p = Pronostico(6, 2);
-    TListaColonne lista;
-    std::mt19937 gen(3);
-    for (const TColonna& c : SviluppaPronostico(p))
-        if (gen() % 4) lista.Aggiungi(c);
+    const TListaColonne lista = Sfoltita(p, 3, 4);
     TParametriOttimizzazione par = Breve(30.0, 9);
     par.passiMassimi = 3000;  // the steps, not the clock, end these runs
     TListaColonne a = lista, b = lista, c = lista;
@@ -343,10 +350,7 @@ TEST(RiduzioneOttimizzata, PossibilitaDiVincitaComeDopoLaRiduzioneAccurata)
 {
     TGiocoTemporaneo g(GiocoTotip);
     const TPronostico p = Pronostico(4, 2);
-    TListaColonne lista;
-    std::mt19937 gen(5);
-    for (const TColonna& c : SviluppaPronostico(p))
-        if (gen() % 5) lista.Aggiungi(c);
+    const TListaColonne lista = Sfoltita(p, 5, 5);
     TListaColonne l = lista;
     T_ListaTipiDiVincite calcolate;
     const auto e = AutoriduciOttimizzata(l, 1, true, &calcolate, p, Breve(0.2));
@@ -462,10 +466,7 @@ TEST(RiduzioneOttimizzata, ListaCondizionataBattutaNettamente)
 {
     TGiocoTemporaneo g(GiocoTotip);
     const TPronostico p = Pronostico(7, 0);
-    TListaColonne lista;
-    std::mt19937 gen(21);
-    for (const TColonna& c : SviluppaPronostico(p))
-        if (gen() % 3) lista.Aggiungi(c);
+    const TListaColonne lista = Sfoltita(p, 21, 3);
     for (int f : {1, 2}) {
         TListaColonne l = lista;
         const auto e = AutoriduciOttimizzata(l, f, false, nullptr, p, Breve(0.5));
@@ -539,10 +540,7 @@ TEST(RiduzioneOttimizzata, AnnullareInOgniMomento)
 {
     TGiocoTemporaneo g(GiocoTotip);
     const TPronostico p = Pronostico(9, 0);
-    TListaColonne lista;
-    std::mt19937 gen(4);
-    for (const TColonna& c : SviluppaPronostico(p))
-        if (gen() % 2) lista.Aggiungi(c);
+    const TListaColonne lista = Sfoltita(p, 4, 2);
     for (int f : {1, 2})
         for (double dopo : {0.0, 0.005, 0.02, 0.05, 0.1, 0.2}) {
             SCOPED_TRACE(testing::Message() << "N - " << f << ", after " << dopo << " s");

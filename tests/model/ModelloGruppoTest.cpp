@@ -2,6 +2,7 @@
 // somewhere, adding and deleting, and what OK gives back to the system's group.
 #include <gtest/gtest.h>
 
+#include "AiutiCondizioni.h"
 #include "CartellaTemporanea.h"
 #include "Consecutivita.h"
 #include "ModelloGruppo.h"
@@ -30,13 +31,6 @@ TGruppoCondizioni Gruppo(std::initializer_list<TSegni> segni)
         for (int r = 0; r <= 2; ++r) e.Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, r, StatoAmmesso);
     }
     return g;
-}
-
-TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    c.Scrivi(f);
-    return f.Dati();
 }
 
 }  // namespace
@@ -165,7 +159,7 @@ TEST(ModelloGruppo, LaCopiaProteggeIlGruppo)
     test::TGiocoTemporaneo gioco(GiocoTotip);
     TGruppoCondizioni g = Gruppo({Segno1, SegnoX});
     g.Percorso = "\\Gruppo Consecutività";
-    const TBytes prima = Blocco(g);
+    const TBytes prima = test::Blocco(g);
     const TCondizione* primo = &g.Elemento(0);
 
     // Every kind of edit on the copy counts as a change, and none reaches the group until OK.
@@ -184,7 +178,7 @@ TEST(ModelloGruppo, LaCopiaProteggeIlGruppo)
         TModelloGruppo m(g);
         modifica(m);
         EXPECT_TRUE(m.Modificato());
-        EXPECT_EQ(Blocco(g), prima);
+        EXPECT_EQ(test::Blocco(g), prima);
         EXPECT_EQ(&g.Elemento(0), primo);
     }
 
@@ -195,7 +189,7 @@ TEST(ModelloGruppo, LaCopiaProteggeIlGruppo)
     m.Corrente()->Attivato = false;
     m.Aggiungi();
     ASSERT_TRUE(m.Conferma(g));
-    EXPECT_EQ(Blocco(g), Blocco(m.Copia()));
+    EXPECT_EQ(test::Blocco(g), test::Blocco(m.Copia()));
     ASSERT_EQ(g.Conta(), 3);
     EXPECT_EQ(dynamic_cast<TConsecutivita&>(g.Elemento(1)).Segno, Segno2);
     EXPECT_FALSE(g.Elemento(1).Attivato);
@@ -212,7 +206,7 @@ TEST(ModelloGruppo, SenzaCambiamentiOkNonToccaNulla)
     g.Prepara();
     ASSERT_TRUE(g.Elemento(0).Attivo);
     const TCondizione* primo = &g.Elemento(0);
-    const TBytes prima = Blocco(g);
+    const TBytes prima = test::Blocco(g);
 
     TModelloGruppo m(g);
     // A value clicked round back to where it was, with the table's derived flags cleared as
@@ -227,7 +221,7 @@ TEST(ModelloGruppo, SenzaCambiamentiOkNonToccaNulla)
     EXPECT_FALSE(m.Modificato());
     EXPECT_FALSE(m.Conferma(g));
     EXPECT_EQ(&g.Elemento(0), primo);
-    EXPECT_EQ(Blocco(g), prima);
+    EXPECT_EQ(test::Blocco(g), prima);
 }
 
 TEST(ModelloGruppo, AzzeraTieneGliElementi)

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 
+#include "AiutiCondizioni.h"
 #include "Consecutivita.h"
 #include "FinestraProva.h"
 #include "FormConsecutivita.h"
@@ -70,13 +71,6 @@ void DueElementi(TGruppoCondizioni& g)
     b->Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, 1, StatoAmmesso, 0);
     b->Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, 2, StatoInRecupero, 3);
     g.Aggiungi(std::move(b));
-}
-
-TBytes Blocco(const TCondizione& c)
-{
-    TScrittoreBinario f;
-    c.Scrivi(f);
-    return f.Dati();
 }
 
 }  // namespace
@@ -158,7 +152,7 @@ TEST(EditoreConsecutivita, OkSalvaRicarica)
     DueElementi(Gruppo(atteso));
     atteso.Dati().Condizioni->Prepara();
     EXPECT_EQ(file, atteso.Immagine());
-    const TBytes corpo = Blocco(Gruppo(atteso));
+    const TBytes corpo = test::Blocco(Gruppo(atteso));
     ASSERT_EQ(corpo.size(), 2u + 2 * (3 + 2 * 76) + 1);
     EXPECT_EQ(corpo[2], TipoConsecutivita);
     EXPECT_EQ(corpo[2 + 155], TipoConsecutivita);
