@@ -1,7 +1,7 @@
 // The optimised reduction beside the accurate one: full systems of triples (3 to 13 events,
 // N - 1 and N - 2) with the best known covering sizes, mixed full systems of triples and
 // doubles, and the 12-triple prediction under three condition sets. One run per case, since
-// each run spends its whole time budget (MORELLA_SECONDI, default 10 s).
+// each run spends its whole time budget (MORELLA_SECONDI, default 10 s; MORELLA_SEME, default 1).
 // Counters: accurata (the accurate reduction's size), ottimizzata, nota (best known, full
 // triples only), risparmio (share of columns saved), secondi (the reduction's own time).
 #include <benchmark/benchmark.h>
@@ -29,6 +29,12 @@ double Secondi()
 {
     const char* s = std::getenv("MORELLA_SECONDI");
     return s ? std::atof(s) : 10.0;
+}
+
+std::uint64_t Seme()
+{
+    const char* s = std::getenv("MORELLA_SEME");
+    return s ? std::strtoull(s, nullptr, 10) : 1;
 }
 
 // Best known sizes of ternary covering codes, radius 1 and 2, for 3..13 positions.
@@ -63,6 +69,7 @@ void Misura(benchmark::State& state, const TListaColonne& sviluppo, const TProno
     TEsitoOttimizzazione e;
     TParametriOttimizzazione par;
     par.secondi = Secondi();
+    par.seme = Seme();
     for (auto _ : state) {
         TListaColonne lista = sviluppo;
         e = AutoriduciOttimizzata(lista, garanzia, false, nullptr, p, par);

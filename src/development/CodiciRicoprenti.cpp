@@ -76,16 +76,81 @@ std::vector<TParolaCodice> Ternario2R1() { return DaTesti({"00", "11", "22"}); }
 std::vector<TParolaCodice> Ternario3R1() { return DaTesti({"000", "011", "101", "110", "222"}); }
 std::vector<TParolaCodice> Hamming4() { return HammingTernario(2); }
 std::vector<TParolaCodice> Hamming13() { return HammingTernario(3); }
+
+// Codes of radius 1 over triples by the matrix method, whose parity checks and syndrome sets
+// came from long runs of the same search the optimiser makes over random parity checks: a
+// word x belongs to the code when the syndrome, the sum of x_i times column i (digit by
+// digit, mod 3, over `cifre` digits, the least significant first), is one of `sindromi`.
+struct TCodiceSindromi {
+    int cifre;
+    std::vector<int> colonne, sindromi;
+};
+
+std::vector<TParolaCodice> ParoleDaSindromi(const TCodiceSindromi& c)
+{
+    const int n = static_cast<int>(c.colonne.size());
+    std::vector<std::uint8_t> inS(static_cast<std::size_t>(Potenza(3, c.cifre)), 0);
+    for (int x : c.sindromi) inS[static_cast<std::size_t>(x)] = 1;
+    // The digits of every column, and of a syndrome as it is summed up.
+    std::vector<std::array<int, 8>> cifre(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        for (int k = 0, y = c.colonne[static_cast<std::size_t>(i)]; k < c.cifre; ++k, y /= 3)
+            cifre[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = y % 3;
+    return ParoleConSindromeNulla(n, 3, [&](const TParolaCodice& x) {
+        std::array<int, 8> somma{};
+        for (int i = 0; i < n; ++i)
+            for (int k = 0; k < c.cifre; ++k)
+                somma[static_cast<std::size_t>(k)] +=
+                    x[static_cast<std::size_t>(i)] * cifre[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+        int sindrome = 0;
+        for (int k = c.cifre - 1; k >= 0; --k) sindrome = sindrome * 3 + somma[static_cast<std::size_t>(k)] % 3;
+        return inS[static_cast<std::size_t>(sindrome)] != 0;
+    });
+}
+
+std::vector<TParolaCodice> Ternario9R1()
+{
+    return ParoleDaSindromi({6,
+                             {630, 478, 13, 39, 147, 156, 352, 124, 508},
+                             {9,   33,  49,  51,  58,  62,  86,  116, 123, 154, 158, 186, 187, 191, 218, 259, 261,
+                              268, 274, 314, 331, 338, 359, 375, 376, 392, 412, 422, 443, 457, 479, 480, 486, 488,
+                              505, 509, 526, 533, 534, 553, 590, 596, 600, 605, 608, 631, 650, 664, 685, 695, 705}});
+}
+
+std::vector<TParolaCodice> Ternario10R1()
+{
+    return ParoleDaSindromi(
+        {5, {4, 94, 90, 121, 226, 48, 178, 156, 106, 154}, {14, 20, 23, 28, 53, 89, 91, 137, 140, 158, 194, 200, 203, 233, 235}});
+}
+
+std::vector<TParolaCodice> Ternario11R1()
+{
+    return ParoleDaSindromi(
+        {5, {130, 94, 181, 85, 214, 1, 160, 129, 184, 9, 112}, {8, 10, 23, 35, 38, 49, 61, 65, 77, 97, 98, 127, 128, 139, 140}});
+}
+
+std::vector<TParolaCodice> Ternario12R1()
+{
+    return ParoleDaSindromi({6,
+                             {151, 453, 61, 205, 286, 199, 472, 649, 462, 274, 399, 250},
+                             {3,   70,  82,  92,  97,  110, 147, 148, 163, 166, 186, 198, 241,
+                              258, 259, 274, 280, 284, 302, 343, 355, 358, 369, 390, 415, 438,
+                              501, 535, 541, 547, 561, 607, 621, 656, 684, 685, 709, 715, 719}});
+}
 std::vector<TParolaCodice> Ternario3R2() { return DaTesti({"000", "111", "222"}); }
 std::vector<TParolaCodice> Ternario4R2() { return DaTesti({"0000", "1111", "2222"}); }
 std::vector<TParolaCodice> Binario3R1() { return DaTesti({"000", "111"}); }
 std::vector<TParolaCodice> Binario5R2() { return DaTesti({"00000", "11111"}); }
 
-const std::array<TBlocco, 13> Blocchi = {{
+const std::array<TBlocco, 17> Blocchi = {{
     {1, true, 1, 1, Zero1},
     {2, true, 1, 3, Ternario2R1},
     {3, true, 1, 5, Ternario3R1},
     {4, true, 1, 9, Hamming4},
+    {9, true, 1, 1377, Ternario9R1},
+    {10, true, 1, 3645, Ternario10R1},
+    {11, true, 1, 10935, Ternario11R1},
+    {12, true, 1, 28431, Ternario12R1},
     {13, true, 1, 59049, Hamming13},
     {3, true, 2, 3, Ternario3R2},
     {4, true, 2, 3, Ternario4R2},

@@ -118,6 +118,14 @@ TEST(CodiciRicoprenti, BlocchiNoti)
     EXPECT_TRUE(CopreDenso(Codice17(), 6, 2));
     EXPECT_EQ(HammingBinario7().size(), 16u);
     EXPECT_EQ(RaggioDiCopertura(HammingBinario7(), std::vector<int>(7, 2)), 1);
+    // The codes by syndromes, well below the direct sums (10 triples: 6,561; 12: 59,049).
+    for (const auto& [n, massimo] :
+         {std::pair{9, 1377u}, std::pair{10, 3645u}, std::pair{11, 10935u}, std::pair{12, 28431u}}) {
+        const auto c = CodiceRicoprente(std::vector<int>(static_cast<std::size_t>(n), 3), 1);
+        EXPECT_EQ(static_cast<std::int64_t>(c.size()), DimensioneCodiceRicoprente(n, 0, 1));
+        EXPECT_LE(c.size(), massimo);
+        EXPECT_TRUE(CopreDenso(c, n, 1)) << n;
+    }
 }
 
 TEST(CodiciRicoprenti, SommeDiretteSuPosizioniMiste)
