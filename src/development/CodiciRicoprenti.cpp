@@ -77,7 +77,7 @@ std::vector<TParolaCodice> Ternario3R1() { return DaTesti({"000", "011", "101", 
 std::vector<TParolaCodice> Hamming4() { return HammingTernario(2); }
 std::vector<TParolaCodice> Hamming13() { return HammingTernario(3); }
 
-// Codes of radius 1 over triples by the matrix method, whose parity checks and syndrome sets
+// Codes over triples by the matrix method, whose parity checks and syndrome sets
 // came from long runs of the same search the optimiser makes over random parity checks: a
 // word x belongs to the code when the syndrome, the sum of x_i times column i (digit by
 // digit, mod 3, over `cifre` digits, the least significant first), is one of `sindromi`.
@@ -123,6 +123,14 @@ std::vector<TParolaCodice> Ternario10R1()
         {5, {4, 94, 90, 121, 226, 48, 178, 156, 106, 154}, {14, 20, 23, 28, 53, 89, 91, 137, 140, 158, 194, 200, 203, 233, 235}});
 }
 
+std::vector<TParolaCodice> Ternario10R2()
+{
+    return ParoleDaSindromi({7,
+                             {751, 1486, 1809, 1872, 1696, 1912, 1765, 952, 1834, 1477},
+                             {138, 253, 310, 417, 471, 578, 719, 754, 937, 1148, 1238, 1265, 1317, 1341, 1570, 1597,
+                              1652, 1676, 1755, 1815, 1993}});
+}
+
 std::vector<TParolaCodice> Ternario11R1()
 {
     return ParoleDaSindromi(
@@ -142,7 +150,7 @@ std::vector<TParolaCodice> Ternario4R2() { return DaTesti({"0000", "1111", "2222
 std::vector<TParolaCodice> Binario3R1() { return DaTesti({"000", "111"}); }
 std::vector<TParolaCodice> Binario5R2() { return DaTesti({"00000", "11111"}); }
 
-const std::array<TBlocco, 17> Blocchi = {{
+const std::array<TBlocco, 18> Blocchi = {{
     {1, true, 1, 1, Zero1},
     {2, true, 1, 3, Ternario2R1},
     {3, true, 1, 5, Ternario3R1},
@@ -155,6 +163,7 @@ const std::array<TBlocco, 17> Blocchi = {{
     {3, true, 2, 3, Ternario3R2},
     {4, true, 2, 3, Ternario4R2},
     {6, true, 2, 17, Codice17},
+    {10, true, 2, 567, Ternario10R2},
     {11, true, 2, 729, GolayTernario},
     {1, false, 1, 1, Zero1},
     {3, false, 1, 2, Binario3R1},

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "AutoriduzioneLetterale.h"
@@ -118,13 +119,15 @@ TEST(CodiciRicoprenti, BlocchiNoti)
     EXPECT_TRUE(CopreDenso(Codice17(), 6, 2));
     EXPECT_EQ(HammingBinario7().size(), 16u);
     EXPECT_EQ(RaggioDiCopertura(HammingBinario7(), std::vector<int>(7, 2)), 1);
-    // The codes by syndromes, well below the direct sums (10 triples: 6,561; 12: 59,049).
-    for (const auto& [n, massimo] :
-         {std::pair{9, 1377u}, std::pair{10, 3645u}, std::pair{11, 10935u}, std::pair{12, 28431u}}) {
-        const auto c = CodiceRicoprente(std::vector<int>(static_cast<std::size_t>(n), 3), 1);
-        EXPECT_EQ(static_cast<std::int64_t>(c.size()), DimensioneCodiceRicoprente(n, 0, 1));
+    // The codes by syndromes, well below the direct sums (N - 1: 10 triples 6,561, 12 triples
+    // 59,049; N - 2: 10 triples 729).
+    for (const auto& [n, raggio, massimo] : {std::tuple{9, 1, 1377u}, std::tuple{10, 1, 3645u},
+                                             std::tuple{11, 1, 10935u}, std::tuple{12, 1, 28431u},
+                                             std::tuple{10, 2, 567u}}) {
+        const auto c = CodiceRicoprente(std::vector<int>(static_cast<std::size_t>(n), 3), raggio);
+        EXPECT_EQ(static_cast<std::int64_t>(c.size()), DimensioneCodiceRicoprente(n, 0, raggio));
         EXPECT_LE(c.size(), massimo);
-        EXPECT_TRUE(CopreDenso(c, n, 1)) << n;
+        EXPECT_TRUE(CopreDenso(c, n, raggio)) << n;
     }
 }
 
