@@ -498,7 +498,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     std::vector<std::vector<TParolaCodice>> modelli;
     if (!sp.alfabeti.empty()) {
         const std::int64_t dimensione = DimensioneCodiceRicoprente(sp.ternarie, sp.binarie, f);
-        if (dimensione > 0 && (!intero || static_cast<std::size_t>(dimensione) < migliore.size()))
+        // On a conditioned list a code only serves translated, at N - 2 (see below).
+        if (dimensione > 0 && (intero ? static_cast<std::size_t>(dimensione) < migliore.size() : f == 2))
             modelli.push_back(CodiceRicoprente(sp.alfabeti, f));
         if (intero && sp.alfabeti.size() >= 5) {
             const std::int64_t daBattere = intero            ? static_cast<std::int64_t>(migliore.size())
@@ -551,7 +552,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         return !parole.empty() && static_cast<double>(parole.size()) * u.Elementi() <
                                       static_cast<double>(migliore.size()) * static_cast<double>(sp.parole);
     };
-    if (conPalle && !intero && f == 2 && std::any_of(modelli.begin(), modelli.end(), promette)) {
+    if (conPalle && !intero && std::any_of(modelli.begin(), modelli.end(), promette)) {
         TCasuale caso(parametri.seme);
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
         for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
