@@ -133,8 +133,11 @@ std::vector<TParolaCodice> Ternario10R2()
 
 std::vector<TParolaCodice> Ternario11R1()
 {
-    return ParoleDaSindromi(
-        {5, {130, 94, 181, 85, 214, 1, 160, 129, 184, 9, 112}, {8, 10, 23, 35, 38, 49, 61, 65, 77, 97, 98, 127, 128, 139, 140}});
+    return ParoleDaSindromi({6,
+                             {49, 219, 1, 433, 103, 196, 34, 3, 198, 88, 703},
+                             {1,   11,  108, 117, 130, 144, 159, 169, 177, 207, 215, 220, 240,
+                              272, 289, 324, 339, 378, 391, 396, 420, 427, 438, 457, 468, 476,
+                              550, 560, 571, 576, 585, 600, 612, 648, 656, 681, 688, 718, 726}});
 }
 
 std::vector<TParolaCodice> Ternario12R1()
@@ -157,7 +160,7 @@ const std::array<TBlocco, 18> Blocchi = {{
     {4, true, 1, 9, Hamming4},
     {9, true, 1, 1377, Ternario9R1},
     {10, true, 1, 3645, Ternario10R1},
-    {11, true, 1, 10935, Ternario11R1},
+    {11, true, 1, 9477, Ternario11R1},
     {12, true, 1, 28431, Ternario12R1},
     {13, true, 1, 59049, Hamming13},
     {3, true, 2, 3, Ternario3R2},
