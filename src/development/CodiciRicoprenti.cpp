@@ -81,8 +81,10 @@ std::vector<TParolaCodice> Hamming13() { return HammingTernario(3); }
 // came from long runs of the same search the optimiser makes over random parity checks: a
 // word x belongs to the code when the syndrome, the sum of x_i times column i (digit by
 // digit, mod 3, over `cifre` digits, the least significant first), is one of `sindromi`.
+constexpr int CifreMassime = 8;  // digits of a syndrome at most
+
 struct TCodiceSindromi {
-    int cifre;
+    int cifre;  // at most CifreMassime
     std::vector<int> colonne, sindromi;
 };
 
@@ -92,12 +94,12 @@ std::vector<TParolaCodice> ParoleDaSindromi(const TCodiceSindromi& c)
     std::vector<std::uint8_t> inS(static_cast<std::size_t>(Potenza(3, c.cifre)), 0);
     for (int x : c.sindromi) inS[static_cast<std::size_t>(x)] = 1;
     // The digits of every column, and of a syndrome as it is summed up.
-    std::vector<std::array<int, 8>> cifre(static_cast<std::size_t>(n));
+    std::vector<std::array<int, CifreMassime>> cifre(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         for (int k = 0, y = c.colonne[static_cast<std::size_t>(i)]; k < c.cifre; ++k, y /= 3)
             cifre[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = y % 3;
     return ParoleConSindromeNulla(n, 3, [&](const TParolaCodice& x) {
-        std::array<int, 8> somma{};
+        std::array<int, CifreMassime> somma{};
         for (int i = 0; i < n; ++i)
             for (int k = 0; k < c.cifre; ++k)
                 somma[static_cast<std::size_t>(k)] +=
