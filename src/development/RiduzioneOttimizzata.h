@@ -22,7 +22,8 @@ struct TEsitoOttimizzazione {
     bool ripiego = false;       // condensed records: the accurate reduction's result, nothing more
     bool costruzione = false;   // a covering code built by construction beat the accurate result
     bool interrotta = false;    // cancelled during the search: the best set so far was kept
-    bool orbite = false;        // a search over the orbits of event permutations gave the set
+    bool orbite = false;        // a search over the orbits of maps of the list gave the set
+    int orbiteCercate = 0;      // orbits that search worked on (0: the list has no such maps)
     std::int64_t passi = 0;     // search steps made
     double secondi = 0.0;       // time of the reduction (the winning possibilities not included)
 };
