@@ -18,12 +18,20 @@ constexpr int Campione = 64;  // chosen elements looked at to pick the one to dr
 constexpr int CampioneInCoppia = 8;
 constexpr int PassiTraControlli = 16;     // steps between two questions to `ferma`
 constexpr std::size_t PesiPerPasso = 64;  // uncovered elements that all gain weight each step
+// A weight stops growing here: on a small problem (the orbits of a list) the search makes a
+// million steps a second, billions in a budget of an hour, and a weight must not overflow.
+constexpr std::int32_t PesoMassimo = std::int32_t{1} << 30;
 }  // namespace
 
 TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura,
-                                     std::uint64_t seme)
+                                     std::uint64_t seme, const std::function<bool()>& interrompi)
     : palle_(palle), caso_(seme), m_(palle.Elementi())
 {
+    auto fermati = [&](std::size_t k) {
+        if ((k & 4095) != 0 || !interrompi || !interrompi()) return false;
+        interrotta_ = true;
+        return true;
+    };
     const std::size_t m = static_cast<std::size_t>(m_);
     stato_.assign(m, TStato{});
     punteggio_.assign(m, 0);
@@ -36,7 +44,9 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
                                     palle_.inizio[static_cast<std::size_t>(e)]);
     minimo_ = static_cast<int>((static_cast<std::uint32_t>(m_) + palla - 1) / palla);
 
-    for (int c : copertura) {
+    for (std::size_t i = 0; i < copertura.size(); ++i) {
+        if (fermati(i)) return;
+        const int c = copertura[i];
         if (stato_[static_cast<std::size_t>(c)].scelto) continue;
         stato_[static_cast<std::size_t>(c)].scelto = 1;
         posScelto_[static_cast<std::size_t>(c)] = static_cast<int>(scelti_.size());
@@ -51,6 +61,7 @@ TRicercaCopertura::TRicercaCopertura(const TPalle& palle, const std::vector<int>
     // Scores from scratch: only the chosen elements that alone cover something lose anything.
     unico_.assign(m, 0);
     for (int u = 0; u < m_; ++u) {
+        if (fermati(static_cast<std::size_t>(u))) return;
         const std::int32_t k = stato_[static_cast<std::size_t>(u)].coperture;
         unico_[static_cast<std::size_t>(u)] = k == 1;
         if (k == 1) punteggio_[static_cast<std::size_t>(stato_[static_cast<std::size_t>(u)].chi)] -= 1;
@@ -197,6 +208,7 @@ void TRicercaCopertura::TogliLaMeno()
 void TRicercaCopertura::Appesantisci(int w)
 {
     const std::size_t ws = static_cast<std::size_t>(w);
+    if (stato_[ws].peso >= PesoMassimo) return;
     ++stato_[ws].peso;
     for (std::uint32_t h = palle_.inizio[ws]; h < palle_.inizio[ws + 1]; ++h)
         ++punteggio_[static_cast<std::size_t>(palle_.vicini[h])];
@@ -263,7 +275,7 @@ void TRicercaCopertura::PassoInCoppia()
 
 void TRicercaCopertura::Cerca(const std::function<bool(int, int)>& ferma)
 {
-    if (m_ == 0 || scelti_.empty()) return;
+    if (m_ == 0 || scelti_.empty() || interrotta_) return;
     while (true) {
         if (passi_ % PassiTraControlli == 0 &&
             ferma(static_cast<int>(scelti_.size()),

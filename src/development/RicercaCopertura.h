@@ -37,8 +37,11 @@ class TCasuale {
 
 class TRicercaCopertura {
    public:
-    // `copertura` must cover every element.
-    TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura, std::uint64_t seme);
+    // `copertura` must cover every element. Setting up touches every ball of the cover (tens
+    // of milliseconds on the largest lists): `interrompi`, when given, is asked along the way,
+    // and a search interrupted there finds nothing.
+    TRicercaCopertura(const TPalle& palle, const std::vector<int>& copertura, std::uint64_t seme,
+                      const std::function<bool()>& interrompi = {});
 
     // Paired steps choose the element to drop together with the one to add, so that what they
     // cover in common counts; without weights the search minimises the uncovered elements as
@@ -91,6 +94,7 @@ class TRicercaCopertura {
         condiviso_;  // paired steps: per chosen element, weight shared with the one to add
     std::vector<int> toccati_;
     bool inCoppia_ = false, senzaPesi_ = false;
+    bool interrotta_ = false;  // while setting up
     int ultimoAggiunto_ = -1;
     std::int64_t passi_ = 0;
 };

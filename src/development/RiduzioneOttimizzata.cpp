@@ -620,7 +620,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
             const std::vector<int> inizioOrbite = Completa(ridotte, {}, interrompi);
             if (!inizioOrbite.empty()) {
                 const double fineOrbite = trascorsi() + (fine - trascorsi()) * QuotaOrbite;
-                TRicercaCopertura ricerca(ridotte, inizioOrbite, parametri.seme);
+                TRicercaCopertura ricerca(ridotte, inizioOrbite, parametri.seme, interrompi);
                 ricerca.Cerca([&](int, int) {
                     if (contati && ricerca.Passi() >= parametri.passiMassimi) return true;
                     return (!contati && trascorsi() >= fineOrbite) || interrompi();
@@ -637,8 +637,10 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         }
     }
 
-    if (conPalle && trascorsi() < fine) {
-        TRicercaCopertura ricerca(palle, migliore, parametri.seme);
+    // Asked again before setting up: the steps since the last question may have taken tens of
+    // milliseconds on a large list.
+    if (conPalle && !interrompi()) {
+        TRicercaCopertura ricerca(palle, migliore, parametri.seme, interrompi);
         ricerca.ScambiInCoppia(!intero);
         ricerca.SenzaPesi(!intero);
         ricerca.Cerca([&](int ora, int meglio) {
