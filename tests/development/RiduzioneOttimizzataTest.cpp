@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
-#include <functional>
 #include <random>
 #include <tuple>
 #include <vector>
@@ -48,15 +48,39 @@ void ControllaForzaBruta(const TListaColonne& lista, const TListaColonne& tenute
     }
 }
 
-// The same check through an array over every code, for lists too long to compare pair by pair.
+// Whether some code marked in `dentro` lies within `raggio` (at most 2) of x: codes over n
+// base-3 digits, the first digit the highest.
+bool VicinoSegnato(const std::vector<std::uint8_t>& dentro, int x, int n, int raggio)
+{
+    if (dentro[static_cast<std::size_t>(x)]) return true;
+    std::array<int, MaxEventi> pot{};
+    for (int i = n - 1, p = 1; i >= 0; --i, p *= 3) pot[static_cast<std::size_t>(i)] = p;
+    for (int i = 0; i < n; ++i)
+        for (int a = 1; a <= 2; ++a) {
+            const int di = x / pot[static_cast<std::size_t>(i)] % 3;
+            const int y = x + ((di + a) % 3 - di) * pot[static_cast<std::size_t>(i)];
+            if (dentro[static_cast<std::size_t>(y)]) return true;
+            for (int j = i + 1; j < n && raggio >= 2; ++j)
+                for (int b = 1; b <= 2; ++b) {
+                    const int dj = y / pot[static_cast<std::size_t>(j)] % 3;
+                    if (dentro[static_cast<std::size_t>(y + ((dj + b) % 3 - dj) *
+                                                                pot[static_cast<std::size_t>(j)])])
+                        return true;
+                }
+        }
+    return false;
+}
+
+// The same check as ControllaForzaBruta through an array over every code, for lists too long
+// to compare pair by pair (single signs only).
 void ControllaDenso(const TListaColonne& lista, const TListaColonne& tenute, int f)
 {
     auto codice = [](const TColonna& c) {
         int x = 0;
-        for (int i = 0; i < NumEvents; ++i)
-            x = x * 3 + (c[static_cast<std::size_t>(i)] == Segno1   ? 0
-                         : c[static_cast<std::size_t>(i)] == SegnoX ? 1
-                                                                    : 2);
+        for (int i = 0; i < NumEvents; ++i) {
+            const TSegni s = c[static_cast<std::size_t>(i)];
+            x = x * 3 + (s == Segno1 ? 0 : s == SegnoX ? 1 : 2);
+        }
         return x;
     };
     std::vector<std::uint8_t> scelta(static_cast<std::size_t>(Potenza(3, NumEvents)), 0);
@@ -66,27 +90,7 @@ void ControllaDenso(const TListaColonne& lista, const TListaColonne& tenute, int
         ASSERT_TRUE(inLista[static_cast<std::size_t>(codice(t))]) << "a kept column is not in the list";
         scelta[static_cast<std::size_t>(codice(t))] = 1;
     }
-    for (const TColonna& c : lista) {
-        bool coperta = false;
-        // Every column within f events of c, by changing up to f of its events.
-        TColonna v = c;
-        std::function<void(int, int)> prova = [&](int da, int resto) {
-            if (coperta) return;
-            if (scelta[static_cast<std::size_t>(codice(v))]) coperta = true;
-            if (resto == 0) return;
-            for (int i = da; i < NumEvents && !coperta; ++i) {
-                const TSegni originale = v[static_cast<std::size_t>(i)];
-                for (TSegni s : {Segno1, SegnoX, Segno2}) {
-                    if (s == originale) continue;
-                    v[static_cast<std::size_t>(i)] = s;
-                    prova(i + 1, resto - 1);
-                }
-                v[static_cast<std::size_t>(i)] = originale;
-            }
-        };
-        prova(0, f);
-        ASSERT_TRUE(coperta);
-    }
+    for (const TColonna& c : lista) ASSERT_TRUE(VicinoSegnato(scelta, codice(c), NumEvents, f));
 }
 
 // Dense check of a code over {0,1,2}^n: every word within `raggio` of a code word.
@@ -101,24 +105,8 @@ bool CopreDenso(const std::vector<TParolaCodice>& codice, int n, int raggio)
     for (int i = 0; i < n; ++i) spazio *= 3;
     std::vector<std::uint8_t> dentro(static_cast<std::size_t>(spazio), 0);
     for (const TParolaCodice& w : codice) dentro[static_cast<std::size_t>(indice(w))] = 1;
-    std::vector<int> pot(static_cast<std::size_t>(n));
-    for (int i = n - 1, p = 1; i >= 0; --i, p *= 3) pot[static_cast<std::size_t>(i)] = p;
-    for (int x = 0; x < spazio; ++x) {
-        bool trovata = dentro[static_cast<std::size_t>(x)];
-        for (int i = 0; i < n && !trovata; ++i)
-            for (int a = 1; a <= 2 && !trovata; ++a) {
-                const int di = x / pot[static_cast<std::size_t>(i)] % 3;
-                const int y = x + ((di + a) % 3 - di) * pot[static_cast<std::size_t>(i)];
-                trovata = dentro[static_cast<std::size_t>(y)];
-                for (int j = i + 1; j < n && raggio >= 2 && !trovata; ++j)
-                    for (int b = 1; b <= 2 && !trovata; ++b) {
-                        const int dj = y / pot[static_cast<std::size_t>(j)] % 3;
-                        trovata = dentro[static_cast<std::size_t>(y + ((dj + b) % 3 - dj) *
-                                                                          pot[static_cast<std::size_t>(j)])];
-                    }
-            }
-        if (!trovata) return false;
-    }
+    for (int x = 0; x < spazio; ++x)
+        if (!VicinoSegnato(dentro, x, n, raggio)) return false;
     return true;
 }
 
