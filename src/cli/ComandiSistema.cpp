@@ -11,6 +11,7 @@
 #include "FileColonne.h"
 #include "Spoglio.h"
 #include "Sviluppo.h"
+#include "TestiSviluppo.h"
 #include "TestoColonnaEsteso.h"
 
 namespace morella::cli {
@@ -130,21 +131,23 @@ public:
     }
     void AggiornaRid(int totale, int, bool, int elaborate) override
     {
-        if (totale > 0) barra_.Mostra("Autoriduzione", static_cast<int>(static_cast<std::int64_t>(elaborate) * 100 / totale));
+        // The optimised search reports the best size as a reduction as well: its own line
+        // stays on screen.
+        if (totale > 0 && !ottimizzando_)
+            barra_.Mostra("Autoriduzione", static_cast<int>(static_cast<std::int64_t>(elaborate) * 100 / totale));
     }
     void Percentuale(int p) override { barra_.Mostra("Possibilità", p); }
-    // The gauge follows the time spent; the text the best size so far.
-    void AggiornaOttimizzazione(int, int migliore, double secondiRimasti) override
+    void AggiornaOttimizzazione(int colonneOra, int migliore, double secondiRimasti) override
     {
-        secondiTotali_ = std::max(secondiTotali_, secondiRimasti);
-        const int percento =
-            secondiTotali_ > 0 ? static_cast<int>(100.0 - secondiRimasti * 100.0 / secondiTotali_) : 100;
-        barra_.Mostra("Ottimizzazione (" + std::to_string(migliore) + " colonne)", percento);
+        ottimizzando_ = true;
+        const auto t = avanzamento_.Aggiorna(colonneOra, migliore, secondiRimasti);
+        barra_.Mostra(t.stato, t.percentuale);
     }
 
 private:
     TBarraProgresso barra_{"Sviluppo"};
-    double secondiTotali_ = 0.0;
+    TAvanzamentoOttimizzazione avanzamento_;
+    bool ottimizzando_ = false;
 };
 
 void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& uscita)

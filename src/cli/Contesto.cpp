@@ -26,9 +26,14 @@ void TBarraProgresso::Mostra(const std::string& testo, int percentuale)
     ultima_ = percentuale;
     const int larghezza = 30;
     int pieni = percentuale * larghezza / 100;
-    std::cerr << "\r" << titolo_ << " " << testo << " [" << std::string(static_cast<std::size_t>(pieni), '#')
-              << std::string(static_cast<std::size_t>(larghezza - pieni), ' ') << "] " << percentuale << "%"
-              << std::flush;
+    std::string riga = titolo_ + " " + testo + " [" + std::string(static_cast<std::size_t>(pieni), '#') +
+                       std::string(static_cast<std::size_t>(larghezza - pieni), ' ') + "] " +
+                       std::to_string(percentuale) + "%";
+    // A shorter line than the last one blanks what would be left of it.
+    const std::size_t lunghezza = riga.size();
+    if (lunghezza < lunghezza_) riga.append(lunghezza_ - lunghezza, ' ');
+    lunghezza_ = lunghezza;
+    std::cerr << "\r" << riga << std::flush;
 }
 
 void TBarraProgresso::Progresso(int passo, int percentuale)

@@ -33,6 +33,7 @@ private:
     bool attiva_;
     int ultima_ = -1;
     int ultimoPasso_ = -1;
+    std::size_t lunghezza_ = 0;  // of the last line written
 };
 
 // Prints the object as one JSON line on stdout.

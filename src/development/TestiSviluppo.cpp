@@ -1,5 +1,7 @@
 #include "TestiSviluppo.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace morella {
@@ -82,6 +84,30 @@ std::vector<TFetta> TortaRiduzione(std::int64_t elaborate, std::int64_t tenute)
 {
     const double quota = elaborate > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(elaborate) : 0.0;
     return {{"Ridotte", quota}, {"Eliminate", 100.0 - quota}};
+}
+
+std::string TestoTempoRimasto(double secondi)
+{
+    const std::int64_t s = secondi > 0.0 ? static_cast<std::int64_t>(std::ceil(secondi)) : 0;
+    if (s < 60) return std::to_string(s) + " s";
+    char testo[48];
+    std::snprintf(testo, sizeof testo, "%lld min %02d s", static_cast<long long>(s / 60), static_cast<int>(s % 60));
+    return testo;
+}
+
+TAvanzamentoOttimizzazione::TTesti TAvanzamentoOttimizzazione::Aggiorna(int colonneOra, int migliore,
+                                                                       double secondiRimasti)
+{
+    secondiRimasti = std::max(0.0, secondiRimasti);
+    secondiTotali_ = std::max(secondiTotali_, secondiRimasti);
+    TTesti t;
+    t.stato = "Ottimizzazione: " + std::to_string(migliore) + " colonne";
+    if (colonneOra > 0 && colonneOra != migliore) t.stato += " (in prova " + std::to_string(colonneOra) + ")";
+    t.stato += ", " + TestoTempoRimasto(secondiRimasti) + " rimasti";
+    t.percentuale = secondiTotali_ > 0.0
+                        ? std::clamp(static_cast<int>(100.0 - secondiRimasti * 100.0 / secondiTotali_), 0, 100)
+                        : 100;
+    return t;
 }
 
 bool TIndicatore::Aggiorna(int percentuale, bool finale)

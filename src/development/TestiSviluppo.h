@@ -65,6 +65,25 @@ private:
     int mostrata_ = 0;
 };
 
+// The optimised reduction's progress, reported a few times a second: the status line names
+// the fewest columns found so far, the number being tried when it differs, and the time left;
+// the gauge follows the time spent, the largest time left reported standing for the budget.
+class TAvanzamentoOttimizzazione {
+public:
+    struct TTesti {
+        std::string stato;
+        int percentuale = 0;
+    };
+    TTesti Aggiorna(int colonneOra, int migliore, double secondiRimasti);
+
+private:
+    double secondiTotali_ = 0.0;
+};
+
+// "8 s" or, from a minute up, "2 min 05 s"; whole seconds rounded up, so the last second
+// still shows as "1 s".
+std::string TestoTempoRimasto(double secondi);
+
 // Percentage of a part in a whole, truncated; 0 for an empty whole.
 int Percentuale(std::int64_t parte, std::int64_t totale);
 

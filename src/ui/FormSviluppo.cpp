@@ -38,6 +38,10 @@ public:
     {
         f_.MostraRiduzione(totale, tenute, finale, elaborate);
     }
+    void AggiornaOttimizzazione(int colonneOra, int migliore, double secondiRimasti) override
+    {
+        f_.MostraOttimizzazione(colonneOra, migliore, secondiRimasti);
+    }
     void Stato(const std::string& testo) override { f_.MostraStato(testo); }
     void Percentuale(int percento) override { f_.MostraPercentuale(percento); }
     bool Annullato() override { return f_.Annullato(); }
@@ -222,6 +226,7 @@ void TFormSviluppo::Prepara()
     gaugeR_->setValue(0);
     indicatoreC_.Azzera();
     indicatoreR_.Azzera();
+    ottimizzazione_.reset();
     tortaC_->hide();
     tortaR_->hide();
     for (QWidget* w : etichetteR_) w->hide();
@@ -297,7 +302,10 @@ void TFormSviluppo::MostraCondizionamento(std::int64_t iniziali, std::int64_t te
 void TFormSviluppo::MostraRiduzione(int totale, int tenute, bool finale, int elaborate)
 {
     const int percento = Percentuale(elaborate, totale);
-    if (indicatoreR_.Aggiorna(percento, finale)) {
+    // The optimised search reports its best size here as well; its gauge shows the time.
+    const bool cerca = ottimizzazione_.has_value() && !finale;
+    if (finale) ottimizzazione_.reset();
+    if (cerca || indicatoreR_.Aggiorna(percento, finale)) {
         for (QWidget* w : etichetteR_) w->show();
         const auto t = TestiRiduzione(totale, tenute, elaborate, sistema_.Dati().Configurazione.CostoColonna,
                                       sistema_.Partecipanti);
@@ -305,9 +313,24 @@ void TFormSviluppo::MostraRiduzione(int totale, int tenute, bool finale, int ela
         rFiltrate_->setText(QString::fromStdString(t.RColonneFiltrate));
         fattore_->setText(QString::fromStdString(t.LabelFattore));
         cr_->setText(QString::fromStdString(t.LabelCR));
-        gaugeR_->setValue(t.percentuale);
+        if (!cerca) gaugeR_->setValue(t.percentuale);
         if (finale && elaborate > 0) RiempiTorta(tortaR_, TortaRiduzione(elaborate, tenute));
     }
+    Pompa(false);
+}
+
+void TFormSviluppo::MostraOttimizzazione(int colonneOra, int migliore, double secondiRimasti)
+{
+    // The accurate reduction before the search left its full gauge and its pie: the search
+    // starts the gauge again, and the pie returns with the final size.
+    const bool primo = !ottimizzazione_;
+    if (primo) {
+        ottimizzazione_.emplace();
+        tortaR_->hide();
+    }
+    const auto t = ottimizzazione_->Aggiorna(colonneOra, migliore, secondiRimasti);
+    stato_->setText(QString::fromStdString(t.stato));
+    if (indicatoreR_.Aggiorna(t.percentuale, primo)) gaugeR_->setValue(t.percentuale);
     Pompa(false);
 }
 

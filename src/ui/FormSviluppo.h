@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <chrono>
 #include <functional>
+#include <optional>
 
 #include "Sviluppo.h"
 #include "TestiSviluppo.h"
@@ -48,6 +49,7 @@ private:
     void Pompa(bool forza);
     void MostraCondizionamento(std::int64_t iniziali, std::int64_t tenute, bool finale, std::int64_t sviluppate);
     void MostraRiduzione(int totale, int tenute, bool finale, int elaborate);
+    void MostraOttimizzazione(int colonneOra, int migliore, double secondiRimasti);
     void MostraStato(const std::string& testo);
     void MostraPercentuale(int percento);
     void AnnullaClick();
@@ -62,6 +64,8 @@ private:
     bool chiudiAllaFine_ = false;  // Annulla pressed during the run: the window goes with it
     std::chrono::steady_clock::time_point ultimaPompa_{};
     TIndicatore indicatoreC_, indicatoreR_;
+    // While the optimised reduction searches: the reduction gauge follows its time.
+    std::optional<TAvanzamentoOttimizzazione> ottimizzazione_;
 
     QLabel* stato_;
     QGroupBox* gruppoC_;

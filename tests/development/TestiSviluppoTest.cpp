@@ -110,3 +110,26 @@ TEST(TestiSviluppo, IlMisuratoreSiRidisegnaSoloOltreDuePunti)
     EXPECT_EQ(h.Mostrata(), 99);
     EXPECT_TRUE(h.Aggiorna(100, true));
 }
+
+TEST(TestiSviluppo, AvanzamentoDellOttimizzazione)
+{
+    TAvanzamentoOttimizzazione a;
+    // The first report sets the budget; the gauge follows the time spent.
+    auto t = a.Aggiorna(3228, 3229, 10.0);
+    EXPECT_EQ(t.stato, "Ottimizzazione: 3229 colonne (in prova 3228), 10 s rimasti");
+    EXPECT_EQ(t.percentuale, 0);
+    t = a.Aggiorna(3001, 3002, 2.5);
+    EXPECT_EQ(t.stato, "Ottimizzazione: 3002 colonne (in prova 3001), 3 s rimasti");
+    EXPECT_EQ(t.percentuale, 75);
+    // At the end the size tried is the size kept, and a late report never goes below zero.
+    t = a.Aggiorna(3002, 3002, -0.01);
+    EXPECT_EQ(t.stato, "Ottimizzazione: 3002 colonne, 0 s rimasti");
+    EXPECT_EQ(t.percentuale, 100);
+    // Without a budget (a report after the time ran out) the gauge is full.
+    EXPECT_EQ(TAvanzamentoOttimizzazione{}.Aggiorna(5, 5, 0.0).percentuale, 100);
+
+    EXPECT_EQ(TestoTempoRimasto(0.2), "1 s");
+    EXPECT_EQ(TestoTempoRimasto(59.0), "59 s");
+    EXPECT_EQ(TestoTempoRimasto(59.5), "1 min 00 s");
+    EXPECT_EQ(TestoTempoRimasto(605.0), "10 min 05 s");
+}

@@ -21,6 +21,7 @@
 #include "FormPossibilita.h"
 #include "FormSviluppo.h"
 #include "PannelloSc.h"
+#include "ProvaUi.h"
 #include "RegistroFinestre.h"
 #include "Errore.h"
 #include "Sistema.h"
@@ -208,6 +209,51 @@ TEST_F(FinestraSviluppo, UnErroreArrivaAlComandoELaFinestraTornaLibera)
     Pronostico(0, 1);
     f.Esegui();
     EXPECT_EQ(sistema->Dati().Colonne.Conta(), 2);
+}
+
+// The optimised reduction searches for its whole budget: the status line says how far it got
+// and how long is left, and the reduction gauge follows the time instead of standing full.
+TEST_F(FinestraSviluppo, LOttimizzazioneMostraMiglioreETempoRimasto)
+{
+    Pronostico(8, 0);  // 6,561 columns
+    auto& imp = sistema->Dati().Impostazioni;
+    imp.Autoriduzione = true;
+    imp.Ottimizzata = true;
+    imp.SecondiOttimizzazione = 1;
+    TFormSviluppo f(*sistema);
+    auto* stato = Figlio<QLabel>(f, "LabelStato");
+    auto* gauge = Figlio<QProgressBar>(f, "GaugeR");
+    QStringList visti;
+    int gaugeMinimo = 100;
+    bool fotografata = false, tortaAllInizio = true;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (!stato->text().startsWith(QStringLiteral("Ottimizzazione: "))) return;
+        // The pie of the accurate reduction before the search is not the result.
+        if (visti.isEmpty()) tortaAllInizio = Figlio<QChartView>(f, "TortaR")->isVisible();
+        if (visti.isEmpty() || visti.back() != stato->text()) visti << stato->text();
+        gaugeMinimo = std::min(gaugeMinimo, gauge->value());
+        if (visti.size() == 2 && !fotografata) {
+            fotografata = true;
+            test::Fotografa(f, QStringLiteral("sviluppo-ottimizzazione"));
+        }
+    });
+    timer.start();
+    f.Esegui();
+    timer.stop();
+
+    ASSERT_FALSE(visti.isEmpty());
+    EXPECT_TRUE(visti.front().endsWith(QStringLiteral(" s rimasti"))) << visti.front().toStdString();
+    EXPECT_LT(gaugeMinimo, 100);
+    EXPECT_FALSE(tortaAllInizio);
+    ASSERT_TRUE(f.Esito().ottimizzazione.has_value());
+    const int tenute = sistema->Dati().Colonne.Conta();
+    EXPECT_LE(tenute, f.Esito().ottimizzazione->colonneAccurata);
+    EXPECT_TRUE(Testo(f, "RColonneFinali").startsWith(QString::number(tenute) + " (£ "));
+    EXPECT_EQ(gauge->value(), 100);
+    EXPECT_EQ(stato->text(), "Elaborazione Terminata.");
+    EXPECT_TRUE(Figlio<QChartView>(f, "TortaR")->isVisible());
 }
 
 TEST_F(FinestraSviluppo, InformazioniApreLePossibilita)
