@@ -134,7 +134,8 @@ public:
         // The optimised search reports the best size as a reduction as well: its own line
         // stays on screen.
         if (totale > 0 && !ottimizzando_)
-            barra_.Mostra("Autoriduzione", static_cast<int>(static_cast<std::int64_t>(elaborate) * 100 / totale));
+            barra_.Mostra("Autoriduzione",
+                          static_cast<int>(static_cast<std::int64_t>(elaborate) * 100 / totale));
     }
     void Percentuale(int p) override { barra_.Mostra("Possibilità", p); }
     void AggiornaOttimizzazione(int colonneOra, int migliore, double secondiRimasti) override

@@ -91,12 +91,13 @@ std::string TestoTempoRimasto(double secondi)
     const std::int64_t s = secondi > 0.0 ? static_cast<std::int64_t>(std::ceil(secondi)) : 0;
     if (s < 60) return std::to_string(s) + " s";
     char testo[48];
-    std::snprintf(testo, sizeof testo, "%lld min %02d s", static_cast<long long>(s / 60), static_cast<int>(s % 60));
+    std::snprintf(testo, sizeof testo, "%lld min %02d s", static_cast<long long>(s / 60),
+                  static_cast<int>(s % 60));
     return testo;
 }
 
 TAvanzamentoOttimizzazione::TTesti TAvanzamentoOttimizzazione::Aggiorna(int colonneOra, int migliore,
-                                                                       double secondiRimasti)
+                                                                        double secondiRimasti)
 {
     secondiRimasti = std::max(0.0, secondiRimasti);
     secondiTotali_ = std::max(secondiTotali_, secondiRimasti);
@@ -104,9 +105,10 @@ TAvanzamentoOttimizzazione::TTesti TAvanzamentoOttimizzazione::Aggiorna(int colo
     t.stato = "Ottimizzazione: " + std::to_string(migliore) + " colonne";
     if (colonneOra > 0 && colonneOra != migliore) t.stato += " (in prova " + std::to_string(colonneOra) + ")";
     t.stato += ", " + TestoTempoRimasto(secondiRimasti) + " rimasti";
-    t.percentuale = secondiTotali_ > 0.0
-                        ? std::clamp(static_cast<int>(100.0 - secondiRimasti * 100.0 / secondiTotali_), 0, 100)
-                        : 100;
+    t.percentuale =
+        secondiTotali_ > 0.0
+            ? std::clamp(static_cast<int>(100.0 - secondiRimasti * 100.0 / secondiTotali_), 0, 100)
+            : 100;
     return t;
 }
 

@@ -18,12 +18,12 @@
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
 #include "CondizioniRealistiche.h"
+#include "Errore.h"
 #include "FormPossibilita.h"
 #include "FormSviluppo.h"
 #include "PannelloSc.h"
 #include "ProvaUi.h"
 #include "RegistroFinestre.h"
-#include "Errore.h"
 #include "Sistema.h"
 
 using namespace morella;
