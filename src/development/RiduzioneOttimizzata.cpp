@@ -563,7 +563,7 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
     // A whole space's balls are full: their size is known before building them.
     const bool troppe =
         intero && static_cast<double>(u.Elementi()) * pallaPiena > static_cast<double>(VociMassime);
-    const bool conPalle = trascorsi()<fine&& static_cast<int>(migliore.size())> 1 && !troppe &&
+    const bool conPalle = (trascorsi() < fine) && (static_cast<int>(migliore.size()) > 1) && !troppe &&
                           CostruisciPalle(u, f, palle, interrompi);
     // The classic greedy (most uncovered columns first) usually beats the accurate reduction's
     // sweep in list order, most of all on a conditioned list.
