@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace morella {
@@ -45,6 +46,25 @@ constexpr bool TipoGruppoSemplice(int tipo)
 }
 // The element kind a simple group holds (38 for 8, 34 for 9, ...); 0 for other kinds.
 TipoCondizione TipoElementoDelGruppo(int tipo);
+
+// Everything the program says about a kind, in one place: the "&Condizioni" menu is built
+// from the top-level rows in this order, each editor takes its caption from here, and a new
+// condition its name.
+struct TDescrizioneTipo {
+    TipoCondizione Tipo;        // for a top-level kind also its slot in the container
+    const char* NomeVoce;       // object name of its menu item ("" for the element kinds)
+    const char* Voce;           // menu caption with its access key (UTF-8)
+    char TastoCtrl;             // shortcut Ctrl + this letter, 0 for none
+    const char* TitoloEditore;  // caption of its editor
+    const char* NomeDefault;    // Nome of a new condition of the kind
+    int Aiuto;                  // help topic of the menu item and of the editor (0: none)
+};
+
+// The top-level kinds in menu order ("Punti &Tra" last; the menu puts "&Link" before it),
+// then the element kinds of the groups.
+std::span<const TDescrizioneTipo> DescrizioniTipi();
+// The row of a kind; nothing for a kind the program does not know.
+const TDescrizioneTipo* DescrizioneTipo(int tipo);
 
 // Default Nome of a kind; empty for an unknown kind.
 std::string NomeDefault(int tipo);

@@ -80,16 +80,6 @@ struct TDatiSistema {
     void RicreaCondizioni();
 };
 
-// What the coupon editor hands over: texts as typed.
-struct TContenutoSchedina {
-    std::array<std::array<std::string, 2>, MaxEventi> NomiEventi;
-    TPronostico Pronostico{};
-    TMascheraCorsaPiu CorsaPiu = 0;
-    std::array<std::array<std::string, 3>, MaxEventi> Percentuali;
-    std::array<std::array<std::string, 3>, MaxEventi> Valori;
-    std::string Numero = "1";  // only from ImpostaTutto; the editor reports it on its own
-};
-
 // An integer as typed in a grid cell; anything else counts as 0.
 std::int32_t InteroDaTesto(const std::string& testo);
 

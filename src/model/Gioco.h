@@ -27,4 +27,12 @@ int DimensioneRecordColonna();
 // Events of a game kind (13 for Toto, 12 otherwise).
 int EventiDelGioco(int gioco);
 
+// How the events of a game are grouped wherever they are laid out for the eye (coupon rows,
+// column cards, sign fields): the two placings of a horse race go together for Totip,
+// football and Enalotto events go in threes.
+constexpr int EventiPerGruppo(int gioco)
+{
+    return gioco == GiocoTotip ? 2 : 3;
+}
+
 }  // namespace morella

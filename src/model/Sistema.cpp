@@ -5,7 +5,6 @@
 
 #include "Archivio.h"
 #include "Cartelle.h"
-#include "EditorSchedina.h"
 #include "Errore.h"
 
 namespace morella {
@@ -101,47 +100,6 @@ bool TSistema::Cancella(const std::string& file, TDomanda& domanda)
         return false;
     std::error_code ec;
     if (!std::filesystem::remove(file, ec)) throw EErrore(MessaggioCancellaSistema);
-    return true;
-}
-
-void TSistema::AcquisisceTutto(const TContenutoSchedina& s)
-{
-    TDatiSistema& d = *dati_;
-    for (int i = 0; i < MaxEventi; ++i)
-        for (int k = 0; k < 2; ++k)
-            d.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] =
-                TagliaCaratteri(s.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)], CapacitaNomeEvento);
-    d.Pronostico = s.Pronostico;
-    if (Gioco == GiocoTotip) d.CorsaPiu = s.CorsaPiu;
-    for (std::size_t i = 0; i < MaxEventi; ++i) {
-        d.Percentuali[i] = NormalizzaPercentuali(s.Percentuali[i]);
-        for (std::size_t k = 0; k < 3; ++k) d.Valori[i][k] = InteroDaTesto(s.Valori[i][k]);
-    }
-    Modificato = true;
-}
-
-TContenutoSchedina TSistema::ImpostaTutto() const
-{
-    const TDatiSistema& d = *dati_;
-    TContenutoSchedina s;
-    s.NomiEventi = d.NomiEventi;
-    s.Pronostico = d.Pronostico;
-    s.CorsaPiu = Gioco == GiocoTotip ? d.CorsaPiu : TMascheraCorsaPiu{0};
-    for (std::size_t i = 0; i < MaxEventi; ++i)
-        for (std::size_t k = 0; k < 3; ++k) {
-            s.Percentuali[i][k] = TestoCella(d.Percentuali[i][k]);
-            s.Valori[i][k] = TestoCella(d.Valori[i][k]);
-        }
-    s.Numero = std::to_string(d.Numero);
-    return s;
-}
-
-bool TSistema::NumeroChange(const std::string& testo)
-{
-    auto numero = NumeroConcorsoDaTesto(testo);
-    if (!numero) return false;
-    dati_->Numero = *numero;
-    Modificato = true;
     return true;
 }
 

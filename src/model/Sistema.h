@@ -75,14 +75,6 @@ public:
     // Returns whether it was deleted.
     static bool Cancella(const std::string& file, TDomanda& domanda);
 
-    // The coupon editor's contents into the record; sets modified.
-    void AcquisisceTutto(const TContenutoSchedina& schedina);
-    // The record back into the coupon editor's terms: texts as the editor shows them
-    // (a zero entry is an empty cell) and the number.
-    TContenutoSchedina ImpostaTutto() const;
-    // The number typed on the coupon; an empty or non-numeric text is refused (false) and
-    // leaves number and modified flag as they were.
-    bool NumeroChange(const std::string& testo);
     // The comment editor confirmed: true (and modified) when the lines changed.
     bool CambiaCommento(const std::vector<std::string>& righe);
     // The participants editor confirmed: the refusal message, or nothing when the number and

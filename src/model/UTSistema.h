@@ -5,7 +5,6 @@
 #include "Colonna.h"
 #include "DatiSistema.h"
 #include "Distribuzione.h"
-#include "EditorSchedina.h"
 #include "Gioco.h"
 #include "Segni.h"
 #include "Sistema.h"

@@ -179,7 +179,12 @@ void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>&
     tela.Concludi();
 }
 
-bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro)
+namespace {
+int Esegui(QDialog& dialogo, const TEseguiDialogo& esegui) { return esegui ? esegui(dialogo) : dialogo.exec(); }
+}  // namespace
+
+bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro,
+                      const TEseguiDialogo& esegui)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog anteprima(&printer, genitore);
@@ -188,14 +193,15 @@ bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>
         lavoro(tela);
         tela.Concludi();
     });
-    return anteprima.exec() == QDialog::Accepted;
+    return Esegui(anteprima, esegui) == QDialog::Accepted;
 }
 
-bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro)
+bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro,
+                   const TEseguiDialogo& esegui)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialogo(&printer, genitore);
-    if (dialogo.exec() != QDialog::Accepted) return false;
+    if (Esegui(dialogo, esegui) != QDialog::Accepted) return false;
     TTelaQt tela(printer, false);
     lavoro(tela);
     tela.Concludi();

@@ -12,6 +12,7 @@
 
 #include "TelaStampa.h"
 
+class QDialog;
 class QWidget;
 
 namespace morella::piattaforma {
@@ -75,10 +76,15 @@ void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>&
 // printer. True when they were printed. The job runs again for every repaint of the preview
 // and once more for the paper, so it must not ask the player anything (no pause between
 // coupons: a pause only makes sense straight to the printer).
-bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro);
+// `esegui` runs the dialog's modal loop and returns its result: the desktop program hands
+// in its services' loop, so that a test drives the dialog instead of waiting on it.
+using TEseguiDialogo = std::function<int(QDialog&)>;
+bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro,
+                      const TEseguiDialogo& esegui = {});
 
 // Straight to the system printer after the print dialog; true when printed.
-bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro);
+bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro,
+                   const TEseguiDialogo& esegui = {});
 
 // A QGuiApplication on the offscreen platform for a tool without windows (PDF output of the
 // command-line tool), unless the process already has an application.

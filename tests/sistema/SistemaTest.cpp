@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "DocumentoSchedina.h"
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
@@ -56,8 +57,8 @@ TEST(Sistema, LayoutDelFileEAndataERitorno)
     TCartellaTemporanea dir;
     ImpostaDirectoryProgramma(dir.Percorso().string());
     TSistema s;
-    s.AcquisisceTutto(Schedina());
-    s.NumeroChange("7");
+    TDocumentoSchedina(s).AcquisisceTutto(Schedina());
+    TDocumentoSchedina(s).NumeroChange("7");
     s.Commento = {"prima riga", "più giù"};
     s.Partecipanti = 3;
     s.NomiPartecipanti = {"Anna", "Bruno", "Carla"};
@@ -140,8 +141,8 @@ TEST(Sistema, FileTroncatoTieneCioCheHaLetto)
     TCartellaTemporanea dir;
     ImpostaDirectoryProgramma(dir.Percorso().string());
     TSistema s;
-    s.AcquisisceTutto(Schedina());
-    s.NumeroChange("9");
+    TDocumentoSchedina(s).AcquisisceTutto(Schedina());
+    TDocumentoSchedina(s).NumeroChange("9");
     TBytes b = s.Immagine();
     b[0] = 19;  // a different format number loads all the same
     b.resize(600);  // inside the percentages
@@ -183,13 +184,13 @@ TEST(Sistema, SalvaChiedeUnNomeSoloAlPrimoSalvataggio)
     ASSERT_TRUE(s.SalvaCome(dir.File("mio.Mrl"), si));
     EXPECT_EQ(si.domande, 0);  // a new file: no question
     EXPECT_FALSE(s.SalvaRichiedeNome());
-    s.NumeroChange("3");
+    TDocumentoSchedina(s).NumeroChange("3");
     s.Salva();
     EXPECT_FALSE(s.Modificato);
 
     // Save As over an existing file asks; No leaves everything as it was.
     TSistema altro;
-    altro.NumeroChange("5");
+    TDocumentoSchedina(altro).NumeroChange("5");
     EXPECT_FALSE(altro.SalvaCome(dir.File("mio.Mrl"), no));
     EXPECT_EQ(no.ultimoTesto, DomandaSovrascriviSistema);
     EXPECT_TRUE(altro.Modificato);
@@ -215,7 +216,7 @@ TEST(Sistema, ConfermaPrimaDiAbbandonare)
     TRispostaFissa annulla(PulsanteAnnulla);
     EXPECT_TRUE(s.Conferma(annulla, true, salva));  // not modified: no question
     EXPECT_EQ(annulla.domande, 0);
-    s.NumeroChange("2");
+    TDocumentoSchedina(s).NumeroChange("2");
     EXPECT_FALSE(s.Conferma(annulla, true, salva));
     EXPECT_EQ(annulla.ultimiPulsanti, PulsanteSi | PulsanteNo | PulsanteAnnulla);
     TRispostaFissa no(PulsanteNo), si(PulsanteSi);
@@ -231,7 +232,7 @@ TEST(Sistema, ConfermaPrimaDiAbbandonare)
 TEST(Sistema, NuovoAzzeraMaTieneLeImpostazioni)
 {
     TSistema s;
-    s.AcquisisceTutto(Schedina());
+    TDocumentoSchedina(s).AcquisisceTutto(Schedina());
     s.Commento = {"x"};
     s.Partecipanti = 4;
     TImpostazioniSviluppo imp = s.Dati().Impostazioni;
@@ -263,7 +264,7 @@ TEST(Sistema, StatusLineETitolo)
     EXPECT_EQ(vuota.Doppie, "  Doppie : ");
     EXPECT_EQ(vuota.Titolo, " Morella 1.0 - SENZANOME");
 
-    s.AcquisisceTutto(Schedina());  // one triple, one double, horses 1-3: multiplier 3
+    TDocumentoSchedina(s).AcquisisceTutto(Schedina());  // one triple, one double, horses 1-3: multiplier 3
     s.Partecipanti = 3;
     TColonna c{};
     c.ImpostaCorsaPiu(0x0007);
