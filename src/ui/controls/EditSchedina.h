@@ -9,6 +9,7 @@
 
 #include "ControlliSchedina.h"
 #include "DatiSistema.h"
+#include "DocumentoSchedina.h"
 #include "GeometriaSchedina.h"
 
 class QLabel;

@@ -83,7 +83,7 @@ TFormPossibilita::TFormPossibilita(const TSistema& sistema, QWidget* parent) : Q
     // Enabled only when the printing of the possibilities is registered.
     stampa->setEnabled(static_cast<bool>(RegistroFinestre().stampaPossibilita));
     connect(stampa, &QPushButton::clicked, this, [this] {
-        if (const auto& stampa = RegistroFinestre().stampaPossibilita) stampa(sistema_, this);
+        if (const auto& apri = RegistroFinestre().stampaPossibilita) apri(sistema_, this);
     });
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("OKBtn"));
