@@ -76,12 +76,9 @@ TEST_F(CliMessaggi, IntervalliDiStampaDettiInParole)
 
 TEST_F(CliMessaggi, NessunTestoDiQtODelSistema)
 {
-    // Without a runtime folder, with a damaged configuration, onto a folder: each run says
-    // the command's words or nothing.
+    // Without a runtime folder Qt complained on every run. (A folder or a missing folder as
+    // the target, where the system and Qt spoke, are among the safe-save cases.)
     Colonne(9);
-    std::ofstream(dir.File("Morella.cfg"), std::ios::binary) << std::string(300, '\0');
-    std::filesystem::create_directories(dir.Percorso() / "cartella.pdf");
-    TEsito e = Cli("stampa-prova --pdf prova.pdf");
     const std::string senzaRuntime = "cd '" + dir.Percorso().string() + "' && env -u XDG_RUNTIME_DIR '" +
                                      MORELLA_CLI_PATH "' --dir . stampa c.Col --pdf s.pdf 2>&1";
     std::string testo;
@@ -91,12 +88,6 @@ TEST_F(CliMessaggi, NessunTestoDiQtODelSistema)
         EXPECT_EQ(::pclose(p), 0) << testo;
     }
     EXPECT_EQ(testo, "Schedine stampate: 1 - 3 di 3\n");
-    e = Cli("stampa c.Col --pdf cartella.pdf");
-    EXPECT_EQ(e.codice, 1);
-    EXPECT_EQ(e.err, "Impossibile Stampare Le Schedine\n");
-    e = Cli("stampa c.Col --pdf manca/s.pdf");
-    EXPECT_EQ(e.codice, 1);
-    EXPECT_EQ(e.err, "Impossibile Stampare Le Schedine\n");
 }
 
 #endif  // MORELLA_STAMPA_PDF
