@@ -6,6 +6,7 @@
 #include "Contesto.h"
 #include "Errore.h"
 #include "FileColonne.h"
+#include "Gioco.h"
 #include "OperazioniFile.h"
 #include "TestoColonnaEsteso.h"
 
@@ -40,6 +41,9 @@ void Converti(const TContesto& ctx, const std::string& testo, const std::string&
         if (!fileTesto) throw EErrore("Impossibile aprire il file di testo " + testo);
         in = &fileTesto;
     }
+    // The readers refuse a column file longer than their cap: a longer one is never written.
+    const std::size_t massimo =
+        DimensioneMassimaFileColonne / static_cast<std::size_t>(DimensioneRecordColonna());
     TListaColonne lista;
     std::string riga;
     for (int numero = 1; std::getline(*in, riga); ++numero) {
@@ -48,11 +52,16 @@ void Converti(const TContesto& ctx, const std::string& testo, const std::string&
         std::string errore;
         auto c = ColonnaDaTestoEsteso(riga, &errore);
         if (!c) throw EErrore("Riga " + std::to_string(numero) + ": colonna non valida (" + errore + ")");
+        if (static_cast<std::size_t>(lista.Conta()) >= massimo)
+            throw EErrore("Troppe colonne: un file colonnare ne contiene al massimo " +
+                          std::to_string(massimo) + ". Il file non è stato scritto.");
         lista.Aggiungi(*c);
     }
     ScriviFileColonne(lista, uscita);
-    if (ctx.json) StampaJson({{"colonne", lista.Conta()}});
-    else std::cout << "Colonne scritte: " << lista.Conta() << "\n";
+    if (ctx.json)
+        StampaJson({{"colonne", lista.Conta()}});
+    else
+        std::cout << "Colonne scritte: " << lista.Conta() << "\n";
 }
 
 void Espandi(const TContesto& ctx, const std::string& file, const std::string& uscita)
@@ -75,8 +84,10 @@ void Espandi(const TContesto& ctx, const std::string& file, const std::string& u
         if (!scrittura.Scrivi(byte.data(), byte.size())) break;
     }
     if (!scrittura.Concludi()) throw EErrore("Errore Durante la Scrittura del File Colonnare");
-    if (ctx.json) StampaJson({{"record", records.Conta()}, {"colonne", totale}});
-    else std::cout << "Record letti: " << records.Conta() << "\nColonne scritte: " << totale << "\n";
+    if (ctx.json)
+        StampaJson({{"record", records.Conta()}, {"colonne", totale}});
+    else
+        std::cout << "Record letti: " << records.Conta() << "\nColonne scritte: " << totale << "\n";
 }
 
 void Accorpa(const TContesto& ctx, const std::string& file, const std::string& uscita)
@@ -100,15 +111,17 @@ void Accorpa(const TContesto& ctx, const std::string& file, const std::string& u
 void Opera(const TContesto& ctx, const std::string& operazione, const std::string& a, const std::string& b,
            const std::string& uscita)
 {
-    TOperazioneFile op = operazione == "or" ? TOperazioneFile::Or
+    TOperazioneFile op = operazione == "or"    ? TOperazioneFile::Or
                          : operazione == "and" ? TOperazioneFile::And
                                                : TOperazioneFile::Xor;
     // A second source that breaks off in a partial record writes nothing; the player must hear
     // about it rather than find an old destination file.
     if (!OperazioneSuFile(op, a, b, uscita)) throw EErrore("Impossibile Effettuare Le Operazioni Sui File");
     TListaColonne risultato = LeggiFileColonne(uscita);
-    if (ctx.json) StampaJson({{"colonne", risultato.Conta()}});
-    else std::cout << "Colonne scritte: " << risultato.Conta() << "\n";
+    if (ctx.json)
+        StampaJson({{"colonne", risultato.Conta()}});
+    else
+        std::cout << "Colonne scritte: " << risultato.Conta() << "\n";
 }
 
 }  // namespace
@@ -120,7 +133,8 @@ void RegistraComandiColonne(CLI::App& app, TContesto& ctx)
     mostra->add_option("FILE", file, "File colonnare (.Col)")->required();
     mostra->callback([&ctx] { Mostra(ctx, file); });
 
-    auto* converti = app.add_subcommand("converti", "Converte un testo di colonne (una per riga) in file colonnare");
+    auto* converti =
+        app.add_subcommand("converti", "Converte un testo di colonne (una per riga) in file colonnare");
     converti->add_option("TESTO", testo, "File di testo ('-' per lo standard input)")->required();
     converti->add_option("-o,--output", uscita, "File colonnare da scrivere")->required();
     converti->callback([&ctx] { Converti(ctx, testo, uscita); });
@@ -148,7 +162,8 @@ void RegistraComandiColonne(CLI::App& app, TContesto& ctx)
         Opera(ctx, op, file, sorgente2, uscita);
     });
 
-    for (auto* sub : {mostra, converti, espandi, accorpa, opera}) sub->add_flag("--json", ctx.json, "Risultato in JSON");
+    for (auto* sub : {mostra, converti, espandi, accorpa, opera})
+        sub->add_flag("--json", ctx.json, "Risultato in JSON");
 }
 
 }  // namespace morella::cli

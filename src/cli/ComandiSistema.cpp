@@ -324,9 +324,11 @@ void RegistraComandiSistema(CLI::App& app, TContesto& ctx)
     auto* ottimizza = riduci->add_flag("--ottimizza", a.ottimizza, "Riduzione ottimizzata: meno colonne, stessa garanzia");
     ottimizza->excludes("--veloce");
     riduci->add_option("--tempo", a.tempo, "Secondi a disposizione dell'ottimizzazione (predefiniti 10)")
-        ->check(CLI::Range(0.0, static_cast<double>(SecondiOttimizzazioneMassimi)))
+        ->check(SecondiFinoA(SecondiOttimizzazioneMassimi))
         ->needs(ottimizza);
-    riduci->add_option("--seme", a.seme, "Seme della ricerca (stesso seme, stessi passi, stesse colonne)")->needs(ottimizza);
+    riduci->add_option("--seme", a.seme, "Seme della ricerca (stesso seme, stessi passi, stesse colonne)")
+        ->check(SemeValido)
+        ->needs(ottimizza);
     riduci->callback([&ctx] { Riduci(ctx, a); });
 
     auto* spoglio = app.add_subcommand("spoglio", "Punti delle colonne di un file contro la colonna vincente");

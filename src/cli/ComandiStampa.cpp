@@ -3,7 +3,6 @@
 // writes the PDF; the pages come from the same core code the desktop program prints with.
 #ifdef MORELLA_STAMPA_PDF
 
-#include <filesystem>
 #include <iostream>
 
 #include "Cartelle.h"
@@ -17,24 +16,15 @@
 
 namespace morella::cli {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// The pages go to a file beside the target, which replaces it only when the job succeeded:
-// a failure leaves nothing behind.
-void InPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro)
+// The pages reach the file through the program's safe save: a failure leaves the old file as
+// it was, with the command's own message.
+void InPdf(const std::string& file, const std::string& messaggio,
+           const std::function<void(TTelaStampa&)>& lavoro)
 {
     piattaforma::TAmbienteStampa ambiente;
-    const std::string temporaneo = file + ".tmp";
-    try {
-        piattaforma::StampaPdf(temporaneo, lavoro);
-        fs::rename(temporaneo, file);
-    } catch (...) {
-        std::error_code ec;
-        fs::remove(temporaneo, ec);
-        throw;
-    }
+    piattaforma::StampaPdf(file, lavoro, messaggio);
 }
 
 TConfigurazione Configurazione()
@@ -59,6 +49,10 @@ void Stampa(const TContesto& ctx, const TArgomentiStampa& arg)
     lavoro.ImpostaModo(arg.tabulato ? TModoStampa::Tabulato : TModoStampa::Schedine, configurazione.Taratura);
     lavoro.Verso = arg.orientamento == "verticale" ? TVersoToto::Verticale : TVersoToto::Orizzontale;
     const int schedine = lavoro.Schedine(configurazione.Taratura);
+    // A coupon past the last is refused as the dictation refuses it, rather than cut to the
+    // last one; a last before the first gets the dialog's own message below.
+    if (arg.da > schedine || arg.a > schedine)
+        throw CLI::ValidationError("--da/--a", TestoIntervalloSchedine(schedine));
     if (arg.da > 0 || arg.a > 0) {
         // The spins of the dialog run 1..S.
         lavoro.Tutte = false;
@@ -67,7 +61,8 @@ void Stampa(const TContesto& ctx, const TArgomentiStampa& arg)
     }
     if (auto messaggio = lavoro.Conferma(configurazione.Taratura)) throw EErrore(*messaggio);
     TRispostaFissa ok(PulsanteOk);
-    InPdf(arg.pdf, [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, arg.sistema, configurazione); });
+    InPdf(arg.pdf, arg.tabulato ? MessaggioStampaTabulato : MessaggioStampaSchedine,
+          [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, arg.sistema, configurazione); });
     if (ctx.json)
         StampaJson(
             {{"schedine", schedine}, {"prima", lavoro.Prima}, {"ultima", lavoro.Ultima}, {"pdf", arg.pdf}});
@@ -81,7 +76,7 @@ void Prova(const TContesto& ctx, const std::string& pdf)
     TConfigurazione configurazione = Configurazione();
     const TValoriTaratura valori = MostraTaratura(TaraturaDelGioco(configurazione.Taratura));
     TRispostaFissa ok(PulsanteOk);
-    InPdf(pdf,
+    InPdf(pdf, piattaforma::MessaggioStampaPdf,
           [&](TTelaStampa& tela) { StampaProva(valori, configurazione, tela, ok, NomeSistemaPredefinito); });
     if (ctx.json) StampaJson({{"pdf", pdf}});
 }
@@ -99,21 +94,34 @@ void Prospetto(const TContesto& ctx, const std::string& file, const std::string&
     TSistema sistema(&archivio);
     sistema.Carica(file);
     sistema.Dati().Configurazione = Configurazione();
-    InPdf(pdf, [&](TTelaStampa& tela) { StampaProspetto(sistema, tela); });
+    InPdf(pdf, MessaggioStampaSistema, [&](TTelaStampa& tela) { StampaProspetto(sistema, tela); });
     if (ctx.json) StampaJson({{"pdf", pdf}});
 }
 
-// "1998/12": season and contest number.
+// "1998/12": season and contest number, each written in plain decimal digits and nothing more.
 std::pair<int, int> StagioneNumero(const std::string& testo)
 {
     const auto barra = testo.find('/');
-    try {
-        if (barra != std::string::npos)
-            return {std::stoi(testo.substr(0, barra)), std::stoi(testo.substr(barra + 1))};
-    } catch (const std::exception&) {
+    if (barra != std::string::npos) {
+        const auto stagione = NumeroDecimale(testo.substr(0, barra));
+        const auto numero = NumeroDecimale(testo.substr(barra + 1));
+        if (stagione && numero) return {*stagione, *numero};
     }
     throw CLI::ValidationError("Concorso non valido (ANNO/NUMERO): " + testo);
 }
+
+// Checked while the options are read, before the archive is: a malformed contest is a usage
+// error whatever the archive holds.
+const CLI::Validator ConcorsoValido(
+    [](std::string& testo) {
+        try {
+            StagioneNumero(testo);
+        } catch (const CLI::ValidationError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    },
+    "ANNO/NUMERO");
 
 struct TArgomentiArchivio {
     std::string pdf, da, a;
@@ -140,7 +148,8 @@ void StampaTabellaArchivio(const TContesto& ctx, const TArgomentiArchivio& arg)
     if (arg.gruppi.empty()) gruppi.set();
     for (int g : arg.gruppi) gruppi.set(static_cast<std::size_t>(g - 1));
     if (!ConcorsiDaStampare(archivio, dialogo.Estremi())) throw EErrore(MessaggioArchivioSenzaConcorsi);
-    InPdf(arg.pdf, [&](TTelaStampa& tela) { StampaArchivio(archivio, dialogo.Estremi(), gruppi, tela); });
+    InPdf(arg.pdf, MessaggioStampaArchivio,
+          [&](TTelaStampa& tela) { StampaArchivio(archivio, dialogo.Estremi(), gruppi, tela); });
     const auto& e = dialogo.Estremi();
     if (ctx.json)
         StampaJson({{"da", std::to_string(e.PrimaStagione) + "/" + std::to_string(e.PrimoNumero)},
@@ -156,10 +165,10 @@ void RegistraComandiStampa(CLI::App& app, TContesto& ctx)
     auto* stampa =
         app.add_subcommand("stampa", "Stampa in PDF le schedine (o il tabulato) di un file colonnare");
     stampa->add_option("IN", s.colonne, "File colonnare (.Col)")->required();
-    stampa->add_option("--pdf", s.pdf, "File PDF da scrivere")->required();
+    stampa->add_option("--pdf", s.pdf, "File PDF da scrivere")->required()->check(NomeFileNonVuoto);
     stampa->add_flag("--tabulato", s.tabulato, "Tabulato invece delle schedine");
-    stampa->add_option("--da", s.da, "Prima schedina")->check(CLI::PositiveNumber);
-    stampa->add_option("--a", s.a, "Ultima schedina")->check(CLI::PositiveNumber);
+    stampa->add_option("--da", s.da, "Prima schedina")->check(NumeroDaUno);
+    stampa->add_option("--a", s.a, "Ultima schedina")->check(NumeroDaUno);
     stampa->add_option("--orientamento", s.orientamento, "Totocalcio: orizzontale o verticale")
         ->check(CLI::IsMember({"orizzontale", "verticale"}));
     stampa->add_option("--sistema", s.sistema, "Nome del sistema nell'intestazione delle schedine");
@@ -167,20 +176,20 @@ void RegistraComandiStampa(CLI::App& app, TContesto& ctx)
 
     static std::string pdfProva;
     auto* prova = app.add_subcommand("stampa-prova", "Stampa in PDF la schedina di prova della taratura");
-    prova->add_option("--pdf", pdfProva, "File PDF da scrivere")->required();
+    prova->add_option("--pdf", pdfProva, "File PDF da scrivere")->required()->check(NomeFileNonVuoto);
     prova->callback([&ctx] { Prova(ctx, pdfProva); });
 
     static std::string sistema, pdfProspetto;
     auto* prospetto = app.add_subcommand("prospetto", "Stampa in PDF il prospetto di un sistema");
     prospetto->add_option("SISTEMA", sistema, "File di sistema (.Mrl)")->required();
-    prospetto->add_option("--pdf", pdfProspetto, "File PDF da scrivere")->required();
+    prospetto->add_option("--pdf", pdfProspetto, "File PDF da scrivere")->required()->check(NomeFileNonVuoto);
     prospetto->callback([&ctx] { Prospetto(ctx, sistema, pdfProspetto); });
 
     static TArgomentiArchivio ar;
     auto* archivio = app.add_subcommand("stampa-archivio", "Stampa in PDF la tabella dell'archivio");
-    archivio->add_option("--pdf", ar.pdf, "File PDF da scrivere")->required();
-    archivio->add_option("--da", ar.da, "Primo concorso, ANNO/NUMERO");
-    archivio->add_option("--a", ar.a, "Ultimo concorso, ANNO/NUMERO");
+    archivio->add_option("--pdf", ar.pdf, "File PDF da scrivere")->required()->check(NomeFileNonVuoto);
+    archivio->add_option("--da", ar.da, "Primo concorso, ANNO/NUMERO")->check(ConcorsoValido);
+    archivio->add_option("--a", ar.a, "Ultimo concorso, ANNO/NUMERO")->check(ConcorsoValido);
     archivio->add_option("--gruppi", ar.gruppi, "Gruppi di condizioni da 1 a 11 (predefinito: tutti)")
         ->delimiter(',')
         ->check(CLI::Range(1, NumeroGruppiVista));

@@ -15,24 +15,28 @@ void Detta(const TContesto& ctx, const std::string& file, int da, int a, bool pe
     const int n = static_cast<int>(schedine.size());
     if (a == 0) a = n;
     if (n > 0 && (da < 1 || da > n || a < da || a > n))
-        throw CLI::ValidationError(
-            "--da/--a", "le schedine vanno da 1 a " + std::to_string(n) + " e --a non precede --da");
-    const auto parole = SimulaDettatura(schedine, da, a,
-                                        perRighe ? TOrdineDettatura::PerRighe : TOrdineDettatura::PerColonne);
-    if (ctx.json) {
-        nlohmann::json lista = nlohmann::json::array();
-        for (const TParolaDetta& p : parole)
-            lista.push_back({{"parola", p.parola},
-                             {"da", p.tratto.da},
-                             {"a", p.tratto.a},
-                             {"schedina", p.schedina},
-                             {"colonna", p.cella.colonna},
-                             {"evento", p.cella.evento}});
-        StampaJson({{"schedine", n}, {"ordine", perRighe ? "righe" : "colonne"}, {"parole", lista}});
+        throw CLI::ValidationError("--da/--a", TestoIntervalloSchedine(n));
+    const TOrdineDettatura ordine = perRighe ? TOrdineDettatura::PerRighe : TOrdineDettatura::PerColonne;
+    // Each word goes out as it is said: a large file dictates millions of them, and a list
+    // of them all (far larger as JSON) could exhaust memory.
+    if (!ctx.json) {
+        SimulaDettatura(schedine, da, a, ordine, [](const TParolaDetta& p) {
+            std::cout << p.parola << ' ' << p.tratto.da << ' ' << p.tratto.a << '\n';
+        });
+        std::cout << std::flush;
         return;
     }
-    for (const TParolaDetta& p : parole)
-        std::cout << p.parola << " " << p.tratto.da << " " << p.tratto.a << "\n";
+    // One JSON object, written piece by piece with its keys in the order a whole dump gives.
+    // A word is a sign text ("1", "X2", ...): nothing in it needs escaping.
+    std::cout << R"({"ordine":)" << nlohmann::json(perRighe ? "righe" : "colonne").dump() << R"(,"parole":[)";
+    bool prima = true;
+    SimulaDettatura(schedine, da, a, ordine, [&prima](const TParolaDetta& p) {
+        std::cout << (prima ? "" : ",") << R"({"a":)" << p.tratto.a << R"(,"colonna":)" << p.cella.colonna
+                  << R"(,"da":)" << p.tratto.da << R"(,"evento":)" << p.cella.evento << R"(,"parola":")"
+                  << p.parola << R"(","schedina":)" << p.schedina << '}';
+        prima = false;
+    });
+    std::cout << R"(],"schedine":)" << n << "}\n" << std::flush;
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 
 #include <unistd.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <sstream>
 
 #include "Errore.h"
 #include "FileColonne.h"
@@ -45,7 +49,64 @@ void TBarraProgresso::Progresso(int passo, int percentuale)
     Mostra("Passo " + std::to_string(passo), percentuale);
 }
 
-void StampaJson(const nlohmann::json& j) { std::cout << j.dump() << "\n"; }
+std::optional<int> NumeroDecimale(const std::string& testo)
+{
+    if (testo.empty() || testo.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    int valore = 0;
+    const auto [fine, errore] = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    if (errore != std::errc{} || fine != testo.data() + testo.size()) return std::nullopt;
+    return valore;
+}
+
+const CLI::Validator NomeFileNonVuoto(
+    [](std::string& s) {
+        return s.empty() ? std::string("il nome del file non può essere vuoto") : std::string();
+    },
+    "FILE");
+
+const CLI::Validator NumeroDaUno(
+    [](std::string& s) {
+        const auto n = NumeroDecimale(s);
+        return n && *n >= 1 ? std::string() : "le schedine si contano da 1 in su: " + s + " non è valido";
+    },
+    "NUMERO");
+
+CLI::Validator SecondiFinoA(double massimo)
+{
+    return CLI::Validator(
+        [massimo](std::string& s) {
+            double valore = -1;
+            const auto [fine, errore] = std::from_chars(s.data(), s.data() + s.size(), valore);
+            if (errore == std::errc{} && fine == s.data() + s.size() && std::isfinite(valore) &&
+                valore >= 0 && valore <= massimo)
+                return std::string();
+            std::ostringstream testo;
+            testo << "i secondi vanno da 0 a " << massimo << ": " << s << " non è valido";
+            return testo.str();
+        },
+        "SECONDI");
+}
+
+const CLI::Validator SemeValido(
+    [](std::string& s) {
+        std::uint64_t valore = 0;
+        const auto [fine, errore] = std::from_chars(s.data(), s.data() + s.size(), valore);
+        if (!s.empty() && s.find_first_not_of("0123456789") == std::string::npos && errore == std::errc{} &&
+            fine == s.data() + s.size())
+            return std::string();
+        return "il seme è un numero intero da 0 a " + std::to_string(UINT64_MAX) + ": " + s + " non è valido";
+    },
+    "SEME");
+
+std::string TestoIntervalloSchedine(int n)
+{
+    return "le schedine vanno da 1 a " + std::to_string(n) + " e --a non precede --da";
+}
+
+void StampaJson(const nlohmann::json& j)
+{
+    std::cout << j.dump() << "\n";
+}
 
 TListaColonne LeggiFileColonne(const std::string& file, bool espandi)
 {

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "Accorpamento.h"
@@ -19,7 +20,7 @@ struct TContesto {
 
 // A progress line on stderr, drawn only when stderr is a terminal.
 class TBarraProgresso : public TOsservatoreAccorpamento {
-public:
+   public:
     explicit TBarraProgresso(std::string titolo);
     ~TBarraProgresso() override;
     TBarraProgresso(const TBarraProgresso&) = delete;
@@ -28,7 +29,7 @@ public:
     void Progresso(int passo, int percentuale) override;
     void Mostra(const std::string& testo, int percentuale);
 
-private:
+   private:
     std::string titolo_;
     bool attiva_;
     int ultima_ = -1;
@@ -44,6 +45,22 @@ void StampaJson(const nlohmann::json& j);
 TListaColonne LeggiFileColonne(const std::string& file, bool espandi = false);
 // Writes a column file; a failure becomes the program's message.
 void ScriviFileColonne(const TListaColonne& lista, const std::string& file);
+
+// A whole number written in plain decimal digits (no sign, no base prefix, nothing after it)
+// that fits an int; nothing otherwise.
+std::optional<int> NumeroDecimale(const std::string& testo);
+
+// Checks of the options: a file name that is not empty; a count of schedine from 1 up.
+extern const CLI::Validator NomeFileNonVuoto;
+extern const CLI::Validator NumeroDaUno;
+
+// Seconds from 0 to `massimo` (a finite number: no nan, no inf).
+CLI::Validator SecondiFinoA(double massimo);
+// A seed: a whole number from 0 to the largest 64-bit one, in decimal digits.
+extern const CLI::Validator SemeValido;
+
+// The usage message for a range of schedine outside the n there are.
+std::string TestoIntervalloSchedine(int n);
 
 // Each group of commands registers itself on the application.
 void RegistraComandiColonne(CLI::App& app, TContesto& contesto);

@@ -1,7 +1,9 @@
 // morella-cli: the headless front end of the program, for scripting, batch work and tests.
 // Exit status 0 on success, 1 when the operation failed (the program's message on stderr),
 // 2 for a usage error.
+#include <csignal>
 #include <iostream>
+#include <new>
 
 #include "Cartelle.h"
 #include "Contesto.h"
@@ -9,13 +11,16 @@
 #include "Gioco.h"
 #include "SistemaEsempio.h"
 
-int main(int argc, char** argv)
+namespace {
+
+int Esegui(int argc, char** argv)
 {
     using namespace morella;
     cli::TContesto ctx;
     CLI::App app{"Morella: sistemi per Totip, Totocalcio ed Enalotto, dalla riga di comando", "morella-cli"};
     app.require_subcommand(1);
-    app.add_option("--dir", ctx.directory, "Directory del programma (cartelle di lavoro, Morella.cfg, archivio)");
+    app.add_option("--dir", ctx.directory,
+                   "Directory del programma (cartelle di lavoro, Morella.cfg, archivio)");
     app.add_option("--gioco", ctx.gioco, "Gioco: totip, toto oppure enalotto")
         ->check(CLI::IsMember({"totip", "toto", "enalotto"}, CLI::ignore_case));
     app.add_flag("--json", ctx.json, "Risultato in JSON");
@@ -51,9 +56,25 @@ int main(int argc, char** argv)
     } catch (const EErrore& e) {
         std::cerr << e.what() << "\n";
         return 1;
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << "\n";
-        return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+// The last word on any failure a command did not turn into a message of its own: the
+// program's Italian text and exit 1, never an abort with a library's English.
+int main(int argc, char** argv)
+{
+    // A file size limit makes a write fail like a full disk, which every save reports and
+    // cleans up after, instead of killing the program with its temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    try {
+        return Esegui(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Memoria Esaurita\n";
+    } catch (...) {
+        std::cerr << "Impossibile Completare L'Operazione\n";
+    }
+    return 1;
 }

@@ -17,7 +17,7 @@ class TTemporizzatoreAMano : public TTemporizzatore {
 // Takes note of every stretch played, with the cell the dictation had just marked.
 class TLettoreTaccuino : public TLettoreAudio {
    public:
-    explicit TLettoreTaccuino(std::vector<TParolaDetta>& parole) : parole_(parole) {}
+    explicit TLettoreTaccuino(const std::function<void(const TParolaDetta&)>& ricevi) : ricevi_(ricevi) {}
     void Collega(const TDettatura& dettatura) { dettatura_ = &dettatura; }
 
     bool Apri(const std::string&) override { return true; }
@@ -31,11 +31,11 @@ class TLettoreTaccuino : public TLettoreAudio {
         p.cella = dettatura_->CellaDetta().value_or(TCella{});
         const TColonna c = dettatura_->ColonneVista()[static_cast<std::size_t>(p.cella.colonna - 1)];
         p.parola = TestoSegni(c[static_cast<std::size_t>(p.cella.evento - 1)] & MascheraSegni);
-        parole_.push_back(std::move(p));
+        ricevi_(p);
     }
 
    private:
-    std::vector<TParolaDetta>& parole_;
+    const std::function<void(const TParolaDetta&)>& ricevi_;
     const TDettatura* dettatura_ = nullptr;
 };
 
@@ -45,12 +45,19 @@ std::vector<TParolaDetta> SimulaDettatura(const std::vector<TSchedinaVin>& sched
                                           TOrdineDettatura ordine)
 {
     std::vector<TParolaDetta> parole;
+    SimulaDettatura(schedine, da, a, ordine, [&parole](const TParolaDetta& p) { parole.push_back(p); });
+    return parole;
+}
+
+void SimulaDettatura(const std::vector<TSchedinaVin>& schedine, int da, int a, TOrdineDettatura ordine,
+                     const std::function<void(const TParolaDetta&)>& ricevi)
+{
     TTemporizzatoreAMano timer;
-    TLettoreTaccuino lettore(parole);
+    TLettoreTaccuino lettore(ricevi);
     TDettatura dettatura(lettore, timer);
     lettore.Collega(dettatura);
     dettatura.Prepara(schedine, std::string{});
-    if (schedine.empty()) return parole;
+    if (schedine.empty()) return;
     dettatura.ImpostaOrdine(ordine);
     dettatura.ImpostaAllaSchedina(a);
     dettatura.ImpostaDallaSchedina(da);
@@ -65,7 +72,6 @@ std::vector<TParolaDetta> SimulaDettatura(const std::vector<TSchedinaVin>& sched
         timer.Fai();
         ++scatti;
     }
-    return parole;
 }
 
 }  // namespace morella

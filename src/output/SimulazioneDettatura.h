@@ -3,6 +3,7 @@
 // dictation window does, with a timer fired by hand and a player that only takes notes.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,8 @@ struct TParolaDetta {
 // halt, until the dictation stops by itself. Empty events are silent and leave no word.
 std::vector<TParolaDetta> SimulaDettatura(const std::vector<TSchedinaVin>& schedine, int da, int a,
                                           TOrdineDettatura ordine);
+// The same run handing each word over as it is said, so that no list of them builds up.
+void SimulaDettatura(const std::vector<TSchedinaVin>& schedine, int da, int a, TOrdineDettatura ordine,
+                     const std::function<void(const TParolaDetta&)>& ricevi);
 
 }  // namespace morella

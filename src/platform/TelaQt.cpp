@@ -1,14 +1,23 @@
 #include "TelaQt.h"
 
+#include <limits.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <cstdio>
+#include <filesystem>
 
 #include "Errore.h"
+#include "FileBinario.h"
 
 namespace morella::piattaforma {
 
@@ -23,7 +32,8 @@ QString FamigliaStampa(const std::string& nome)
     return QStringLiteral("Liberation Sans");
 }
 
-TTelaQt::TTelaQt(QPrinter& printer, bool unSoloLavoro) : printer_(printer), unSoloLavoro_(unSoloLavoro)
+TTelaQt::TTelaQt(QPagedPaintDevice& printer, bool unSoloLavoro)
+    : printer_(printer), unSoloLavoro_(unSoloLavoro)
 {
     ImpostaFont(font_);
 }
@@ -62,7 +72,7 @@ void TTelaQt::IniziaDocumento()
     } else if (!painter_.begin(&printer_)) {
         throw EErrore("Stampante non disponibile");
     }
-    aperto_ = true;
+    aperto_ = iniziata_ = true;
     Applica();
 }
 
@@ -85,15 +95,16 @@ void TTelaQt::ChiudiDocumento()
 void TTelaQt::AbbandonaDocumento()
 {
     if (!painter_.isActive()) return;
-    if (!unSoloLavoro_) printer_.abort();
+    if (auto* stampante = dynamic_cast<QPrinter*>(&printer_); stampante && !unSoloLavoro_) stampante->abort();
     painter_.end();
     aperto_ = pagine_ = false;
 }
 
-void TTelaQt::Concludi()
+bool TTelaQt::Concludi()
 {
-    if (painter_.isActive()) painter_.end();
+    const bool riuscito = !painter_.isActive() || painter_.end();
     aperto_ = pagine_ = false;
+    return riuscito;
 }
 
 void TTelaQt::ImpostaFont(const TFontStampa& font)
@@ -111,7 +122,7 @@ void TTelaQt::Applica()
     painter_.setFont(qfont_);
     // A thin line that stays visible at any resolution: about 0.15 mm.
     QPen penna(penna_);
-    penna.setWidthF(std::max(1.0, printer_.resolution() / 170.0));
+    penna.setWidthF(std::max(1.0, printer_.logicalDpiX() / 170.0));
     painter_.setPen(penna);
     painter_.setBrush(pennello_);
     painter_.setBackgroundMode(Qt::TransparentMode);
@@ -161,22 +172,159 @@ void TTelaQt::Ellisse(int x1, int y1, int x2, int y2)
     painter_.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
 }
 
-std::unique_ptr<QPrinter> StampantePdf(const std::string& file)
+namespace {
+
+// The printer of a PDF file, without the file: its page is the one every PDF is laid out on.
+std::unique_ptr<QPrinter> PaginaPdf()
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(file));
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setResolution(600);
     return printer;
 }
 
-void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro)
+// The PDF writer's output: every byte goes straight into the safe save, so a disk that
+// fills up or a file size limit is seen (the PDF engine itself never checks its writes).
+class TUscitaSicura : public QIODevice {
+   public:
+    explicit TUscitaSicura(TScritturaSicura& scrittura) : scrittura_(scrittura) {}
+    bool isSequential() const override { return true; }
+
+   protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* dati, qint64 n) override
+    {
+        if (!scrittura_.Scrivi(reinterpret_cast<const std::uint8_t*>(dati), static_cast<std::size_t>(n)))
+            return -1;
+        return n;
+    }
+
+   private:
+    TScritturaSicura& scrittura_;
+};
+
+// The temporary file of the job under way, for the signal handler: a fixed buffer, as the
+// handler may not allocate.
+char temporaneoInCorso[PATH_MAX];
+volatile sig_atomic_t temporaneoArmato = 0;
+
+extern "C" void InterrottoDuranteLaStampa(int segnale)
 {
-    auto printer = StampantePdf(file);
-    TTelaQt tela(*printer, true);
-    lavoro(tela);
-    tela.Concludi();
+    if (temporaneoArmato) ::unlink(temporaneoInCorso);
+    // SA_RESETHAND put the default action back: the signal ends the process as it would have.
+    ::raise(segnale);
+}
+
+// The temporary file the safe save of `file` holds open: its name is chosen at random beside
+// the target, so it is found among this process's own open files.
+std::string TemporaneoAperto(const std::string& file)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path bersaglio = fs::absolute(SeguiCollegamenti(file), ec);
+    if (ec) return {};
+    const fs::path cartella = fs::canonical(bersaglio.parent_path(), ec);
+    if (ec) return {};
+    const std::string prefisso = (cartella / ("." + bersaglio.filename().string() + ".")).string();
+    for (const auto& voce : fs::directory_iterator("/proc/self/fd", ec)) {
+        const std::string aperto = fs::read_symlink(voce.path(), ec).string();
+        if (!ec && aperto.size() == prefisso.size() + 6 && aperto.starts_with(prefisso)) return aperto;
+    }
+    return {};
+}
+
+// From Arma until its end, SIGINT and SIGTERM first remove the temporary file, then end the
+// process as they would have; the previous handlers come back afterwards. A signal the
+// process ignores stays ignored. Made before the safe save and so ended after it: the
+// temporary file is covered until the save has removed it or put it in place.
+class TGuardiaInterruzioni {
+   public:
+    TGuardiaInterruzioni()
+    {
+        // Held back from the moment the temporary file is made until the handler knows it.
+        sigemptyset(&segnali_);
+        sigaddset(&segnali_, SIGINT);
+        sigaddset(&segnali_, SIGTERM);
+        bloccati_ = ::pthread_sigmask(SIG_BLOCK, &segnali_, &maschera_) == 0;
+    }
+    void Arma(const std::string& temporaneo)
+    {
+        if (!temporaneo.empty() && temporaneo.size() < sizeof temporaneoInCorso) {
+            temporaneo.copy(temporaneoInCorso, temporaneo.size());
+            temporaneoInCorso[temporaneo.size()] = '\0';
+            temporaneoArmato = 1;
+            struct sigaction azione {};
+            azione.sa_handler = InterrottoDuranteLaStampa;
+            azione.sa_mask = segnali_;
+            azione.sa_flags = SA_RESETHAND;
+            for (int i = 0; i < 2; ++i) {
+                struct sigaction attuale {};
+                if (::sigaction(numeri_[i], nullptr, &attuale) != 0 || attuale.sa_handler == SIG_IGN)
+                    continue;
+                installati_[i] = ::sigaction(numeri_[i], &azione, &precedenti_[i]) == 0;
+            }
+        }
+        Sblocca();
+    }
+    ~TGuardiaInterruzioni()
+    {
+        Sblocca();
+        for (int i = 0; i < 2; ++i)
+            if (installati_[i]) ::sigaction(numeri_[i], &precedenti_[i], nullptr);
+        temporaneoArmato = 0;
+    }
+    TGuardiaInterruzioni(const TGuardiaInterruzioni&) = delete;
+    TGuardiaInterruzioni& operator=(const TGuardiaInterruzioni&) = delete;
+
+   private:
+    void Sblocca()
+    {
+        if (bloccati_) ::pthread_sigmask(SIG_SETMASK, &maschera_, nullptr);
+        bloccati_ = false;
+    }
+
+    sigset_t segnali_{}, maschera_{};
+    bool bloccati_ = false;
+    const int numeri_[2] = {SIGINT, SIGTERM};
+    struct sigaction precedenti_[2]{};
+    bool installati_[2] = {false, false};
+};
+
+}  // namespace
+
+std::unique_ptr<QPrinter> StampantePdf(const std::string& file)
+{
+    auto printer = PaginaPdf();
+    printer->setOutputFileName(QString::fromStdString(file));
+    return printer;
+}
+
+void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro,
+               const std::string& messaggio)
+{
+    if (file.empty()) throw EErrore(messaggio);
+    TGuardiaInterruzioni guardia;
+    TScritturaSicura scrittura(file);
+    guardia.Arma(TemporaneoAperto(file));
+    // Writing nothing only tells whether the file could be opened.
+    if (!scrittura.Scrivi(nullptr, 0)) throw EErrore(messaggio);
+    TUscitaSicura uscita(scrittura);
+    uscita.open(QIODevice::WriteOnly);
+    bool riuscito = false;
+    {
+        // The same page as a PDF printer's, so that every mark lands where it does on paper.
+        QPdfWriter pdf(&uscita);
+        pdf.setResolution(600);
+        pdf.setPageLayout(PaginaPdf()->pageLayout());
+        pdf.setCreator(QStringLiteral("Morella"));
+        TTelaQt tela(pdf, true);
+        lavoro(tela);
+        riuscito = tela.Iniziata() && tela.Concludi();
+    }
+    uscita.close();
+    // Only a complete, checked write replaces the old file; otherwise the temporary file goes.
+    if (!riuscito || !scrittura.Scrivi(nullptr, 0) || !scrittura.Concludi()) throw EErrore(messaggio);
 }
 
 namespace {
@@ -213,15 +361,37 @@ struct TAmbienteStampa::TDati {
     char nome[16] = "morella-cli";
     char* argv[2] = {nome, nullptr};
     std::unique_ptr<QGuiApplication> app;
+    QtMessageHandler precedente = nullptr;
 };
+
+namespace {
+
+// Qt's warnings speak of its own environment ("XDG_RUNTIME_DIR not set", "QPainter::begin():
+// Returned false"): nothing the player can act on, and every failure that matters reaches
+// the player as the command's own message.
+void SoloErroriFatali(QtMsgType tipo, const QMessageLogContext&, const QString& testo)
+{
+    if (tipo == QtFatalMsg) {
+        const QByteArray byte = testo.toLocal8Bit();
+        std::fputs(byte.constData(), stderr);
+    }
+}
+
+}  // namespace
 
 TAmbienteStampa::TAmbienteStampa() : dati_(std::make_unique<TDati>())
 {
     if (QCoreApplication::instance()) return;
+    dati_->precedente = qInstallMessageHandler(SoloErroriFatali);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     dati_->app = std::make_unique<QGuiApplication>(dati_->argc, dati_->argv);
 }
 
-TAmbienteStampa::~TAmbienteStampa() = default;
+TAmbienteStampa::~TAmbienteStampa()
+{
+    if (!dati_->app) return;
+    dati_->app.reset();
+    qInstallMessageHandler(dati_->precedente);
+}
 
 }  // namespace morella::piattaforma

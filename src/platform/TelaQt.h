@@ -1,9 +1,10 @@
-// The printer canvas over Qt: a QPrinter and a QPainter, for the system printer (CUPS), a
-// PDF file or the pages of a print preview. Fonts that are not installed ("Courier New",
-// "Arial", "Small Fonts") are replaced by their metric-compatible Liberation faces.
+// The printer canvas over Qt: a paged device (a QPrinter or a PDF writer) and a QPainter, for
+// the system printer (CUPS), a PDF file or the pages of a print preview. Fonts that are not installed
+// ("Courier New", "Arial", "Small Fonts") are replaced by their metric-compatible Liberation faces.
 #pragma once
 
 #include <QFont>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 #include <functional>
@@ -22,7 +23,7 @@ class TTelaQt : public TTelaStampa {
     // `unSoloLavoro`: the documents begun and ended on this canvas go out as the pages of one
     // job (a PDF file or a preview cannot be reopened); otherwise each is a job of its own,
     // which the system printer ejects.
-    TTelaQt(QPrinter& printer, bool unSoloLavoro);
+    TTelaQt(QPagedPaintDevice& printer, bool unSoloLavoro);
     ~TTelaQt() override;
     TTelaQt(const TTelaQt&) = delete;
     TTelaQt& operator=(const TTelaQt&) = delete;
@@ -45,17 +46,20 @@ class TTelaQt : public TTelaStampa {
     void Rettangolo(int x1, int y1, int x2, int y2) override;
     void Ellisse(int x1, int y1, int x2, int y2) override;
 
-    // Ends a job still open (the canvas of one job).
-    void Concludi();
+    // Ends a job still open (the canvas of one job); false when the device refused to end it.
+    bool Concludi();
+    // Whether anything was begun on this canvas since it was made.
+    bool Iniziata() const { return iniziata_; }
 
    private:
     void Applica();
 
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     QPainter painter_;
     bool unSoloLavoro_;
     bool aperto_ = false;  // a document begun and not ended
     bool pagine_ = false;  // the painter holds pages of the one job
+    bool iniziata_ = false;
     TFontStampa font_;
     QFont qfont_;
     QColor penna_ = Qt::black;
@@ -69,8 +73,13 @@ QString FamigliaStampa(const std::string& nome);
 // A printer writing a PDF file (A4, high resolution).
 std::unique_ptr<QPrinter> StampantePdf(const std::string& file);
 
-// Runs `lavoro` into a PDF file.
-void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro);
+// Runs `lavoro` into a PDF file through the program's safe save: the pages go to a temporary
+// file beside the target, which replaces it only after a complete, checked write; an
+// interruption (SIGINT, SIGTERM) during the job leaves no temporary file behind. Any failure
+// throws `messaggio` and leaves the old file as it was.
+inline constexpr const char* MessaggioStampaPdf = "Impossibile Stampare";
+void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>& lavoro,
+               const std::string& messaggio = MessaggioStampaPdf);
 
 // Shows the pages of `lavoro` in a print preview; its print button sends them to the system
 // printer. True when they were printed. The job runs again for every repaint of the preview
@@ -87,7 +96,9 @@ bool StampaDiretta(QWidget* genitore, const std::function<void(TTelaStampa&)>& l
                    const TEseguiDialogo& esegui = {});
 
 // A QGuiApplication on the offscreen platform for a tool without windows (PDF output of the
-// command-line tool), unless the process already has an application.
+// command-line tool), unless the process already has an application. Qt's own diagnostics
+// (in English, about its environment) are kept from the player: the tool reports failures
+// in its own words.
 class TAmbienteStampa {
    public:
     TAmbienteStampa();

@@ -105,3 +105,26 @@ TEST_F(CliColonne, ErroriDUso)
     EXPECT_EQ(manca.codice, 1);
     EXPECT_NE(manca.err.find("Impossibile Caricare Il File Colonnare"), std::string::npos);
 }
+
+TEST_F(CliColonne, ConvertiNonScriveUnFileCheILettoriRifiuterebbero)
+{
+    // One column past the most a column file may hold (6,377,292 Totip records): refused,
+    // with the limit in the message, and no file; exactly the most is still written.
+    const std::size_t massimo = 6377292;
+    {
+        std::ofstream t(dir.File("troppe.txt"));
+        const std::string riga = "111111111111\n";
+        std::string blocco;
+        for (int i = 0; i < 1000; ++i) blocco += riga;
+        for (std::size_t i = 0; i < massimo / 1000; ++i) t << blocco;
+        for (std::size_t i = 0; i < massimo % 1000; ++i) t << riga;
+    }
+    auto giuste = Cli("converti troppe.txt -o giuste.Col");
+    ASSERT_EQ(giuste.codice, 0) << giuste.err;
+    EXPECT_EQ(std::filesystem::file_size(dir.File("giuste.Col")), massimo * 14);
+    std::ofstream(dir.File("troppe.txt"), std::ios::app) << "111111111111\n";
+    auto troppe = Cli("converti troppe.txt -o troppe.Col");
+    EXPECT_EQ(troppe.codice, 1);
+    EXPECT_NE(troppe.err.find("al massimo 6377292"), std::string::npos) << troppe.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("troppe.Col")));
+}

@@ -97,3 +97,46 @@ TEST_F(CliDettatura, FileVuotoIntervalloSbagliatoFileMancante)
     EXPECT_EQ(manca.codice, 1);
     EXPECT_TRUE(manca.out.empty());
 }
+
+TEST_F(CliDettatura, MezzoMilioneDiRecordInPocaMemoriaEMemoriaEsaurita)
+{
+    // 500,000 records (125,000 schedine, 6 million words): each word goes out as it is said,
+    // so 200 MB of address space are enough for the text and for the JSON alike.
+    {
+        std::vector<std::uint8_t> record(14, 0);
+        for (int e = 0; e < 12; ++e) record[static_cast<std::size_t>(e)] = e % 2 ? 2 : 1;
+        std::ofstream f(dir.File("grande.Col"), std::ios::binary);
+        for (int r = 0; r < 500000; ++r) f.write(reinterpret_cast<const char*>(record.data()), 14);
+    }
+    for (const std::string opzione : {"", "--json"}) {
+        const std::string comando = "cd '" + dir.Percorso().string() + "' && { " +
+                                    morella::test::LimiteMemoria(200000) + "'" +
+                                    MORELLA_CLI_PATH "' --dir . detta grande.Col " + opzione +
+                                    " 2>err.txt; echo $? > codice.txt; } | tail -c 60 > fine.txt";
+        ASSERT_EQ(std::system(comando.c_str()), 0);
+        EXPECT_EQ(morella::test::LeggiTesto(dir.File("codice.txt")), "0\n")
+            << opzione << morella::test::LeggiTesto(dir.File("err.txt"));
+        const std::string fine = morella::test::LeggiTesto(dir.File("fine.txt"));
+        if (opzione.empty())
+            EXPECT_TRUE(fine.ends_with("\nX 1000 2000\n")) << fine;
+        else
+            EXPECT_TRUE(fine.ends_with(R"("parola":"X","schedina":125000}],"schedine":125000})"
+                                       "\n"))
+                << fine;
+    }
+    // A command that does run out of memory says so in the program's words.
+    const std::string mostra = "cd '" + dir.Percorso().string() + "' && " +
+                               morella::test::LimiteMemoria(150000) + "'" +
+                               MORELLA_CLI_PATH "' --dir . mostra --json grande.Col >/dev/null 2>err.txt";
+    if (!morella::test::ConSanitizer) {
+        EXPECT_EQ(WEXITSTATUS(std::system(mostra.c_str())), 1);
+        EXPECT_EQ(morella::test::LeggiTesto(dir.File("err.txt")), "Memoria Esaurita\n");
+    }
+
+    // The JSON streamed word by word is still one object, as a whole dump would give it.
+    auto json = Cli("detta grande.Col --da 125000 --json");
+    ASSERT_EQ(json.codice, 0) << json.err;
+    const auto j = nlohmann::json::parse(json.out);
+    EXPECT_EQ(j["parole"].size(), 48u);
+    EXPECT_EQ(j.dump() + "\n", json.out);
+}
