@@ -1,6 +1,7 @@
 #include "Applicazione.h"
 #include "EditoriCondizioni.h"
 #include "FormSviluppo.h"
+#include "Icone.h"
 #include "SistemaEsempio.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ namespace {
 QPixmap ImmagineIntro()
 {
     QPixmap p;
-    if (p.load(QString::fromStdString(UnisciPercorso(DirectoryProgramma(), "intro.bmp")))) return p;
+    if (CaricaImmagine(p, UnisciPercorso(DirectoryProgramma(), "intro.bmp"))) return p;
     QPixmap sostituto(360, 200);
     sostituto.fill(QColor(0, 60, 110));
     QPainter pt(&sostituto);
