@@ -182,3 +182,20 @@ TEST(FileSpeciali, LaLetturaRifiutaCioCheNonEUnFileRegolareOTroppoLungo)
     fs::create_symlink(t.Percorso() / "dieci", t.Percorso() / "link");
     EXPECT_TRUE(TLettoreBinario::Apri(t.File("link"), 10));
 }
+
+// The pictures and help pages of the desktop program are read by the same rule: the bytes
+// of a regular file, and nothing, at once, for a FIFO or an endless device.
+TEST(FileSpeciali, IDocumentiSiLeggonoConLaStessaRegola)
+{
+    TCartellaTemporanea t;
+    ASSERT_EQ(::mkfifo(t.File("intro.bmp").c_str(), 0600), 0);
+    auto tubo = std::async(std::launch::async, [&] {
+        return LeggiFileIntero(t.File("intro.bmp"), DimensioneMassimaDocumento).has_value() ||
+               LeggiFileIntero("/dev/zero", DimensioneMassimaDocumento).has_value();
+    });
+    ASSERT_EQ(tubo.wait_for(std::chrono::seconds(3)), std::future_status::ready);
+    EXPECT_FALSE(tubo.get());
+    const TBytes pagina = {'<', 'p', '>'};
+    ScriviTutto(t.File("1.html"), pagina);
+    EXPECT_EQ(LeggiFileIntero(t.File("1.html"), DimensioneMassimaDocumento), pagina);
+}

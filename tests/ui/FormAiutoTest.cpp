@@ -4,9 +4,11 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <chrono>
 
 #include "Cartelle.h"
@@ -58,6 +60,10 @@ TEST(FormAiuto, UnaFifoNonFermaLaFinestra)
     EXPECT_TRUE(aiuto.TestoMostrato().contains("1"));
     aiuto.MostraArgomento(2);  // a page showing a FIFO as its picture
     EXPECT_TRUE(aiuto.TestoMostrato().contains("Sommario"));
-    aiuto.findChild<QTextBrowser*>(QStringLiteral("Pagina"))->setSource(QUrl(QStringLiteral("altra.html")));
+    auto* browser = aiuto.findChild<QTextBrowser*>(QStringLiteral("Pagina"));
+    aiuto.show();
+    browser->document()->size();  // lays the page out, picture included
+    QCoreApplication::processEvents();
+    browser->setSource(QUrl(QStringLiteral("altra.html")));  // the link to a FIFO
     EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::seconds(2));
 }
