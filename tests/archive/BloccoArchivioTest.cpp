@@ -162,10 +162,11 @@ TEST(BloccoArchivio, IlBloccoDiUnAltroUtente)
     int esito = morella::test::EseguiSenzaPrivilegi(prova);
     if (esito < 0) GTEST_SKIP() << "cannot run a child without privileges here";
     EXPECT_EQ(esito, 0) << "a read-only lock file is still a lock";
-    {
-        TBloccoArchivio tenuto(cartella, std::chrono::milliseconds(0));
-        EXPECT_EQ(morella::test::EseguiSenzaPrivilegi(prova), 1) << "two writers at once";
-    }
+    // Held by another process (a child of this one would share this process's hold).
+    const pid_t tenuto = FiglioCheBlocca(cartella);
+    ASSERT_GT(tenuto, 0);
+    EXPECT_EQ(morella::test::EseguiSenzaPrivilegi(prova), 1) << "two writers at once";
+    Termina(tenuto);
     if (::geteuid() != 0) GTEST_SKIP() << "the lock file is ours: cannot make it closed to us";
     std::filesystem::permissions(file, std::filesystem::perms::none);
     EXPECT_EQ(morella::test::EseguiSenzaPrivilegi(prova), 1) << "a lock we may not open was skipped";

@@ -67,7 +67,6 @@ TConfigurazione Diversa()
     c.Taratura.Enalotto.XPrimaCol = 31.5;
     c.Taratura.Enalotto.AltQuadro = 2.75;
     c.Taratura.Enalotto.Da4Colonne = 0;
-    c.Taratura.Enalotto.XPrimaCol = -1;
     c.Taratura.Enalotto.Riservati = {7, 8, 9};
     c.Taratura.Totip.XPrimaCol = 32.5;
     c.Taratura.Totip.AltQuadro = 1.25;
