@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -44,6 +45,29 @@ std::string Chiave(const std::string& cartella)
     return ec ? cartella : canonica.string();
 }
 
+constexpr int SenzaCartella = -2;
+
+// The lock file, opened without following a link: a link could lead out of the folder (a
+// dangling one would create a file there) or nowhere, and two writers must always lock the
+// same file. Someone else's lock file may be read-only to us: flock works on any open file.
+// SenzaCartella when there is no folder, or no file and no right to create one there (then
+// nothing can be saved there either); -1 when the file is there but cannot serve as the
+// lock (a link, a file we may not open, anything but a regular file).
+int ApriFileBlocco(const std::string& file)
+{
+    constexpr int Modi = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | Modi, 0644);
+    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+        fd = ::open(file.c_str(), O_RDONLY | Modi);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? SenzaCartella : -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 }  // namespace
 
 TBloccoArchivio::TBloccoArchivio(const std::string& cartellaArchivi, std::chrono::milliseconds attesa)
@@ -55,15 +79,18 @@ TBloccoArchivio::TBloccoArchivio(const std::string& cartellaArchivi, std::chrono
         ++tenuto.Utenti;
         return;
     }
-    const std::string file = UnisciPercorso(chiave_, NomeFileBlocco);
-    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    // Someone else's lock file may be read-only to us: flock works on any open file.
-    if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        // No folder, or one nobody may write in: no archive can be saved there either, and
-        // the writer's own save reports that in its words.
+    const int fd = ApriFileBlocco(UnisciPercorso(chiave_, NomeFileBlocco));
+    if (fd == SenzaCartella) {
+        // No folder: no archive can be saved there either, and the writer's own save
+        // reports that in its words.
         tenuto.Utenti = 1;
         return;
+    }
+    if (fd < 0) {
+        // A lock file nobody can take (a link, a file we may not open) would let every
+        // writer through: nothing is written without the lock.
+        BlocchiTenuti().erase(chiave_);
+        throw EErrore(MessaggioArchivioOccupato);
     }
     // Polling keeps the wait bounded without a timer signal; a writer holds the lock for
     // a fraction of a second, so a short step costs nothing.

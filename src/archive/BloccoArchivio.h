@@ -19,9 +19,11 @@ inline constexpr std::chrono::milliseconds AttesaBloccoPredefinita{15000};
 // leaves no stale lock behind. Within one process the lock is shared: a second object on the
 // same folder while the first lives takes it at once (the command-line tool holds it around
 // the editor, which takes it again to save). Another process waits up to `attesa` and then
-// gets EErrore(MessaggioArchivioOccupato). Without the folder (or without the right to
-// open a file in it) there is nothing to lock and nothing can be saved: the object then
-// holds no lock, and the writer's save fails with its own message.
+// gets EErrore(MessaggioArchivioOccupato). The lock file is never reached through a link.
+// Without the folder (or without the lock file and the right to create it) there is
+// nothing to lock and nothing can be saved: the object then holds no lock, and the
+// writer's save fails with its own message. A lock file that is there but cannot be taken
+// (a link, a file we may not open) gives the same EErrore at once.
 class TBloccoArchivio {
    public:
     explicit TBloccoArchivio(const std::string& cartellaArchivi,

@@ -104,6 +104,13 @@ std::string TagliaCaratteri(std::string_view utf8, std::size_t n)
 
 std::optional<TLettoreBinario> TLettoreBinario::Apri(const std::string& percorso, std::size_t massimo)
 {
+    auto dati = LeggiFileIntero(percorso, massimo);
+    if (!dati) return std::nullopt;
+    return TLettoreBinario(std::move(*dati));
+}
+
+std::optional<TBytes> LeggiFileIntero(const std::string& percorso, std::size_t massimo)
+{
     // Without O_NONBLOCK opening a FIFO nobody writes would wait for ever; a regular file
     // ignores the flag.
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -133,7 +140,7 @@ std::optional<TLettoreBinario> TLettoreBinario::Apri(const std::string& percorso
     ::close(fd);
     if (errore || letti > massimo) return std::nullopt;
     dati.resize(letti);
-    return TLettoreBinario(std::move(dati));
+    return dati;
 }
 
 bool TLettoreBinario::Blocco(void* destinazione, std::size_t n)
@@ -244,12 +251,17 @@ TScritturaSicura::TScritturaSicura(const std::string& percorso) : bersaglio_(Seg
     namespace fs = std::filesystem;
     // The file a link leads to is the one replaced; the link keeps pointing at it.
     struct stat esistente;
-    if (::lstat(bersaglio_.c_str(), &esistente) == 0 && !S_ISREG(esistente.st_mode)) {
+    const bool esiste = ::lstat(bersaglio_.c_str(), &esistente) == 0;
+    if (esiste && !S_ISREG(esistente.st_mode)) {
         if (!S_ISCHR(esistente.st_mode) && !S_ISFIFO(esistente.st_mode)) return;
         fd_ = ApriAttraverso(bersaglio_);
         ok_ = fd_ >= 0;
         return;
     }
+    // Renaming over a file needs only the right to write in its folder, not in the file: a
+    // file we may not write (read-only, or someone else's) is kept, as an open for writing
+    // would keep it. The effective user decides, so root still may.
+    if (esiste && ::faccessat(AT_FDCWD, bersaglio_.c_str(), W_OK, AT_EACCESS) != 0) return;
     fs::path destinazione(bersaglio_);
     fs::path cartella = destinazione.parent_path();
     temporaneo_ = (cartella.empty() ? fs::path(".") : cartella).string() + "/." +

@@ -21,6 +21,15 @@ using TBytes = std::vector<std::uint8_t>;
 // bytes, and no system, panel or condition file the program writes comes near 64 MiB.
 inline constexpr std::size_t DimensioneMassimaPiccolo = 1u << 20;
 inline constexpr std::size_t DimensioneMassimaSistema = 64u << 20;
+// Pictures (coupon masks, backgrounds, the intro) and help pages: an uncompressed picture
+// of a large screen is some tens of MiB.
+inline constexpr std::size_t DimensioneMassimaDocumento = 64u << 20;
+
+// The bytes of a whole file, read by the readers' rule: nothing when it cannot be opened or
+// read, when it is not a regular file (a device, a FIFO, a folder: they could feed bytes
+// for ever or never answer) or when it is longer than `massimo` bytes. The open never
+// waits.
+std::optional<TBytes> LeggiFileIntero(const std::string& percorso, std::size_t massimo);
 
 // Windows-1252 <-> UTF-8. Characters that Windows-1252 cannot hold become "?".
 std::string Utf8DaWindows1252(std::string_view testo);
@@ -33,9 +42,7 @@ public:
     explicit TLettoreBinario(TBytes dati) : dati_(std::move(dati)) {}
     TLettoreBinario(const std::uint8_t* dati, std::size_t n) : dati_(dati, dati + n) {}
 
-    // Whole file in memory; nothing when it cannot be opened or read, when it is not a
-    // regular file (a device, a FIFO, a folder: they could feed bytes for ever or never
-    // answer) or when it is longer than `massimo` bytes. Each format passes the most it
+    // Whole file in memory, as LeggiFileIntero reads it. Each format passes the most it
     // can hold, so a damaged or hostile path never asks for unbounded memory.
     static std::optional<TLettoreBinario> Apri(const std::string& percorso,
                                                std::size_t massimo = DimensioneMassimaPiccolo);
@@ -90,6 +97,7 @@ private:
 // renames it over the target. On any failure the old file is left as it was, the temporary
 // file is removed and the result is false.
 // A symbolic link is followed and the file it leads to is replaced (the link stays a link).
+// A file the user may not write (read-only, or someone else's) is not replaced: false.
 // A target that exists and is not a regular file is never replaced by one: a character
 // device or a FIFO with a reader is written straight through (a short write fails, a FIFO
 // nobody reads fails at once instead of waiting), anything else (a folder, a block device,

@@ -199,8 +199,18 @@ void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
                                           const std::string& nomeSistema,
                                           const TConfigurazione& configurazione) const
 {
-    const TTaraturaStampa taratura = configurazione.Taratura;  // the working copy
+    TTaraturaStampa taratura = configurazione.Taratura;  // the working copy
     const int p = PerSchedina(taratura);
+    // A stored calibration outside the page would print a blank coupon: the player is told,
+    // and the coupon is printed where the defaults put it.
+    const bool nellaPagina =
+        Gioco == GiocoToto ? TaraturaNellaPagina(Verso == TVersoToto::Verticale ? taratura.TotoVerticale
+                                                                                : taratura.TotoOrizzontale)
+                           : TaraturaNellaPagina(TaraturaDelGioco(taratura));
+    if (!nellaPagina) {
+        CorreggiTaratura(taratura);
+        domanda.Chiedi(TitoloInformazione, MessaggioTaraturaPredefinita, PulsanteOk);
+    }
     TmmPrinter stampante(tela);
     stampante.IniziaDocumento();
     TFontStampa font = FontStampa();

@@ -61,8 +61,10 @@ class TStampaSchedine {
     // OK: fixes the first and last schedina, or gives the message that keeps the dialog open.
     std::optional<std::string> Conferma(const TTaraturaStampa& taratura);
 
-    // Prints schedine Prima..Ultima. The calibration is copied when printing starts. A
-    // failure abandons the document and throws the mode's message.
+    // Prints schedine Prima..Ultima. The calibration is copied when printing starts; a
+    // block outside the page is replaced by its defaults after MessaggioTaraturaPredefinita
+    // (asked through `domanda`). A failure abandons the document and throws the mode's
+    // message.
     void Stampa(TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema,
                 const TConfigurazione& configurazione) const;
 
@@ -86,19 +88,23 @@ struct TValoriTaratura {
     bool Radio4 = true;
     bool operator==(const TValoriTaratura&) const = default;
 };
-// Each length times ten, rounded to the nearest integer.
+// Each length times ten, rounded to the nearest integer; the defaults' lengths for a block
+// outside the page.
 TValoriTaratura MostraTaratura(const TTaraturaSchedina& taratura);
 // Each spin divided by ten; the padding bytes of `base` are kept.
 TTaraturaSchedina AcquisisciTaratura(const TValoriTaratura& valori, const TTaraturaSchedina& base = {});
 
 // OK: the values into the current game's block and the configuration file written
-// (throws "Impossibile Salvare La Configurazione"; the values stay in memory).
+// (throws "Impossibile Salvare La Configurazione"; the values stay in memory). Values
+// outside the page are refused with EErrore(MessaggioTaraturaFuoriPagina) and nothing
+// changes.
 void ConfermaTaratura(const TValoriTaratura& valori, TConfigurazione& configurazione,
                       const std::string& file);
 
 // "Test": the first coupon of eight copies of a column with every sign and Corsa + horses
 // 6, 8, 9, 11, 12, 15, printed with the dialog's values. The stored calibration is the same
-// afterwards whatever happens, and nothing is saved.
+// afterwards whatever happens, and nothing is saved. Values outside the page are refused
+// as OK refuses them.
 void StampaProva(const TValoriTaratura& valori, TConfigurazione& configurazione, TTelaStampa& tela,
                  TDomanda& domanda, const std::string& fileSistema);
 

@@ -2,6 +2,7 @@
 // and the test coupon printed with values not yet stored.
 #include <cmath>
 
+#include "Errore.h"
 #include "Gioco.h"
 #include "StampaSchedine.h"
 
@@ -14,8 +15,12 @@ int Decimi(double mm)
 }
 }  // namespace
 
-TValoriTaratura MostraTaratura(const TTaraturaSchedina& t)
+TValoriTaratura MostraTaratura(const TTaraturaSchedina& memorizzata)
 {
+    // A stored block outside the page is shown as the defaults, as it would be printed.
+    TTaraturaSchedina t;
+    t.Da4Colonne = memorizzata.Da4Colonne;
+    if (TaraturaNellaPagina(memorizzata)) t = memorizzata;
     TValoriTaratura v;
     v.XPrimaCol = Decimi(t.XPrimaCol);
     v.YPrimaCol = Decimi(t.YPrimaCol);
@@ -47,13 +52,16 @@ TTaraturaSchedina AcquisisciTaratura(const TValoriTaratura& v, const TTaraturaSc
 void ConfermaTaratura(const TValoriTaratura& valori, TConfigurazione& configurazione, const std::string& file)
 {
     auto& blocco = TaraturaDelGioco(configurazione.Taratura);
-    blocco = AcquisisciTaratura(valori, blocco);
+    const TTaraturaSchedina nuovo = AcquisisciTaratura(valori, blocco);
+    if (!TaraturaNellaPagina(nuovo)) throw EErrore(MessaggioTaraturaFuoriPagina);
+    blocco = nuovo;
     ScriviConfigurazione(configurazione, file);
 }
 
 void StampaProva(const TValoriTaratura& valori, TConfigurazione& configurazione, TTelaStampa& tela,
                  TDomanda& domanda, const std::string& fileSistema)
 {
+    if (!TaraturaNellaPagina(AcquisisciTaratura(valori))) throw EErrore(MessaggioTaraturaFuoriPagina);
     auto& blocco = TaraturaDelGioco(configurazione.Taratura);
     // The stored block comes back on every way out, a failed print included.
     struct TRipristino {

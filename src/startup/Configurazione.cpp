@@ -1,5 +1,7 @@
 #include "Configurazione.h"
 
+#include <algorithm>
+
 #include "Cartelle.h"
 #include "Errore.h"
 
@@ -40,6 +42,50 @@ void Leggi(TLettoreBinario& l, TTaraturaSchedina& t)
 }
 
 }  // namespace
+
+namespace {
+
+bool Tra(double v, double massimo)
+{
+    return v >= 0.0 && v <= massimo;
+}
+
+}  // namespace
+
+bool TaraturaNellaPagina(const TTaraturaToto& t)
+{
+    constexpr double L = LarghezzaPaginaTaratura, A = AltezzaPaginaTaratura;
+    return Tra(t.XPrimaCol, L) && Tra(t.YPrimaCol, A) && Tra(t.DistanzaSegniOriz, L) &&
+           Tra(t.DistanzaSegniVert, A) && Tra(t.SpazioColonne, std::max(L, A)) && Tra(t.ScrittaX, L) &&
+           Tra(t.ScrittaY, A) && Tra(t.DiametroSegno, std::min(L, A));
+}
+
+bool TaraturaNellaPagina(const TTaraturaSchedina& t)
+{
+    constexpr double L = LarghezzaPaginaTaratura, A = AltezzaPaginaTaratura;
+    return Tra(t.XPrimaCol, L) && Tra(t.YPrimaCol, A) && Tra(t.DistanzaSegniOriz, L) &&
+           Tra(t.DistanzaSegniVert, A) && Tra(t.ScrittaX, L) && Tra(t.ScrittaY, A) && Tra(t.LargQuadro, L) &&
+           Tra(t.AltQuadro, A);
+}
+
+bool CorreggiTaratura(TTaraturaStampa& t)
+{
+    bool ok = true;
+    for (TTaraturaToto* b : {&t.TotoOrizzontale, &t.TotoVerticale}) {
+        if (TaraturaNellaPagina(*b)) continue;
+        *b = TTaraturaToto{};
+        ok = false;
+    }
+    for (TTaraturaSchedina* b : {&t.Enalotto, &t.Totip}) {
+        if (TaraturaNellaPagina(*b)) continue;
+        TTaraturaSchedina predefinita;
+        predefinita.Da4Colonne = b->Da4Colonne;
+        predefinita.Riservati = b->Riservati;
+        *b = predefinita;
+        ok = false;
+    }
+    return ok;
+}
 
 std::string SfondoPredefinito() { return UnisciPercorso(CartellaSfondi(), NomeSfondoPredefinito); }
 

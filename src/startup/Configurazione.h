@@ -62,6 +62,28 @@ struct TTaraturaStampa {
     TTaraturaSchedina Totip;
 };
 
+// The page every calibration is measured on (millimetres): the printing layer scales any
+// printer's printable area to these 1440 x 1991 units of 1/180 inch.
+inline constexpr double LarghezzaPaginaTaratura = 1440.0 / 180.0 / 0.03937;
+inline constexpr double AltezzaPaginaTaratura = 1991.0 / 180.0 / 0.03937;
+inline constexpr const char* MessaggioTaraturaFuoriPagina = "I Valori Della Taratura Escono Dalla Pagina";
+inline constexpr const char* MessaggioTaraturaPredefinita =
+    "La Taratura Della Stampante Esce Dalla Pagina: Si Usano I Valori Predefiniti";
+
+// Whether a calibration lies on the page: every length is a number from 0 to the page's
+// side along which it is measured. Positions (first box, header) are points of the page;
+// the gaps and the sizes of a box or mark are steps across it, so one longer than the page
+// puts every box after the first outside it. The gap between two football columns runs
+// across the sheet or down it with the feeding, so it may be as long as the longer side.
+// NaN, infinities and negative values are outside. A calibration outside the page is
+// never printed with: it would print nothing, and its lengths do not fit the printer's
+// dot counts.
+bool TaraturaNellaPagina(const TTaraturaToto& t);
+bool TaraturaNellaPagina(const TTaraturaSchedina& t);
+// Each block outside the page back to its defaults (a coupon block keeps its column count
+// and padding bytes); false when any was.
+bool CorreggiTaratura(TTaraturaStampa& t);
+
 // Background picture of a fresh configuration: the program directory's SfondiS folder.
 std::string SfondoPredefinito();
 
@@ -86,7 +108,9 @@ std::string FileConfigurazione();
 // Reads the blocks in order. When the file cannot be opened or a block is missing, cost,
 // points scale, background and calibration go back to their defaults, while the Internet
 // settings and automatic merging keep what was read or what they held before. Never
-// reports an error; bytes beyond the 829th are ignored.
+// reports an error; bytes beyond the 829th are ignored. The calibration is kept as read,
+// also when it lies outside the page, so the file saves back byte for byte: whoever prints
+// with it or shows it checks it with TaraturaNellaPagina.
 void LeggiConfigurazione(TConfigurazione& configurazione, const std::string& file);
 void LeggiConfigurazione(TConfigurazione& configurazione, TLettoreBinario& lettore);
 

@@ -16,6 +16,7 @@
 #include "CartellaTemporanea.h"
 #include "EditoreArchivio.h"
 #include "Errore.h"
+#include "SenzaPrivilegi.h"
 
 using namespace morella;
 using morella::test::TCartellaTemporanea;
@@ -108,6 +109,67 @@ TEST(BloccoArchivio, LoStessoProcessoLoRiprendeEUnAltroAttendeLaFine)
     // Without the folder there is nothing to lock, and no error from the lock itself.
     EXPECT_NO_THROW(TBloccoArchivio((t.Percorso() / "manca").string(), std::chrono::milliseconds(0)));
     EXPECT_FALSE(std::filesystem::exists(t.Percorso() / "manca"));
+}
+
+// A lock file that cannot be taken never lets a writer through unlocked: a link (a loop,
+// one leading nowhere, one leading out of the folder) is not followed and nothing is
+// created where it points.
+TEST(BloccoArchivio, UnCollegamentoAlPostoDelBloccoFermaLoScrittore)
+{
+    TCartellaTemporanea t, fuori;
+    const std::filesystem::path blocco = t.Percorso() / NomeFileBlocco;
+    const std::filesystem::path vittima = fuori.Percorso() / "creato";
+    for (const std::filesystem::path& meta : {std::filesystem::path(NomeFileBlocco), vittima}) {
+        std::filesystem::remove(blocco);
+        std::filesystem::create_symlink(meta, blocco);
+        try {
+            TBloccoArchivio b(t.Percorso().string(), std::chrono::milliseconds(0));
+            ADD_FAILURE() << "a writer went on without the lock, link to " << meta;
+        } catch (const EErrore& e) {
+            EXPECT_STREQ(e.what(), MessaggioArchivioOccupato);
+        }
+        EXPECT_TRUE(std::filesystem::is_symlink(blocco));
+        EXPECT_FALSE(std::filesystem::exists(vittima)) << "a file was created outside the folder";
+    }
+    // The failed attempt left nothing held: with the link gone the lock is taken.
+    std::filesystem::remove(blocco);
+    EXPECT_NO_THROW(TBloccoArchivio(t.Percorso().string(), std::chrono::milliseconds(0)));
+}
+
+// Another user's lock file: one we may only read still serialises us with its owner; one we
+// may not open at all stops us with the lock's message.
+TEST(BloccoArchivio, IlBloccoDiUnAltroUtente)
+{
+    TCartellaTemporanea t;
+    const std::string cartella = t.Percorso().string();
+    morella::test::ApriATutti(t.Percorso());
+    const std::filesystem::path file = t.Percorso() / NomeFileBlocco;
+    {
+        TBloccoArchivio crea(cartella, std::chrono::milliseconds(0));
+    }
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    // 0: taken; 1: refused with the message; 2: anything else.
+    const auto prova = [&] {
+        try {
+            TBloccoArchivio b(cartella, std::chrono::milliseconds(0));
+            return 0;
+        } catch (const EErrore& e) {
+            return std::string(e.what()) == MessaggioArchivioOccupato ? 1 : 2;
+        }
+    };
+    int esito = morella::test::EseguiSenzaPrivilegi(prova);
+    if (esito < 0) GTEST_SKIP() << "cannot run a child without privileges here";
+    EXPECT_EQ(esito, 0) << "a read-only lock file is still a lock";
+    // Held by another process (a child of this one would share this process's hold).
+    const pid_t tenuto = FiglioCheBlocca(cartella);
+    ASSERT_GT(tenuto, 0);
+    EXPECT_EQ(morella::test::EseguiSenzaPrivilegi(prova), 1) << "two writers at once";
+    Termina(tenuto);
+    if (::geteuid() != 0) GTEST_SKIP() << "the lock file is ours: cannot make it closed to us";
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+    EXPECT_EQ(morella::test::EseguiSenzaPrivilegi(prova), 1) << "a lock we may not open was skipped";
 }
 
 // The desktop editor loads at start and saves much later: when another program saved the

@@ -348,6 +348,18 @@ TEST_F(CliArchivio, AggiungiInParalleloNonPerdeNulla)
     EXPECT_EQ(archivio.NumeroConcorsi(), riusciti);
 }
 
+// A lock file that cannot be taken (here a link that leads to itself) stops the command
+// with the lock's message, and the archive stays as it was.
+TEST_F(CliArchivio, AggiungiSenzaBloccoNonScriveNulla)
+{
+    const TBytes8 prima = ScriviArchivio();
+    std::filesystem::create_symlink(NomeFileBlocco, std::filesystem::path(CartellaArchivi()) / NomeFileBlocco);
+    const auto e = Cli("archivio aggiungi 2023 3 1X21X21X21X2");
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_NE(e.err.find(MessaggioArchivioOccupato), std::string::npos) << e.err;
+    EXPECT_EQ(LeggiTutto(file), prima);
+}
+
 // Contests the command did not name are stored as they are, even when the editor could not
 // show their columns: adding after them, or deleting before them, neither fails on them nor
 // changes a byte of them.

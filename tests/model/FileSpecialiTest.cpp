@@ -15,6 +15,7 @@
 
 #include "CartellaTemporanea.h"
 #include "FileBinario.h"
+#include "SenzaPrivilegi.h"
 
 using namespace morella;
 using morella::test::LeggiTutto;
@@ -59,6 +60,45 @@ TEST(FileSpeciali, UnCollegamentoRestaESiAggiornaIlFileACuiPorta)
     ASSERT_TRUE(SalvaSicuro(t.File("sospeso.Col"), Nuovi));
     EXPECT_TRUE(fs::is_symlink(t.Percorso() / "sospeso.Col"));
     EXPECT_EQ(LeggiTutto(t.File("altrove/futuro.Col")), Nuovi);
+}
+
+// A file the user may not write is kept, whether reached by name or through a link, by
+// both ways of saving; a file the user may write in the same folder is saved.
+TEST(FileSpeciali, UnFileCheNonSiPuoScrivereResta)
+{
+    TCartellaTemporanea t;
+    morella::test::ApriATutti(t.Percorso());
+    const TBytes vecchi = {'v', 'e', 'c', 'c', 'h', 'i', 'o'};
+    ScriviTutto(t.File("sola.Mrl"), vecchi);
+    fs::permissions(t.File("sola.Mrl"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_symlink("sola.Mrl", t.Percorso() / "link.Mrl");
+    ScriviTutto(t.File("libera.Col"), vecchi);
+    fs::permissions(t.File("libera.Col"), fs::perms::all);
+
+    // One bit per save that went wrong.
+    const int esito = morella::test::EseguiSenzaPrivilegi([&] {
+        int sbagli = 0;
+        if (SalvaSicuro(t.File("sola.Mrl"), Nuovi)) sbagli |= 1;
+        if (SalvaSicuro(t.File("link.Mrl"), Nuovi)) sbagli |= 2;
+        TScritturaSicura pezzi(t.File("sola.Mrl"));
+        if (pezzi.Scrivi(Nuovi.data(), Nuovi.size()) && pezzi.Concludi()) sbagli |= 4;
+        if (!SalvaSicuro(t.File("libera.Col"), Nuovi)) sbagli |= 8;
+        return sbagli;
+    });
+    if (esito < 0) GTEST_SKIP() << "cannot run a child without privileges here";
+    EXPECT_EQ(esito, 0);
+    EXPECT_EQ(LeggiTutto(t.File("sola.Mrl")), vecchi);
+    EXPECT_TRUE(fs::is_symlink(t.Percorso() / "link.Mrl"));
+    EXPECT_EQ(LeggiTutto(t.File("libera.Col")), Nuovi);
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.Percorso()), fs::directory_iterator()),
+              3);  // no leftovers
+
+    if (::geteuid() == 0) {  // root may write any file, and the mode stays
+        ASSERT_TRUE(SalvaSicuro(t.File("sola.Mrl"), Nuovi));
+        EXPECT_EQ(fs::status(t.File("sola.Mrl")).permissions(),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
 }
 
 TEST(FileSpeciali, UnaCartellaOUnaFifoSenzaLettoreNonVengonoSostituite)
@@ -141,4 +181,21 @@ TEST(FileSpeciali, LaLetturaRifiutaCioCheNonEUnFileRegolareOTroppoLungo)
     // A link to a regular file is read as the file.
     fs::create_symlink(t.Percorso() / "dieci", t.Percorso() / "link");
     EXPECT_TRUE(TLettoreBinario::Apri(t.File("link"), 10));
+}
+
+// The pictures and help pages of the desktop program are read by the same rule: the bytes
+// of a regular file, and nothing, at once, for a FIFO or an endless device.
+TEST(FileSpeciali, IDocumentiSiLeggonoConLaStessaRegola)
+{
+    TCartellaTemporanea t;
+    ASSERT_EQ(::mkfifo(t.File("intro.bmp").c_str(), 0600), 0);
+    auto tubo = std::async(std::launch::async, [&] {
+        return LeggiFileIntero(t.File("intro.bmp"), DimensioneMassimaDocumento).has_value() ||
+               LeggiFileIntero("/dev/zero", DimensioneMassimaDocumento).has_value();
+    });
+    ASSERT_EQ(tubo.wait_for(std::chrono::seconds(3)), std::future_status::ready);
+    EXPECT_FALSE(tubo.get());
+    const TBytes pagina = {'<', 'p', '>'};
+    ScriviTutto(t.File("1.html"), pagina);
+    EXPECT_EQ(LeggiFileIntero(t.File("1.html"), DimensioneMassimaDocumento), pagina);
 }

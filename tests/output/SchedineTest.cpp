@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <limits>
 #include <set>
 
 #include "CartellaTemporanea.h"
@@ -304,6 +307,86 @@ TEST(Taratura, SchedinaDiProvaRipristinaSempreLaTaratura)
     EXPECT_THROW(StampaProva(v, cfg, guasta, ok, "PROVA.MRL"), EErrore);
     EXPECT_EQ(cfg.Taratura.Totip.XPrimaCol, salvata.XPrimaCol);
     EXPECT_EQ(guasta.Conta(TChiamata::Abbandona), 1);
+}
+
+// A stored calibration outside the page (NaN, infinities, huge or negative lengths, a
+// position past the page's edge) is never printed with: the player is told and the coupon
+// comes out where the defaults put it. Checked on the block in use only.
+TEST(Taratura, FuoriDallaPaginaSiStampaConIPredefiniti)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
+    TGiocoTemporaneo gioco(GiocoTotip);
+    TStampa normale;
+    normale.Colonne({"1X21X21X21X2"});
+    normale.Stampa();
+    ASSERT_EQ(normale.domanda.domande, 0);
+    for (double fuori : {nan, inf, -inf, 1e308, -1e308, -0.5, 250.0}) {
+        TStampa s;
+        s.configurazione.Taratura.Totip.XPrimaCol = fuori;
+        s.configurazione.Taratura.Totip.AltQuadro = fuori == 250.0 ? 2.0 : fuori;
+        s.Colonne({"1X21X21X21X2"});
+        s.Stampa();
+        EXPECT_EQ(s.domanda.ultimoTesto, MessaggioTaraturaPredefinita) << fuori;
+        EXPECT_EQ(Segni(s.tela), Segni(normale.tela)) << fuori;
+        EXPECT_EQ(s.tela.Testi(), normale.tela.Testi()) << fuori;
+    }
+    // The football block of the other feeding is not the one in use.
+    TStampa altro;
+    altro.configurazione.Taratura.TotoVerticale.DiametroSegno = nan;
+    altro.Colonne({"1X21X21X21X2"});
+    altro.Stampa();
+    EXPECT_EQ(altro.domanda.domande, 0);
+    EXPECT_EQ(Segni(altro.tela), Segni(normale.tela));
+
+    TGiocoTemporaneo toto(GiocoToto);
+    TStampa t;
+    t.configurazione.Taratura.TotoVerticale.SpazioColonne = inf;
+    t.lavoro.Verso = TVersoToto::Verticale;
+    t.Colonne({"1X21X21X21X21"});
+    t.Stampa();
+    EXPECT_EQ(t.domanda.ultimoTesto, MessaggioTaraturaPredefinita);
+    EXPECT_EQ(Segni(t.tela, TChiamata::Ellisse).size(), 13u);
+}
+
+// The dialog shows a block outside the page as the defaults and refuses values outside it;
+// its values reach at most the page's edge.
+TEST(Taratura, IlDialogoRifiutaValoriFuoriDallaPagina)
+{
+    TGiocoTemporaneo gioco(GiocoEnalotto);
+    test::TCartellaTemporanea cartella;
+    const std::string file = cartella.File("Morella.cfg");
+    TConfigurazione cfg;
+    cfg.Taratura.Enalotto.YPrimaCol = std::numeric_limits<double>::quiet_NaN();
+    cfg.Taratura.Enalotto.Da4Colonne = 0;
+    TValoriTaratura v = MostraTaratura(cfg.Taratura.Enalotto);
+    EXPECT_EQ(v.YPrimaCol, 300);
+    EXPECT_FALSE(v.Radio4);
+
+    v.XPrimaCol = 2033;  // 203.3 mm: past the right edge
+    try {
+        ConfermaTaratura(v, cfg, file);
+        ADD_FAILURE() << "a calibration outside the page was stored";
+    } catch (const EErrore& e) {
+        EXPECT_STREQ(e.what(), MessaggioTaraturaFuoriPagina);
+    }
+    EXPECT_TRUE(std::isnan(cfg.Taratura.Enalotto.YPrimaCol));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    TTelaRegistrata tela;
+    TRispostaFissa ok(PulsanteOk);
+    EXPECT_THROW(StampaProva(v, cfg, tela, ok, "PROVA.MRL"), EErrore);
+    EXPECT_TRUE(tela.DelTipo(TChiamata::Rettangolo).empty());
+
+    v.XPrimaCol = 2032;  // the edge itself
+    ConfermaTaratura(v, cfg, file);
+    EXPECT_DOUBLE_EQ(cfg.Taratura.Enalotto.XPrimaCol, 203.2);
+    EXPECT_DOUBLE_EQ(cfg.Taratura.Enalotto.YPrimaCol, 30.0);
+
+    // The page of the rule is the page the coupons are printed on.
+    TTelaRegistrata pagina;
+    TmmPrinter p(pagina);
+    EXPECT_NEAR(p.LarghezzaPagina(), LarghezzaPaginaTaratura, 0.01);
+    EXPECT_NEAR(p.AltezzaPagina(), AltezzaPaginaTaratura, 0.01);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
@@ -276,4 +277,54 @@ TEST(Configurazione, UnSalvataggioFallitoLasciaIlVecchioFile)
     EXPECT_TRUE(fallito);
     EXPECT_EQ(LeggiTutto(file), vecchio);
     EXPECT_EQ(std::distance(fs::directory_iterator(t.Percorso()), fs::directory_iterator()), 2);
+}
+
+// The calibration rule: each length from 0 to the page's side it is measured along.
+// The file keeps whatever calibration it holds, so it saves back byte for byte.
+TEST(Configurazione, TaraturaNellaPaginaEFileIntatto)
+{
+    const TTaraturaStampa predefinita;
+    EXPECT_TRUE(TaraturaNellaPagina(predefinita.TotoOrizzontale));
+    EXPECT_TRUE(TaraturaNellaPagina(predefinita.Enalotto));
+    const double nan = std::numeric_limits<double>::quiet_NaN(),
+                 inf = std::numeric_limits<double>::infinity();
+    for (double fuori : {nan, -nan, inf, -inf, 1e308, -1e308, -0.01, 203.21}) {
+        TTaraturaSchedina s;
+        s.XPrimaCol = fuori;
+        EXPECT_FALSE(TaraturaNellaPagina(s)) << fuori;
+        TTaraturaToto t;
+        t.DiametroSegno = fuori;
+        EXPECT_FALSE(TaraturaNellaPagina(t)) << fuori;
+    }
+    TTaraturaSchedina bordo;
+    bordo.XPrimaCol = LarghezzaPaginaTaratura;
+    bordo.YPrimaCol = 280.9;  // down the page, past its width
+    bordo.DistanzaSegniOriz = 0;
+    EXPECT_TRUE(TaraturaNellaPagina(bordo));
+    bordo.ScrittaX = 280.9;
+    EXPECT_FALSE(TaraturaNellaPagina(bordo));
+    TTaraturaToto lungo;
+    lungo.SpazioColonne = 250;  // down the sheet when fed vertically
+    EXPECT_TRUE(TaraturaNellaPagina(lungo));
+
+    TCartellaTemporanea t;
+    TConfigurazione c;
+    c.Taratura.Totip.XPrimaCol = nan;
+    c.Taratura.TotoVerticale.ScrittaY = 1e308;
+    c.Taratura.Enalotto.XPrimaCol = -1;
+    c.Taratura.Enalotto.Riservati = {7, 8, 9};
+    const TBytes immagine = ImmagineConfigurazione(c);
+    ScriviTutto(t.File("Morella.cfg"), immagine);
+    TConfigurazione letta;
+    LeggiConfigurazione(letta, t.File("Morella.cfg"));
+    EXPECT_EQ(ImmagineConfigurazione(letta), immagine);
+
+    TTaraturaStampa corretta = letta.Taratura;
+    corretta.Totip.Da4Colonne = 0;
+    EXPECT_FALSE(CorreggiTaratura(corretta));
+    EXPECT_DOUBLE_EQ(corretta.Totip.XPrimaCol, 30.0);
+    EXPECT_EQ(corretta.Totip.Da4Colonne, 0) << "the column count is no length";
+    EXPECT_DOUBLE_EQ(corretta.TotoVerticale.ScrittaY, 5.0);
+    EXPECT_EQ(corretta.Enalotto.Riservati, (std::array<std::uint8_t, 3>{7, 8, 9}));
+    EXPECT_TRUE(CorreggiTaratura(corretta));
 }

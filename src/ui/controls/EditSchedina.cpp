@@ -12,6 +12,7 @@
 
 #include "Cartelle.h"
 #include "FileBinario.h"
+#include "Icone.h"
 
 namespace morella::ui {
 
@@ -322,8 +323,7 @@ TEditSchedina::TEditSchedina(QWidget* parent) : QWidget(parent)
 bool TEditSchedina::ImpostaGioco(int gioco)
 {
     gioco_ = gioco;
-    const bool caricata = maschera_.load(QString::fromStdString(FileMaschera(gioco)));
-    if (!caricata) maschera_ = QPixmap();
+    const bool caricata = CaricaImmagine(maschera_, FileMaschera(gioco));
     Pronostico->ImpostaGioco(gioco);
     Partite->ImpostaGioco(gioco);
     CorsaPiu->setVisible(gioco == GiocoTotip);

@@ -1,7 +1,8 @@
 #include "FormAiuto.h"
 
+#include <QByteArray>
 #include <QDialogButtonBox>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -11,9 +12,36 @@
 #include <QVBoxLayout>
 
 #include "Cartelle.h"
+#include "FileBinario.h"
 #include "ServiziUi.h"
 
 namespace morella::ui {
+
+namespace {
+
+// The browser reads pages, and the pictures and pages they link, by the readers' rule:
+// a FIFO or a device among the help files is no page and never stalls the window.
+class TBrowserAiuto : public QTextBrowser {
+   public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int tipo, const QUrl& nome) override
+    {
+        if (nome.scheme() == QLatin1String("qrc") || nome.scheme() == QLatin1String("data"))
+            return QTextBrowser::loadResource(tipo, nome);
+        QUrl url = nome;
+        // Every help page lies in the help folder, the browser's one search path.
+        if (url.isRelative() && !searchPaths().isEmpty())
+            url = QUrl::fromLocalFile(QDir(searchPaths().first()).absolutePath() + QLatin1Char('/'))
+                      .resolved(url);
+        if (!url.isLocalFile()) return {};
+        const auto dati = LeggiFileIntero(url.toLocalFile().toStdString(), DimensioneMassimaDocumento);
+        if (!dati) return {};
+        return QByteArray(reinterpret_cast<const char*>(dati->data()), static_cast<qsizetype>(dati->size()));
+    }
+};
+
+}  // namespace
 
 std::string PaginaAiuto(int argomento)
 {
@@ -24,7 +52,7 @@ TFormAiuto::TFormAiuto(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAiuto"));
     setWindowTitle(QStringLiteral("Morella - Help"));
-    browser_ = new QTextBrowser(this);
+    browser_ = new TBrowserAiuto(this);
     browser_->setObjectName(QStringLiteral("Pagina"));
     browser_->setOpenLinks(true);
     browser_->setOpenExternalLinks(false);
@@ -44,7 +72,8 @@ void TFormAiuto::MostraArgomento(int argomento)
     argomento_ = argomento;
     const QString pagina = QString::fromStdString(PaginaAiuto(argomento));
     browser_->setSearchPaths({QFileInfo(pagina).absolutePath()});
-    if (QFileInfo::exists(pagina)) {
+    // Only a regular file is a page: anything else gets the page naming the topic.
+    if (QFileInfo(pagina).isFile()) {
         browser_->setSource(QUrl::fromLocalFile(pagina));
         return;
     }

@@ -3,6 +3,7 @@
 #include "RegistroFinestre.h"
 #include "EditoriCondizioni.h"
 #include "FormSviluppo.h"
+#include "Icone.h"
 #include "SistemaEsempio.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ namespace {
 QPixmap ImmagineIntro()
 {
     QPixmap p;
-    if (p.load(QString::fromStdString(UnisciPercorso(DirectoryProgramma(), "intro.bmp")))) return p;
+    if (CaricaImmagine(p, UnisciPercorso(DirectoryProgramma(), "intro.bmp"))) return p;
     QPixmap sostituto(360, 200);
     sostituto.fill(QColor(0, 60, 110));
     QPainter pt(&sostituto);

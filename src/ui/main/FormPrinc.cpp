@@ -160,8 +160,8 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
 bool TFormPrinc::CaricaSfondo()
 {
     QPixmap p;
-    const bool ok = p.load(QString::fromStdString(FileSfondo(sistema_.Dati().Configurazione)));
-    sfondo_->ImpostaImmagine(ok ? p : QPixmap());
+    const bool ok = CaricaImmagine(p, FileSfondo(sistema_.Dati().Configurazione));
+    sfondo_->ImpostaImmagine(p);
     return ok;
 }
 

@@ -12,6 +12,7 @@
 #include "Errore.h"
 #include "FileColonne.h"
 #include "FormPrinc.h"
+#include "Icone.h"
 #include "Prospetto.h"
 #include "RegistroFinestre.h"
 #include "TelaQt.h"
@@ -185,7 +186,7 @@ void TFormPrinc::MotivoDiSfondo1Click()
     if (!file) return;
     // Only a picture that loads becomes the background worth remembering.
     QPixmap p;
-    if (!p.load(QString::fromStdString(*file))) throw EErrore(MessaggioSfondo);
+    if (!CaricaImmagine(p, *file)) throw EErrore(MessaggioSfondo);
     CambiaSfondo(sistema_.Dati().Configurazione, *file, FileConfigurazione());
     CaricaSfondo();
 }

@@ -4,7 +4,19 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "FileBinario.h"
+
 namespace morella::ui {
+
+bool CaricaImmagine(QPixmap& immagine, const std::string& file)
+{
+    immagine = QPixmap();
+    const auto dati = LeggiFileIntero(file, DimensioneMassimaDocumento);
+    if (!dati || dati->empty()) return false;
+    if (immagine.loadFromData(dati->data(), static_cast<uint>(dati->size()))) return true;
+    immagine = QPixmap();
+    return false;
+}
 
 namespace {
 

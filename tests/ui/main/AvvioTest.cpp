@@ -1,6 +1,10 @@
 // Start-up: the arguments, the intro window and its timer, the system made with the
 // configuration of the program directory, the main window with the file of the command line.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +17,7 @@
 #include "EditSchedina.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
+#include "SoccorsoFifo.h"
 
 using namespace morella;
 using namespace morella::ui;
@@ -76,4 +81,35 @@ TEST(Avvio, IntroTimerEFinestraPrincipale)
     EXPECT_EQ(w->windowTitle(), " Morella 1.0 - Avvio");
     EXPECT_FALSE(app.Sistema().Modificato);
     EXPECT_GE(app.MillisecondiAvvio(), 0);
+}
+
+// FIFOs in place of the intro picture, the coupon mask and the background: the program
+// starts at once without them.
+TEST(Avvio, FigureCheSonoFifoNonFermanoLAvvio)
+{
+    morella::test::TProgrammaProva programma(GiocoTotip);
+    morella::test::TServiziProva servizi;
+    const std::string intro = UnisciPercorso(DirectoryProgramma(), "intro.bmp");
+    const std::string maschera = FileMaschera(GiocoTotip);
+    const std::string sfondo = UnisciPercorso(DirectoryProgramma(), "fifo.Bmp");
+    for (const std::string& f : {intro, maschera, sfondo}) {
+        std::remove(f.c_str());
+        ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0) << f;
+    }
+    TConfigurazione c;
+    c.Sfondo = sfondo;
+    ScriviConfigurazione(c, FileConfigurazione());
+
+    morella::test::TSoccorsoFifo soccorso({intro, maschera, sfondo}, std::chrono::seconds(4));
+    const auto inizio = std::chrono::steady_clock::now();
+    TOpzioniAvvio o;
+    o.Directory = DirectoryProgramma();
+    o.Gioco = GiocoTotip;
+    o.Massimizza = false;
+    o.Continua = true;
+    TApplicazione app(o);
+    app.Avvia();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.FormPrinc() != nullptr; }, 6000));
+    EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::seconds(2));
+    EXPECT_TRUE(app.FormPrinc()->isVisible());
 }
