@@ -84,8 +84,9 @@ inline void VerificaSviluppo(benchmark::State& state, TElencoCondizioni& elenco)
     }
     state.counters["attive"] = elenco.NumeroAttive();
     state.counters["accettate"] = static_cast<double>(accettate);
-    state.counters["ns_colonna"] = benchmark::Counter(
-        static_cast<double>(colonne.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["ns_colonna"] =
+        benchmark::Counter(static_cast<double>(colonne.size()),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The sign-count conditions of a realistic system: number of signs (one value in recupero

@@ -52,7 +52,8 @@ void FormuleDerivate(TElencoCondizioni& e)
     auto& k = *e.Condizione<TFormuleDerivate>(TipoFormuleDerivate);
     for (int n1 = 2; n1 <= 6; ++n1)
         for (int nx = 2; nx <= 6; ++nx)
-            if (12 - n1 - nx >= 2 && 12 - n1 - nx <= 6) k.FormuleAmmesse[IndiceDistribuzione({n1, nx, 12 - n1 - nx})] = true;
+            if (12 - n1 - nx >= 2 && 12 - n1 - nx <= 6)
+                k.FormuleAmmesse[IndiceDistribuzione({n1, nx, 12 - n1 - nx})] = true;
 }
 
 void Tutte(TElencoCondizioni& e)
@@ -86,16 +87,35 @@ void MisuraTutto(benchmark::State& state)
         }
         benchmark::DoNotOptimize(somma);
     }
-    state.counters["ns_colonna"] = benchmark::Counter(
-        static_cast<double>(colonne.size()), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["ns_colonna"] =
+        benchmark::Counter(static_cast<double>(colonne.size()),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_NessunaCondizione(benchmark::State& s) { Esegui(s, nullptr); }
-void BM_Vortice(benchmark::State& s) { Esegui(s, Vortice); }
-void BM_Simmetrie(benchmark::State& s) { Esegui(s, Simmetrie); }
-void BM_FormuleDerivate(benchmark::State& s) { Esegui(s, FormuleDerivate); }
-void BM_Modulo(benchmark::State& s) { Esegui(s, Modulo); }
-void BM_TutteLeForme(benchmark::State& s) { Esegui(s, Tutte); }
+void BM_NessunaCondizione(benchmark::State& s)
+{
+    Esegui(s, nullptr);
+}
+void BM_Vortice(benchmark::State& s)
+{
+    Esegui(s, Vortice);
+}
+void BM_Simmetrie(benchmark::State& s)
+{
+    Esegui(s, Simmetrie);
+}
+void BM_FormuleDerivate(benchmark::State& s)
+{
+    Esegui(s, FormuleDerivate);
+}
+void BM_Modulo(benchmark::State& s)
+{
+    Esegui(s, Modulo);
+}
+void BM_TutteLeForme(benchmark::State& s)
+{
+    Esegui(s, Tutte);
+}
 
 }  // namespace
 

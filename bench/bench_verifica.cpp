@@ -16,8 +16,14 @@ void Esegui(benchmark::State& state, bool condizioni)
     bench::VerificaSviluppo(state, elenco);
 }
 
-void BM_NessunaCondizione(benchmark::State& s) { Esegui(s, false); }
-void BM_CondizioniRealistiche(benchmark::State& s) { Esegui(s, true); }
+void BM_NessunaCondizione(benchmark::State& s)
+{
+    Esegui(s, false);
+}
+void BM_CondizioniRealistiche(benchmark::State& s)
+{
+    Esegui(s, true);
+}
 
 }  // namespace
 

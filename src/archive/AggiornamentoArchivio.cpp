@@ -26,7 +26,7 @@ namespace {
 // error is remembered so the step that caused it fails, and the bytes received become the
 // percentage of the bar, passed on only when it changes.
 class TRegistroFtp final : public TOsservatoreFtp {
-public:
+   public:
     explicit TRegistroFtp(TOsservatoreAggiornamento& osservatore) : osservatore_(osservatore) {}
 
     void TestoStato(const std::string& testo) override { osservatore_.RigaRegistro(RigaRegistroFtp(testo)); }
@@ -53,7 +53,7 @@ public:
         return ok;
     }
 
-private:
+   private:
     TOsservatoreAggiornamento& osservatore_;
     bool errore_ = false;
     int ultima_ = -1;
@@ -84,8 +84,8 @@ bool RecordConcorsoSensato(const std::uint8_t* r)
     std::int32_t stagione = 0;
     std::memcpy(&stagione, r, sizeof stagione);
     const int numero = r[4];
-    if (stagione < StagioneMinimaEditor || stagione > StagioneMassimaEditor || numero < NumeroMinimoConcorso ||
-        numero > NumeroMassimoConcorso)
+    if (stagione < StagioneMinimaEditor || stagione > StagioneMassimaEditor ||
+        numero < NumeroMinimoConcorso || numero > NumeroMassimoConcorso)
         return false;
     bool completa = true;
     for (int e = 0; e < NumEvents; ++e) {
@@ -187,8 +187,8 @@ bool CreaRiserva(const std::string& vecchio, const std::string& riserva)
 {
     ::unlink(riserva.c_str());
     if (::link(vecchio.c_str(), riserva.c_str()) == 0) return true;
-    std::optional<TLettoreBinario> lettore =
-        TLettoreBinario::Apri(vecchio, std::max(DimensioneMassimaScaricata(0), DimensioneMassimaScaricata(1)));
+    std::optional<TLettoreBinario> lettore = TLettoreBinario::Apri(
+        vecchio, std::max(DimensioneMassimaScaricata(0), DimensioneMassimaScaricata(1)));
     if (!lettore) return false;
     return SalvaSicuro(riserva, lettore->Corrente(), lettore->Dimensione());
 }

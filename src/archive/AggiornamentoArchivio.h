@@ -43,7 +43,7 @@ inline constexpr std::array<TFileAggiornamento, 2> FileAggiornamento = {{
 
 // What the update window shows. Every method has an empty default.
 class TOsservatoreAggiornamento {
-public:
+   public:
     virtual ~TOsservatoreAggiornamento() = default;
     virtual void Occupato(bool) {}                    // busy cursor on / off
     virtual void Stato(const std::string&) {}         // state label; "" clears it

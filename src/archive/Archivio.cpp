@@ -70,8 +70,9 @@ bool T_Archivio::Carica(const std::string& cartellaArchivi)
     // Taken before reading: should another save slip in between, the mismatch only makes a
     // later save refuse, never lets one overwrite unseen contests.
     impronta_ = ImprontaArchivio(cartellaArchivi);
-    auto lettore = TLettoreBinario::Apri(
-        FileArchivio(cartellaArchivi), static_cast<std::size_t>(MassimoConcorsiArchivio) * DimensioneRecordConcorso);
+    auto lettore =
+        TLettoreBinario::Apri(FileArchivio(cartellaArchivi),
+                              static_cast<std::size_t>(MassimoConcorsiArchivio) * DimensioneRecordConcorso);
     if (!lettore) throw EErrore(MessaggioCaricaArchivio);
     esito_.ConcorsiInteri = LeggiConcorsi(*lettore);
     esito_.DataBaseLetto = CaricaDataBase(cartellaArchivi);

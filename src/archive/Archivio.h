@@ -26,8 +26,7 @@ inline constexpr const char* NomeFileArchivio = "archivio.mra";
 // keeps a hostile file from asking for gigabytes. A longer file is not an archive.
 inline constexpr int MassimoConcorsiArchivio = 20000;
 inline constexpr const char* MessaggioCaricaArchivio = "Impossibile Caricare L'Archivio.";
-inline constexpr const char* DomandaSostituisciConcorso =
-    "Il Concorso è già in memoria. Devo Sostituirlo ?";
+inline constexpr const char* DomandaSostituisciConcorso = "Il Concorso è già in memoria. Devo Sostituirlo ?";
 
 // What tells one version of "archivio.mra" from another: every save puts a new file in its
 // place, so its identity, size and time of change all move.
@@ -52,7 +51,7 @@ struct TEsitoCaricamento {
 };
 
 class T_Archivio {
-public:
+   public:
     // Paths of "archivio.mra" and "archdb.mra" in the given folder.
     static std::string FileArchivio(const std::string& cartellaArchivi);
     static std::string FileDataBase(const std::string& cartellaArchivi);
@@ -144,7 +143,7 @@ public:
     void Elimina(int indice);                                // 0..count-1
     void Svuota() { concorsi_.clear(); }
 
-private:
+   private:
     // A negative index becomes one that at() refuses.
     static std::size_t Posizione(int indice)
     {

@@ -34,7 +34,7 @@ struct TParametriFtp {
 // Notifications of the client: the dialogue with the server as it goes (one text per
 // command or reply, line ends included as received) and the reason of a failure.
 class TOsservatoreFtp {
-public:
+   public:
     virtual ~TOsservatoreFtp() = default;
     virtual void TestoStato(const std::string& testo) = 0;
     virtual void Errore(const std::string& testo) = 0;
@@ -46,7 +46,7 @@ using TProgressoFtp = std::function<void(std::uint64_t ricevuti, std::uint64_t t
 // Every operation answers whether it worked; a failure is also told to the observer's
 // Errore. Notifications arrive on the caller's thread while the operation runs.
 class TClientFtp {
-public:
+   public:
     TClientFtp() = default;
     virtual ~TClientFtp() = default;
     TClientFtp(const TClientFtp&) = delete;
@@ -73,7 +73,7 @@ public:
     virtual void Disconnetti() = 0;
     virtual bool Connesso() const = 0;
 
-protected:
+   protected:
     void NotificaStato(const std::string& testo)
     {
         if (osservatore_ != nullptr) osservatore_->TestoStato(testo);
@@ -83,7 +83,7 @@ protected:
         if (osservatore_ != nullptr) osservatore_->Errore(testo);
     }
 
-private:
+   private:
     TOsservatoreFtp* osservatore_ = nullptr;
     std::uint64_t limiteScaricamento_ = 0;
 };

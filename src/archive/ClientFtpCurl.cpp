@@ -71,7 +71,7 @@ std::optional<std::string> CostruisciUrl(const TParametriFtp& parametri, const s
 // The local file of a download: written through a descriptor, flushed to disk before it
 // counts as done, removed when the download does not end well.
 class TFileLocale {
-public:
+   public:
     explicit TFileLocale(std::string percorso) : percorso_(std::move(percorso))
     {
         fd_ = ::open(percorso_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -107,7 +107,7 @@ public:
         return ok;
     }
 
-private:
+   private:
     std::string percorso_;
     int fd_ = -1;
     bool completo_ = false;
@@ -309,7 +309,8 @@ struct TClientFtpCurl::TStato {
         auto* stato = static_cast<TStato*>(utente);
         // A file the server announces as too large is not even started.
         const std::uint64_t limite = stato->client.LimiteScaricamento();
-        if (stato->file != nullptr && limite > 0 && totale > 0 && static_cast<std::uint64_t>(totale) > limite) {
+        if (stato->file != nullptr && limite > 0 && totale > 0 &&
+            static_cast<std::uint64_t>(totale) > limite) {
             stato->troppoGrande = true;
             return 1;
         }
@@ -339,7 +340,8 @@ bool TClientFtpCurl::Connetti(const TParametriFtp& parametri)
     stato_->Chiudi();
     stato_->Rilancia();
     // Whatever the caller checked, nothing that could end an FTP command goes out.
-    if (!SenzaControllo(parametri.Host) || !SenzaControllo(parametri.Utente) || !SenzaControllo(parametri.Password)) {
+    if (!SenzaControllo(parametri.Host) || !SenzaControllo(parametri.Utente) ||
+        !SenzaControllo(parametri.Password)) {
         NotificaErrore("Caratteri di controllo nei parametri della connessione.");
         return false;
     }

@@ -11,7 +11,7 @@
 namespace morella {
 
 class TClientFtpCurl final : public TClientFtp {
-public:
+   public:
     TClientFtpCurl();
     ~TClientFtpCurl() override;
 
@@ -23,7 +23,7 @@ public:
     void Disconnetti() override;
     bool Connesso() const override;
 
-private:
+   private:
     struct TStato;  // libcurl stays out of this header
     std::unique_ptr<TStato> stato_;
 };

@@ -47,7 +47,13 @@ inline std::strong_ordering ConfrontaConcorsi(const T_Concorso& a, const T_Conco
     if (auto c = a.Stagione <=> b.Stagione; c != 0) return c;
     return a.Numero <=> b.Numero;
 }
-inline bool StessoConcorso(const T_Concorso& a, const T_Concorso& b) { return ConfrontaConcorsi(a, b) == 0; }
-inline bool PrecedeConcorso(const T_Concorso& a, const T_Concorso& b) { return ConfrontaConcorsi(a, b) < 0; }
+inline bool StessoConcorso(const T_Concorso& a, const T_Concorso& b)
+{
+    return ConfrontaConcorsi(a, b) == 0;
+}
+inline bool PrecedeConcorso(const T_Concorso& a, const T_Concorso& b)
+{
+    return ConfrontaConcorsi(a, b) < 0;
+}
 
 }  // namespace morella

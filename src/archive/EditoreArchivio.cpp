@@ -1,5 +1,5 @@
-#include "BloccoArchivio.h"
 #include "EditoreArchivio.h"
+#include "BloccoArchivio.h"
 
 #include <algorithm>
 #include <cctype>

@@ -16,7 +16,7 @@ struct TElemRFRM {
 };
 
 class T_FrequenzeRitardi {
-public:
+   public:
     // The highest value is a signed 16-bit number in the database file, so no measure above
     // this can be kept; it also bounds the two lists to 32768 entries each.
     static constexpr int ValoreMassimoAmmesso = 32767;
@@ -55,7 +55,7 @@ public:
     const TElemRFRM& Elemento(bool primaLista, int i) const;
     TElemRFRM& Elemento(bool primaLista, int i);
 
-private:
+   private:
     const TElemRFRM& Letto(int i) const;
 
     std::vector<TElemRFRM> prima_;

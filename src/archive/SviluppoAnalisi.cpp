@@ -7,8 +7,8 @@
 #include "Condizione.h"
 #include "DatiSistema.h"
 #include "Errore.h"
-#include "FileColonne.h"
 #include "FileBinario.h"
+#include "FileColonne.h"
 #include "SviluppoPronostico.h"
 
 namespace morella {

@@ -13,7 +13,8 @@ std::vector<std::string> CondizioniSbagliate(TSistema& sistema, const TColonna& 
     condizioni.RaccogliErrori = false;
 
     std::vector<std::string> voci;
-    for (const TErrore& e : condizioni.Errori) voci.push_back(e.Condizione ? e.Condizione->Nome : VocePronostico);
+    for (const TErrore& e : condizioni.Errori)
+        voci.push_back(e.Condizione ? e.Condizione->Nome : VocePronostico);
     condizioni.Errori.clear();
     return voci;
 }

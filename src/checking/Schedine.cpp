@@ -16,6 +16,9 @@ std::vector<TSchedinaVin> CostruisciSchedine(const TListaColonne& lista)
     return schedine;
 }
 
-int MassimoScorrimentoSchedine(int numeroSchedine) { return numeroSchedine < 5 ? 0 : numeroSchedine - 4; }
+int MassimoScorrimentoSchedine(int numeroSchedine)
+{
+    return numeroSchedine < 5 ? 0 : numeroSchedine - 4;
+}
 
 }  // namespace morella

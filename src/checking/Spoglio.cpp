@@ -47,15 +47,18 @@ TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincent
                 break;
             }
             for (int k = eventi + 1; k >= 0; --k)
-                modi[static_cast<std::size_t>(k)] = modi[static_cast<std::size_t>(k)] * giusti +
-                                                    (k > 0 ? modi[static_cast<std::size_t>(k - 1)] * sbagliati : 0);
+                modi[static_cast<std::size_t>(k)] =
+                    modi[static_cast<std::size_t>(k)] * giusti +
+                    (k > 0 ? modi[static_cast<std::size_t>(k - 1)] * sbagliati : 0);
             ++eventi;
         }
         if (vuota) continue;
-        for (int k = 0; k <= e; ++k) r.punti[static_cast<std::size_t>(e - k)] += modi[static_cast<std::size_t>(k)];
+        for (int k = 0; k <= e; ++k)
+            r.punti[static_cast<std::size_t>(e - k)] += modi[static_cast<std::size_t>(k)];
     }
     for (int p = 0; p <= e; ++p) r.massimo = std::max(r.massimo, r.punti[static_cast<std::size_t>(p)]);
-    for (int k = 0; k < 3; ++k) r.categorie[static_cast<std::size_t>(k)] = e - k >= 0 ? r.punti[static_cast<std::size_t>(e - k)] : 0;
+    for (int k = 0; k < 3; ++k)
+        r.categorie[static_cast<std::size_t>(k)] = e - k >= 0 ? r.punti[static_cast<std::size_t>(e - k)] : 0;
     r.scalaMassima = static_cast<double>(r.massimo) * 11.0 / 10.0;
     return r;
 }
@@ -63,7 +66,8 @@ TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincent
 std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r)
 {
     std::vector<bool> abilitati(static_cast<std::size_t>(NumEvents) + 1);
-    for (int p = 0; p <= NumEvents; ++p) abilitati[static_cast<std::size_t>(p)] = r.punti[static_cast<std::size_t>(p)] != 0;
+    for (int p = 0; p <= NumEvents; ++p)
+        abilitati[static_cast<std::size_t>(p)] = r.punti[static_cast<std::size_t>(p)] != 0;
     return abilitati;
 }
 

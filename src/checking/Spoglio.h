@@ -18,9 +18,9 @@ constexpr int SlotPunti = 15;
 
 struct TRisultatoSpoglio {
     std::array<std::int64_t, SlotPunti> punti{};  // single columns per points value
-    std::int64_t massimo = 0;                      // largest counter
-    std::array<std::int64_t, 3> categorie{};       // E, E-1, E-2 points
-    double scalaMassima = 0;                       // top of the chart: largest counter x 11 / 10
+    std::int64_t massimo = 0;                     // largest counter
+    std::array<std::int64_t, 3> categorie{};      // E, E-1, E-2 points
+    double scalaMassima = 0;                      // top of the chart: largest counter x 11 / 10
 };
 
 // Exactly one sign on each of the events.

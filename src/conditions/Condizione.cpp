@@ -22,7 +22,10 @@ void RegistraEditore(TipoCondizione tipo, TEditoreCondizione editore)
     Editori()[tipo] = std::move(editore);
 }
 
-bool EditoreRegistrato(TipoCondizione tipo) { return static_cast<bool>(Editori()[tipo]); }
+bool EditoreRegistrato(TipoCondizione tipo)
+{
+    return static_cast<bool>(Editori()[tipo]);
+}
 
 TCondizione::TCondizione(TipoCondizione tipo, TElencoCondizioni* elenco)
     : Nome(NomeDefault(tipo)), tipo_(tipo), elenco_(elenco)

@@ -62,8 +62,8 @@ class TCondizione {
     // the running y (millimetres, moved past the block), left edge x. Laid out by the
     // report code in output/, the same for every kind.
     void StampaBlocco(double& y, TmmPrinter& stampante, double x) const;
-    virtual ~TCondizione() = default;                        // 12 (Distruggi)
-    virtual void ImpostaDefault();                           // 13
+    virtual ~TCondizione() = default;  // 12 (Distruggi)
+    virtual void ImpostaDefault();     // 13
 
     // A copy of the header and of every table and field of the kind (paste, analysis).
     virtual std::unique_ptr<TCondizione> Clona() const = 0;

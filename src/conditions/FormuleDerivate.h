@@ -29,7 +29,10 @@ class TFormuleDerivate final : public TCondizioneATabelle {
     }
 
     std::string Didascalia(int) const override { return "F.Derivate"; }
-    void MisuraSerie(const TColonnaEsaminata& c, TMisura* misure) const override { misure[0] = {Formula(c), 0}; }
+    void MisuraSerie(const TColonnaEsaminata& c, TMisura* misure) const override
+    {
+        misure[0] = {Formula(c), 0};
+    }
     bool SerieAmmette(int s, const TMisura& m) const override;
 
     bool Verifica(const TColonnaEsaminata& c) override

@@ -12,10 +12,10 @@
 namespace morella {
 
 struct TMisureColonna {
-    std::array<TMisura, 3> NumeroSegni;  // "1", "X", "2": (count, longest run)
-    TMisura Pari;                        // (even runs, longest streak of them)
-    TMisura Dispari;                     // (odd runs, longest streak of them)
-    TMisura InterruzioniGlobali;         // (changes of sign, longest streak of them)
+    std::array<TMisura, 3> NumeroSegni;      // "1", "X", "2": (count, longest run)
+    TMisura Pari;                            // (even runs, longest streak of them)
+    TMisura Dispari;                         // (odd runs, longest streak of them)
+    TMisura InterruzioniGlobali;             // (changes of sign, longest streak of them)
     std::array<int, 3> InterruzioniSegni{};  // changes into "1", "X", "2"
     TMisura SimmetrieDirette;
     TMisura SimmetrieInverse;

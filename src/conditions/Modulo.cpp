@@ -20,7 +20,8 @@ struct TRadici {
     TRadici()
     {
         for (int s = 0; s <= QuadratoMassimo; ++s)
-            Somma[static_cast<std::size_t>(s)] = static_cast<std::uint8_t>(std::lround(std::sqrt(static_cast<double>(s))));
+            Somma[static_cast<std::size_t>(s)] =
+                static_cast<std::uint8_t>(std::lround(std::sqrt(static_cast<double>(s))));
         for (int x = 0; x <= MaxEventi; ++x)
             for (int d = 0; d + x <= MaxEventi; ++d) {
                 // Products of small integers are exact in a double, whatever the order.
@@ -48,7 +49,8 @@ int ModuloProdotto(int nX, int n2)
 }
 
 TModulo::TModulo(TElencoCondizioni* elenco)
-    : TCondizioneATabelle(TipoModulo, elenco, {TTabellaValori(MassimoSomma, false), TTabellaValori(MassimoProdotto, false)},
+    : TCondizioneATabelle(TipoModulo, elenco,
+                          {TTabellaValori(MassimoSomma, false), TTabellaValori(MassimoProdotto, false)},
                           {MassimoSomma, MassimoProdotto})
 {
 }
@@ -64,7 +66,8 @@ void TModulo::Misura(const TColonnaEsaminata& c, TMisura* misure) const
     const auto& prodotto = tabelle_[TabellaProdotto];
     TMaschera campo = MascheraEventi(somma.DaEvento, somma.AEvento);
     misure[TabellaSomma] = {
-        ModuloSomma(ContaBit(c.Segni[0] & campo), ContaBit(c.Segni[1] & campo), ContaBit(c.Segni[2] & campo)), 0};
+        ModuloSomma(ContaBit(c.Segni[0] & campo), ContaBit(c.Segni[1] & campo), ContaBit(c.Segni[2] & campo)),
+        0};
     campo = MascheraEventi(prodotto.DaEvento, prodotto.AEvento);
     misure[TabellaProdotto] = {ModuloProdotto(ContaBit(c.Segni[1] & campo), ContaBit(c.Segni[2] & campo)), 0};
 }

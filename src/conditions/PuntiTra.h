@@ -35,7 +35,10 @@ class TPuntiTra final : public TCondizione {
     {
         if (g >= 1 && g <= NumeroGruppiTra) gruppiSaltati_ |= std::uint32_t{1} << g;
     }
-    bool GruppoSaltato(int g) const { return g >= 1 && g <= NumeroGruppiTra && ((gruppiSaltati_ >> g) & 1U) != 0; }
+    bool GruppoSaltato(int g) const
+    {
+        return g >= 1 && g <= NumeroGruppiTra && ((gruppiSaltati_ >> g) & 1U) != 0;
+    }
 
     // Whether the sums of a column pass every group in use, in group order.
     bool AmmetteSomme(const TSommeTra& somme);

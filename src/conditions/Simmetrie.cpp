@@ -104,7 +104,8 @@ TMisura Coppia(TMaschera uguali)
 }  // namespace
 
 TSimmetrie::TSimmetrie(TElencoCondizioni* elenco)
-    : TCondizioneATabelle(TipoSimmetrie, elenco, Tabelle(), {NumEvents / 2, NumEvents / 2, 2 * (NumEvents / 2)})
+    : TCondizioneATabelle(TipoSimmetrie, elenco, Tabelle(),
+                          {NumEvents / 2, NumEvents / 2, 2 * (NumEvents / 2)})
 {
 }
 

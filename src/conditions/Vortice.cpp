@@ -83,7 +83,9 @@ TEsitoVortice CamminaVortice(const TColonnaEsaminata& c, int primo, int ultimo, 
         for (int i = 0; i < NumEvents; ++i)
             uguali[c.Colonna[static_cast<std::size_t>(i)] & MascheraSegni] |= TMaschera{1} << i;
     }
-    auto insieme = [&](int evento) { return c.Colonna[static_cast<std::size_t>(evento - 1)] & MascheraSegni; };
+    auto insieme = [&](int evento) {
+        return c.Colonna[static_cast<std::size_t>(evento - 1)] & MascheraSegni;
+    };
 
     bool sinistra = daSinistra;
     int bracci = 0;
@@ -123,9 +125,9 @@ TVortice::TVortice(TElencoCondizioni* elenco)
 
 std::string TVortice::Didascalia(int i) const
 {
-    static const char* const didascalie[6] = {"Diretto - Posizione", "Diretto - Bracci",
+    static const char* const didascalie[6] = {"Diretto - Posizione",     "Diretto - Bracci",
                                               "Diretto - Segni Ammessi", "Inverso - Posizione",
-                                              "Inverso - Bracci", "Inverso - Segni Ammessi"};
+                                              "Inverso - Bracci",        "Inverso - Segni Ammessi"};
     return i >= 0 && i < 6 ? didascalie[i] : "";
 }
 

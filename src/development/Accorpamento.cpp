@@ -55,7 +55,7 @@ struct TTabulazione {
 constexpr TTabulazione Tabulazione;
 
 class TIndicePasso {
-public:
+   public:
     // Indexes the columns at the given positions (ascending).
     void Costruisci(const std::vector<TColonna>& colonne, const std::vector<std::int32_t>& posizioni,
                     bool forzaHash);
@@ -68,7 +68,7 @@ public:
         if (j != Nessuna) salto_[j] = j + 1;
     }
 
-private:
+   private:
     struct TPosto {
         std::uint32_t impronta;  // upper half of the hash
         std::int32_t gruppo;

@@ -11,7 +11,7 @@ namespace morella {
 
 // The merging window: progress and the "Annulla" button.
 class TOsservatoreAccorpamento {
-public:
+   public:
     virtual ~TOsservatoreAccorpamento() = default;
     // Pass number (from 1) and percentage of the pass; called only when the gauge should move.
     virtual void Progresso(int /*passo*/, int /*percentuale*/) {}
@@ -22,11 +22,11 @@ public:
 // Keeps the window from redrawing for nothing: the observer hears of a new pass at once,
 // and of a percentage only when it is 0 or 100 or more than 4 points above the one shown.
 class TAvanzamentoAccorpamento {
-public:
+   public:
     explicit TAvanzamentoAccorpamento(TOsservatoreAccorpamento* oss) : oss_(oss) {}
     void Segnala(int passo, int percentuale);
 
-private:
+   private:
     TOsservatoreAccorpamento* oss_;
     int passo_ = 0;
     int mostrata_ = -1;

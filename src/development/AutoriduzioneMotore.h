@@ -58,7 +58,8 @@ std::unique_ptr<TGeometria> CreaGeometriaSemplice(const TListaColonne& lista, in
 // The winning possibilities of the selected columns (marks 128) over every column of the list
 // not removed, through the geometry's counts; false when cancelled (the store is left empty).
 // The geometry must have been told of every selection.
-bool CalcolaPossibilita(TGeometria& geo, const std::vector<std::uint8_t>& marchi, T_ListaTipiDiVincite& possibilita,
-                        const TPronostico& pronostico, TOsservatoreRiduzione& oss);
+bool CalcolaPossibilita(TGeometria& geo, const std::vector<std::uint8_t>& marchi,
+                        T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico,
+                        TOsservatoreRiduzione& oss);
 
 }  // namespace morella::riduzione

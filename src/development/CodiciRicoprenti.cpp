@@ -58,7 +58,8 @@ std::vector<TParolaCodice> Distinte(std::vector<TParolaCodice> parole)
     std::sort(chiavi.begin(), chiavi.end());
     std::vector<TParolaCodice> distinte;
     for (std::size_t i = 0; i < chiavi.size(); ++i)
-        if (i == 0 || chiavi[i].first != chiavi[i - 1].first) distinte.push_back(std::move(parole[chiavi[i].second]));
+        if (i == 0 || chiavi[i].first != chiavi[i - 1].first)
+            distinte.push_back(std::move(parole[chiavi[i].second]));
     return distinte;
 }
 
@@ -71,11 +72,26 @@ struct TBlocco {
     std::vector<TParolaCodice> (*parole)();
 };
 
-std::vector<TParolaCodice> Zero1() { return DaTesti({"0"}); }
-std::vector<TParolaCodice> Ternario2R1() { return DaTesti({"00", "11", "22"}); }
-std::vector<TParolaCodice> Ternario3R1() { return DaTesti({"000", "011", "101", "110", "222"}); }
-std::vector<TParolaCodice> Hamming4() { return HammingTernario(2); }
-std::vector<TParolaCodice> Hamming13() { return HammingTernario(3); }
+std::vector<TParolaCodice> Zero1()
+{
+    return DaTesti({"0"});
+}
+std::vector<TParolaCodice> Ternario2R1()
+{
+    return DaTesti({"00", "11", "22"});
+}
+std::vector<TParolaCodice> Ternario3R1()
+{
+    return DaTesti({"000", "011", "101", "110", "222"});
+}
+std::vector<TParolaCodice> Hamming4()
+{
+    return HammingTernario(2);
+}
+std::vector<TParolaCodice> Hamming13()
+{
+    return HammingTernario(3);
+}
 
 // Codes over triples by the matrix method, whose parity checks and syndrome sets
 // came from long runs of the same search the optimiser makes over random parity checks: a
@@ -103,9 +119,11 @@ std::vector<TParolaCodice> ParoleDaSindromi(const TCodiceSindromi& c)
         for (int i = 0; i < n; ++i)
             for (int k = 0; k < c.cifre; ++k)
                 somma[static_cast<std::size_t>(k)] +=
-                    x[static_cast<std::size_t>(i)] * cifre[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+                    x[static_cast<std::size_t>(i)] *
+                    cifre[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
         int sindrome = 0;
-        for (int k = c.cifre - 1; k >= 0; --k) sindrome = sindrome * 3 + somma[static_cast<std::size_t>(k)] % 3;
+        for (int k = c.cifre - 1; k >= 0; --k)
+            sindrome = sindrome * 3 + somma[static_cast<std::size_t>(k)] % 3;
         return inS[static_cast<std::size_t>(sindrome)] != 0;
     });
 }
@@ -129,39 +147,52 @@ std::vector<TParolaCodice> Ternario9R1()
 
 std::vector<TParolaCodice> Ternario10R1()
 {
-    return ParoleDaSindromi(
-        {5, {4, 94, 90, 121, 226, 48, 178, 156, 106, 154}, {14, 20, 23, 28, 53, 89, 91, 137, 140, 158, 194, 200, 203, 233, 235}});
+    return ParoleDaSindromi({5,
+                             {4, 94, 90, 121, 226, 48, 178, 156, 106, 154},
+                             {14, 20, 23, 28, 53, 89, 91, 137, 140, 158, 194, 200, 203, 233, 235}});
 }
 
 std::vector<TParolaCodice> Ternario10R2()
 {
     return ParoleDaSindromi({7,
                              {751, 1486, 1809, 1872, 1696, 1912, 1765, 952, 1834, 1477},
-                             {138, 253, 310, 417, 471, 578, 719, 754, 937, 1148, 1238, 1265, 1317, 1341, 1570, 1597,
-                              1652, 1676, 1755, 1815, 1993}});
+                             {138,  253,  310,  417,  471,  578,  719,  754,  937,  1148, 1238,
+                              1265, 1317, 1341, 1570, 1597, 1652, 1676, 1755, 1815, 1993}});
 }
 
 std::vector<TParolaCodice> Ternario11R1()
 {
-    return ParoleDaSindromi({6,
-                             {49, 219, 1, 433, 103, 196, 34, 3, 198, 88, 703},
-                             {1,   11,  108, 117, 130, 144, 159, 169, 177, 207, 215, 220, 240,
-                              272, 289, 324, 339, 378, 391, 396, 420, 427, 438, 457, 468, 476,
-                              550, 560, 571, 576, 585, 600, 612, 648, 656, 681, 688, 718, 726}});
+    return ParoleDaSindromi(
+        {6,
+         {49, 219, 1, 433, 103, 196, 34, 3, 198, 88, 703},
+         {1,   11,  108, 117, 130, 144, 159, 169, 177, 207, 215, 220, 240, 272, 289, 324, 339, 378, 391, 396,
+          420, 427, 438, 457, 468, 476, 550, 560, 571, 576, 585, 600, 612, 648, 656, 681, 688, 718, 726}});
 }
 
 std::vector<TParolaCodice> Ternario12R1()
 {
-    return ParoleDaSindromi({6,
-                             {151, 453, 61, 205, 286, 199, 472, 649, 462, 274, 399, 250},
-                             {3,   70,  82,  92,  97,  110, 147, 148, 163, 166, 186, 198, 241,
-                              258, 259, 274, 280, 284, 302, 343, 355, 358, 369, 390, 415, 438,
-                              501, 535, 541, 547, 561, 607, 621, 656, 684, 685, 709, 715, 719}});
+    return ParoleDaSindromi(
+        {6,
+         {151, 453, 61, 205, 286, 199, 472, 649, 462, 274, 399, 250},
+         {3,   70,  82,  92,  97,  110, 147, 148, 163, 166, 186, 198, 241, 258, 259, 274, 280, 284, 302, 343,
+          355, 358, 369, 390, 415, 438, 501, 535, 541, 547, 561, 607, 621, 656, 684, 685, 709, 715, 719}});
 }
-std::vector<TParolaCodice> Ternario3R2() { return DaTesti({"000", "111", "222"}); }
-std::vector<TParolaCodice> Ternario4R2() { return DaTesti({"0000", "1111", "2222"}); }
-std::vector<TParolaCodice> Binario3R1() { return DaTesti({"000", "111"}); }
-std::vector<TParolaCodice> Binario5R2() { return DaTesti({"00000", "11111"}); }
+std::vector<TParolaCodice> Ternario3R2()
+{
+    return DaTesti({"000", "111", "222"});
+}
+std::vector<TParolaCodice> Ternario4R2()
+{
+    return DaTesti({"0000", "1111", "2222"});
+}
+std::vector<TParolaCodice> Binario3R1()
+{
+    return DaTesti({"000", "111"});
+}
+std::vector<TParolaCodice> Binario5R2()
+{
+    return DaTesti({"00000", "11111"});
+}
 
 const std::array<TBlocco, 18> Blocchi = {{
     {1, true, 1, 1, Zero1},
@@ -201,14 +232,16 @@ const TTabella& Tabella()
         for (int r = 0; r <= RaggioMassimo; ++r)
             for (int t = 0; t <= MassimePosizioni; ++t)
                 for (int d = 0; t + d <= MassimePosizioni; ++d) {
-                    TScelta& s = tab[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
+                    TScelta& s = tab[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)]
+                                    [static_cast<std::size_t>(r)];
                     if (r == 0) {
                         s.dimensione = 1;
                         for (int i = 0; i < t; ++i) s.dimensione *= 3;
                         for (int i = 0; i < d; ++i) s.dimensione *= 2;
                         continue;
                     }
-                    s = tab[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)][static_cast<std::size_t>(r - 1)];
+                    s = tab[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)]
+                           [static_cast<std::size_t>(r - 1)];
                     s.blocco = -1;
                     for (std::size_t b = 0; b < Blocchi.size(); ++b) {
                         const TBlocco& bl = Blocchi[b];
@@ -217,10 +250,10 @@ const TTabella& Tabella()
                         for (int tb = 0; tb <= std::min(t, bl.lunghezza); ++tb) {
                             const int db = bl.lunghezza - tb;
                             if (db > d || (!bl.ternario && tb > 0)) continue;
-                            const std::int64_t resto = tab[static_cast<std::size_t>(t - tb)]
-                                                          [static_cast<std::size_t>(d - db)]
-                                                          [static_cast<std::size_t>(r - bl.raggio)]
-                                                              .dimensione;
+                            const std::int64_t resto =
+                                tab[static_cast<std::size_t>(t - tb)][static_cast<std::size_t>(d - db)]
+                                   [static_cast<std::size_t>(r - bl.raggio)]
+                                       .dimensione;
                             if (bl.dimensione * resto < s.dimensione) {
                                 s.dimensione = bl.dimensione * resto;
                                 s.blocco = static_cast<int>(b);
@@ -252,7 +285,8 @@ std::vector<TParolaCodice> Costruisci(int t, int d, int r)
         }
         return tutte;
     }
-    const TScelta& s = Tabella()[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
+    const TScelta& s =
+        Tabella()[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)][static_cast<std::size_t>(r)];
     if (s.blocco < 0) return Costruisci(t, d, r - 1);
     const TBlocco& bl = Blocchi[static_cast<std::size_t>(s.blocco)];
     const int tb = s.ternarieDelBlocco, db = bl.lunghezza - tb;
@@ -260,7 +294,8 @@ std::vector<TParolaCodice> Costruisci(int t, int d, int r)
     // which never moves a word farther from the words it covered. Merged words go once.
     std::vector<TParolaCodice> parole0 = bl.parole();
     for (TParolaCodice& p : parole0)
-        for (int i = tb; i < bl.lunghezza; ++i) p[static_cast<std::size_t>(i)] = std::min<std::uint8_t>(p[static_cast<std::size_t>(i)], 1);
+        for (int i = tb; i < bl.lunghezza; ++i)
+            p[static_cast<std::size_t>(i)] = std::min<std::uint8_t>(p[static_cast<std::size_t>(i)], 1);
     const std::vector<TParolaCodice> blocco = Distinte(std::move(parole0));
     const std::vector<TParolaCodice> resto = Costruisci(t - tb, d - db, r - bl.raggio);
     std::vector<TParolaCodice> parole;
@@ -297,7 +332,9 @@ std::vector<TParolaCodice> HammingTernario(int ridondanza)
     return ParoleConSindromeNulla(n, 3, [&](const TParolaCodice& x) {
         for (int riga = 0; riga < 3; ++riga) {
             int s = 0;
-            for (int i = 0; i < n; ++i) s += x[static_cast<std::size_t>(i)] * colonne[static_cast<std::size_t>(i)][static_cast<std::size_t>(riga)];
+            for (int i = 0; i < n; ++i)
+                s += x[static_cast<std::size_t>(i)] *
+                     colonne[static_cast<std::size_t>(i)][static_cast<std::size_t>(riga)];
             if (s % 3 != 0) return false;
         }
         return true;
@@ -314,7 +351,8 @@ std::vector<TParolaCodice> GolayTernario()
         int x = m;
         for (int i = 0; i < 6; ++i, x /= 3)
             for (int j = 0; j < 6; ++j)
-                w[static_cast<std::size_t>(i + j)] = static_cast<std::uint8_t>((w[static_cast<std::size_t>(i + j)] + x % 3 * g[static_cast<std::size_t>(j)]) % 3);
+                w[static_cast<std::size_t>(i + j)] = static_cast<std::uint8_t>(
+                    (w[static_cast<std::size_t>(i + j)] + x % 3 * g[static_cast<std::size_t>(j)]) % 3);
         parole.push_back(std::move(w));
     }
     return parole;
@@ -341,20 +379,28 @@ std::int64_t DimensioneCodiceRicoprente(int ternarie, int binarie, int raggio)
 {
     if (ternarie < 0 || binarie < 0 || ternarie + binarie > MassimePosizioni) return -1;
     raggio = std::clamp(raggio, 0, RaggioMassimo);
-    return Tabella()[static_cast<std::size_t>(ternarie)][static_cast<std::size_t>(binarie)][static_cast<std::size_t>(raggio)].dimensione;
+    return Tabella()[static_cast<std::size_t>(ternarie)][static_cast<std::size_t>(binarie)]
+                    [static_cast<std::size_t>(raggio)]
+                        .dimensione;
 }
 
-std::vector<TParolaCodice> PosizioniDelChiamante(const std::vector<int>& alfabeti, const std::vector<TParolaCodice>& interne)
+std::vector<TParolaCodice> PosizioniDelChiamante(const std::vector<int>& alfabeti,
+                                                 const std::vector<TParolaCodice>& interne)
 {
     std::vector<int> ternarie, binarie;
-    for (std::size_t i = 0; i < alfabeti.size(); ++i) (alfabeti[i] == 3 ? ternarie : binarie).push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < alfabeti.size(); ++i)
+        (alfabeti[i] == 3 ? ternarie : binarie).push_back(static_cast<int>(i));
     const int t = static_cast<int>(ternarie.size()), d = static_cast<int>(binarie.size());
     std::vector<TParolaCodice> parole;
     parole.reserve(interne.size());
     for (const TParolaCodice& w : interne) {
         TParolaCodice p(alfabeti.size(), 0);
-        for (int i = 0; i < t; ++i) p[static_cast<std::size_t>(ternarie[static_cast<std::size_t>(i)])] = w[static_cast<std::size_t>(i)];
-        for (int i = 0; i < d; ++i) p[static_cast<std::size_t>(binarie[static_cast<std::size_t>(i)])] = w[static_cast<std::size_t>(t + i)];
+        for (int i = 0; i < t; ++i)
+            p[static_cast<std::size_t>(ternarie[static_cast<std::size_t>(i)])] =
+                w[static_cast<std::size_t>(i)];
+        for (int i = 0; i < d; ++i)
+            p[static_cast<std::size_t>(binarie[static_cast<std::size_t>(i)])] =
+                w[static_cast<std::size_t>(t + i)];
         parole.push_back(std::move(p));
     }
     return Distinte(std::move(parole));

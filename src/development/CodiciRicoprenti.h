@@ -25,13 +25,15 @@ std::int64_t DimensioneCodiceRicoprente(int ternarie, int binarie, int raggio);
 // A code over the same kind of positions by the matrix method (CodiciMatriciali.cpp), when
 // one smaller than `daBattere` words turns up within `secondi`; empty otherwise. With
 // passiPerTentativo >= 0 the attempts are counted instead of timed, so a run repeats exactly.
-std::vector<TParolaCodice> CodiceMatriciale(const std::vector<int>& alfabeti, int raggio, std::int64_t daBattere,
-                                            double secondi, std::uint64_t seme, const std::function<bool()>& interrompi,
+std::vector<TParolaCodice> CodiceMatriciale(const std::vector<int>& alfabeti, int raggio,
+                                            std::int64_t daBattere, double secondi, std::uint64_t seme,
+                                            const std::function<bool()>& interrompi,
                                             std::int64_t passiPerTentativo = -1);
 
 // Words laid out as ternary positions first, then binary ones, back in the order of `alfabeti`;
 // distinct words only.
-std::vector<TParolaCodice> PosizioniDelChiamante(const std::vector<int>& alfabeti, const std::vector<TParolaCodice>& interne);
+std::vector<TParolaCodice> PosizioniDelChiamante(const std::vector<int>& alfabeti,
+                                                 const std::vector<TParolaCodice>& interne);
 
 int Potenza(int base, int esponente);
 

@@ -13,7 +13,7 @@
 namespace morella {
 
 class TListaColonne {
-public:
+   public:
     using iterator = std::vector<TColonna>::iterator;
     using const_iterator = std::vector<TColonna>::const_iterator;
 
@@ -41,7 +41,7 @@ public:
 
     bool operator==(const TListaColonne&) const = default;
 
-private:
+   private:
     std::vector<TColonna> colonne_;
 };
 

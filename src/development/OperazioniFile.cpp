@@ -42,7 +42,7 @@ struct TCatena {
 };
 
 class TCateneCodici {
-public:
+   public:
     explicit TCateneCodici(std::size_t colonne)
     {
         std::size_t codici = 1;
@@ -59,7 +59,7 @@ public:
     TCatena* Cerca(int codice) { return Posto(codice, false); }
     TCatena& Di(int codice) { return *Posto(codice, true); }
 
-private:
+   private:
     TCatena* Posto(int codice, bool crea)
     {
         if (diretto_) return &catene_[static_cast<std::size_t>(codice)];
@@ -84,7 +84,7 @@ private:
 // compared one by one. A column with an empty event shares no sign with anything: it stays
 // in the list but is never found.
 class TListaDiLavoro {
-public:
+   public:
     TListaDiLavoro(const TListaColonne& iniziale, std::size_t aggiunte) : catene_(iniziale.size() + aggiunte)
     {
         colonne_.reserve(iniziale.size());
@@ -150,7 +150,7 @@ public:
         return r;
     }
 
-private:
+   private:
     int PrimaDelCodice(int codice)
     {
         TCatena* catena = catene_.Cerca(codice);

@@ -585,8 +585,8 @@ TEsitoOttimizzazione AutoriduciOttimizzata(TListaColonne& lista, int garanzia, b
         const double fineModelli = trascorsi() + (fine - trascorsi()) * QuotaTraslazioni;
         bool giovato = false;
         for (int giro = 0; giro < (contati ? TraslazioniContate : TraslazioniMassime) &&
-                           (giovato || giro < TraslazioniDiProva) &&
-                           (contati || trascorsi() < fineModelli) && !interrompi();
+                           (giovato || giro < TraslazioniDiProva) && (contati || trascorsi() < fineModelli) &&
+                           !interrompi();
              ++giro)
             for (const std::vector<TParolaCodice>& parole : modelli) {
                 if (!promette(parole)) continue;

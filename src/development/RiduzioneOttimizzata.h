@@ -11,8 +11,8 @@
 namespace morella {
 
 struct TParametriOttimizzazione {
-    double secondi = 10.0;    // the whole reduction, the accurate one included; 0: the accurate result
-    std::uint64_t seme = 1;   // the same seed and the same steps give the same columns
+    double secondi = 10.0;           // the whole reduction, the accurate one included; 0: the accurate result
+    std::uint64_t seme = 1;          // the same seed and the same steps give the same columns
     std::int64_t passiMassimi = -1;  // stop after so many search steps as well (-1: time only)
 };
 

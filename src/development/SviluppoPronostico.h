@@ -32,7 +32,8 @@ bool SviluppaPronostico(const TPronostico& pronostico, TMascheraCorsaPiu corsaPi
     TColonna c{};
     if (Gioco == GiocoTotip) c.ImpostaCorsaPiu(corsaPiu);
     std::array<int, MaxEventi> ruota{};
-    for (int i = 0; i < eventi; ++i) c[static_cast<std::size_t>(i)] = alternative[static_cast<std::size_t>(i)][0];
+    for (int i = 0; i < eventi; ++i)
+        c[static_cast<std::size_t>(i)] = alternative[static_cast<std::size_t>(i)][0];
 
     // Advances the wheels from `ultima` down to `prima`; false when they all wrapped round.
     auto avanza = [&](int ultima, int prima) {

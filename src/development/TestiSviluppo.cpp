@@ -15,7 +15,8 @@ std::string ConCosto(std::int64_t numero, std::int64_t costoColonna)
 
 std::string ConCostoPartecipanti(std::int64_t numero, std::int64_t costoColonna, int partecipanti)
 {
-    return std::to_string(numero) + " (£ " + TestoCosto(CostoColonne(numero, costoColonna), partecipanti) + ")";
+    return std::to_string(numero) + " (£ " + TestoCosto(CostoColonne(numero, costoColonna), partecipanti) +
+           ")";
 }
 
 std::string DueDecimali(double v)
@@ -33,8 +34,9 @@ int Percentuale(std::int64_t parte, std::int64_t totale)
     return static_cast<int>(parte * 100 / totale);
 }
 
-TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute, std::int64_t sviluppate,
-                                           std::int64_t costoColonna, int partecipanti)
+TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute,
+                                           std::int64_t sviluppate, std::int64_t costoColonna,
+                                           int partecipanti)
 {
     TTestiCondizionamento t;
     t.ColonneIniziali = ConCosto(iniziali, costoColonna);
@@ -76,13 +78,15 @@ bool InformazioniAbilitate(const TImpostazioniSviluppo& impostazioni, const TEsi
 
 std::vector<TFetta> TortaCondizionamento(std::int64_t iniziali, std::int64_t tenute)
 {
-    const double quota = iniziali > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(iniziali) : 0.0;
+    const double quota =
+        iniziali > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(iniziali) : 0.0;
     return {{"Tenute", quota}, {"Filtrate", 100.0 - quota}};
 }
 
 std::vector<TFetta> TortaRiduzione(std::int64_t elaborate, std::int64_t tenute)
 {
-    const double quota = elaborate > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(elaborate) : 0.0;
+    const double quota =
+        elaborate > 0 ? static_cast<double>(tenute) * 100.0 / static_cast<double>(elaborate) : 0.0;
     return {{"Ridotte", quota}, {"Eliminate", 100.0 - quota}};
 }
 

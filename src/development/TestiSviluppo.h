@@ -17,8 +17,9 @@ struct TTestiCondizionamento {
     std::string ColonneIniziali, ColonneFinali, ColonneFiltrate;
     int percentuale = 0;  // trunc(developed / initial x 100), 0 without initial columns
 };
-TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute, std::int64_t sviluppate,
-                                           std::int64_t costoColonna, int partecipanti);
+TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute,
+                                           std::int64_t sviluppate, std::int64_t costoColonna,
+                                           int partecipanti);
 
 // The reduction group: "RColonneFinali", "RColonneFiltrate", "LabelFattore", "LabelCR" and
 // the gauge.
@@ -53,14 +54,14 @@ std::vector<TFetta> TortaRiduzione(std::int64_t elaborate, std::int64_t tenute);
 // than `passo` points since it was last drawn; that keeps a 531,441-column run from spending
 // its time repainting.
 class TIndicatore {
-public:
+   public:
     explicit TIndicatore(int passo = 2) : passo_(passo) {}
     // True when the caller must redraw; the shown value is then the new one.
     bool Aggiorna(int percentuale, bool finale);
     void Azzera() { mostrata_ = 0; }
     int Mostrata() const { return mostrata_; }
 
-private:
+   private:
     int passo_;
     int mostrata_ = 0;
 };
@@ -69,14 +70,14 @@ private:
 // the fewest columns found so far, the number being tried when it differs, and the time left;
 // the gauge follows the time spent, the largest time left reported standing for the budget.
 class TAvanzamentoOttimizzazione {
-public:
+   public:
     struct TTesti {
         std::string stato;
         int percentuale = 0;
     };
     TTesti Aggiorna(int colonneOra, int migliore, double secondiRimasti);
 
-private:
+   private:
     double secondiTotali_ = 0.0;
 };
 

@@ -50,16 +50,24 @@ bool PronosticoVuoto(const TPronostico& p)
     return true;
 }
 
-bool PronosticoCompleto(const TPronostico& p) { return EventiCompilati(p) == NumEvents; }
+bool PronosticoCompleto(const TPronostico& p)
+{
+    return EventiCompilati(p) == NumEvents;
+}
 
-bool CorsaPiuCompleta(TMascheraCorsaPiu m) { return std::popcount(m) > 1; }
+bool CorsaPiuCompleta(TMascheraCorsaPiu m)
+{
+    return std::popcount(m) > 1;
+}
 
 std::uint64_t ColonneIniziali(const TPronostico& p)
 {
     std::uint64_t n = 1;
     for (int i = 0; i < NumEvents; ++i) {
-        if (EUnaDoppia(p[i])) n *= 2;
-        else if (EUnaTripla(p[i])) n *= 3;
+        if (EUnaDoppia(p[i]))
+            n *= 2;
+        else if (EUnaTripla(p[i]))
+            n *= 3;
     }
     return n;
 }
@@ -132,7 +140,10 @@ int ColonnaDaTesto(std::string_view testo, TColonna& c)
     return codice;
 }
 
-std::int64_t CostoColonne(std::int64_t numero, std::int64_t costoColonna) { return numero * costoColonna; }
+std::int64_t CostoColonne(std::int64_t numero, std::int64_t costoColonna)
+{
+    return numero * costoColonna;
+}
 
 std::string TestoCosto(std::int64_t importo, int partecipanti)
 {

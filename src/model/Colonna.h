@@ -24,7 +24,7 @@ struct TColonna {
     TSegni operator[](std::size_t i) const { return s[i]; }
     bool operator==(const TColonna&) const = default;
 
-    TMascheraCorsaPiu CorsaPiu() const;           // bytes 12-13, meaningful for Totip only
+    TMascheraCorsaPiu CorsaPiu() const;  // bytes 12-13, meaningful for Totip only
     void ImpostaCorsaPiu(TMascheraCorsaPiu maschera);
 };
 static_assert(sizeof(TColonna) == DimensioneColonna);

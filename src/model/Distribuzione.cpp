@@ -4,9 +4,15 @@
 
 namespace morella {
 
-int NumeroDistribuzioni() { return Triangolare(NumEvents + 1); }
+int NumeroDistribuzioni()
+{
+    return Triangolare(NumEvents + 1);
+}
 
-int IndiceDistribuzione(const TDistribuzione& d) { return Triangolare(NumEvents - d.n1) + d.nx; }
+int IndiceDistribuzione(const TDistribuzione& d)
+{
+    return Triangolare(NumEvents - d.n1) + d.nx;
+}
 
 TDistribuzione DistribuzioneDaIndice(int indice)
 {

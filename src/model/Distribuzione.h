@@ -14,7 +14,10 @@ struct TDistribuzione {
 };
 
 // T(k) = 1 + 2 + ... + k.
-constexpr int Triangolare(int k) { return k * (k + 1) / 2; }
+constexpr int Triangolare(int k)
+{
+    return k * (k + 1) / 2;
+}
 
 // Number of distributions for the current number of events (91 for 12).
 int NumeroDistribuzioni();

@@ -18,14 +18,14 @@ inline constexpr const char* TitoloInformazione = "Informazione";
 inline constexpr const char* TitoloConferma = "Conferma";
 
 class TDomanda {
-public:
+   public:
     virtual ~TDomanda() = default;
     virtual int Chiedi(const std::string& titolo, const std::string& testo, int pulsanti) = 0;
 };
 
 // Always gives the same answer; for batch work and tests.
 class TRispostaFissa : public TDomanda {
-public:
+   public:
     explicit TRispostaFissa(int risposta) : risposta_(risposta) {}
     int Chiedi(const std::string& titolo, const std::string& testo, int pulsanti) override
     {
@@ -39,7 +39,7 @@ public:
     int ultimiPulsanti = 0;
     int domande = 0;
 
-private:
+   private:
     int risposta_;
 };
 

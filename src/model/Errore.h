@@ -8,7 +8,7 @@
 namespace morella {
 
 class EErrore : public std::runtime_error {
-public:
+   public:
     explicit EErrore(const std::string& messaggio) : std::runtime_error(messaggio) {}
 };
 

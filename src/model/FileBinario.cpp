@@ -154,7 +154,10 @@ bool TLettoreBinario::Blocco(void* destinazione, std::size_t n)
     return true;
 }
 
-bool TLettoreBinario::Byte(std::uint8_t& v) { return Blocco(&v, 1); }
+bool TLettoreBinario::Byte(std::uint8_t& v)
+{
+    return Blocco(&v, 1);
+}
 
 bool TLettoreBinario::Booleano(bool& v)
 {
@@ -164,10 +167,22 @@ bool TLettoreBinario::Booleano(bool& v)
     return true;
 }
 
-bool TLettoreBinario::Intero16(std::int16_t& v) { return Blocco(&v, 2); }
-bool TLettoreBinario::Naturale16(std::uint16_t& v) { return Blocco(&v, 2); }
-bool TLettoreBinario::Intero32(std::int32_t& v) { return Blocco(&v, 4); }
-bool TLettoreBinario::Reale(double& v) { return Blocco(&v, 8); }
+bool TLettoreBinario::Intero16(std::int16_t& v)
+{
+    return Blocco(&v, 2);
+}
+bool TLettoreBinario::Naturale16(std::uint16_t& v)
+{
+    return Blocco(&v, 2);
+}
+bool TLettoreBinario::Intero32(std::int32_t& v)
+{
+    return Blocco(&v, 4);
+}
+bool TLettoreBinario::Reale(double& v)
+{
+    return Blocco(&v, 8);
+}
 
 bool TLettoreBinario::StringaContata(std::string& utf8, int capacita)
 {
@@ -185,10 +200,22 @@ void TScrittoreBinario::Blocco(const void* sorgente, std::size_t n)
     dati_.insert(dati_.end(), p, p + n);
 }
 
-void TScrittoreBinario::Intero16(std::int16_t v) { Blocco(&v, 2); }
-void TScrittoreBinario::Naturale16(std::uint16_t v) { Blocco(&v, 2); }
-void TScrittoreBinario::Intero32(std::int32_t v) { Blocco(&v, 4); }
-void TScrittoreBinario::Reale(double v) { Blocco(&v, 8); }
+void TScrittoreBinario::Intero16(std::int16_t v)
+{
+    Blocco(&v, 2);
+}
+void TScrittoreBinario::Naturale16(std::uint16_t v)
+{
+    Blocco(&v, 2);
+}
+void TScrittoreBinario::Intero32(std::int32_t v)
+{
+    Blocco(&v, 4);
+}
+void TScrittoreBinario::Reale(double v)
+{
+    Blocco(&v, 8);
+}
 
 void TScrittoreBinario::StringaContata(std::string_view utf8, int capacita)
 {

@@ -38,7 +38,7 @@ std::string Windows1252DaUtf8(std::string_view testo);
 std::string TagliaCaratteri(std::string_view utf8, std::size_t n);
 
 class TLettoreBinario {
-public:
+   public:
     explicit TLettoreBinario(TBytes dati) : dati_(std::move(dati)) {}
     TLettoreBinario(const std::uint8_t* dati, std::size_t n) : dati_(dati, dati + n) {}
 
@@ -67,14 +67,14 @@ public:
     std::size_t Rimanenti() const { return dati_.size() - pos_; }
     const std::uint8_t* Corrente() const { return dati_.data() + pos_; }
 
-private:
+   private:
     TBytes dati_;
     std::size_t pos_ = 0;
     bool interrotto_ = false;
 };
 
 class TScrittoreBinario {
-public:
+   public:
     void Blocco(const void* sorgente, std::size_t n);
     void Byte(std::uint8_t v) { dati_.push_back(v); }
     void Booleano(bool v) { dati_.push_back(v ? 1 : 0); }
@@ -89,7 +89,7 @@ public:
     const TBytes& Dati() const { return dati_; }
     TBytes& Dati() { return dati_; }
 
-private:
+   private:
     TBytes dati_;
 };
 
@@ -112,7 +112,7 @@ inline bool SalvaSicuro(const std::string& percorso, const TBytes& dati)
 // replace the target only at Concludi. An object destroyed before Concludi, or after a
 // failed write, leaves the old file as it was and removes its temporary file.
 class TScritturaSicura {
-public:
+   public:
     explicit TScritturaSicura(const std::string& percorso);
     ~TScritturaSicura();
     TScritturaSicura(const TScritturaSicura&) = delete;
@@ -123,7 +123,7 @@ public:
     // Flushes and puts the file in place; true only when every byte got there.
     bool Concludi();
 
-private:
+   private:
     std::string bersaglio_;
     std::string temporaneo_;  // empty when writing straight through a device or FIFO
     int fd_ = -1;

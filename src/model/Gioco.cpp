@@ -5,7 +5,10 @@ namespace morella {
 int Gioco = GiocoTotip;
 int NumEvents = 12;
 
-int EventiDelGioco(int gioco) { return gioco == GiocoToto ? 13 : 12; }
+int EventiDelGioco(int gioco)
+{
+    return gioco == GiocoToto ? 13 : 12;
+}
 
 void ImpostaGioco(int gioco)
 {
@@ -13,6 +16,9 @@ void ImpostaGioco(int gioco)
     NumEvents = EventiDelGioco(Gioco);
 }
 
-int DimensioneRecordColonna() { return Gioco == GiocoTotip ? DimensioneColonna : NumEvents; }
+int DimensioneRecordColonna()
+{
+    return Gioco == GiocoTotip ? DimensioneColonna : NumEvents;
+}
 
 }  // namespace morella

@@ -19,16 +19,28 @@ constexpr int NumeroSegni(TSegni s)
 {
     return (s & 1) + ((s >> 1) & 1) + ((s >> 2) & 1);
 }
-constexpr bool EUnSingolo(TSegni s) { return NumeroSegni(s & MascheraSegni) == 1; }
-constexpr bool EUnaDoppia(TSegni s) { return NumeroSegni(s & MascheraSegni) == 2; }
-constexpr bool EUnaTripla(TSegni s) { return (s & MascheraSegni) == 7; }
+constexpr bool EUnSingolo(TSegni s)
+{
+    return NumeroSegni(s & MascheraSegni) == 1;
+}
+constexpr bool EUnaDoppia(TSegni s)
+{
+    return NumeroSegni(s & MascheraSegni) == 2;
+}
+constexpr bool EUnaTripla(TSegni s)
+{
+    return (s & MascheraSegni) == 7;
+}
 
 // Base-3 digit of a single sign (0 for "1", 1 for "X", 2 for "2"); -1 for anything else.
 constexpr int CifraSegno(TSegni s)
 {
     return s == Segno1 ? 0 : s == SegnoX ? 1 : s == Segno2 ? 2 : -1;
 }
-constexpr TSegni SegnoDaCifra(int cifra) { return static_cast<TSegni>(1u << cifra); }
+constexpr TSegni SegnoDaCifra(int cifra)
+{
+    return static_cast<TSegni>(1u << cifra);
+}
 
 // "1", "X", "2" in that order; empty for 0; padded with blanks to three characters on request.
 std::string TestoSegni(TSegni s, bool riempi = false);

@@ -9,9 +9,12 @@ std::string TestoColonnaEsteso(const TColonna& c)
     std::string t;
     for (int i = 0; i < NumEvents; ++i) {
         TSegni s = c[i] & MascheraSegni;
-        if (s == 0) t += '*';
-        else if (EUnSingolo(s)) t += TestoSegni(s);
-        else t += "(" + TestoSegni(s) + ")";
+        if (s == 0)
+            t += '*';
+        else if (EUnSingolo(s))
+            t += TestoSegni(s);
+        else
+            t += "(" + TestoSegni(s) + ")";
     }
     if (Gioco == GiocoTotip && c.CorsaPiu() != 0) {
         TMascheraCorsaPiu m = c.CorsaPiu();
@@ -44,7 +47,11 @@ namespace {
 std::string CarattereIntero(std::string_view testo, std::size_t i)
 {
     const auto b = static_cast<unsigned char>(testo[i]);
-    const std::size_t lunghezza = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+    const std::size_t lunghezza = b < 0x80         ? 1
+                                  : (b >> 5) == 6  ? 2
+                                  : (b >> 4) == 14 ? 3
+                                  : (b >> 3) == 30 ? 4
+                                                   : 0;
     bool valido = lunghezza > 0 && i + lunghezza <= testo.size();
     for (std::size_t k = 1; valido && k < lunghezza; ++k)
         valido = (static_cast<unsigned char>(testo[i + k]) & 0xC0) == 0x80;
@@ -98,11 +105,14 @@ std::optional<TColonna> ColonnaDaTestoEsteso(std::string_view testo, std::string
         std::size_t i = 0;
         while (i <= cavalli.size()) {
             auto virgola = cavalli.find(',', i);
-            auto numero = cavalli.substr(i, virgola == std::string_view::npos ? std::string_view::npos : virgola - i);
-            if (numero.empty() || numero.size() > 2) return Rifiuta(errore, "cavallo della Corsa + non valido");
+            auto numero =
+                cavalli.substr(i, virgola == std::string_view::npos ? std::string_view::npos : virgola - i);
+            if (numero.empty() || numero.size() > 2)
+                return Rifiuta(errore, "cavallo della Corsa + non valido");
             int n = 0;
             for (char d : numero) {
-                if (!std::isdigit(static_cast<unsigned char>(d))) return Rifiuta(errore, "cavallo della Corsa + non valido");
+                if (!std::isdigit(static_cast<unsigned char>(d)))
+                    return Rifiuta(errore, "cavallo della Corsa + non valido");
                 n = n * 10 + (d - '0');
             }
             if (n < 1 || n > 16) return Rifiuta(errore, "i cavalli della Corsa + vanno da 1 a 16");

@@ -328,7 +328,10 @@ void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>&
 }
 
 namespace {
-int Esegui(QDialog& dialogo, const TEseguiDialogo& esegui) { return esegui ? esegui(dialogo) : dialogo.exec(); }
+int Esegui(QDialog& dialogo, const TEseguiDialogo& esegui)
+{
+    return esegui ? esegui(dialogo) : dialogo.exec();
+}
 }  // namespace
 
 bool AnteprimaEStampa(QWidget* genitore, const std::function<void(TTelaStampa&)>& lavoro,

@@ -5,8 +5,8 @@
 namespace morella {
 
 struct TStatoDocumento {
-    long long Colonne = 0;         // columns in the system's list
-    int Concorsi = 0;              // contests in the archive
+    long long Colonne = 0;  // columns in the system's list
+    int Concorsi = 0;       // contests in the archive
     bool PronosticoCompleto = false;
     bool DaFileColonnare = false;  // the development reads a column file
     bool ValoriAttivi = false;     // the editor's values are complete
@@ -15,8 +15,8 @@ struct TStatoDocumento {
 };
 
 struct TAbilitazioni {
-    bool Condizioni;        // the "&Condizioni" menu and the panels button
-    bool CalcoloColonne;    // "&Calcolo Colonne" and its button
+    bool Condizioni;      // the "&Condizioni" menu and the panels button
+    bool CalcoloColonne;  // "&Calcolo Colonne" and its button
     bool Valori;
     bool Percentuali;
     bool AnalisiRidotto;

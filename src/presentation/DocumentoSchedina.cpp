@@ -9,8 +9,8 @@ void TDocumentoSchedina::AcquisisceTutto(const TContenutoSchedina& s)
     TDatiSistema& d = sistema_.Dati();
     for (int i = 0; i < MaxEventi; ++i)
         for (int k = 0; k < 2; ++k)
-            d.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] =
-                TagliaCaratteri(s.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)], CapacitaNomeEvento);
+            d.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)] = TagliaCaratteri(
+                s.NomiEventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)], CapacitaNomeEvento);
     d.Pronostico = s.Pronostico;
     if (Gioco == GiocoTotip) d.CorsaPiu = s.CorsaPiu;
     for (std::size_t i = 0; i < MaxEventi; ++i) {

@@ -21,7 +21,7 @@ struct TContenutoSchedina {
 };
 
 class TDocumentoSchedina {
-public:
+   public:
     explicit TDocumentoSchedina(TSistema& sistema) : sistema_(sistema) {}
 
     // The coupon editor's contents into the record; sets modified.
@@ -33,7 +33,7 @@ public:
     // leaves number and modified flag as they were.
     bool NumeroChange(const std::string& testo);
 
-private:
+   private:
     TSistema& sistema_;
 };
 

@@ -7,10 +7,11 @@
 
 namespace morella {
 
-std::optional<TCella> CellaPronostico(const TGeometriaPronostico& g, int larghezza, int altezza, int eventi, int x,
-                                      int y)
+std::optional<TCella> CellaPronostico(const TGeometriaPronostico& g, int larghezza, int altezza, int eventi,
+                                      int x, int y)
 {
-    if (x < g.LeftGap || y < g.TopGap || x >= larghezza - g.LeftGap || y >= altezza - g.TopGap) return std::nullopt;
+    if (x < g.LeftGap || y < g.TopGap || x >= larghezza - g.LeftGap || y >= altezza - g.TopGap)
+        return std::nullopt;
     if (g.DeltaX <= 0 || g.DeltaY <= 0) return std::nullopt;
     const int riga = (y - g.TopGap) / g.DeltaY;
     const int colonna = (x - g.LeftGap) / g.DeltaX;
@@ -25,7 +26,8 @@ std::optional<TCella> CellaPronostico(const TGeometriaPronostico& g, int larghez
 
 std::optional<TCella> CellaCorsaPiu(const TGeometriaCorsaPiu& g, int larghezza, int altezza, int x, int y)
 {
-    if (x < g.LeftGap || y < g.TopGap || x >= larghezza - g.LeftGap || y >= altezza - g.TopGap) return std::nullopt;
+    if (x < g.LeftGap || y < g.TopGap || x >= larghezza - g.LeftGap || y >= altezza - g.TopGap)
+        return std::nullopt;
     if (g.DeltaX <= 0 || g.DeltaY <= 0) return std::nullopt;
     const int colonna = (x - g.LeftGap) / g.DeltaX;
     const int riga = (y - g.TopGap) / g.DeltaY;
@@ -48,9 +50,12 @@ TMascheraCorsaPiu InvertiCavallo(TMascheraCorsaPiu m, const TCella& cella)
 int CifreMassime(TCampoNumerico campo)
 {
     switch (campo) {
-    case TCampoNumerico::Concorso: return 2;
-    case TCampoNumerico::Percentuale: return 3;
-    case TCampoNumerico::Valore: return 4;
+        case TCampoNumerico::Concorso:
+            return 2;
+        case TCampoNumerico::Percentuale:
+            return 3;
+        case TCampoNumerico::Valore:
+            return 4;
     }
     return 0;
 }
@@ -73,7 +78,10 @@ std::optional<std::int32_t> NumeroConcorsoDaTesto(const std::string& testo)
     return static_cast<std::int32_t>(std::stol(cifre));
 }
 
-std::string TestoCella(std::int32_t valore) { return valore == 0 ? std::string() : std::to_string(valore); }
+std::string TestoCella(std::int32_t valore)
+{
+    return valore == 0 ? std::string() : std::to_string(valore);
+}
 
 std::array<std::string, 3> TestiPercentuali(const std::array<std::string, 3>& celle)
 {
@@ -104,9 +112,9 @@ bool TabellaCompleta(const TCelleTabella& celle, int eventi)
 
 std::string EtichettaEvento(int gioco, int evento)
 {
-    static const std::array<const char*, 12> enalotto = {" Bari",    " Cagliari", " Firenze", " Genova",
-                                                          " Milano",  " Napoli",   " Palermo", " Roma",
-                                                          " Torino",  " Venezia",  " Napoli 2º", " Roma 2º"};
+    static const std::array<const char*, 12> enalotto = {" Bari",   " Cagliari", " Firenze",   " Genova",
+                                                         " Milano", " Napoli",   " Palermo",   " Roma",
+                                                         " Torino", " Venezia",  " Napoli 2º", " Roma 2º"};
     if (evento < 0 || evento >= 12) return {};
     if (gioco == GiocoEnalotto) return enalotto[static_cast<std::size_t>(evento)];
     if (gioco == GiocoTotip) return evento % 2 == 0 ? " 1º Arrivato" : " 2º Arrivato";
@@ -115,7 +123,9 @@ std::string EtichettaEvento(int gioco, int evento)
 
 std::string FileMaschera(int gioco)
 {
-    const char* nome = gioco == GiocoToto ? "Toto.Bmp" : gioco == GiocoEnalotto ? "Enalotto.Bmp" : "Totip.Bmp";
+    const char* nome = gioco == GiocoToto       ? "Toto.Bmp"
+                       : gioco == GiocoEnalotto ? "Enalotto.Bmp"
+                                                : "Totip.Bmp";
     return UnisciPercorso(DirectoryProgramma(), nome);
 }
 

@@ -42,8 +42,8 @@ struct TCella {
 // The circle under a left click at (x, y) in a control of the given size, if any: the point
 // must lie inside the control less its gaps, on one of the `eventi` rows, and within the
 // circle itself (a cell's corner is not a circle).
-std::optional<TCella> CellaPronostico(const TGeometriaPronostico& g, int larghezza, int altezza, int eventi, int x,
-                                      int y);
+std::optional<TCella> CellaPronostico(const TGeometriaPronostico& g, int larghezza, int altezza, int eventi,
+                                      int x, int y);
 // The Corsa + box under a click, if any (horse = Colonna + 8 × Riga + 1).
 std::optional<TCella> CellaCorsaPiu(const TGeometriaCorsaPiu& g, int larghezza, int altezza, int x, int y);
 

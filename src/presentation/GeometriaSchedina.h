@@ -19,7 +19,10 @@ constexpr int DeltaYCompatto = 16;
 
 // Measures of the standard coupon grow with the pitch above it; the compact one only has
 // shorter rows and smaller circles.
-constexpr int Scala(int deltaY, int pixel) { return deltaY > DeltaYStandard ? pixel * deltaY / DeltaYStandard : pixel; }
+constexpr int Scala(int deltaY, int pixel)
+{
+    return deltaY > DeltaYStandard ? pixel * deltaY / DeltaYStandard : pixel;
+}
 
 struct TRett {
     int x = 0, y = 0, w = 0, h = 0;
@@ -40,9 +43,9 @@ struct TMisure {
     int Lampada, LampadaPasso, LampadaLeftGap, LampadaTopGap;
     // Grid columns: the event number, a name, a percentage, a value.
     int CelNumero, CelNome, CelPerc, CelVal;
-    int Punti;  // font size of the coupon's texts
+    int Punti;                     // font size of the coupon's texts
     int Margine, Spazio, Cornice;  // outer margin, gap between panels, panel frame
-    int AltezzaRiga;  // buttons and the contest number field
+    int AltezzaRiga;               // buttons and the contest number field
 
     constexpr int S(int pixel) const { return Scala(DeltaY, pixel); }
     constexpr int LarghezzaLampada() const { return 2 * LampadaLeftGap + Lampada; }
@@ -83,26 +86,32 @@ constexpr TMisure Misure(int deltaY)
 // the panels are what the picture draws around them.
 struct TDisposizione {
     int Larghezza = 0, Altezza = 0;
-    TRett Testata;        // coloured band: the game's title and the three lamps
-    TRett Titolo;         // room of the title, left of the lamps
-    std::array<TRett, 3> Lampade;    // prediction, percentages, values
-    std::array<TRett, 3> Didascalie; // their captions, right of each lamp
+    TRett Testata;                                   // coloured band: the game's title and the three lamps
+    TRett Titolo;                                    // room of the title, left of the lamps
+    std::array<TRett, 3> Lampade;                    // prediction, percentages, values
+    std::array<TRett, 3> Didascalie;                 // their captions, right of each lamp
     TRett Partite, Pronostico, Percentuali, Valori;  // the controls (grids with their heading row)
-    int RigaTitoli = 0;   // top of the heading row of the grids
-    int PrimaRiga = 0;    // top of the first event row
+    int RigaTitoli = 0;                              // top of the heading row of the grids
+    int PrimaRiga = 0;                               // top of the first event row
     // The four column panels: heading row to the foot of the prediction, framed.
     std::array<TRett, 4> Pannelli;
     TRett CorsaPiu, PannelloCorsaPiu, DidascaliaCorsaPiu;  // empty when the game has no Corsa +
-    TRett Piede;          // band of the contest number and the buttons
+    TRett Piede;                                           // band of the contest number and the buttons
     TRett DidascaliaNumero, Numero;
-    std::array<TRett, 3> Pulsanti;   // Analisi, Azzera, Archivio
+    std::array<TRett, 3> Pulsanti;  // Analisi, Azzera, Archivio
 
     // Every rectangle whose edges the picture draws along, for mapping it onto another size.
     // (Not the title's room: its text should shrink or grow evenly, not by pieces.)
     constexpr std::array<TRett, 8> Riquadri() const
     {
-        return {TRett{0, 0, Larghezza, Altezza}, Testata, Pannelli[0], Pannelli[1], Pannelli[2], Pannelli[3],
-                PannelloCorsaPiu, Piede};
+        return {TRett{0, 0, Larghezza, Altezza},
+                Testata,
+                Pannelli[0],
+                Pannelli[1],
+                Pannelli[2],
+                Pannelli[3],
+                PannelloCorsaPiu,
+                Piede};
     }
 };
 
@@ -185,9 +194,12 @@ struct TColoriGioco {
 constexpr TColoriGioco ColoriGioco(int gioco)
 {
     switch (gioco) {
-        case 2: return {0x1e46a0, 0xeaf0fc};  // Enalotto
-        case 3: return {0x14783c, 0xecf6e8};  // Totip
-        default: return {0xbe2828, 0xfaece8}; // football pool
+        case 2:
+            return {0x1e46a0, 0xeaf0fc};  // Enalotto
+        case 3:
+            return {0x14783c, 0xecf6e8};  // Totip
+        default:
+            return {0xbe2828, 0xfaece8};  // football pool
     }
 }
 

@@ -57,34 +57,35 @@ TIntervalloSelezione TModelloPannelloSc::Intervallo(int eventi) const
     TIntervalloSelezione r;
     const auto n = static_cast<std::size_t>(std::clamp(eventi, 0, MaxEventi));
     switch (Tipo) {
-    case 1:
-        for (std::size_t i = 0; i < n; ++i) {
-            const int quante = int(squadre_[i][0]) + int(squadre_[i][1]);
-            if (quante == 0) continue;
-            r.vuota = false;
-            if (quante == 2) r.minimo += 2;
-            r.massimo += PtPerVittoria;
-        }
-        return r;
-    case 2:
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!selezionato_[i]) continue;
-            r.vuota = false;
-            r.minimo += *std::min_element(Valori[i].begin(), Valori[i].end());
-            r.massimo += *std::max_element(Valori[i].begin(), Valori[i].end());
-        }
-        return r;
-    case 3:
-        r.minimo = r.massimo = 100.0;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!selezionato_[i]) continue;
-            r.vuota = false;
-            r.minimo = r.minimo * *std::min_element(Percentuali[i].begin(), Percentuali[i].end()) / 100.0;
-            r.massimo = r.massimo * *std::max_element(Percentuali[i].begin(), Percentuali[i].end()) / 100.0;
-        }
-        return r;
-    default:
-        return r;
+        case 1:
+            for (std::size_t i = 0; i < n; ++i) {
+                const int quante = int(squadre_[i][0]) + int(squadre_[i][1]);
+                if (quante == 0) continue;
+                r.vuota = false;
+                if (quante == 2) r.minimo += 2;
+                r.massimo += PtPerVittoria;
+            }
+            return r;
+        case 2:
+            for (std::size_t i = 0; i < n; ++i) {
+                if (!selezionato_[i]) continue;
+                r.vuota = false;
+                r.minimo += *std::min_element(Valori[i].begin(), Valori[i].end());
+                r.massimo += *std::max_element(Valori[i].begin(), Valori[i].end());
+            }
+            return r;
+        case 3:
+            r.minimo = r.massimo = 100.0;
+            for (std::size_t i = 0; i < n; ++i) {
+                if (!selezionato_[i]) continue;
+                r.vuota = false;
+                r.minimo = r.minimo * *std::min_element(Percentuali[i].begin(), Percentuali[i].end()) / 100.0;
+                r.massimo =
+                    r.massimo * *std::max_element(Percentuali[i].begin(), Percentuali[i].end()) / 100.0;
+            }
+            return r;
+        default:
+            return r;
     }
 }
 

@@ -22,7 +22,7 @@ struct TIntervalloSelezione {
 };
 
 class TModelloPannelloSc {
-public:
+   public:
     // Tipo 0 names and prediction; 1 two team flags per event; 2 values; 3 percentages;
     // 4 display only (clicks ignored).
     int Tipo = 0;
@@ -58,7 +58,7 @@ public:
     // The values column is shown for the value and percentage variants only.
     bool MostraValori() const { return Tipo == 2 || Tipo == 3; }
 
-private:
+   private:
     std::array<bool, MaxEventi> selezionabile_{};
     std::array<bool, MaxEventi> selezionato_{};
     std::array<std::array<bool, 2>, MaxEventi> squadre_{};

@@ -9,7 +9,8 @@ namespace morella {
 
 std::int32_t LimitaCostoColonna(std::int64_t costo)
 {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(costo, CostoColonnaMinimo, CostoColonnaMassimo));
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(costo, CostoColonnaMinimo, CostoColonnaMassimo));
 }
 
 void CambiaCostoColonna(TConfigurazione& c, std::int64_t costo, const std::string& file)
@@ -33,6 +34,9 @@ void CambiaSfondo(TConfigurazione& c, const std::string& percorso, const std::st
     ScriviConfigurazione(c, file);
 }
 
-std::string FileSfondo(const TConfigurazione& c) { return RisolviPercorso(c.Sfondo, CartellaSfondi()); }
+std::string FileSfondo(const TConfigurazione& c)
+{
+    return RisolviPercorso(c.Sfondo, CartellaSfondi());
+}
 
 }  // namespace morella

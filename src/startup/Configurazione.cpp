@@ -87,7 +87,10 @@ bool CorreggiTaratura(TTaraturaStampa& t)
     return ok;
 }
 
-std::string SfondoPredefinito() { return UnisciPercorso(CartellaSfondi(), NomeSfondoPredefinito); }
+std::string SfondoPredefinito()
+{
+    return UnisciPercorso(CartellaSfondi(), NomeSfondoPredefinito);
+}
 
 void TConfigurazione::RipristinaPredefiniti()
 {
@@ -98,7 +101,10 @@ void TConfigurazione::RipristinaPredefiniti()
     Taratura = nuova.Taratura;
 }
 
-std::string FileConfigurazione() { return UnisciPercorso(DirectoryProgramma(), NomeFileConfigurazione); }
+std::string FileConfigurazione()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeFileConfigurazione);
+}
 
 void LeggiConfigurazione(TConfigurazione& configurazione, TLettoreBinario& lettore)
 {

@@ -195,7 +195,7 @@ TEST(Archivio, Riposiziona)
 {
     TRispostaFissa si(PulsanteSi), no(PulsanteNo);
 
-    {   // Earlier than where it stands: it moves back; the examined index does not change.
+    {  // Earlier than where it stands: it moves back; the examined index does not change.
         T_Archivio a = Quattro();
         a.Concorso(3).Numero = 3;
         a.Concorso(3).Stagione = 1998;
@@ -205,7 +205,7 @@ TEST(Archivio, Riposiziona)
         EXPECT_EQ(i, 3);
         EXPECT_EQ(no.domande, 0);
     }
-    {   // Later: it moves on, just before the first greater contest.
+    {  // Later: it moves on, just before the first greater contest.
         T_Archivio a = Quattro();
         a.Concorso(0).Stagione = 1999;
         int i = 0;
@@ -213,7 +213,7 @@ TEST(Archivio, Riposiziona)
         EXPECT_EQ(Chiavi(a), (VP{{1998, 5}, {1999, 1}, {1999, 2}, {2000, 1}}));
         EXPECT_EQ(i, 0);
     }
-    {   // Beyond every other: to the end.
+    {  // Beyond every other: to the end.
         T_Archivio a = Quattro();
         a.Concorso(0).Stagione = 2010;
         const TColonna colonna = a.Concorso(0).ColonnaVincente;
@@ -222,13 +222,13 @@ TEST(Archivio, Riposiziona)
         EXPECT_EQ(Chiavi(a), (VP{{1998, 5}, {1999, 2}, {2000, 1}, {2010, 1}}));
         EXPECT_EQ(a.Ultimo().ColonnaVincente, colonna);
     }
-    {   // Already in place.
+    {  // Already in place.
         T_Archivio a = Quattro();
         int i = 1;
         EXPECT_TRUE(a.Riposiziona(i, no));
         EXPECT_EQ(Chiavi(a), Chiavi(Quattro()));
     }
-    {   // Same as another, answered No: nothing changes and the step fails.
+    {  // Same as another, answered No: nothing changes and the step fails.
         T_Archivio a = Quattro();
         a.Concorso(2) = Fai(1998, 5, "222222222222");
         const auto prima = a.Concorsi();
@@ -240,7 +240,7 @@ TEST(Archivio, Riposiziona)
         EXPECT_EQ(no.ultimoTitolo, "Conferma");
         EXPECT_EQ(no.ultimiPulsanti, PulsanteSi | PulsanteNo);
     }
-    {   // Answered Si: the older one takes the new column, the moved one goes.
+    {  // Answered Si: the older one takes the new column, the moved one goes.
         T_Archivio a = Quattro();
         a.Concorso(2) = Fai(1998, 5, "222222222222");
         int i = 2;
@@ -249,7 +249,7 @@ TEST(Archivio, Riposiziona)
         EXPECT_EQ(TestoColonna(a.Concorso(1).ColonnaVincente), "222222222222");
         EXPECT_EQ(i, 2);
     }
-    {   // The last one replaces another: the examined index falls back to the new last.
+    {  // The last one replaces another: the examined index falls back to the new last.
         T_Archivio a = Quattro();
         a.Concorso(3) = Fai(1998, 1, "XXXXXXXXXXXX");
         int i = 3;
@@ -258,7 +258,7 @@ TEST(Archivio, Riposiziona)
         EXPECT_EQ(TestoColonna(a.Primo().ColonnaVincente), "XXXXXXXXXXXX");
         EXPECT_EQ(i, 2);
     }
-    {   // An index outside the list is refused.
+    {  // An index outside the list is refused.
         T_Archivio a = Quattro();
         int i = 4;
         EXPECT_FALSE(a.Riposiziona(i, si));

@@ -540,10 +540,10 @@ TEST(DataBaseArchivio, FileBenFormatoMaIncoerenteVieneRicostruito)
     contoSbagliato[Inizio(contoSbagliato, 9) + 2] ^= 1;  // contests counted of table 9
     TBytes frequenzaSpostata = atteso.Immagine();
     frequenzaSpostata[Inizio(frequenzaSpostata, 0) + 7] += 1;  // one more in entry 0
-    for (const auto& [nome, dati] : std::vector<std::pair<std::string, TBytes>>{
-             {"21 tables of one empty entry", vuote},
-             {"a count that is not the archive's", contoSbagliato},
-             {"one frequency off", frequenzaSpostata}}) {
+    for (const auto& [nome, dati] :
+         std::vector<std::pair<std::string, TBytes>>{{"21 tables of one empty entry", vuote},
+                                                     {"a count that is not the archive's", contoSbagliato},
+                                                     {"one frequency off", frequenzaSpostata}}) {
         SCOPED_TRACE(nome);
         ASSERT_TRUE(DataBaseIntero(dati.data(), dati.size()));
         ScriviTutto(cartella.File("archdb.mra"), dati);

@@ -6,9 +6,9 @@
 #include "CartellaTemporanea.h"
 #include "DatiSistema.h"
 #include "TestoColonnaEsteso.h"
+#include "TestoColonne.h"
 #include "UTCondiz.h"
 #include "UtArcAna.h"
-#include "TestoColonne.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;

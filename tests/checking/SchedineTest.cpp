@@ -11,7 +11,8 @@ TListaColonne Lista(int n)
     TListaColonne l;
     for (int i = 0; i < n; ++i) {
         TColonna c{};
-        for (int e = 0; e < 12; ++e) c[static_cast<std::size_t>(e)] = static_cast<TSegni>(1u << ((i + e) % 3));
+        for (int e = 0; e < 12; ++e)
+            c[static_cast<std::size_t>(e)] = static_cast<TSegni>(1u << ((i + e) % 3));
         l.Aggiungi(c);
     }
     return l;

@@ -86,14 +86,17 @@ TEST(Spoglio, ConteggioUgualeAllEspansioneSuRecordCasuali)
         std::mt19937 rng(static_cast<unsigned>(gioco) * 7919u);
         for (int prova = 0; prova < 20; ++prova) {
             TColonna vincente{};
-            for (int i = 0; i < NumEvents; ++i) vincente[static_cast<std::size_t>(i)] = static_cast<TSegni>(1u << (rng() % 3));
+            for (int i = 0; i < NumEvents; ++i)
+                vincente[static_cast<std::size_t>(i)] = static_cast<TSegni>(1u << (rng() % 3));
             TListaColonne l;
             for (int k = 0; k < 30; ++k) {
                 TColonna c{};
                 for (int i = 0; i < NumEvents; ++i) {
                     unsigned x = rng() % 10;
                     // Mostly singles, some doubles and triples, rarely an empty event.
-                    c[static_cast<std::size_t>(i)] = static_cast<TSegni>(x < 6 ? 1u << (rng() % 3) : x < 9 ? (rng() % 7) + 1 : 0);
+                    c[static_cast<std::size_t>(i)] = static_cast<TSegni>(x < 6   ? 1u << (rng() % 3)
+                                                                         : x < 9 ? (rng() % 7) + 1
+                                                                                 : 0);
                 }
                 l.Aggiungi(c);
             }

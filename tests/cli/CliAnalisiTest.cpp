@@ -8,8 +8,8 @@
 
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
-#include "EseguiCli.h"
 #include "Cartelle.h"
+#include "EseguiCli.h"
 #include "Sistema.h"
 #include "TestoColonnaEsteso.h"
 #include "UTCondiz.h"

@@ -11,14 +11,14 @@
 #include "Archivio.h"
 #include "BloccoArchivio.h"
 #include "CartellaTemporanea.h"
-#include "EseguiCli.h"
 #include "Cartelle.h"
 #include "Concorso.h"
+#include "EseguiCli.h"
 #include "VistaArchivio.h"
 
+using morella::test::EseguiCli;
 using morella::test::LeggiTutto;
 using morella::test::ScriviTutto;
-using morella::test::EseguiCli;
 using morella::test::TCartellaTemporanea;
 using morella::test::TEsito;
 using namespace morella;
@@ -353,7 +353,8 @@ TEST_F(CliArchivio, AggiungiInParalleloNonPerdeNulla)
 TEST_F(CliArchivio, AggiungiSenzaBloccoNonScriveNulla)
 {
     const TBytes8 prima = ScriviArchivio();
-    std::filesystem::create_symlink(NomeFileBlocco, std::filesystem::path(CartellaArchivi()) / NomeFileBlocco);
+    std::filesystem::create_symlink(NomeFileBlocco,
+                                    std::filesystem::path(CartellaArchivi()) / NomeFileBlocco);
     const auto e = Cli("archivio aggiungi 2023 3 1X21X21X21X2");
     EXPECT_EQ(e.codice, 1);
     EXPECT_NE(e.err.find(MessaggioArchivioOccupato), std::string::npos) << e.err;
@@ -403,8 +404,9 @@ TEST_F(CliArchivio, MostraIlPiuGrandeArchivioInPocaMemoria)
     const std::string uscita = (dir.Percorso() / "vista.json").string();
     // 100 MB of address space: the whole JSON of 20,000 rows built in memory needs more.
     if (morella::test::ConSanitizer) GTEST_SKIP() << "no address-space limit under the sanitizer";
-    const std::string comando = "ulimit -v 100000 && '" MORELLA_CLI_PATH "' --dir '" + dir.Percorso().string() +
-                                "' archivio mostra --json >'" + uscita + "' 2>/dev/null";
+    const std::string comando = "ulimit -v 100000 && '" MORELLA_CLI_PATH "' --dir '" +
+                                dir.Percorso().string() + "' archivio mostra --json >'" + uscita +
+                                "' 2>/dev/null";
     ASSERT_EQ(std::system(comando.c_str()), 0);
     const nlohmann::json j = nlohmann::json::parse(morella::test::LeggiTesto(uscita));
     ASSERT_EQ(j["righe"].size(), static_cast<std::size_t>(MassimoConcorsiArchivio));

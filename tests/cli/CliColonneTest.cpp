@@ -9,15 +9,15 @@
 #include "CartellaTemporanea.h"
 #include "EseguiCli.h"
 
-using morella::test::LeggiTutto;
 using morella::test::EseguiCli;
+using morella::test::LeggiTutto;
 using morella::test::TCartellaTemporanea;
 using morella::test::TEsito;
 
 namespace {
 
 class CliColonne : public ::testing::Test {
-protected:
+   protected:
     TCartellaTemporanea dir;
 
     TEsito Cli(const std::string& argomenti) { return EseguiCli(dir.Percorso(), argomenti); }
@@ -38,8 +38,7 @@ TEST_F(CliColonne, ConvertiMostraEspandiAccorpa)
     ASSERT_EQ(Cli("espandi base.Col -o nove.Col").codice, 0);
     auto mostra = Cli("mostra nove.Col");
     ASSERT_EQ(mostra.codice, 0);
-    EXPECT_EQ(mostra.out.substr(0, 3 * 17),
-              "111111111111+1,2\n1X1111111111+1,2\n121111111111+1,2\n");
+    EXPECT_EQ(mostra.out.substr(0, 3 * 17), "111111111111+1,2\n1X1111111111+1,2\n121111111111+1,2\n");
 
     auto accorpa = Cli("accorpa nove.Col -o uno.Col --json");
     ASSERT_EQ(accorpa.codice, 0) << accorpa.err;

@@ -45,10 +45,10 @@ class CliFileSpeciali : public ::testing::Test {
     TEsito Cli(const std::string& argomenti)
     {
         const std::string out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
-        const std::string comando = "cd '" + dir.Percorso().string() +
-                                    "' && " + morella::test::LimiteMemoria(1000000) + "timeout 10 '" + MORELLA_CLI_PATH "' --dir '" +
-                                    dir.Percorso().string() + "' " + argomenti + " >'" + out + "' 2>'" + err +
-                                    "' </dev/null";
+        const std::string comando = "cd '" + dir.Percorso().string() + "' && " +
+                                    morella::test::LimiteMemoria(1000000) + "timeout 10 '" +
+                                    MORELLA_CLI_PATH "' --dir '" + dir.Percorso().string() + "' " +
+                                    argomenti + " >'" + out + "' 2>'" + err + "' </dev/null";
         const int stato = std::system(comando.c_str());
         return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, LeggiTesto(out), LeggiTesto(err)};
     }

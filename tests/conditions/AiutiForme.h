@@ -6,10 +6,10 @@
 
 #include "TestoColonne.h"
 
+#include "AiutiCondizioni.h"
 #include "Colonna.h"
 #include "Condizione.h"
 #include "TabellaValori.h"
-#include "AiutiCondizioni.h"
 
 namespace morella::test::forme {
 

@@ -2,9 +2,9 @@
 
 #include <random>
 
+#include "AiutiCondizioni.h"
 #include "CartellaTemporanea.h"
 #include "UTCondiz.h"
-#include "AiutiCondizioni.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;

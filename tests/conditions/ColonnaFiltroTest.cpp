@@ -2,12 +2,12 @@
 
 #include <random>
 
+#include "AiutiCondizioni.h"
 #include "CartellaTemporanea.h"
 #include "ImpostazioniRicerca.h"
 #include "TestoColonnaEsteso.h"
-#include "UTCondiz.h"
 #include "TestoColonne.h"
-#include "AiutiCondizioni.h"
+#include "UTCondiz.h"
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;

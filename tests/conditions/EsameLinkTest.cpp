@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "UTCondiz.h"
-#include "TestoColonne.h"
 #include "AiutiCondizioni.h"
+#include "TestoColonne.h"
+#include "UTCondiz.h"
 
 using namespace morella;
 

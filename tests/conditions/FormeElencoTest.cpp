@@ -23,7 +23,8 @@ void Riempi(TCondizioneATabelle& c, std::mt19937& g)
         auto& t = c.Tabella(i);
         for (int k = 0; k < 2; ++k) {
             for (int v = 0; v <= t.Massimo(); ++v)
-                t.ImpostaStato(k, v, static_cast<std::uint8_t>(g() % 3), static_cast<std::uint8_t>(1 + g() % 255));
+                t.ImpostaStato(k, v, static_cast<std::uint8_t>(g() % 3),
+                               static_cast<std::uint8_t>(1 + g() % 255));
             t.Sotto[static_cast<std::size_t>(k)].Link = static_cast<std::uint8_t>('A' + g() % 26);
             t.Sotto[static_cast<std::size_t>(k)].GruppoTra = static_cast<std::int16_t>(g() % 31);
         }
@@ -106,7 +107,8 @@ TEST(FormeElenco, BlocchiCasualiNonFannoDanni)
         const std::size_t lunghezza = Blocco(*CreaCondizione(tipo)).size() - 1;
         for (int prova = 0; prova < 300; ++prova) {
             TBytes b(lunghezza);
-            for (auto& x : b) x = static_cast<std::uint8_t>(prova % 2 ? g() : g() % 4);  // small values hit real states
+            for (auto& x : b)
+                x = static_cast<std::uint8_t>(prova % 2 ? g() : g() % 4);  // small values hit real states
             TLettoreBinario r(b);
             auto c = CreaCondizione(tipo, &elenco);
             ASSERT_TRUE(c->Leggi(r));

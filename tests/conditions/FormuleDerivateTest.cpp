@@ -10,9 +10,9 @@
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
+using morella::test::forme::Blocco;
 using morella::test::forme::Col;
 using morella::test::forme::DaCodice;
-using morella::test::forme::Blocco;
 
 TEST(FormuleDerivate, FormulaEIndiceDellaDistribuzione)
 {

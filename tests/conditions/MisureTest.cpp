@@ -4,8 +4,8 @@
 
 #include "CartellaTemporanea.h"
 #include "MisureLetterali.h"
-#include "UTCondiz.h"
 #include "TestoColonne.h"
+#include "UTCondiz.h"
 
 using namespace morella;
 using morella::test::TCampo;

@@ -10,10 +10,10 @@
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
-using morella::test::forme::Col;
-using morella::test::forme::DaCodice;
 using morella::test::forme::Blocco;
 using morella::test::forme::Campo;
+using morella::test::forme::Col;
+using morella::test::forme::DaCodice;
 
 namespace {
 
@@ -82,7 +82,8 @@ TEST(Modulo, EventiVuotiEMultipliNonPesano)
         TModulo k;
         for (int n = 0; n < 20000; ++n) {
             TColonna col{};
-            for (int i = 0; i < NumEvents; ++i) col[static_cast<std::size_t>(i)] = static_cast<TSegni>(g() % 8);
+            for (int i = 0; i < NumEvents; ++i)
+                col[static_cast<std::size_t>(i)] = static_cast<TSegni>(g() % 8);
             const auto m = Misura(k, col);
             ASSERT_EQ(m, Letterale(col, 1, NumEvents, 1, NumEvents)) << TestoColonna(col);
             ASSERT_LE(m.first, TModulo::MassimoSomma);

@@ -9,8 +9,8 @@
 
 #include "TestoColonne.h"
 
-#include "UTCondiz.h"
 #include "AiutiCondizioni.h"
+#include "UTCondiz.h"
 
 namespace morella::test::storia {
 

@@ -3,20 +3,20 @@
 #include <cstdint>
 #include <cstring>
 
+#include "AiutiCondizioni.h"
 #include "CartellaTemporanea.h"
 #include "ImpostazioniRicerca.h"
 #include "MisureLetterali.h"
 #include "TestoColonnaEsteso.h"
-#include "UTCondiz.h"
 #include "TestoColonne.h"
-#include "AiutiCondizioni.h"
+#include "UTCondiz.h"
 
 using namespace morella;
 
 using morella::test::Col;
 
-using morella::test::Blocco;
 using morella::test::Ammetti;
+using morella::test::Blocco;
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <random>
 
+#include "AiutiCondizioni.h"
 #include "FileQuadri.h"
 #include "UTCondiz.h"
-#include "AiutiCondizioni.h"
 
 using namespace morella;
 

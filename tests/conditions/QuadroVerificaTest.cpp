@@ -4,8 +4,8 @@
 
 #include "PuntiTra.h"
 #include "SondaCondizione.h"
-#include "UTCondiz.h"
 #include "TestoColonne.h"
+#include "UTCondiz.h"
 
 using namespace morella;
 using morella::test::TSonda;

@@ -10,11 +10,11 @@
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
+using morella::test::forme::Blocco;
+using morella::test::forme::Campo;
 using morella::test::forme::Col;
 using morella::test::forme::DaCodice;
 using morella::test::forme::S;
-using morella::test::forme::Blocco;
-using morella::test::forme::Campo;
 
 namespace {
 
@@ -151,7 +151,8 @@ TEST(Simmetrie, IdenticheConEventiVuotiEMultipli)
                 TColonna col{};
                 // Few sign sets, so equal pairs of doubles and empties do happen.
                 for (int i = 0; i < NumEvents; ++i)
-                    col[static_cast<std::size_t>(i)] = static_cast<TSegni>(g() % 5 == 0 ? 3 + 4 * (g() % 2) : g() % 3);
+                    col[static_cast<std::size_t>(i)] =
+                        static_cast<TSegni>(g() % 5 == 0 ? 3 + 4 * (g() % 2) : g() % 3);
                 Confronta(k, col);
                 if (HasFatalFailure()) return;
             }

@@ -262,7 +262,7 @@ TEST(TabellaValori, FormaStampata)
     TRigheStampa s;
     s.Rientro = 1;
     t.Stampa("Segni 1", s);
-    EXPECT_EQ(s.Righe, (std::vector<std::string>{" Segni 1", " Pt  Rec Liv", "   3", "   4   *   7",
-                                                 " Link A  Tra 5", " Cs  Rec Liv", "   2", " Link A",
-                                                 " Campo  Min 2  Max 12"}));
+    EXPECT_EQ(s.Righe,
+              (std::vector<std::string>{" Segni 1", " Pt  Rec Liv", "   3", "   4   *   7", " Link A  Tra 5",
+                                        " Cs  Rec Liv", "   2", " Link A", " Campo  Min 2  Max 12"}));
 }

@@ -6,8 +6,8 @@
 #include "CartellaTemporanea.h"
 #include "ListaColonne.h"
 #include "MisureLetterali.h"
-#include "UTCondiz.h"
 #include "TestoColonne.h"
+#include "UTCondiz.h"
 
 using namespace morella;
 

@@ -10,11 +10,11 @@
 
 using namespace morella;
 using morella::test::TGiocoTemporaneo;
+using morella::test::forme::Blocco;
+using morella::test::forme::Campo;
 using morella::test::forme::Col;
 using morella::test::forme::DaCodice;
 using morella::test::forme::S;
-using morella::test::forme::Blocco;
-using morella::test::forme::Campo;
 
 namespace {
 
@@ -144,7 +144,11 @@ TEST(Vortice, IdenticoConEventiVuotiEMultipli)
                 for (int i = 0; i < NumEvents; ++i) {
                     const auto r = g() % 12;
                     col[static_cast<std::size_t>(i)] =
-                        static_cast<TSegni>(r < 8 ? SegnoDaCifra(static_cast<int>(r % 3)) : r == 8 ? 0 : r == 9 ? 3 : r == 10 ? 7 : 0x80 | 4);
+                        static_cast<TSegni>(r < 8     ? SegnoDaCifra(static_cast<int>(r % 3))
+                                            : r == 8  ? 0
+                                            : r == 9  ? 3
+                                            : r == 10 ? 7
+                                                      : 0x80 | 4);
                 }
                 Confronta(k, col);
                 if (HasFatalFailure()) return;
@@ -160,7 +164,8 @@ TEST(Vortice, VerificaSoloDelleTripleAttive)
     auto& k = *elenco.Condizione<TVortice>(TipoVortice);
     // Inverse walk only: it must end on an "X" within 4 steps.
     k.Tabella(TVortice::Inverso + TVortice::TabellaSegno).ImpostaStato(0, 1, StatoAmmesso);
-    for (int v = 0; v <= 4; ++v) k.Tabella(TVortice::Inverso + TVortice::TabellaBracci).ImpostaStato(0, v, StatoAmmesso);
+    for (int v = 0; v <= 4; ++v)
+        k.Tabella(TVortice::Inverso + TVortice::TabellaBracci).ImpostaStato(0, v, StatoAmmesso);
     elenco.PreparaVerifica(false);
     ASSERT_EQ(elenco.NumeroAttive(), 1);
     TMisura m[6];
@@ -171,9 +176,9 @@ TEST(Vortice, VerificaSoloDelleTripleAttive)
     EXPECT_FALSE(elenco.VerificaColonna(Col("1X21X21X21X2")));  // "X" but 5 steps
     k.Tabella(TVortice::Inverso + TVortice::TabellaBracci).ImpostaStato(0, 5, StatoInRecupero, 1);
     elenco.PreparaVerifica(false);
-    EXPECT_TRUE(elenco.VerificaColonna(Col("1X21X21X21X2")));  // at one error on link "A"
+    EXPECT_TRUE(elenco.VerificaColonna(Col("1X21X21X21X2")));   // at one error on link "A"
     EXPECT_FALSE(elenco.VerificaColonna(Col("X11X2221X1X2")));  // ends on "2"
-    EXPECT_TRUE(elenco.VerificaColonna(Col("X2X21X12XX21")));  // "X" after 3 steps
+    EXPECT_TRUE(elenco.VerificaColonna(Col("X2X21X12XX21")));   // "X" after 3 steps
 
     // Every column of the development: the verdict is the rule's.
     elenco.PreparaVerifica(false);

@@ -38,17 +38,17 @@ std::vector<std::string> Testi(const TListaColonne& l)
 
 // Cancels at the k-th question (never when k is 0) and counts the questions.
 class TAnnullaAl : public TOsservatoreAccorpamento {
-public:
+   public:
     explicit TAnnullaAl(int k) : k_(k) {}
     bool Annullato() override { return ++domande == k_; }
     int domande = 0;
 
-private:
+   private:
     int k_;
 };
 
 class TRegistraProgresso : public TOsservatoreAccorpamento {
-public:
+   public:
     void Progresso(int passo, int percentuale) override { visti.emplace_back(passo, percentuale); }
     std::vector<std::pair<int, int>> visti;
 };

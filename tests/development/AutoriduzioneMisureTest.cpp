@@ -4,8 +4,8 @@
 // the reduced sizes of whole systems of 1..12 triples beside the best known covering codes.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 #include "Autoriduzione.h"
 #include "AutoriduzioneLetterale.h"

@@ -47,7 +47,7 @@ std::string MessaggioDi(const std::function<void()>& f)
 
 // Makes every write beyond a few bytes fail for the life of the object, as a full disk would.
 class TDiscoPieno {
-public:
+   public:
     TDiscoPieno()
     {
         getrlimit(RLIMIT_FSIZE, &vecchio_);
@@ -62,7 +62,7 @@ public:
         std::signal(SIGXFSZ, vecchioSegnale_);
     }
 
-private:
+   private:
     rlimit vecchio_{};
     void (*vecchioSegnale_)(int);
 };

@@ -151,9 +151,9 @@ TEST(CodiciRicoprenti, BlocchiNoti)
     EXPECT_EQ(RaggioDiCopertura(HammingBinario7(), std::vector<int>(7, 2)), 1);
     // The codes by syndromes, well below the direct sums (N - 1: 10 triples 6,561, 12 triples
     // 59,049; N - 2: 10 triples 729).
-    for (const auto& [n, raggio, massimo] : {std::tuple{9, 1, 1341u}, std::tuple{10, 1, 3645u},
-                                             std::tuple{11, 1, 9477u}, std::tuple{12, 1, 28431u},
-                                             std::tuple{10, 2, 567u}}) {
+    for (const auto& [n, raggio, massimo] :
+         {std::tuple{9, 1, 1341u}, std::tuple{10, 1, 3645u}, std::tuple{11, 1, 9477u},
+          std::tuple{12, 1, 28431u}, std::tuple{10, 2, 567u}}) {
         const auto c = CodiceRicoprente(std::vector<int>(static_cast<std::size_t>(n), 3), raggio);
         EXPECT_EQ(static_cast<std::int64_t>(c.size()), DimensioneCodiceRicoprente(n, 0, raggio));
         EXPECT_LE(c.size(), massimo);

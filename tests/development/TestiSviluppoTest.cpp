@@ -11,8 +11,8 @@ TEST(TestiSviluppo, CostiDelCondizionamentoConIPartecipanti)
     auto t = TestiCondizionamento(729, 100, 300, 800, 3);
     EXPECT_EQ(t.ColonneIniziali, "729 (£ 583200)");
     EXPECT_EQ(t.ColonneFinali, "100 (£ 26666 1/3)");  // 80000 shared by three
-    EXPECT_EQ(t.ColonneFiltrate, "200 (£ 160000)");  // the filtered cost is not shared
-    EXPECT_EQ(t.percentuale, 41);                    // 300 / 729 truncated
+    EXPECT_EQ(t.ColonneFiltrate, "200 (£ 160000)");   // the filtered cost is not shared
+    EXPECT_EQ(t.percentuale, 41);                     // 300 / 729 truncated
 
     auto solo = TestiCondizionamento(729, 100, 729, 800, 1);
     EXPECT_EQ(solo.ColonneFinali, "100 (£ 80000)");
@@ -21,7 +21,8 @@ TEST(TestiSviluppo, CostiDelCondizionamentoConIPartecipanti)
     EXPECT_EQ(TestiCondizionamento(729, 0, 0, 800, 1).ColonneFiltrate, "0 (£ 0)");
     EXPECT_EQ(TestiCondizionamento(0, 0, 0, 800, 1).percentuale, 0);
     // The largest Totip development does not overflow the cost.
-    EXPECT_EQ(TestiCondizionamento(531441, 531441, 531441, 10000, 1).ColonneIniziali, "531441 (£ 5314410000)");
+    EXPECT_EQ(TestiCondizionamento(531441, 531441, 531441, 10000, 1).ColonneIniziali,
+              "531441 (£ 5314410000)");
 }
 
 TEST(TestiSviluppo, RiduzioneEFattore)

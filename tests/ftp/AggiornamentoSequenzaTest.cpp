@@ -37,7 +37,7 @@ std::map<std::string, TBytes> CoppiaSana()
 }
 
 class TClientFinto final : public TClientFtp {
-public:
+   public:
     std::vector<std::string> chiamate;
     TParametriFtp parametri;
     std::vector<std::string> testi;   // status texts told on connecting
@@ -71,7 +71,7 @@ public:
     }
     bool Connesso() const override { return connesso; }
 
-private:
+   private:
     bool Registra(const std::string& chiamata)
     {
         chiamate.push_back(chiamata);
@@ -90,7 +90,7 @@ struct TRegistra : TOsservatoreAggiornamento {
 };
 
 class AggiornamentoSequenza : public ::testing::Test {
-protected:
+   protected:
     test::TCartellaTemporanea cartella;
     TConfigurazione configurazione;
     TClientFinto client;

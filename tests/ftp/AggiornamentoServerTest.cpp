@@ -72,7 +72,7 @@ struct TRegistra : TOsservatoreAggiornamento {
 };
 
 class AggiornamentoFtp : public ::testing::Test {
-protected:
+   protected:
     const TDati vecchioArchivio = Dati(20 * 7, 1);
     const TDati vecchioDataBase = Dati(999, 2);
     const TDati nuovoArchivio = test::ArchivioSensato(3001, 3);

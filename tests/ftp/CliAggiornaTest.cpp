@@ -12,8 +12,8 @@
 #include "AggiornamentoArchivio.h"
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
-#include "EseguiCli.h"
 #include "Configurazione.h"
+#include "EseguiCli.h"
 #include "ServerFtpProva.h"
 
 namespace morella {
@@ -65,10 +65,7 @@ class CliAggiorna : public ::testing::Test {
         ASSERT_NE(vecchioDataBase, nuovoDataBase);
     }
 
-    TEsito Cli(const std::string& argomenti)
-    {
-        return EseguiCli(programma, argomenti, cartella.Percorso());
-    }
+    TEsito Cli(const std::string& argomenti) { return EseguiCli(programma, argomenti, cartella.Percorso()); }
 
     void Configura(const std::string& host, const std::string& directory, const std::string& posta)
     {

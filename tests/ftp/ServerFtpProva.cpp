@@ -22,7 +22,8 @@ namespace {
 
 // From the absolute test-data path rather than __FILE__, which a compiler cache may have
 // made relative to the build.
-const std::filesystem::path ScriptServer = std::filesystem::path(MORELLA_TEST_DATA).parent_path() / "ftp" / "server_ftp.py";
+const std::filesystem::path ScriptServer =
+    std::filesystem::path(MORELLA_TEST_DATA).parent_path() / "ftp" / "server_ftp.py";
 
 // Runs a program and waits for it; its exit status, or -1 when it could not start.
 int Esegui(const std::vector<std::string>& argomenti, posix_spawn_file_actions_t* azioni, pid_t* pid)

@@ -4,15 +4,15 @@
 
 #include <sys/types.h>
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace morella::test {
 
 class TServerFtpProva {
-public:
+   public:
     // Starts the server in the given mode (see server_ftp.py) serving `home`, and returns
     // once it listens. Throws std::runtime_error when it cannot start, also when no Python
     // with pyftpdlib is installed.
@@ -23,7 +23,7 @@ public:
 
     int Porta() const { return porta_; }
 
-private:
+   private:
     pid_t pid_ = -1;
     int porta_ = 0;
 };

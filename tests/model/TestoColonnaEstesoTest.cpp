@@ -12,7 +12,8 @@ using morella::test::TGiocoTemporaneo;
 
 TEST(TestoColonnaEsteso, AndataERitornoConMultipleECorsaPiu)
 {
-    for (const char* t : {"1X21X21X21X2", "(1X)X2*(X2)(1X2)111111+1,2", "(12)11111111112+16", "222222222222"}) {
+    for (const char* t :
+         {"1X21X21X21X2", "(1X)X2*(X2)(1X2)111111+1,2", "(12)11111111112+16", "222222222222"}) {
         auto c = ColonnaDaTestoEsteso(t);
         ASSERT_TRUE(c.has_value()) << t;
         EXPECT_EQ(TestoColonnaEsteso(*c), t);
@@ -30,8 +31,9 @@ TEST(TestoColonnaEsteso, AndataERitornoConMultipleECorsaPiu)
 TEST(TestoColonnaEsteso, RifiutaTestiSbagliati)
 {
     std::string errore;
-    for (const char* t : {"11111111111", "1111111111111", "11111111111A", "(1X11111111111", "(11)11111111111",
-                          "111111111111+", "111111111111+17", "111111111111+0", "111111111111+1,,2", "111111111111+x"}) {
+    for (const char* t :
+         {"11111111111", "1111111111111", "11111111111A", "(1X11111111111", "(11)11111111111",
+          "111111111111+", "111111111111+17", "111111111111+0", "111111111111+1,,2", "111111111111+x"}) {
         EXPECT_FALSE(ColonnaDaTestoEsteso(t, &errore).has_value()) << t;
         EXPECT_FALSE(errore.empty());
     }
@@ -41,11 +43,13 @@ TEST(TestoColonnaEsteso, IlCarattereSbagliatoECitatoIntero)
 {
     std::string errore;
     for (const auto& [testo, citato] : std::vector<std::pair<std::string, std::string>>{
-             {"1X21X21X21Xé", "'é'"},         // two bytes
-             {"1X2€1X21X21X2", "'€'"},        // three bytes
-             {"1X21X2🐎1X21X2", "'🐎'"},      // four bytes
-             {"1X21X2\xff" "1X21X2", "'\\xFF'"},  // no character at all
-             {"1X21X2\xc3", "'\\xC3'"}}) {    // a character cut short
+             {"1X21X21X21Xé", "'é'"},   // two bytes
+             {"1X2€1X21X21X2", "'€'"},  // three bytes
+             {"1X21X2🐎1X21X2", "'🐎'"},  // four bytes
+             {"1X21X2\xff"
+              "1X21X2",
+              "'\\xFF'"},                   // no character at all
+             {"1X21X2\xc3", "'\\xC3'"}}) {  // a character cut short
         EXPECT_FALSE(ColonnaDaTestoEsteso(testo, &errore).has_value());
         EXPECT_EQ(errore, "carattere non valido " + citato) << testo;
     }

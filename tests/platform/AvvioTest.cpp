@@ -1,6 +1,6 @@
 // The desktop layer links and a widget can be shown offscreen.
-#include <QMainWindow>
 #include <gtest/gtest.h>
+#include <QMainWindow>
 
 TEST(Piattaforma, UnaFinestraSiApreFuoriSchermo)
 {

@@ -2,14 +2,14 @@
 // document side of the editor (ImpostaTutto, the contest number, comment, participants).
 #include <gtest/gtest.h>
 
-#include "DocumentoSchedina.h"
 #include "Abilitazioni.h"
-#include "TipiCondizione.h"
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
 #include "ComandiConfigurazione.h"
+#include "DocumentoSchedina.h"
 #include "EditorSchedina.h"
 #include "Errore.h"
+#include "TipiCondizione.h"
 #include "UTSistema.h"
 
 using namespace morella;
@@ -44,8 +44,8 @@ TEST(EditorSchedina, ClicSullaCorsaPiuEInversioni)
     const int w = 5 + 8 * 20 + 5, h = 5 + 2 * 15 + 5;
     EXPECT_EQ(CellaCorsaPiu(g, w, h, 5, 5), (TCella{0, 0}));
     EXPECT_EQ(CellaCorsaPiu(g, w, h, 5 + 7 * 20 + 14, 5 + 15 + 12), (TCella{1, 7}));
-    EXPECT_FALSE(CellaCorsaPiu(g, w, h, 5 + 15, 6));   // between two boxes
-    EXPECT_FALSE(CellaCorsaPiu(g, w, h, 6, 5 + 13));   // below the first box
+    EXPECT_FALSE(CellaCorsaPiu(g, w, h, 5 + 15, 6));  // between two boxes
+    EXPECT_FALSE(CellaCorsaPiu(g, w, h, 6, 5 + 13));  // below the first box
     TMascheraCorsaPiu m = InvertiCavallo(0, {1, 7});
     EXPECT_EQ(m, 0x8000);
     EXPECT_FALSE(CorsaPiuCompleta(m));
@@ -67,7 +67,8 @@ TEST(EditorSchedina, CampiNumerici)
     EXPECT_TRUE(TestoCampoAccettabile(TCampoNumerico::Valore, "9999"));
     EXPECT_FALSE(TestoCampoAccettabile(TCampoNumerico::Valore, "99999"));
     EXPECT_TRUE(TestoCampoAccettabile(TCampoNumerico::Valore, ""));
-    for (const char* t : {"-5", "5.", "a", " 5"}) EXPECT_FALSE(TestoCampoAccettabile(TCampoNumerico::Percentuale, t)) << t;
+    for (const char* t : {"-5", "5.", "a", " 5"})
+        EXPECT_FALSE(TestoCampoAccettabile(TCampoNumerico::Percentuale, t)) << t;
 
     EXPECT_EQ(NumeroConcorsoDaTesto("07"), 7);
     EXPECT_EQ(NumeroConcorsoDaTesto(" 12 "), 12);
@@ -218,7 +219,8 @@ TEST(ComandiConfigurazione, SorgenteScrittaAltroveCercataNelleColonne)
     imp.DaPronostico = false;
     imp.FileSorgente = "C:\\MORELLA\\COLONNE\\fonte.Col";
     EXPECT_EQ(ControllaImpostazioniSviluppo(imp), std::string(MessaggioSorgenteMancante));
-    morella::test::ScriviTutto(UnisciPercorso(CartellaColonne(), "fonte.Col"), {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0});
+    morella::test::ScriviTutto(UnisciPercorso(CartellaColonne(), "fonte.Col"),
+                               {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0});
     EXPECT_FALSE(ControllaImpostazioniSviluppo(imp));
     EXPECT_EQ(FileSorgenteEffettivo(imp), UnisciPercorso(CartellaColonne(), "fonte.Col"));
     ImpostaDirectoryProgramma(vecchia);

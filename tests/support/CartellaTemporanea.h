@@ -12,7 +12,7 @@
 namespace morella::test {
 
 class TCartellaTemporanea {
-public:
+   public:
     TCartellaTemporanea();
     ~TCartellaTemporanea();
     TCartellaTemporanea(const TCartellaTemporanea&) = delete;
@@ -21,18 +21,18 @@ public:
     const std::filesystem::path& Percorso() const { return percorso_; }
     std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
 
-private:
+   private:
     std::filesystem::path percorso_;
 };
 
 class TGiocoTemporaneo {
-public:
+   public:
     explicit TGiocoTemporaneo(int gioco) : vecchio_(Gioco) { ImpostaGioco(gioco); }
     ~TGiocoTemporaneo() { ImpostaGioco(vecchio_); }
     TGiocoTemporaneo(const TGiocoTemporaneo&) = delete;
     TGiocoTemporaneo& operator=(const TGiocoTemporaneo&) = delete;
 
-private:
+   private:
     int vecchio_;
 };
 

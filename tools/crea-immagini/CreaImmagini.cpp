@@ -4,8 +4,8 @@
 //
 //   crea-immagini PROGRAM_DIR ICON_DIR
 #include <QDir>
-#include <QFontMetrics>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -46,7 +46,8 @@ bool Salva(const QImage& img, const QString& file)
 // A colour `quota` of the way from `a` to `b`.
 QColor Mescola(const QColor& a, const QColor& b, double quota)
 {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * quota, a.greenF() + (b.greenF() - a.greenF()) * quota,
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * quota,
+                            a.greenF() + (b.greenF() - a.greenF()) * quota,
                             a.blueF() + (b.blueF() - a.blueF()) * quota);
 }
 
@@ -67,7 +68,10 @@ struct TModulo {
     bool corsaPiu;
 };
 
-QRectF Rettangolo(const geo::TRett& r) { return QRectF(r.x, r.y, r.w, r.h); }
+QRectF Rettangolo(const geo::TRett& r)
+{
+    return QRectF(r.x, r.y, r.w, r.h);
+}
 
 QImage Schedina(const TModulo& m)
 {
@@ -92,7 +96,8 @@ QImage Schedina(const TModulo& m)
     p.fillRect(QRectF(0, d.Testata.Basso() - 2 * tratto, d.Larghezza, 2 * tratto), inchiostro.darker(150));
     QFont titolo = Carattere("Liberation Sans", d.Testata.h * 11 / 20, QFont::Black, true);
     // As large as the room allows.
-    while (QFontMetrics(titolo).horizontalAdvance(QString::fromLatin1(m.titolo)) > d.Titolo.w - misure.S(12) &&
+    while (QFontMetrics(titolo).horizontalAdvance(QString::fromLatin1(m.titolo)) >
+               d.Titolo.w - misure.S(12) &&
            titolo.pixelSize() > 8)
         titolo.setPixelSize(titolo.pixelSize() - 1);
     p.setFont(titolo);
@@ -111,7 +116,8 @@ QImage Schedina(const TModulo& m)
         p.setBrush(fondo);
         p.drawRect(Rettangolo(r.Allarga(-misure.Cornice)));
     };
-    for (std::size_t k = 0; k < d.Pannelli.size(); ++k) pannello(d.Pannelli[k], k == 1 ? arancio : inchiostro.lighter(115));
+    for (std::size_t k = 0; k < d.Pannelli.size(); ++k)
+        pannello(d.Pannelli[k], k == 1 ? arancio : inchiostro.lighter(115));
     if (!d.PannelloCorsaPiu.Vuoto()) pannello(d.PannelloCorsaPiu, arancio);
 
     // Footer band of the contest number and the buttons.
@@ -243,7 +249,8 @@ QImage Icona(int lato)
         p.setBrush(colori[k]);
         p.drawEllipse(c, 25 * s, 25 * s);
         p.setFont(Carattere("Liberation Sans", static_cast<int>(30 * s), QFont::Bold));
-        p.drawText(QRectF(c.x() - 25 * s, c.y() - 25 * s, 50 * s, 50 * s), Qt::AlignCenter, QString::fromLatin1(segni[k]));
+        p.drawText(QRectF(c.x() - 25 * s, c.y() - 25 * s, 50 * s, 50 * s), Qt::AlignCenter,
+                   QString::fromLatin1(segni[k]));
     }
     return img;
 }

@@ -186,8 +186,9 @@ void RegistraEditoriCondizioni()
     RegistraEditore(TipoVortice, EditorePermanente<TFormVortice>([] { return new TFormVortice; }));
     // Made for each use.
     for (TipoCondizione tipo : {TipoPariDispari, TipoModulo, TipoRipetizioni})
-        RegistraEditore(tipo, EditorePerUso<TFormTabelle>(
-                                  [tipo](QWidget* padre) { return std::make_unique<TFormTabelle>(tipo, padre); }));
+        RegistraEditore(tipo, EditorePerUso<TFormTabelle>([tipo](QWidget* padre) {
+                            return std::make_unique<TFormTabelle>(tipo, padre);
+                        }));
     RegistraEditore(TipoFormuleDerivate, EditorePerUso<TFormFormuleDerivate>([](QWidget* padre) {
                         return std::make_unique<TFormFormuleDerivate>(padre);
                     }));

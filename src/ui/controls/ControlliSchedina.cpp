@@ -1,8 +1,8 @@
 #include "ControlliSchedina.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 namespace morella::ui {
 
@@ -171,7 +171,10 @@ void TSemaforo::ImpostaStato(bool stato)
     update();
 }
 
-QSize TSemaforo::sizeHint() const { return {2 * LeftGap + Diametro, 2 * TopGap + DeltaY + Diametro}; }
+QSize TSemaforo::sizeHint() const
+{
+    return {2 * LeftGap + Diametro, 2 * TopGap + DeltaY + Diametro};
+}
 
 void TSemaforo::paintEvent(QPaintEvent*)
 {

@@ -19,7 +19,7 @@ inline const QColor AzzurroSelezione = ColoreSegnoAcceso;
 // The prediction: one row of three circles ("1", "X", "2") per event.
 class TEditpronostico : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TEditpronostico(QWidget* parent = nullptr);
 
     TGeometriaPronostico Geometria;
@@ -38,14 +38,14 @@ public:
     // Centre of a circle, for tests and tools that click it.
     QPoint CentroCerchio(int evento, int segno) const;
 
-signals:
+   signals:
     void OnModificato();
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+   private:
     int Eventi() const { return EventiDelGioco(gioco_); }
     int gioco_ = GiocoToto;
     TPronostico pronostico_{};
@@ -56,7 +56,7 @@ private:
 // The Corsa + horses: two rows of eight numbered boxes (Totip only).
 class TEditCorsaPiu : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TEditCorsaPiu(QWidget* parent = nullptr);
 
     TGeometriaCorsaPiu Geometria;
@@ -70,14 +70,14 @@ public:
     QSize sizeHint() const override;
     QPoint CentroCasella(int cavallo) const;  // horse 1..16
 
-signals:
+   signals:
     void OnModificato();
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+   private:
     TMascheraCorsaPiu maschera_ = 0;
     bool modificato_ = false;
 };
@@ -85,7 +85,7 @@ private:
 // Two lights one above the other: red over white while off, white over green when on.
 class TSemaforo : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TSemaforo(QWidget* parent = nullptr);
 
     int Diametro = 15;
@@ -97,10 +97,10 @@ public:
     void ImpostaStato(bool stato);
     QSize sizeHint() const override;
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+   private:
     bool stato_ = false;
 };
 

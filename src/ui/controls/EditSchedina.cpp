@@ -1,7 +1,6 @@
 #include "EditSchedina.h"
 
 #include <QHeaderView>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QValidator>
+#include <algorithm>
 
 #include "Cartelle.h"
 #include "FileBinario.h"
@@ -20,20 +20,23 @@ namespace {
 
 // A number field takes only what the core's rule for its kind accepts.
 class TValidatoreNumerico : public QValidator {
-public:
+   public:
     TValidatoreNumerico(TCampoNumerico campo, QObject* parent) : QValidator(parent), campo_(campo) {}
     State validate(QString& testo, int&) const override
     {
         return TestoCampoAccettabile(campo_, testo.toStdString()) ? Acceptable : Invalid;
     }
 
-private:
+   private:
     TCampoNumerico campo_;
 };
 
 class TDelegatoCella : public QStyledItemDelegate {
-public:
-    TDelegatoCella(std::optional<TCampoNumerico> campo, QObject* parent) : QStyledItemDelegate(parent), campo_(campo) {}
+   public:
+    TDelegatoCella(std::optional<TCampoNumerico> campo, QObject* parent)
+        : QStyledItemDelegate(parent), campo_(campo)
+    {
+    }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* e = new QLineEdit(parent);
@@ -45,7 +48,7 @@ public:
         return e;
     }
 
-private:
+   private:
     std::optional<TCampoNumerico> campo_;
 };
 
@@ -126,9 +129,11 @@ std::vector<std::pair<int, int>> Bordi(const geometria::TDisposizione& da, const
         }
     }
     std::sort(bordi.begin(), bordi.end());
-    bordi.erase(std::unique(bordi.begin(), bordi.end(), [](const auto& x, const auto& y) { return x.first == y.first; }),
+    bordi.erase(std::unique(bordi.begin(), bordi.end(),
+                            [](const auto& x, const auto& y) { return x.first == y.first; }),
                 bordi.end());
-    for (std::size_t k = 1; k < bordi.size(); ++k) bordi[k].second = std::max(bordi[k].second, bordi[k - 1].second);
+    for (std::size_t k = 1; k < bordi.size(); ++k)
+        bordi[k].second = std::max(bordi[k].second, bordi[k - 1].second);
     return bordi;
 }
 
@@ -155,7 +160,8 @@ QPixmap SfondoDallaMaschera(const QPixmap& maschera, const geometria::TDisposizi
                               ys[j + 1].second - ys[j].second);
             if (verso.isEmpty()) continue;
             p.drawPixmap(verso, maschera,
-                         QRect(xs[i].first, ys[j].first, xs[i + 1].first - xs[i].first, ys[j + 1].first - ys[j].first));
+                         QRect(xs[i].first, ys[j].first, xs[i + 1].first - xs[i].first,
+                               ys[j + 1].first - ys[j].first));
         }
     return sfondo;
 }
@@ -193,9 +199,10 @@ void TEditPartite::ImpostaGioco(int gioco)
     const int righe = EventiDelGioco(gioco);
     const bool toto = gioco == GiocoToto;
     grid_->setColumnCount(toto ? 3 : 2);
-    grid_->setHorizontalHeaderLabels(toto ? QStringList{QStringLiteral("N."), QStringLiteral("Casa"), QStringLiteral("Ospite")}
-                                          : QStringList{QStringLiteral("N."), gioco == GiocoTotip ? QStringLiteral("Corse")
-                                                                                                   : QStringLiteral("Ruote")});
+    grid_->setHorizontalHeaderLabels(
+        toto ? QStringList{QStringLiteral("N."), QStringLiteral("Casa"), QStringLiteral("Ospite")}
+             : QStringList{QStringLiteral("N."),
+                           gioco == GiocoTotip ? QStringLiteral("Corse") : QStringLiteral("Ruote")});
     grid_->horizontalHeader()->setFixedHeight(CelHeight);
     const int numeri = 20 * CelWidth / 80;
     Dimensiona(*grid_, righe, CelHeight,
@@ -229,7 +236,9 @@ void TEditPartite::ImpostaNomi(const std::array<std::array<std::string, 2>, MaxE
     caricando_ = true;
     for (int r = 0; r < grid_->rowCount(); ++r)
         for (int c = 0; c < 2; ++c)
-            ImpostaTesto(*grid_, r, c + 1, QString::fromStdString(nomi[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+            ImpostaTesto(
+                *grid_, r, c + 1,
+                QString::fromStdString(nomi[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
     caricando_ = false;
     modificato_ = false;
 }
@@ -240,7 +249,8 @@ std::array<std::array<std::string, 2>, MaxEventi> TEditPartite::Nomi() const
     for (int r = 0; r < grid_->rowCount() && r < MaxEventi; ++r) {
         auto& n = nomi[static_cast<std::size_t>(r)];
         n[0] = TagliaCaratteri(Testo(*grid_, r, 1).toStdString(), CapacitaNomeEvento);
-        if (gioco_ == GiocoToto) n[1] = TagliaCaratteri(Testo(*grid_, r, 2).toStdString(), CapacitaNomeEvento);
+        if (gioco_ == GiocoToto)
+            n[1] = TagliaCaratteri(Testo(*grid_, r, 2).toStdString(), CapacitaNomeEvento);
     }
     return nomi;
 }
@@ -251,7 +261,10 @@ void TEditPartite::Azzera()
     ImpostaNomi({});
 }
 
-QSize TEditPartite::sizeHint() const { return grid_->size(); }
+QSize TEditPartite::sizeHint() const
+{
+    return grid_->size();
+}
 
 // ---- TEditSchedina ----
 
@@ -270,7 +283,8 @@ TEditSchedina::TEditSchedina(QWidget* parent) : QWidget(parent)
     GridPerc->setObjectName(QStringLiteral("GridPerc"));
     GridVal = new QTableWidget(this);
     GridVal->setObjectName(QStringLiteral("GridVal"));
-    for (auto [g, campo] : {std::pair{GridPerc, TCampoNumerico::Percentuale}, std::pair{GridVal, TCampoNumerico::Valore}}) {
+    for (auto [g, campo] :
+         {std::pair{GridPerc, TCampoNumerico::Percentuale}, std::pair{GridVal, TCampoNumerico::Valore}}) {
         ConfiguraGriglia(*g, 3);
         g->horizontalHeader()->show();
         g->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -296,7 +310,8 @@ TEditSchedina::TEditSchedina(QWidget* parent) : QWidget(parent)
     etichettaCorsaPiu_ = etichetta(QStringLiteral("Corsa +"));
     etichettaCorsaPiu_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     etichettaNumero_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel* l : {etichettaPronostico_, etichettaPerc_, etichettaVal_}) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QLabel* l : {etichettaPronostico_, etichettaPerc_, etichettaVal_})
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto pulsante = [this](const char* nome, const QString& testo) {
         auto* b = new QPushButton(testo, this);
         b->setObjectName(QString::fromLatin1(nome));
@@ -382,10 +397,12 @@ void TEditSchedina::Colora()
 {
     // The grids' heading rows in the coupon's ink, with the captions in white.
     const QColor inchiostro = QColor::fromRgb(static_cast<QRgb>(geometria::ColoriGioco(gioco_).Inchiostro));
-    const QString foglio = QStringLiteral("QHeaderView::section { background-color: %1; color: white; border: none;"
-                                          " border-right: 1px solid %2; font-weight: bold; font-size: %3pt; padding: 0px; }")
-                               .arg(inchiostro.name(), inchiostro.lighter(140).name())
-                               .arg(font().pointSize());
+    const QString foglio =
+        QStringLiteral(
+            "QHeaderView::section { background-color: %1; color: white; border: none;"
+            " border-right: 1px solid %2; font-weight: bold; font-size: %3pt; padding: 0px; }")
+            .arg(inchiostro.name(), inchiostro.lighter(140).name())
+            .arg(font().pointSize());
     for (QTableWidget* g : {Partite->Grid(), GridPerc, GridVal}) g->horizontalHeader()->setStyleSheet(foglio);
     // The lamps' captions lie on the picture's coloured band; on a plain background they keep
     // the ordinary text colour.
@@ -439,7 +456,8 @@ void TEditSchedina::Disponi()
     QPushButton* pulsanti[3] = {BtnAnalisi, BtnAzzera, BtnArchivio};
     for (std::size_t k = 0; k < 3; ++k) metti(pulsanti[k], d.Pulsanti[k]);
     setFixedSize(d.Larghezza, d.Altezza);
-    sfondo_ = maschera_.isNull() ? QPixmap() : SfondoDallaMaschera(maschera_, Disposizione(geometria::DeltaYMaschera), d);
+    sfondo_ = maschera_.isNull() ? QPixmap()
+                                 : SfondoDallaMaschera(maschera_, Disposizione(geometria::DeltaYMaschera), d);
     caricando_ = false;
     update();
 }
@@ -457,7 +475,9 @@ void TEditSchedina::ImpostaCelle(QTableWidget& grid, const TCelleTabella& celle)
 {
     for (int r = 0; r < grid.rowCount() && r < MaxEventi; ++r)
         for (int c = 0; c < 3; ++c)
-            ImpostaTesto(grid, r, c, QString::fromStdString(celle[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+            ImpostaTesto(
+                grid, r, c,
+                QString::fromStdString(celle[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
 }
 
 TContenutoSchedina TEditSchedina::Contenuto()
@@ -491,7 +511,10 @@ void TEditSchedina::ImpostaContenuto(const TContenutoSchedina& c)
     modificato_ = false;
 }
 
-QString TEditSchedina::NumeroTesto() const { return Numero->text(); }
+QString TEditSchedina::NumeroTesto() const
+{
+    return Numero->text();
+}
 
 void TEditSchedina::Azzera()
 {

@@ -27,7 +27,7 @@ QPixmap SfondoDallaMaschera(const QPixmap& maschera, const geometria::TDisposizi
 // fixed row labels of Enalotto and Totip (read-only).
 class TEditPartite : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TEditPartite(QWidget* parent = nullptr);
 
     int CelWidth = 80;
@@ -44,10 +44,10 @@ public:
     QTableWidget* Grid() const { return grid_; }
     QSize sizeHint() const override;
 
-signals:
+   signals:
     void OnModificato();
 
-private:
+   private:
     QTableWidget* grid_;
     int gioco_ = GiocoToto;
     bool caricando_ = false;
@@ -56,7 +56,7 @@ private:
 
 class TEditSchedina : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TEditSchedina(QWidget* parent = nullptr);
 
     // Events, coupon picture and layout of a game; false when the picture could not be
@@ -98,15 +98,15 @@ public:
     QPushButton* BtnAzzera;
     QPushButton* BtnArchivio;
 
-signals:
+   signals:
     void OnModificato();
     // The contest number as typed, after every edit of the player's.
     void NumeroModificato(const QString& testo);
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+   private:
     void Disponi();
     void CellaModificata();
     void AggiornaSemafori();

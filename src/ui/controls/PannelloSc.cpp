@@ -147,7 +147,8 @@ void TPannelloSc::paintEvent(QPaintEvent*)
         const auto ii = static_cast<std::size_t>(i);
         const bool selezionata = modello_.Selezionato(i);
         p.fillRect(r, selezionata ? AzzurroSelezione : palette().color(QPalette::Base));
-        p.setPen(selezionata ? QColor(Qt::white) : (modello_.EventoSelezionabile(i) ? testo : QColor(128, 128, 128)));
+        p.setPen(selezionata ? QColor(Qt::white)
+                             : (modello_.EventoSelezionabile(i) ? testo : QColor(128, 128, 128)));
 
         auto cella = [&](int x, int w, const QString& s, Qt::Alignment a, bool evidenzia = false) {
             const QRect c(x, r.y(), w, r.height());
@@ -165,7 +166,8 @@ void TPannelloSc::paintEvent(QPaintEvent*)
         x = cella(x, m.pro, QString::fromStdString(TestoSegni(modello_.Pronostico[ii])), Qt::AlignHCenter);
         if (modello_.MostraValori()) {
             const auto& riga = modello_.Tipo == 3 ? modello_.Percentuali[ii] : modello_.Valori[ii];
-            cella(x, m.valori, QStringLiteral("%1 %2 %3").arg(riga[0]).arg(riga[1]).arg(riga[2]), Qt::AlignRight);
+            cella(x, m.valori, QStringLiteral("%1 %2 %3").arg(riga[0]).arg(riga[1]).arg(riga[2]),
+                  Qt::AlignRight);
         }
         p.setPen(palette().color(QPalette::Mid));
         p.drawRect(r.adjusted(0, 0, -1, -1));

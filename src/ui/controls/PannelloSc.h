@@ -11,7 +11,7 @@ namespace morella::ui {
 
 class TPannelloSc : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TPannelloSc(QWidget* parent = nullptr);
 
     // Published sizes, in pixels at the default font; the widget grows them with its font.
@@ -49,14 +49,14 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-signals:
+   signals:
     void OnModificato();
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+   private:
     struct TMisure {
         int num, squadra, pro, valori, riga;
     };

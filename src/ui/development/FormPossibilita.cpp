@@ -36,7 +36,8 @@ QTableWidget* Griglia(const char* nome)
 
 }  // namespace
 
-TFormPossibilita::TFormPossibilita(const TSistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema)
+TFormPossibilita::TFormPossibilita(const TSistema& sistema, QWidget* parent)
+    : QDialog(parent), sistema_(sistema)
 {
     setObjectName(QStringLiteral("FormPossibilita"));
     setWindowTitle(QStringLiteral("Possibilità di Incolonnamento"));

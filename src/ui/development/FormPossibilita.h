@@ -22,14 +22,14 @@ class TPannelloSc;
 
 class TFormPossibilita : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormPossibilita(const TSistema& sistema, QWidget* parent = nullptr);
 
     // The event whose list the lower grid shows (1-based, 0 for none).
     int EventoMostrato() const { return evento_; }
     void MostraEvento(int evento);
 
-private:
+   private:
     void Riempi(QTableWidget* griglia, const TElencoTipiDiVincita& elenco);
     void PannelloModificato();
 

@@ -82,7 +82,10 @@ void TFormAiuto::MostraArgomento(int argomento)
                           .arg(argomento));
 }
 
-QString TFormAiuto::TestoMostrato() const { return browser_->toPlainText(); }
+QString TFormAiuto::TestoMostrato() const
+{
+    return browser_->toPlainText();
+}
 
 void TFormAiuto::Apri(QWidget* padre, int argomento)
 {
@@ -102,10 +105,11 @@ void MostraInformazioniSu(QWidget* padre)
     QDialog box(padre);
     box.setObjectName(QStringLiteral("FormAbout"));
     box.setWindowTitle(QStringLiteral("About"));
-    auto* testo = new QLabel(QStringLiteral("<h3>Morella 1.0</h3><p>Versione 1.0 per Linux</p>"
-                                            "<p>Sistemi per Totip, Toto ed Enalotto: sviluppo, condizionamenti,<br>"
-                                            "riduzione, spoglio e stampa delle schedine.</p>"),
-                             &box);
+    auto* testo =
+        new QLabel(QStringLiteral("<h3>Morella 1.0</h3><p>Versione 1.0 per Linux</p>"
+                                  "<p>Sistemi per Totip, Toto ed Enalotto: sviluppo, condizionamenti,<br>"
+                                  "riduzione, spoglio e stampa delle schedine.</p>"),
+                   &box);
     testo->setObjectName(QStringLiteral("Testo"));
     auto* ok = new QPushButton(QStringLiteral("OK"), &box);
     ok->setObjectName(QStringLiteral("OKBtn"));

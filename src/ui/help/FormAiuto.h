@@ -15,7 +15,7 @@ std::string PaginaAiuto(int argomento);
 
 class TFormAiuto : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormAiuto(QWidget* parent = nullptr);
     void MostraArgomento(int argomento);
     int Argomento() const { return argomento_; }
@@ -24,7 +24,7 @@ public:
     // The one help window of the run, shown at a topic (not modal).
     static void Apri(QWidget* padre, int argomento);
 
-private:
+   private:
     QTextBrowser* browser_;
     int argomento_ = 0;
 };

@@ -1,9 +1,9 @@
 #include "Applicazione.h"
 
-#include "RegistroFinestre.h"
 #include "EditoriCondizioni.h"
 #include "FormSviluppo.h"
 #include "Icone.h"
+#include "RegistroFinestre.h"
 #include "SistemaEsempio.h"
 
 #include <QApplication>
@@ -77,7 +77,8 @@ TFormIntro::TFormIntro(QWidget* parent) : QDialog(parent)
 TApplicazione::TApplicazione(const TOpzioniAvvio& opzioni) : opzioni_(opzioni)
 {
     orologio_.start();
-    ImpostaDirectoryProgramma(opzioni.Directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente()) : opzioni.Directory);
+    ImpostaDirectoryProgramma(opzioni.Directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente())
+                                                        : opzioni.Directory);
     ImpostaFormatoSistema(FormatoSistemaIniziale);
     CreaCartelleDiLavoro();
     // A directory installed or copied without its example gets one that develops into it.

@@ -25,23 +25,23 @@ inline constexpr const char* TestoVersione = "Versione 1.0 per Linux";
 
 struct TOpzioniAvvio {
     int Gioco = GiocoTotip;
-    std::string Directory;  // empty: the executable's folder
-    std::string File;       // system to open, if any
-    bool Continua = false;  // press "Continua" at once (measurements and pictures)
-    bool Massimizza = true; // the main window fills the screen
+    std::string Directory;   // empty: the executable's folder
+    std::string File;        // system to open, if any
+    bool Continua = false;   // press "Continua" at once (measurements and pictures)
+    bool Massimizza = true;  // the main window fills the screen
 };
 
 // The intro window: picture, version and "Continua", which starts the one-shot timer.
 class TFormIntro : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormIntro(QWidget* parent = nullptr);
     QTimer* Timer() const { return timer_; }
 
-signals:
+   signals:
     void Scaduto();
 
-private:
+   private:
     QLabel* immagine_;
     QLabel* versione_;
     QPushButton* continua_;
@@ -50,7 +50,7 @@ private:
 
 class TApplicazione : public QObject {
     Q_OBJECT
-public:
+   public:
     explicit TApplicazione(const TOpzioniAvvio& opzioni);
     ~TApplicazione() override;
 
@@ -63,11 +63,11 @@ public:
     // Milliseconds from the construction of this object to the main window being shown.
     qint64 MillisecondiAvvio() const { return millisecondiAvvio_; }
 
-signals:
+   signals:
     // The main window is shown and usable.
     void Pronta();
 
-private:
+   private:
     void CreaFinestre();
 
     TOpzioniAvvio opzioni_;

@@ -158,9 +158,15 @@ TFormImpostazioni::TFormImpostazioni(TSistema& sistema, QWidget* parent) : QDial
     nome(veloce_, "RadioVeloce");
     nome(ottimizzata_, "RadioOttimizzata");
     switch (TipoRiduzione(s)) {
-    case TTipoRiduzione::Accurata: accurata_->setChecked(true); break;
-    case TTipoRiduzione::Veloce: veloce_->setChecked(true); break;
-    case TTipoRiduzione::Ottimizzata: ottimizzata_->setChecked(true); break;
+        case TTipoRiduzione::Accurata:
+            accurata_->setChecked(true);
+            break;
+        case TTipoRiduzione::Veloce:
+            veloce_->setChecked(true);
+            break;
+        case TTipoRiduzione::Ottimizzata:
+            ottimizzata_->setChecked(true);
+            break;
     }
     // The optimised reduction's time budget, in seconds.
     tempo_ = new QSpinBox(tipo);
@@ -204,9 +210,9 @@ TFormImpostazioni::TFormImpostazioni(TSistema& sistema, QWidget* parent) : QDial
         toccato_ = true;
         Abilita();
     };
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{pronostico_, file_, condizioni_, autoriduzione_, salva_,
-                                                                      percentuali_, accurata_, veloce_, ottimizzata_,
-                                                                      n1_, n2_})
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{pronostico_, file_, condizioni_, autoriduzione_, salva_,
+                                                 percentuali_, accurata_, veloce_, ottimizzata_, n1_, n2_})
         connect(b, &QAbstractButton::clicked, this, tocca);
     connect(tempo_, &QSpinBox::valueChanged, this, tocca);
     for (QLineEdit* e : {sorgente_, destinazione_}) connect(e, &QLineEdit::textEdited, this, tocca);

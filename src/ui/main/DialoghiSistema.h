@@ -18,25 +18,25 @@ namespace morella::ui {
 
 class TFormCommento : public QDialog {
     Q_OBJECT
-public:
+   public:
     TFormCommento(TSistema& sistema, QWidget* parent = nullptr);
     void accept() override;
     static int Esegui(TSistema& sistema, QWidget* padre);
 
-private:
+   private:
     TSistema& sistema_;
     QPlainTextEdit* memo_;
 };
 
 class TFormPartecipanti : public QDialog {
     Q_OBJECT
-public:
+   public:
     TFormPartecipanti(TSistema& sistema, QWidget* parent = nullptr);
     // Stays open with the core's message when the names do not match the number.
     void accept() override;
     static int Esegui(TSistema& sistema, QWidget* padre);
 
-private:
+   private:
     TSistema& sistema_;
     QSpinBox* numero_;
     QPlainTextEdit* nomi_;
@@ -44,13 +44,13 @@ private:
 
 class TFormImpostazioni : public QDialog {
     Q_OBJECT
-public:
+   public:
     TFormImpostazioni(TSistema& sistema, QWidget* parent = nullptr);
     void accept() override;
     static int Esegui(TSistema& sistema, QWidget* padre);
     TImpostazioniSviluppo Lette() const;
 
-private:
+   private:
     void Abilita();
 
     TSistema& sistema_;
@@ -73,12 +73,12 @@ private:
 
 class TFormCostoColonna : public QDialog {
     Q_OBJECT
-public:
+   public:
     TFormCostoColonna(TSistema& sistema, QWidget* parent = nullptr);
     void accept() override;
     static int Esegui(TSistema& sistema, QWidget* padre);
 
-private:
+   private:
     TSistema& sistema_;
     QSpinBox* costo_;
 };

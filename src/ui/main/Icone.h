@@ -15,4 +15,4 @@ QIcon IconaPulsante(const QString& nome);
 // device never stalls the program), decoded from its bytes. False, with `immagine` null,
 // when the file cannot be read or is no picture.
 bool CaricaImmagine(QPixmap& immagine, const std::string& file);
-}
+}  // namespace morella::ui

@@ -83,7 +83,8 @@ void RiempiTorta(QChartView* vista, const std::vector<TFetta>& fette)
     int i = 0;
     for (const TFetta& f : fette) {
         QPieSlice* s = serie->append(
-            QStringLiteral("%1 %2%").arg(QString::fromStdString(f.etichetta)).arg(f.valore, 0, 'f', 1), f.valore);
+            QStringLiteral("%1 %2%").arg(QString::fromStdString(f.etichetta)).arg(f.valore, 0, 'f', 1),
+            f.valore);
         s->setColor(colori[i++ % 2]);
     }
     chart->addSeries(serie);
@@ -117,7 +118,8 @@ void RiempiBarre(QChartView* vista, const TDatiBarre& dati)
     serie->attachAxis(categorie);
     auto* valori = new QValueAxis;
     valori->setRange(dati.Minimo, dati.Massimo);
-    if (dati.Passo > 0) valori->setTickCount(static_cast<int>(std::lround((dati.Massimo - dati.Minimo) / dati.Passo)) + 1);
+    if (dati.Passo > 0)
+        valori->setTickCount(static_cast<int>(std::lround((dati.Massimo - dati.Minimo) / dati.Passo)) + 1);
     chart->addAxis(valori, Qt::AlignLeft);
     serie->attachAxis(valori);
     vista->show();

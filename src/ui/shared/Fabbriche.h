@@ -19,7 +19,8 @@ class QWidget;
 namespace morella::ui {
 
 // A push button named `nome` that never takes Enter from the dialog's default button.
-QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo, const QString& suggerimento = {});
+QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo,
+                      const QString& suggerimento = {});
 
 // "OK" (or another caption) and "Annulla" at the foot of `dialogo`, named OKBtn and AnnullaBtn,
 // wired to accept and reject; OK is the default button.

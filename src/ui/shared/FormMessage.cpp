@@ -54,10 +54,11 @@ void TFormMessage::Prepara(const std::string& titolo, const std::string& testo, 
     testo_->setText(QString::fromStdString(testo));
     const bool domanda = (pulsanti & (PulsanteSi | PulsanteNo)) != 0;
     const int lato = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icona_->setPixmap(style()
-                          ->standardIcon(domanda ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxInformation,
-                                         nullptr, this)
-                          .pixmap(lato, lato));
+    icona_->setPixmap(
+        style()
+            ->standardIcon(domanda ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxInformation,
+                           nullptr, this)
+            .pixmap(lato, lato));
     si_->setVisible(pulsanti & PulsanteSi);
     ok_->setVisible(pulsanti & PulsanteOk);
     no_->setVisible(pulsanti & PulsanteNo);
@@ -86,7 +87,10 @@ int TFormMessage::Esegui()
     return risultato_;
 }
 
-QString TFormMessage::Testo() const { return testo_->text(); }
+QString TFormMessage::Testo() const
+{
+    return testo_->text();
+}
 
 QList<QPushButton*> TFormMessage::PulsantiVisibili() const
 {

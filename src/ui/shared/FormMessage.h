@@ -15,7 +15,7 @@ namespace morella::ui {
 
 class TFormMessage : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormMessage(QWidget* parent = nullptr);
 
     void Prepara(const std::string& titolo, const std::string& testo, int pulsanti);
@@ -27,11 +27,11 @@ public:
     // The visible buttons from left to right.
     QList<QPushButton*> PulsantiVisibili() const;
 
-protected:
+   protected:
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 
-private:
+   private:
     void Premuto(int bit);
 
     QHBoxLayout* pulsanti_;

@@ -8,33 +8,33 @@ namespace morella::ui {
 // While the work pumps events, the player's input may reach only its window: a command of the
 // main window (New, Load, another development) would change the data under the engine.
 class TLungaElaborazione::TFiltroInput : public QObject {
-public:
+   public:
     explicit TFiltroInput(QWidget* finestra) : finestra_(finestra) {}
     bool eventFilter(QObject* o, QEvent* e) override
     {
         switch (e->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Shortcut:
-        case QEvent::ShortcutOverride:
-        case QEvent::Wheel:
-        case QEvent::Close: {
-            // A shortcut of another window's action reaches the action, not a widget.
-            auto* w = qobject_cast<QWidget*>(o);
-            const bool nostro = w ? w->window() == finestra_ : e->type() != QEvent::Shortcut;
-            if (nostro) return false;
-            e->ignore();
-            return true;
-        }
-        default:
-            return false;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::Wheel:
+            case QEvent::Close: {
+                // A shortcut of another window's action reaches the action, not a widget.
+                auto* w = qobject_cast<QWidget*>(o);
+                const bool nostro = w ? w->window() == finestra_ : e->type() != QEvent::Shortcut;
+                if (nostro) return false;
+                e->ignore();
+                return true;
+            }
+            default:
+                return false;
         }
     }
 
-private:
+   private:
     QWidget* finestra_;
 };
 

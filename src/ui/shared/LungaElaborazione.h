@@ -15,7 +15,7 @@
 namespace morella::ui {
 
 class TLungaElaborazione {
-public:
+   public:
     explicit TLungaElaborazione(QWidget& finestra);
     ~TLungaElaborazione();
     TLungaElaborazione(const TLungaElaborazione&) = delete;
@@ -43,7 +43,7 @@ public:
     // 50 ms a player notices).
     std::chrono::milliseconds IntervalloEventi{15};
 
-private:
+   private:
     class TFiltroInput;
 
     QWidget& finestra_;

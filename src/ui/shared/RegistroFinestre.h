@@ -9,7 +9,7 @@ class QWidget;
 namespace morella {
 class TSistema;
 class TCondizione;
-}
+}  // namespace morella
 
 namespace morella::ui {
 struct TRegistroFinestre {

@@ -25,7 +25,10 @@ TServiziUi& Servizi()
     return Installati() ? *Installati() : reali;
 }
 
-void ImpostaServizi(TServiziUi* servizi) { Installati() = servizi; }
+void ImpostaServizi(TServiziUi* servizi)
+{
+    Installati() = servizi;
+}
 
 int TServiziUi::Chiedi(QWidget* padre, const std::string& titolo, const std::string& testo, int pulsanti)
 {
@@ -59,7 +62,8 @@ std::optional<std::string> TServiziUi::ScegliFile(QWidget* padre, const TRichies
     QFileDialog dialogo(padre, QString::fromStdString(r.Titolo), QString::fromStdString(r.Cartella),
                         QString::fromStdString(FiltroQt(r.Filtro)));
     dialogo.setAcceptMode(r.Salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialogo.setFileMode(r.Salva ? QFileDialog::AnyFile : (r.DeveEsistere ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+    dialogo.setFileMode(r.Salva ? QFileDialog::AnyFile
+                                : (r.DeveEsistere ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     dialogo.setDefaultSuffix(QString::fromStdString(r.Estensione));
     // The overwrite question is the program's own, asked after the choice.
     dialogo.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -68,7 +72,10 @@ std::optional<std::string> TServiziUi::ScegliFile(QWidget* padre, const TRichies
     return dialogo.selectedFiles().first().toStdString();
 }
 
-int TServiziUi::EseguiDialogo(QDialog& dialogo) { return dialogo.exec(); }
+int TServiziUi::EseguiDialogo(QDialog& dialogo)
+{
+    return dialogo.exec();
+}
 
 bool TServiziUi::AnteprimaEStampa(QWidget* padre, const TLavoroStampa& lavoro)
 {
@@ -87,6 +94,9 @@ void TServiziUi::MostraErrore(QWidget* padre, const std::string& messaggio)
     box.Esegui();
 }
 
-void TServiziUi::ApriAiuto(QWidget* padre, int argomento) { TFormAiuto::Apri(padre, argomento); }
+void TServiziUi::ApriAiuto(QWidget* padre, int argomento)
+{
+    TFormAiuto::Apri(padre, argomento);
+}
 
 }  // namespace morella::ui

@@ -24,17 +24,17 @@ using TLavoroStampa = std::function<void(TTelaStampa&)>;
 
 // A file dialog as the commands describe it.
 struct TRichiestaFile {
-    bool Salva = false;           // save dialog (else open)
+    bool Salva = false;  // save dialog (else open)
     std::string Titolo;
-    std::string Filtro;           // "Descrizione|*.Ext" as the commands give it
-    std::string Estensione;       // default extension, without the dot
-    std::string Cartella;         // starting folder
-    std::string Nome;             // proposed name (may be empty)
-    bool DeveEsistere = false;    // open dialogs: the file must exist
+    std::string Filtro;         // "Descrizione|*.Ext" as the commands give it
+    std::string Estensione;     // default extension, without the dot
+    std::string Cartella;       // starting folder
+    std::string Nome;           // proposed name (may be empty)
+    bool DeveEsistere = false;  // open dialogs: the file must exist
 };
 
 class TServiziUi {
-public:
+   public:
     virtual ~TServiziUi() = default;
     // The program's message box; the bit of the button pressed, 0 when it was closed.
     virtual int Chiedi(QWidget* padre, const std::string& titolo, const std::string& testo, int pulsanti);
@@ -59,14 +59,14 @@ void ImpostaServizi(TServiziUi* servizi);
 
 // The question seam of the core answered by the program's message box.
 class TDomandaUi : public TDomanda {
-public:
+   public:
     explicit TDomandaUi(QWidget* padre) : padre_(padre) {}
     int Chiedi(const std::string& titolo, const std::string& testo, int pulsanti) override
     {
         return Servizi().Chiedi(padre_, titolo, testo, pulsanti);
     }
 
-private:
+   private:
     QWidget* padre_;
 };
 

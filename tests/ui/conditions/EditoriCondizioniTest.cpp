@@ -19,8 +19,8 @@
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
 #include "FabbricaCondizioni.h"
-#include "FormPrinc.h"
 #include "FinestraProva.h"
+#include "FormPrinc.h"
 #include "ProvaUi.h"
 #include "RegistroFinestre.h"
 
@@ -92,7 +92,6 @@ struct TFinestra : test::TFinestraPrinc {
         }
         return inizio;
     }
-
 };
 
 TGraphPt* Controllo(QDialog& d, int tabella)

@@ -42,7 +42,10 @@ QString Digita(QTableWidget& g, int riga, int colonna, const QString& testo)
     return scritto;
 }
 
-QString Cella(const QTableWidget& g, int r, int c) { return g.item(r, c) ? g.item(r, c)->text() : QString(); }
+QString Cella(const QTableWidget& g, int r, int c)
+{
+    return g.item(r, c) ? g.item(r, c)->text() : QString();
+}
 
 }  // namespace
 
@@ -78,7 +81,8 @@ TEST(EditSchedina, LampadeECorsaPiuPoiAzzera)
     TEditSchedina e;
     e.ImpostaGioco(GiocoTotip);
     e.show();
-    for (int d = 0; d < 12; ++d) QTest::mouseClick(e.Pronostico, Qt::LeftButton, {}, e.Pronostico->CentroCerchio(d, 0));
+    for (int d = 0; d < 12; ++d)
+        QTest::mouseClick(e.Pronostico, Qt::LeftButton, {}, e.Pronostico->CentroCerchio(d, 0));
     EXPECT_TRUE(e.Pronostico->PronosticoCompleto());
     EXPECT_FALSE(e.SPronostico->Stato());  // Totip also wants the Corsa +
     QTest::mouseClick(e.CorsaPiu, Qt::LeftButton, {}, e.CorsaPiu->CentroCasella(3));
@@ -179,12 +183,16 @@ TEST(EditSchedina, CompattoPerLoSchermoPiccolo)
 
 namespace {
 
-QRect Qt_(const geometria::TRett& r) { return {r.x, r.y, r.w, r.h}; }
+QRect Qt_(const geometria::TRett& r)
+{
+    return {r.x, r.y, r.w, r.h};
+}
 
 // Close to a colour, allowing for the smoothing of a picture shrunk or grown.
 bool Vicino(QRgb a, QRgb b)
 {
-    return std::abs(qRed(a) - qRed(b)) < 40 && std::abs(qGreen(a) - qGreen(b)) < 40 && std::abs(qBlue(a) - qBlue(b)) < 40;
+    return std::abs(qRed(a) - qRed(b)) < 40 && std::abs(qGreen(a) - qGreen(b)) < 40 &&
+           std::abs(qBlue(a) - qBlue(b)) < 40;
 }
 
 }  // namespace

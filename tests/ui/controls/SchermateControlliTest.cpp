@@ -126,8 +126,9 @@ TEST(Schermate, EditorDelleFormuleDerivate)
         ui::TFormFormuleDerivate editor;
         editor.ImpostaOggetto(f);
         editor.AggiornaForm();
-        Fotografa(editor, g == GiocoToto ? QStringLiteral("FormFormuleDerivateToto")
-                                         : QStringLiteral("FormFormuleDerivate"),
+        Fotografa(editor,
+                  g == GiocoToto ? QStringLiteral("FormFormuleDerivateToto")
+                                 : QStringLiteral("FormFormuleDerivate"),
                   false);
     }
 }

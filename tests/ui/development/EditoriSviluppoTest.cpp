@@ -52,7 +52,8 @@ TCasoEditore CasoTabella(const char* nome, const char* voce, TipoCondizione tipo
                 return Premi(d, "OKBtn");
             },
             [tipo, tabella, da, a](TSistema& s) {
-                for (int v = da; v <= a; ++v) TabellaNucleo(s, tipo, tabella).ImpostaStato(0, v, StatoAmmesso);
+                for (int v = da; v <= a; ++v)
+                    TabellaNucleo(s, tipo, tabella).ImpostaStato(0, v, StatoAmmesso);
             }};
 }
 

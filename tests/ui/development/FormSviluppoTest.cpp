@@ -35,7 +35,7 @@ using morella::ui::TFormSviluppo;
 namespace {
 
 class FinestraSviluppo : public ::testing::Test {
-protected:
+   protected:
     TGiocoTemporaneo gioco{GiocoTotip};
     TCartellaTemporanea dir;
     std::unique_ptr<TSistema> sistema;
@@ -138,7 +138,7 @@ TEST_F(FinestraSviluppo, AnnullaFermaLoSviluppoDalPronostico)
 
     ASSERT_GE(premuto, 10);
     EXPECT_TRUE(f.Esito().annullato);
-    EXPECT_LT(f.Esito().sviluppate, 531441);  // it really stopped
+    EXPECT_LT(f.Esito().sviluppate, 531441);        // it really stopped
     EXPECT_EQ(sistema->Dati().Colonne.Conta(), 0);  // and from the prediction nothing is kept
     EXPECT_EQ(Testo(f, "ColonneFinali"), "0 (£ 0)");
     EXPECT_FALSE(f.isVisible());  // the same press closes the window
@@ -356,7 +356,8 @@ TEST_F(FinestraSviluppo, ResponsivaNelloSviluppoPiuGrande)
 // It takes long, so it runs only when asked for (MORELLA_MISURA_COMPLETA=1).
 TEST_F(FinestraSviluppo, ResponsivaAncheNellaRiduzione)
 {
-    if (qEnvironmentVariableIsEmpty("MORELLA_MISURA_COMPLETA")) GTEST_SKIP() << "MORELLA_MISURA_COMPLETA not set";
+    if (qEnvironmentVariableIsEmpty("MORELLA_MISURA_COMPLETA"))
+        GTEST_SKIP() << "MORELLA_MISURA_COMPLETA not set";
     const int triple = qEnvironmentVariableIntValue("MORELLA_MISURA_TRIPLE");
     Pronostico(triple > 0 ? triple : 12, 0);
     auto& imp = sistema->Dati().Impostazioni;
@@ -385,10 +386,11 @@ TEST_F(FinestraSviluppo, ResponsivaAncheNellaRiduzione)
     timer.start();
     f.Esegui();
     timer.stop();
-    std::printf("[ misura ] %lld iniziali, %lld tenute, %d ridotte, %lld ms; attesa massima %lld ms a %lld ms (%s)\n",
-                static_cast<long long>(f.Esito().iniziali), static_cast<long long>(f.Esito().tenute),
-                sistema->Dati().Colonne.Conta(), static_cast<long long>(orologio.elapsed()),
-                static_cast<long long>(massimo), static_cast<long long>(quando), qPrintable(faseMassimo));
+    std::printf(
+        "[ misura ] %lld iniziali, %lld tenute, %d ridotte, %lld ms; attesa massima %lld ms a %lld ms (%s)\n",
+        static_cast<long long>(f.Esito().iniziali), static_cast<long long>(f.Esito().tenute),
+        sistema->Dati().Colonne.Conta(), static_cast<long long>(orologio.elapsed()),
+        static_cast<long long>(massimo), static_cast<long long>(quando), qPrintable(faseMassimo));
     EXPECT_TRUE(sistema->Dati().PossibilitaCalcolate);
     EXPECT_LT(massimo, 200);
 }

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
-#include <QFileInfo>
 #include <QUrl>
 
 #include "CartellaTemporanea.h"
@@ -21,7 +21,10 @@ using namespace morella;
 
 namespace {
 
-QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
+QString CartellaSchermate()
+{
+    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
+}
 
 // A window as the player would see it: no larger than the screen it is on.
 void Fotografa(QWidget& w, const QString& nome, bool adatta = true)
@@ -32,8 +35,9 @@ void Fotografa(QWidget& w, const QString& nome, bool adatta = true)
     w.show();
     QTest::qWait(50);
     const QSize s = QGuiApplication::primaryScreen()->size();
-    const QString file = QDir(CartellaSchermate())
-                             .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
+    const QString file =
+        QDir(CartellaSchermate())
+            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
     ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
     std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
 }
@@ -52,8 +56,8 @@ TEST(Schermate, FinestreDelloSviluppo)
     TSistema s;
     auto& d = s.Dati();
     const TSegni segni[] = {7, 3, 1, 7, 6, 2, 7, 5, 4, 3, 1, 3};
-    const char* nomi[] = {"Varenne", "Ribot", "Tornese", "Crevalcore", "Falbravv", "Sharif",
-                          "Nearco", "Toscanella", "Gaio Nero", "Orsetto", "Berlino", "Zibello"};
+    const char* nomi[] = {"Varenne", "Ribot",      "Tornese",   "Crevalcore", "Falbravv", "Sharif",
+                          "Nearco",  "Toscanella", "Gaio Nero", "Orsetto",    "Berlino",  "Zibello"};
     for (int i = 0; i < 12; ++i) {
         d.Pronostico[static_cast<std::size_t>(i)] = segni[i];
         d.NomiEventi[static_cast<std::size_t>(i)][0] = nomi[i];
@@ -78,7 +82,8 @@ TEST(Schermate, FinestreDelloSviluppo)
     for (auto& r : perc) r = {50, 30, 20};
     pannello.ImpostaPercentuali(perc);
     std::array<std::array<std::string, 2>, MaxEventi> squadre{};
-    for (int i = 0; i < 13; ++i) squadre[static_cast<std::size_t>(i)] = {"Casa " + std::to_string(i + 1), "Ospite"};
+    for (int i = 0; i < 13; ++i)
+        squadre[static_cast<std::size_t>(i)] = {"Casa " + std::to_string(i + 1), "Ospite"};
     pannello.ImpostaNomi(squadre);
     std::array<bool, MaxEventi> sel{};
     sel[2] = sel[7] = true;
@@ -98,9 +103,9 @@ TEST(Schermate, PossibilitaDelToto)
     auto& d = s.Dati();
     const TSegni segni[] = {1, 3, 7, 2, 5, 4, 7, 1, 6, 3, 1, 2, 7};
     const char* casa[] = {"Atalanta", "Bologna", "Cagliari", "Empoli", "Fiorentina", "Genoa", "Inter",
-                          "Juventus", "Lazio", "Milan", "Napoli", "Roma", "Torino"};
-    const char* ospiti[] = {"Verona", "Udinese", "Sassuolo", "Lecce", "Monza", "Salernitana", "Spezia",
-                            "Cremonese", "Sampdoria", "Parma", "Palermo", "Bari", "Venezia"};
+                          "Juventus", "Lazio",   "Milan",    "Napoli", "Roma",       "Torino"};
+    const char* ospiti[] = {"Verona",    "Udinese",   "Sassuolo", "Lecce",   "Monza", "Salernitana", "Spezia",
+                            "Cremonese", "Sampdoria", "Parma",    "Palermo", "Bari",  "Venezia"};
     for (int i = 0; i < 13; ++i) {
         d.Pronostico[static_cast<std::size_t>(i)] = segni[i];
         d.NomiEventi[static_cast<std::size_t>(i)] = {casa[i], ospiti[i]};
@@ -121,7 +126,8 @@ TEST(Schermate, PaginaDiAiuto)
     if (CartellaSchermate().isEmpty()) GTEST_SKIP() << "MORELLA_SCREENSHOTS not set";
     QDir().mkpath(CartellaSchermate());
     // The help pages as a rich-text browser shows them.
-    const QString aiuto = QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath() + QStringLiteral("/Help");
+    const QString aiuto =
+        QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath() + QStringLiteral("/Help");
     for (const char* pagina : {"1", "25"}) {
         QTextBrowser b;
         b.setSearchPaths({aiuto});

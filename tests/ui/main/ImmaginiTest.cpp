@@ -15,7 +15,10 @@
 
 namespace {
 
-QString CartellaProgramma() { return QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath(); }
+QString CartellaProgramma()
+{
+    return QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absolutePath();
+}
 
 }  // namespace
 
@@ -32,9 +35,9 @@ TEST(Immagini, SchedineIntroESfondiSiLeggono)
     struct {
         const char* file;
         QSize dimensione;
-    } attese[] = {{"Totip.Bmp", schedina(12, 1, true)},   {"Toto.Bmp", schedina(13, 2, false)},
+    } attese[] = {{"Totip.Bmp", schedina(12, 1, true)},     {"Toto.Bmp", schedina(13, 2, false)},
                   {"Enalotto.Bmp", schedina(12, 1, false)}, {"intro.bmp", {480, 300}},
-                  {"SfondiS/deep_sea.Bmp", {128, 128}}, {"SfondiS/prato.Bmp", {128, 128}},
+                  {"SfondiS/deep_sea.Bmp", {128, 128}},     {"SfondiS/prato.Bmp", {128, 128}},
                   {"SfondiS/quadretti.Bmp", {128, 128}}};
     const QString anteprime = qEnvironmentVariable("MORELLA_SCREENSHOTS");
     for (const auto& a : attese) {
@@ -64,13 +67,38 @@ TEST(Aiuto, UnaPaginaPerOgniArgomentoDeiComandi)
 {
     // The topics the commands carry; the help window opens Help/<topic>.html.
     namespace A = morella::ui::Aiuto;
-    QList<int> argomenti = {A::Sommario, A::About, A::Nuovo, A::Carica, A::Salva, A::SalvaCome, A::Cancella,
-                            A::Commento, A::Partecipanti, A::Impostazioni, A::CalcoloColonne, A::AnalisiStatistica,
-                            A::AnalisiRidotto, A::Spoglio, A::StampaArchivio, A::TaraturaToto, A::TaraturaAltri,
-                            A::SalvaSuDisco, A::StampaProspetto, A::StampaColonne, A::Visualizza, A::Dettatura,
-                            A::ImpostazioniRicerca, A::Operazioni, A::ArchivioAggiornamento,
-                            A::ArchivioVisualizzazione, A::Accorpamento, A::CostoColonna, A::Sfondo,
-                            A::InternetImpostazioni, A::InternetAggiornamento, A::Link};
+    QList<int> argomenti = {A::Sommario,
+                            A::About,
+                            A::Nuovo,
+                            A::Carica,
+                            A::Salva,
+                            A::SalvaCome,
+                            A::Cancella,
+                            A::Commento,
+                            A::Partecipanti,
+                            A::Impostazioni,
+                            A::CalcoloColonne,
+                            A::AnalisiStatistica,
+                            A::AnalisiRidotto,
+                            A::Spoglio,
+                            A::StampaArchivio,
+                            A::TaraturaToto,
+                            A::TaraturaAltri,
+                            A::SalvaSuDisco,
+                            A::StampaProspetto,
+                            A::StampaColonne,
+                            A::Visualizza,
+                            A::Dettatura,
+                            A::ImpostazioniRicerca,
+                            A::Operazioni,
+                            A::ArchivioAggiornamento,
+                            A::ArchivioVisualizzazione,
+                            A::Accorpamento,
+                            A::CostoColonna,
+                            A::Sfondo,
+                            A::InternetImpostazioni,
+                            A::InternetAggiornamento,
+                            A::Link};
     // The fifteen condition slots of the Condizioni menu.
     for (int slot = 1; slot <= 15; ++slot) argomenti << A::Condizione(slot);
 
@@ -88,7 +116,8 @@ TEST(Aiuto, UnaPaginaPerOgniArgomentoDeiComandi)
         for (auto m = collegamento.globalMatch(testo); m.hasNext();) {
             const auto c = m.next();
             QFile destinazione(aiuto.filePath(c.captured(1) + QStringLiteral(".html")));
-            ASSERT_TRUE(destinazione.open(QIODevice::ReadOnly)) << argomento << " -> " << c.captured(0).toStdString();
+            ASSERT_TRUE(destinazione.open(QIODevice::ReadOnly))
+                << argomento << " -> " << c.captured(0).toStdString();
             if (c.hasCaptured(2)) {
                 EXPECT_TRUE(QString::fromUtf8(destinazione.readAll())
                                 .contains(QStringLiteral("id=\"%1\"").arg(c.captured(2))))
@@ -101,5 +130,6 @@ TEST(Aiuto, UnaPaginaPerOgniArgomentoDeiComandi)
     ASSERT_TRUE(sommario.open(QIODevice::ReadOnly));
     const QString indice = QString::fromUtf8(sommario.readAll());
     for (int argomento : argomenti)
-        EXPECT_TRUE(argomento == 1 || indice.contains(QStringLiteral("href=\"%1.html").arg(argomento))) << argomento;
+        EXPECT_TRUE(argomento == 1 || indice.contains(QStringLiteral("href=\"%1.html").arg(argomento)))
+            << argomento;
 }

@@ -31,7 +31,8 @@ inline void PronosticoDiProva(TSistema& s)
 // scripted services, the archive and the system, the condition editors registered, and the
 // main window shown at the given width.
 struct TFinestraPrinc {
-    explicit TFinestraPrinc(int gioco = GiocoTotip, int larghezza = 1024) : programma(gioco), sistema(&archivio)
+    explicit TFinestraPrinc(int gioco = GiocoTotip, int larghezza = 1024)
+        : programma(gioco), sistema(&archivio)
     {
         morella::ui::RegistraEditoriCondizioni();
         w = std::make_unique<morella::ui::TFormPrinc>(sistema, nullptr, larghezza);
@@ -87,10 +88,12 @@ struct TFinestraPrinc {
     void Riempi()
     {
         for (int d = 0; d < NumEvents; ++d)
-            QTest::mouseClick(w->Editor()->Pronostico, Qt::LeftButton, {}, w->Editor()->Pronostico->CentroCerchio(d, 0));
+            QTest::mouseClick(w->Editor()->Pronostico, Qt::LeftButton, {},
+                              w->Editor()->Pronostico->CentroCerchio(d, 0));
         if (Gioco == GiocoTotip)
             for (int c : {1, 2})
-                QTest::mouseClick(w->Editor()->CorsaPiu, Qt::LeftButton, {}, w->Editor()->CorsaPiu->CentroCasella(c));
+                QTest::mouseClick(w->Editor()->CorsaPiu, Qt::LeftButton, {},
+                                  w->Editor()->CorsaPiu->CentroCasella(c));
     }
 
     TProgrammaProva programma;

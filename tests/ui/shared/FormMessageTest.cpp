@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QLayout>
 #include <QPushButton>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 
 #include "FormMessage.h"
 #include "ProvaUi.h"
@@ -49,9 +49,11 @@ TEST(FormMessage, OrdineERisultatoDeiPulsanti)
 TEST(FormMessage, PulsantiDistribuitiConIntervalliUguali)
 {
     TServiziProva servizi;
-    for (int pulsanti : {PulsanteOk, PulsanteSi | PulsanteNo, PulsanteOk | PulsanteSi | PulsanteNo | PulsanteAnnulla}) {
+    for (int pulsanti :
+         {PulsanteOk, PulsanteSi | PulsanteNo, PulsanteOk | PulsanteSi | PulsanteNo | PulsanteAnnulla}) {
         TFormMessage box;
-        box.Prepara(TitoloInformazione, "Testo abbastanza lungo da dare alla finestra una certa larghezza", pulsanti);
+        box.Prepara(TitoloInformazione, "Testo abbastanza lungo da dare alla finestra una certa larghezza",
+                    pulsanti);
         box.resize(520, box.height());
         box.show();
         QApplication::processEvents();
@@ -81,7 +83,8 @@ TEST(FormMessage, LaDomandaDelNucleoPassaPerIlBox)
         return Premi(d, "NoBtn");
     });
     // The real box behind the services, driven without a modal loop.
-    EXPECT_EQ(servizi.TServiziUi::Chiedi(nullptr, TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo),
+    EXPECT_EQ(servizi.TServiziUi::Chiedi(nullptr, TitoloInformazione, DomandaSovrascriviSistema,
+                                         PulsanteSi | PulsanteNo),
               PulsanteNo);
     EXPECT_EQ(servizi.Titoli, std::vector<std::string>{"Informazione"});
     servizi.VerificaConsumate();

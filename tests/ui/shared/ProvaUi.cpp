@@ -12,7 +12,10 @@
 
 namespace morella::test {
 
-TServiziProva::TServiziProva() { morella::ui::ImpostaServizi(this); }
+TServiziProva::TServiziProva()
+{
+    morella::ui::ImpostaServizi(this);
+}
 
 TServiziProva::~TServiziProva()
 {
@@ -27,9 +30,15 @@ void TServiziProva::AttendiDomanda(std::string titolo, std::string testo, int pu
     domande_.push_back({std::move(titolo), std::move(testo), pulsanti, risposta});
 }
 
-void TServiziProva::AttendiFile(std::optional<std::string> percorso) { file_.push_back(std::move(percorso)); }
+void TServiziProva::AttendiFile(std::optional<std::string> percorso)
+{
+    file_.push_back(std::move(percorso));
+}
 
-void TServiziProva::AttendiDialogo(std::function<int(QDialog&)> pilota) { dialoghi_.push_back(std::move(pilota)); }
+void TServiziProva::AttendiDialogo(std::function<int(QDialog&)> pilota)
+{
+    dialoghi_.push_back(std::move(pilota));
+}
 
 void TServiziProva::VerificaConsumate()
 {
@@ -82,9 +91,15 @@ int TServiziProva::EseguiDialogo(QDialog& dialogo)
     return r;
 }
 
-void TServiziProva::MostraErrore(QWidget*, const std::string& messaggio) { Errori.push_back(messaggio); }
+void TServiziProva::MostraErrore(QWidget*, const std::string& messaggio)
+{
+    Errori.push_back(messaggio);
+}
 
-void TServiziProva::ApriAiuto(QWidget*, int argomento) { Aiuti.push_back(argomento); }
+void TServiziProva::ApriAiuto(QWidget*, int argomento)
+{
+    Aiuti.push_back(argomento);
+}
 
 int Premi(QDialog& d, const char* pulsante)
 {
@@ -104,9 +119,15 @@ TProgrammaProva::TProgrammaProva(int gioco) : gioco_(gioco), vecchia_(DirectoryP
     CreaCartelleDiLavoro();
 }
 
-TProgrammaProva::~TProgrammaProva() { ImpostaDirectoryProgramma(vecchia_); }
+TProgrammaProva::~TProgrammaProva()
+{
+    ImpostaDirectoryProgramma(vecchia_);
+}
 
-QString CartellaSchermate() { return qEnvironmentVariable("MORELLA_SCREENSHOTS"); }
+QString CartellaSchermate()
+{
+    return qEnvironmentVariable("MORELLA_SCREENSHOTS");
+}
 
 void Fotografa(QWidget& w, const QString& nome)
 {
@@ -119,7 +140,8 @@ void Fotografa(QWidget& w, const QString& nome)
     QDir().mkpath(CartellaSchermate());
     const QSize s = QGuiApplication::primaryScreen()->size();
     const QString file =
-        QDir(CartellaSchermate()).filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
+        QDir(CartellaSchermate())
+            .filePath(QStringLiteral("%1_%2x%3.png").arg(nome).arg(s.width()).arg(s.height()));
     ASSERT_TRUE(w.grab().save(file)) << file.toStdString();
     std::printf("[ schermata ] %s (%dx%d)\n", qPrintable(file), w.width(), w.height());
 }

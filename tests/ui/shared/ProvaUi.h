@@ -23,7 +23,7 @@ struct TDomandaAttesa {
 };
 
 class TServiziProva : public morella::ui::TServiziUi {
-public:
+   public:
     TServiziProva();
     ~TServiziProva() override;
 
@@ -38,7 +38,8 @@ public:
     void VerificaConsumate();
 
     int Chiedi(QWidget* padre, const std::string& titolo, const std::string& testo, int pulsanti) override;
-    std::optional<std::string> ScegliFile(QWidget* padre, const morella::ui::TRichiestaFile& richiesta) override;
+    std::optional<std::string> ScegliFile(QWidget* padre,
+                                          const morella::ui::TRichiestaFile& richiesta) override;
     int EseguiDialogo(QDialog& dialogo) override;
     void MostraErrore(QWidget* padre, const std::string& messaggio) override;
     void ApriAiuto(QWidget* padre, int argomento) override;
@@ -48,7 +49,7 @@ public:
     std::vector<int> Aiuti;
     std::vector<std::string> Titoli;  // titles of every dialog run
 
-private:
+   private:
     std::deque<TDomandaAttesa> domande_;
     std::deque<std::optional<std::string>> file_;
     std::deque<std::function<int(QDialog&)>> dialoghi_;
@@ -65,13 +66,13 @@ int Premi(QDialog& d, const char* pulsante);
 
 // A program directory of its own with the working folders, and the game of the test.
 class TProgrammaProva {
-public:
+   public:
     explicit TProgrammaProva(int gioco = GiocoTotip);
     ~TProgrammaProva();
     std::string File(const std::string& nome) const { return dir_.File(nome); }
     const TCartellaTemporanea& Cartella() const { return dir_; }
 
-private:
+   private:
     TCartellaTemporanea dir_;
     TGiocoTemporaneo gioco_;
     std::string vecchia_;
