@@ -63,6 +63,8 @@ void Stampa(const TContesto& ctx, const TArgomentiStampa& arg)
     TRispostaFissa ok(PulsanteOk);
     InPdf(arg.pdf, arg.tabulato ? MessaggioStampaTabulato : MessaggioStampaSchedine,
           [&](TTelaStampa& tela) { lavoro.Stampa(tela, ok, arg.sistema, configurazione); });
+    // A calibration outside the page was replaced by the defaults: say so, as the program does.
+    if (ok.domande > 0 && ok.ultimoTesto == MessaggioTaraturaPredefinita) std::cerr << ok.ultimoTesto << "\n";
     if (ctx.json)
         StampaJson(
             {{"schedine", schedine}, {"prima", lavoro.Prima}, {"ultima", lavoro.Ultima}, {"pdf", arg.pdf}});

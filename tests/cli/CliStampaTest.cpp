@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "Archivio.h"
@@ -84,6 +85,14 @@ TEST_F(CliStampa, SchedineTabulatoEIntervalli)
     EXPECT_EQ(Pagine(File("otto.pdf")), 2);
     ASSERT_EQ(Cli("stampa-prova --pdf prova.pdf").codice, 0);
     EXPECT_EQ(Pagine(File("prova.pdf")), 1);
+
+    // A calibration off the page prints at the defaults and says so.
+    cfg.Taratura.Totip.XPrimaCol = std::numeric_limits<double>::quiet_NaN();
+    ScriviConfigurazione(cfg, FileConfigurazione());
+    e = Cli("stampa c.Col --pdf fuori.pdf");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    EXPECT_NE(e.err.find(MessaggioTaraturaPredefinita), std::string::npos) << e.err;
+    EXPECT_EQ(Pagine(File("fuori.pdf")), 2);
 }
 
 TEST_F(CliStampa, ProspettoDiUnSistema)

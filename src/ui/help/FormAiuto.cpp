@@ -34,9 +34,11 @@ class TBrowserAiuto : public QTextBrowser {
         if (url.isRelative() && !searchPaths().isEmpty())
             url = QUrl::fromLocalFile(QDir(searchPaths().first()).absolutePath() + QLatin1Char('/'))
                       .resolved(url);
-        if (!url.isLocalFile()) return {};
+        // A refusal is an empty resource, not a null one: on a null answer the document would
+        // open the file itself, FIFO or not.
+        if (!url.isLocalFile()) return QByteArray();
         const auto dati = LeggiFileIntero(url.toLocalFile().toStdString(), DimensioneMassimaDocumento);
-        if (!dati) return {};
+        if (!dati) return QByteArray();
         return QByteArray(reinterpret_cast<const char*>(dati->data()), static_cast<qsizetype>(dati->size()));
     }
 };

@@ -5,6 +5,7 @@
 #include "Icone.h"
 #include "RegistroFinestre.h"
 #include "SistemaEsempio.h"
+#include "TraduzioniQt.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -74,7 +75,8 @@ TFormIntro::TFormIntro(QWidget* parent) : QDialog(parent)
     });
 }
 
-TApplicazione::TApplicazione(const TOpzioniAvvio& opzioni) : opzioni_(opzioni)
+TApplicazione::TApplicazione(const TOpzioniAvvio& opzioni)
+    : opzioni_(opzioni), traduzioni_(CaricaTraduzioniQt())
 {
     orologio_.start();
     ImpostaDirectoryProgramma(opzioni.Directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente())

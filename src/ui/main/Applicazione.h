@@ -7,8 +7,10 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTranslator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Archivio.h"
 #include "Sistema.h"
@@ -71,6 +73,8 @@ class TApplicazione : public QObject {
     void CreaFinestre();
 
     TOpzioniAvvio opzioni_;
+    // Qt's standard dialogs in Italian for the whole run.
+    std::vector<std::unique_ptr<QTranslator>> traduzioni_;
     QElapsedTimer orologio_;
     qint64 millisecondiAvvio_ = -1;
     T_Archivio archivio_;
