@@ -49,8 +49,16 @@ struct TEsitoSviluppo {
     bool salvato = false;  // the list went to the destination file
 };
 
+// The automatic save replaces nothing but a column file: the destination's name must end in
+// ".Col" (any case), where a link leads as well, and a file already there must read as
+// column records. The refusal names the destination; nothing when it may be written.
+inline constexpr const char* MessaggioDestinazioneNonColonnare =
+    "Il File Di Destinazione Non è Un File Colonnare: ";
+std::optional<std::string> ControllaDestinazione(const std::string& file);
+
 // The whole run on the system's settings. Failures throw EErrore with the program's message
-// and leave in the list what was kept so far.
+// and leave in the list what was kept so far; with the automatic save on, a destination
+// ControllaDestinazione refuses stops the run before it starts, the list untouched.
 TEsitoSviluppo Sviluppa(TSistema& sistema, TOsservatoreSviluppo* oss = nullptr);
 
 // Name of the reduced system for t triples and d doubles ("3T4D.Col") in the "Ridotti" folder.

@@ -22,6 +22,8 @@ class T_Archivio;
 
 constexpr int CapacitaNomeEvento = 12;
 constexpr int CapacitaFileSviluppo = 255;
+// A value on the coupon has at most four digits.
+constexpr std::int32_t ValoreMassimo = 9999;
 
 inline constexpr std::int32_t SecondiOttimizzazionePredefiniti = 10;
 inline constexpr std::int32_t SecondiOttimizzazioneMassimi = 3600;

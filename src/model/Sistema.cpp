@@ -1,6 +1,7 @@
 #include "Sistema.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "Archivio.h"
@@ -37,6 +38,8 @@ void TSistema::Nuovo()
     d.PossibilitaCalcolate = false;
     d.Colonne.Svuota();
     d.RicreaCondizioni();
+    // The columns of the system left behind are not this one's to replace.
+    d.Impostazioni.FileDestinazione = TImpostazioniSviluppo::Predefinite().FileDestinazione;
     Commento.clear();
     Partecipanti = 1;
     NomiPartecipanti.clear();
@@ -50,8 +53,7 @@ bool TSistema::SalvaRichiedeNome() const
 void TSistema::Carica(const std::string& file)
 {
     auto lettore = TLettoreBinario::Apri(file, DimensioneMassimaSistema);
-    if (!lettore) throw EErrore(MessaggioCaricaSistema);
-    LeggiImmagine(*lettore);
+    if (!lettore || !LeggiImmagine(*lettore)) throw EErrore(MessaggioCaricaSistema);
     NomeFile = file;
     Modificato = false;
 }
@@ -70,13 +72,17 @@ bool TSistema::SalvaCome(const std::string& file, TDomanda& domanda)
     if (FileEsiste(file) &&
         domanda.Chiedi(TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo) != PulsanteSi)
         return false;
-    std::string vecchio = NomeFile;
+    const std::string vecchio = NomeFile;
+    std::string& destinazione = dati_->Impostazioni.FileDestinazione;
+    const std::string vecchiaDestinazione = destinazione;
+    if (auto nuova = DestinazioneRinominata(destinazione, vecchio, file)) destinazione = *nuova;
     NomeFile = file;
     try {
         Salva();
     } catch (const EErrore&) {
         // The system still belongs to the file it came from.
         NomeFile = vecchio;
+        destinazione = vecchiaDestinazione;
         throw;
     }
     SenzaNome = false;
@@ -115,7 +121,11 @@ void TSistema::AcquisisceTutto(const TContenutoSchedina& s)
     if (Gioco == GiocoTotip) d.CorsaPiu = s.CorsaPiu;
     for (std::size_t i = 0; i < MaxEventi; ++i) {
         d.Percentuali[i] = NormalizzaPercentuali(s.Percentuali[i]);
-        for (std::size_t k = 0; k < 3; ++k) d.Valori[i][k] = InteroDaTesto(s.Valori[i][k]);
+        for (std::size_t k = 0; k < 3; ++k) {
+            // Only digits fit a value cell: anything else is no value.
+            const std::int32_t v = InteroDaTesto(s.Valori[i][k]);
+            d.Valori[i][k] = v >= 0 && v <= ValoreMassimo ? v : 0;
+        }
     }
     Modificato = true;
 }
@@ -168,6 +178,35 @@ void TSistema::ImpostazioniSviluppoCambiate(const TImpostazioniSviluppo& nuove)
     dati_->Impostazioni = nuove;
     Modificato = true;
     dati_->Sviluppato = false;
+}
+
+namespace {
+
+bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+std::optional<std::string> DestinazioneRinominata(const std::string& destinazione, const std::string& sistema,
+                                                  const std::string& nuovo)
+{
+    const std::size_t barra = destinazione.find_last_of("/\\");
+    const std::size_t inizio = barra == std::string::npos ? 0 : barra + 1;
+    const std::string nome = destinazione.substr(inizio);
+    const std::size_t punto = nome.find_last_of('.');
+    if (punto == std::string::npos || !UgualiSenzaMaiuscole(nome.substr(punto), EstensioneColonne) ||
+        !UgualiSenzaMaiuscole(nome.substr(0, punto), NomeSenzaCartellaEdEstensione(sistema)))
+        return std::nullopt;
+    std::string rinominata =
+        destinazione.substr(0, inizio) + NomeSenzaCartellaEdEstensione(nuovo) + EstensioneColonne;
+    // A name the file could not hold whole would point somewhere else.
+    if (TagliaCaratteri(rinominata, CapacitaFileSviluppo) != rinominata) return std::nullopt;
+    return rinominata;
 }
 
 std::string NomeSenzaCartellaEdEstensione(const std::string& file)

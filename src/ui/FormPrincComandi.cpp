@@ -16,6 +16,7 @@
 #include "RegistroFinestre.h"
 #include "TelaQt.h"
 #include "ServiziUi.h"
+#include "Sviluppo.h"
 
 namespace morella::ui {
 
@@ -112,6 +113,11 @@ void TFormPrinc::ImpostazioneSvClick() { TFormImpostazioni::Esegui(sistema_, thi
 
 void TFormPrinc::CalcoloColonne1Click()
 {
+    // A destination the automatic save may not replace is said before the window opens, so
+    // the player can correct it in the settings.
+    const TImpostazioniSviluppo& imp = sistema_.Dati().Impostazioni;
+    if (imp.SalvaAutomaticamente)
+        if (auto rifiuto = ControllaDestinazione(imp.FileDestinazione)) throw EErrore(*rifiuto);
     const auto& sviluppo = RegistroFinestre().sviluppo;
     if (sviluppo) sviluppo(sistema_, this);
 }

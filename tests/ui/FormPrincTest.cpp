@@ -23,6 +23,7 @@
 #include "FormPrinc.h"
 #include "ProvaUi.h"
 #include "RegistroFinestre.h"
+#include "Sviluppo.h"
 
 using namespace morella;
 using namespace morella::ui;
@@ -231,6 +232,69 @@ TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
     EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCaricaSistema});
     EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Altro");
     f.servizi.VerificaConsumate();
+}
+
+TEST(FormPrinc, CaricaUnSistemaRottoNonToccaQuelloAperto)
+{
+    TFinestra f;
+    f.Riempi();
+    const std::string file = UnisciPercorso(CartellaSistemi(), "Prova.Mrl");
+    f.servizi.AttendiFile(file);
+    f.A("Save1")->trigger();
+    const TBytes intero = LeggiTutto(file);
+    QLineEdit* numero = f.w->Editor()->Numero;
+    numero->selectAll();
+    QTest::keyClicks(numero, "7");
+    ASSERT_TRUE(f.sistema.Modificato);
+    const TBytes aperto = f.sistema.Immagine();
+
+    // Cut inside the event names, and a prediction holding no sign set: one message each,
+    // and the system, its name, its modified flag and the coupon stay as they were.
+    TBytes corto(intero.begin(), intero.begin() + 300), impossibile = intero;
+    impossibile[346] = 0x40;
+    for (const TBytes* b : {&corto, &impossibile}) {
+        const std::string rotto = UnisciPercorso(CartellaSistemi(), "Rotto.Mrl");
+        morella::test::ScriviTutto(rotto, *b);
+        f.servizi.Errori.clear();
+        f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                                 PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
+        f.servizi.AttendiFile(rotto);
+        f.A("Carica")->trigger();
+        EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCaricaSistema});
+        EXPECT_EQ(f.sistema.Immagine(), aperto);
+        EXPECT_EQ(f.sistema.NomeFile, file);
+        EXPECT_TRUE(f.sistema.Modificato);
+        EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Prova");
+        EXPECT_EQ(numero->text(), "7");
+        EXPECT_EQ(f.w->Editor()->Pronostico->Pronostico()[0], 1);
+    }
+    f.servizi.VerificaConsumate();
+}
+
+TEST(FormPrinc, SviluppoVersoUnFileNonColonnareRifiutatoPrima)
+{
+    TFinestra f;
+    int sviluppi = 0;
+    RegistroFinestre().sviluppo = [&](TSistema&, QWidget*) { ++sviluppi; };
+    f.Riempi();
+    const std::string vittima = UnisciPercorso(CartellaSistemi(), "leggimi.txt");
+    morella::test::ScriviTutto(vittima, {'c', 'i', 'a', 'o'});
+    TImpostazioniSviluppo imp = f.sistema.Dati().Impostazioni;
+    imp.SalvaAutomaticamente = true;
+    imp.FileDestinazione = vittima;
+    f.sistema.ImpostazioniSviluppoCambiate(imp);
+    f.w->AggiornaAbilitazioni();
+    f.A("CalcoloColonne1")->trigger();
+    f.A("SpeedSviluppa")->trigger();
+    EXPECT_EQ(sviluppi, 0);
+    EXPECT_EQ(f.servizi.Errori, std::vector<std::string>(2, MessaggioDestinazioneNonColonnare + vittima));
+    EXPECT_EQ(LeggiTutto(vittima).size(), 4u);
+    // Corrected in the settings, the development goes ahead.
+    imp.FileDestinazione = UnisciPercorso(CartellaColonne(), "Prova.Col");
+    f.sistema.ImpostazioniSviluppoCambiate(imp);
+    f.A("CalcoloColonne1")->trigger();
+    EXPECT_EQ(sviluppi, 1);
+    RegistroFinestre().sviluppo = nullptr;
 }
 
 TEST(FormPrinc, ChiusuraConConferma)
