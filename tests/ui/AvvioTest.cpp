@@ -41,6 +41,8 @@ TEST(Avvio, IntroTimerEFinestraPrincipale)
     ScriviConfigurazione(c, FileConfigurazione());
     const std::string file = UnisciPercorso(CartellaSistemi(), "Avvio.Mrl");
     {
+        // Written for the game it is read with: a system of another game is no system here.
+        morella::test::TGiocoTemporaneo toto(GiocoToto);
         TSistema s;
         TContenutoSchedina sc;
         sc.Pronostico[0] = 3;
