@@ -149,8 +149,7 @@ void Stampa(const T_Analisi& a)
             if (misura == 0 && s.ConSecondaMisura && !s.Ammessi[0].InUso && s.Ammessi[1].InUso) continue;
             const T_DerivateSerie d = DerivateSerie(a, i, misura);
             if (s.ConSecondaMisura) std::cout << (misura == 0 ? "Points: " : "Cons.: ");
-            std::cout << "Frequenza storica: "
-                      << TestoDueDecimali(d.FrequenzaStorica) << " %";
+            std::cout << "Frequenza storica: " << TestoDueDecimali(d.FrequenzaStorica) << " %";
             if (!a.SoloArchivio) {
                 std::cout << "   Colonne eliminate: " << TestoDueDecimali(d.Eliminate) << " %";
                 if (!d.Fattore.empty()) std::cout << "   " << d.Fattore;

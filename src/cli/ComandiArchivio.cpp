@@ -136,7 +136,8 @@ void StampaTabella(const std::vector<TGruppoVista>& mostrati, TVistaArchivio& vi
     for (std::size_t j = 0; j < sottotitoli.size(); ++j) larghezze[j] = sottotitoli[j].size();
     for (int i = 0; i < vista.NumeroRighe(); ++i) {
         const std::vector<std::string> celle = vista.Riga(i, gruppi).Celle();
-        for (std::size_t j = 0; j < larghezze.size(); ++j) larghezze[j] = std::max(larghezze[j], celle[j].size());
+        for (std::size_t j = 0; j < larghezze.size(); ++j)
+            larghezze[j] = std::max(larghezze[j], celle[j].size());
     }
     // A caption wider than its group widens the group's last column.
     for (std::size_t g = 0; g < mostrati.size(); ++g) {
@@ -305,8 +306,8 @@ void Aggiungi(const TContesto& ctx, const std::string& anno, const std::string& 
         try {
             Rifiutato(domanda);
         } catch (const EErrore& e) {
-            throw EErrore("Concorso " + std::to_string(ultimo.Stagione) + "/" + std::to_string(ultimo.Numero) +
-                          " (l'ultimo in archivio): " + e.what());
+            throw EErrore("Concorso " + std::to_string(ultimo.Stagione) + "/" +
+                          std::to_string(ultimo.Numero) + " (l'ultimo in archivio): " + e.what());
         }
     }
     editore.ImpostaStagione(anno);

@@ -37,7 +37,8 @@ void Replay(const TContesto& ctx, const std::string& file, int categorie)
                          {"ritardo_attuale", r.RitardoAttuale},
                          {"frequenza", contati > 0 ? 100.0 * r.Centrati() / contati : 0.0}});
     }
-    nlohmann::json j = {{"esaminati", e.Esaminati}, {"totale", archivio.NumeroConcorsi()}, {"categorie", lista}};
+    nlohmann::json j = {
+        {"esaminati", e.Esaminati}, {"totale", archivio.NumeroConcorsi()}, {"categorie", lista}};
     if (ctx.json) {
         StampaJson(j);
         return;
@@ -45,11 +46,11 @@ void Replay(const TContesto& ctx, const std::string& file, int categorie)
     std::cout << e.Stato << "\n" << std::fixed << std::setprecision(2);
     for (std::size_t c = 0; c < lista.size(); ++c) {
         const auto& r = lista[c];
-        std::cout << (c + 1) << "º Categoria: vincite " << r["vincite"] << ", frequenza " << r["frequenza"].get<double>()
-                  << " %, ciclo medio " << r["ciclo_medio"].get<double>() << ", ritardo medio "
-                  << r["ritardo_medio"].get<double>() << ", minimo " << r["ritardo_minimo"] << ", massimo "
-                  << r["ritardo_massimo"] << ", settimane di assenza " << r["settimane_assenza"] << ", ritardo attuale "
-                  << r["ritardo_attuale"] << "\n";
+        std::cout << (c + 1) << "º Categoria: vincite " << r["vincite"] << ", frequenza "
+                  << r["frequenza"].get<double>() << " %, ciclo medio " << r["ciclo_medio"].get<double>()
+                  << ", ritardo medio " << r["ritardo_medio"].get<double>() << ", minimo "
+                  << r["ritardo_minimo"] << ", massimo " << r["ritardo_massimo"] << ", settimane di assenza "
+                  << r["settimane_assenza"] << ", ritardo attuale " << r["ritardo_attuale"] << "\n";
     }
 }
 
@@ -61,7 +62,8 @@ void RegistraComandoReplay(CLI::App& app, TContesto& ctx)
     static int categorie = 0;
     auto* replay = app.add_subcommand("replay", "Rigioca l'archivio attraverso le condizioni del sistema");
     replay->add_option("SISTEMA", file, "File di sistema (.Mrl)")->required();
-    replay->add_option("--categorie", categorie, "Categorie cercate: 1, 2 oppure 3")->check(CLI::IsMember({1, 2, 3}));
+    replay->add_option("--categorie", categorie, "Categorie cercate: 1, 2 oppure 3")
+        ->check(CLI::IsMember({1, 2, 3}));
     replay->add_flag("--json", ctx.json, "Risultato in JSON");
     replay->callback([&ctx] { Replay(ctx, file, categorie); });
 }

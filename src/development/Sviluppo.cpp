@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <new>
 
 #include "Cartelle.h"
@@ -86,7 +88,57 @@ void CaricaRidotto(TSistema& sistema, int triple, int doppie)
 
 }  // namespace
 
-bool DeveRidisegnare(int mostrata, int nuova, bool finale, int passo) { return finale || nuova > mostrata + passo; }
+namespace {
+
+bool NomeColonnare(const std::string& nome)
+{
+    const std::string estensione = EstensioneColonne;
+    return nome.size() > estensione.size() &&
+           std::equal(estensione.begin(), estensione.end(), nome.end() - static_cast<long>(estensione.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+// Whole records whose event bytes each hold one to three signs.
+bool LeggeComeColonne(const std::string& file)
+{
+    auto lettore = TLettoreBinario::Apri(file, DimensioneMassimaFileColonne);
+    if (!lettore) return false;
+    const std::size_t dimensione = static_cast<std::size_t>(DimensioneRecordColonna());
+    if (lettore->Dimensione() % dimensione != 0) return false;
+    for (const std::uint8_t* r = lettore->Corrente(); r != lettore->Corrente() + lettore->Dimensione();
+         r += dimensione)
+        for (int i = 0; i < NumEvents; ++i)
+            if (r[i] == 0 || (r[i] & ~MascheraSegni) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ControllaDestinazione(const std::string& file)
+{
+    namespace fs = std::filesystem;
+    std::string rifiuto = MessaggioDestinazioneNonColonnare + file;
+    if (!NomeColonnare(file)) return rifiuto;
+    // The save follows links: where one leads must be a column file as well, and a link
+    // that leads nowhere yet would create a file elsewhere.
+    std::error_code ec;
+    const fs::path percorso(file);
+    const fs::file_status stato = fs::status(percorso, ec);
+    if (stato.type() == fs::file_type::not_found)
+        return fs::is_symlink(fs::symlink_status(percorso, ec)) ? std::optional(rifiuto) : std::nullopt;
+    if (!fs::is_regular_file(stato)) return rifiuto;
+    const fs::path reale = fs::canonical(percorso, ec);
+    if (ec || !NomeColonnare(reale.filename().string()) || !LeggeComeColonne(reale.string())) return rifiuto;
+    return std::nullopt;
+}
+
+bool DeveRidisegnare(int mostrata, int nuova, bool finale, int passo)
+{
+    return finale || nuova > mostrata + passo;
+}
 
 std::string FileRidotto(int triple, int doppie)
 {
@@ -99,15 +151,19 @@ TColonna MappaRidotto(const TColonna& record, const TPronostico& pronostico)
     int t = 0, nd = 0;
     for (int i = 0; i < NumEvents; ++i) {
         TSegni s = pronostico[static_cast<std::size_t>(i)] & MascheraSegni;
-        if (EUnaTripla(s)) triple[static_cast<std::size_t>(t++)] = i;
-        else if (EUnaDoppia(s)) doppie[static_cast<std::size_t>(nd++)] = i;
+        if (EUnaTripla(s))
+            triple[static_cast<std::size_t>(t++)] = i;
+        else if (EUnaDoppia(s))
+            doppie[static_cast<std::size_t>(nd++)] = i;
     }
     TColonna c{};
     for (int i = 0; i < NumEvents; ++i) {
         TSegni s = pronostico[static_cast<std::size_t>(i)] & MascheraSegni;
         if (EUnSingolo(s)) c[static_cast<std::size_t>(i)] = s;
     }
-    for (int j = 0; j < t; ++j) c[static_cast<std::size_t>(triple[static_cast<std::size_t>(j)])] = record[static_cast<std::size_t>(j)];
+    for (int j = 0; j < t; ++j)
+        c[static_cast<std::size_t>(triple[static_cast<std::size_t>(j)])] =
+            record[static_cast<std::size_t>(j)];
     for (int j = 0; j < nd; ++j) {
         int evento = doppie[static_cast<std::size_t>(j)];
         TSegni s = pronostico[static_cast<std::size_t>(evento)] & MascheraSegni;
@@ -127,6 +183,8 @@ TEsitoSviluppo Sviluppa(TSistema& sistema, TOsservatoreSviluppo* osservatore)
     const TImpostazioniSviluppo& imp = d.Impostazioni;
     TEsitoSviluppo esito;
 
+    if (imp.SalvaAutomaticamente)
+        if (auto rifiuto = ControllaDestinazione(imp.FileDestinazione)) throw EErrore(*rifiuto);
     d.Colonne.Svuota();
     d.Condizioni->PreparaVerifica(false);
     d.Sviluppato = true;
@@ -174,13 +232,14 @@ TEsitoSviluppo Sviluppa(TSistema& sistema, TOsservatoreSviluppo* osservatore)
                 TParametriOttimizzazione par;
                 par.secondi = imp.SecondiOttimizzazione;
                 par.seme = imp.SemeOttimizzazione;
-                TEsitoOttimizzazione eo = AutoriduciOttimizzata(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.CalcoloPercentuali,
-                                                                &d.Possibilita, d.Pronostico, par, &oss);
+                TEsitoOttimizzazione eo =
+                    AutoriduciOttimizzata(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.CalcoloPercentuali,
+                                          &d.Possibilita, d.Pronostico, par, &oss);
                 esito.riduzione = eo.riduzione;
                 esito.ottimizzazione = eo;
             } else {
-                esito.riduzione = Autoriduci(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.Accurata, imp.CalcoloPercentuali,
-                                             &d.Possibilita, d.Pronostico, &oss);
+                esito.riduzione = Autoriduci(d.Colonne, imp.GaranziaN1 ? 1 : 2, imp.Accurata,
+                                             imp.CalcoloPercentuali, &d.Possibilita, d.Pronostico, &oss);
             }
             esito.ridotto = true;
             d.PossibilitaCalcolate = esito.riduzione.possibilitaCalcolate;

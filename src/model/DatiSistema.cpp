@@ -16,7 +16,10 @@ TImpostazioniSviluppo TImpostazioniSviluppo::Predefinite()
     return s;
 }
 
-TDatiSistema::TDatiSistema() { RicreaCondizioni(); }
+TDatiSistema::TDatiSistema()
+{
+    RicreaCondizioni();
+}
 
 void TDatiSistema::RicreaCondizioni()
 {
@@ -90,9 +93,11 @@ std::string FileSorgenteEffettivo(const TImpostazioniSviluppo& s)
 
 std::optional<std::string> ControllaImpostazioniSviluppo(const TImpostazioniSviluppo& s)
 {
-    if (!s.DaPronostico && !FileEsiste(FileSorgenteEffettivo(s))) return std::string(MessaggioSorgenteMancante);
+    if (!s.DaPronostico && !FileEsiste(FileSorgenteEffettivo(s)))
+        return std::string(MessaggioSorgenteMancante);
     if (s.CalcoloPercentuali && !s.Accurata && !s.Ottimizzata) return std::string(MessaggioPercentualiVeloce);
-    if (s.Ottimizzata && (s.SecondiOttimizzazione < 0 || s.SecondiOttimizzazione > SecondiOttimizzazioneMassimi))
+    if (s.Ottimizzata &&
+        (s.SecondiOttimizzazione < 0 || s.SecondiOttimizzazione > SecondiOttimizzazioneMassimi))
         return std::string(MessaggioTempoOttimizzazione);
     return std::nullopt;
 }

@@ -22,6 +22,8 @@ class T_Archivio;
 
 constexpr int CapacitaNomeEvento = 12;
 constexpr int CapacitaFileSviluppo = 255;
+// A value on the coupon has at most four digits.
+constexpr std::int32_t ValoreMassimo = 9999;
 
 inline constexpr std::int32_t SecondiOttimizzazionePredefiniti = 10;
 inline constexpr std::int32_t SecondiOttimizzazioneMassimi = 3600;
@@ -33,7 +35,7 @@ struct TImpostazioniSviluppo {
     bool Autoriduzione = false;
     bool SalvaAutomaticamente = false;
     bool CalcoloPercentuali = false;
-    bool Accurata = true;  // " Accurata" or " Veloce"
+    bool Accurata = true;    // " Accurata" or " Veloce"
     bool GaranziaN1 = true;  // " N - 1" or " N - 2"
     std::string FileDestinazione;
     // " Ottimizzata": the accurate reduction, then a search for fewer columns with the same
@@ -88,7 +90,8 @@ std::int32_t InteroDaTesto(const std::string& testo);
 std::array<std::int32_t, 3> NormalizzaPercentuali(const std::array<std::string, 3>& riga);
 
 // Participants between 1 and 100; with more than one, as many names as participants.
-inline constexpr const char* MessaggioNomiSoci = "Il numero dei nomi dei soci non corrisponde a quello specificato";
+inline constexpr const char* MessaggioNomiSoci =
+    "Il numero dei nomi dei soci non corrisponde a quello specificato";
 std::optional<std::string> ControllaPartecipanti(int partecipanti, int numeroNomi);
 
 // The development-settings dialog: which controls are enabled, and why OK may be refused.

@@ -32,7 +32,7 @@ struct TStatusLine {
 };
 
 class TSistema {
-public:
+   public:
     // A fresh system named program directory + "/Sistemi/SENZANOME.MRL", untitled, with the
     // configuration of the program directory's "Morella.cfg" (defaults when it is missing).
     explicit TSistema(T_Archivio* archivio = nullptr);
@@ -52,11 +52,14 @@ public:
     TListaColonne ColonneRidotte;  // scratch list of the reduced-system shortcut
 
     // New: everything but the development settings and the configuration back to a blank
-    // system (the caller has confirmed first).
+    // system (the caller has confirmed first); the destination of the columns goes back to
+    // its default, so the next development does not replace the previous system's columns.
     void Nuovo();
     // Load: reads the file into this system; it becomes the file name and modified is false.
-    // A file that ends early keeps what it held; one that cannot be opened throws
-    // "Impossibile Caricare Il Sistema" and leaves the system as it was.
+    // A file that ends between two blocks loads with the defaults for the blocks it lacks.
+    // One that cannot be opened, ends inside a block or holds what the program never writes
+    // throws "Impossibile Caricare Il Sistema" and leaves the system, its name and its
+    // modified flag as they were.
     void Carica(const std::string& file);
     // Save without asking: true when the system must first be given a name (an untitled
     // "SENZANOME.MRL"), in which case nothing is written and the caller runs Save As.
@@ -65,11 +68,12 @@ public:
     // leaves the old file intact and the system marked modified.
     void Salva();
     // Save As: asks before overwriting an existing file (nothing happens on No); returns
-    // whether the system was written.
+    // whether the system was written. A destination named after the system follows it.
     bool SalvaCome(const std::string& file, TDomanda& domanda);
     // Confirm: true when the caller may go on. When cancelling is allowed, a box closed
-    // without an answer counts as "Annulla": nothing is lost by a stray click on its frame. `salva` runs the Save command (with its name
-    // dialog when needed); it returns false when the player gave up choosing a name.
+    // without an answer counts as "Annulla": nothing is lost by a stray click on its frame. `salva` runs the
+    // Save command (with its name dialog when needed); it returns false when the player gave up choosing a
+    // name.
     bool Conferma(TDomanda& domanda, bool annullabile, const std::function<bool()>& salva);
     // Delete a system file (not the open system): proves it readable, asks, deletes on "Si".
     // Returns whether it was deleted.
@@ -87,14 +91,22 @@ public:
 
     // The file image and its reader, for the file itself and for tests.
     TBytes Immagine() const;
-    // Reads blocks in file order into this system until one is missing; true when all were read.
+    // Reads the blocks in file order apart and takes them in only when the whole image is
+    // acceptable (see Carica); false leaves this system untouched.
     bool LeggiImmagine(TLettoreBinario& f);
 
-private:
+   private:
     std::unique_ptr<TDatiSistema> dati_;
 };
 
 // The file name without folder and extension, as the caption shows it.
 std::string NomeSenzaCartellaEdEstensione(const std::string& file);
+
+// The extension of column files as the program writes it.
+inline constexpr const char* EstensioneColonne = ".Col";
+// Save As of `sistema` to `nuovo`: a destination named after the system (".Col", any case)
+// follows it to the new name in the same folder; nothing when it is named otherwise.
+std::optional<std::string> DestinazioneRinominata(const std::string& destinazione, const std::string& sistema,
+                                                  const std::string& nuovo);
 
 }  // namespace morella

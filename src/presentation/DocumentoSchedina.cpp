@@ -15,7 +15,11 @@ void TDocumentoSchedina::AcquisisceTutto(const TContenutoSchedina& s)
     if (Gioco == GiocoTotip) d.CorsaPiu = s.CorsaPiu;
     for (std::size_t i = 0; i < MaxEventi; ++i) {
         d.Percentuali[i] = NormalizzaPercentuali(s.Percentuali[i]);
-        for (std::size_t k = 0; k < 3; ++k) d.Valori[i][k] = InteroDaTesto(s.Valori[i][k]);
+        for (std::size_t k = 0; k < 3; ++k) {
+            // Only digits fit a value cell: anything else is no value.
+            const std::int32_t v = InteroDaTesto(s.Valori[i][k]);
+            d.Valori[i][k] = v >= 0 && v <= ValoreMassimo ? v : 0;
+        }
     }
     sistema_.Modificato = true;
 }

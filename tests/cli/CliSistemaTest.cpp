@@ -7,15 +7,16 @@
 #include <sstream>
 
 #include "CartellaTemporanea.h"
-#include "EseguiCli.h"
 #include "Cartelle.h"
-#include "FileColonne.h"
 #include "CondizioneATabelle.h"
+#include "EseguiCli.h"
+#include "FileColonne.h"
 #include "NumeroSegni.h"
 #include "Sistema.h"
+#include "Sviluppo.h"
 
-using morella::test::LeggiTutto;
 using morella::test::EseguiCli;
+using morella::test::LeggiTutto;
 using morella::test::TCartellaTemporanea;
 using morella::test::TEsito;
 using namespace morella;
@@ -23,7 +24,7 @@ using namespace morella;
 namespace {
 
 class CliSistema : public ::testing::Test {
-protected:
+   protected:
     TCartellaTemporanea dir;
 
     void SetUp() override
@@ -96,7 +97,8 @@ TEST_F(CliSistema, SviluppaConCondizioniEDestinazione)
     EXPECT_FALSE(j["annullato"]);
     EXPECT_EQ(LeggiTutto(dir.File("uscita.Col")).size(), 72u * 14);
     // The destination saved on another machine lands in the column folder.
-    EXPECT_EQ(LeggiTutto(UnisciPercorso(CartellaColonne(), "DESTINO.COL")), LeggiTutto(dir.File("uscita.Col")));
+    EXPECT_EQ(LeggiTutto(UnisciPercorso(CartellaColonne(), "DESTINO.COL")),
+              LeggiTutto(dir.File("uscita.Col")));
 }
 
 TEST_F(CliSistema, SviluppaERiduce)
@@ -199,7 +201,8 @@ TEST_F(CliSistema, RiduciOttimizzata)
     for (int i = 0; i < 12; ++i) tutte[static_cast<std::size_t>(i)] = i < 6 ? 7 : 1;
     l.AggiungiEspansa(tutte);
     ASSERT_TRUE(SalvaColonne(l, dir.File("sei.Col")));
-    auto r = Cli("riduci sei.Col -o ridotte.Col --garanzia 2 --ottimizza --tempo 0.5 --seme 3 --percentuali --json");
+    auto r = Cli(
+        "riduci sei.Col -o ridotte.Col --garanzia 2 --ottimizza --tempo 0.5 --seme 3 --percentuali --json");
     ASSERT_EQ(r.codice, 0) << r.err;
     auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["totale"], 729);
@@ -246,4 +249,46 @@ TEST_F(CliSistema, LEsempioMancanteVieneScrittoPerQuestaCartella)
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["impostazioni"]["destinazione"], (dir.Percorso() / "Colonne" / "Esempio.Col").string());
     EXPECT_EQ(j["impostazioni"]["sorgente"], (dir.Percorso() / "Colonne" / "DefSorg.Col").string());
+}
+
+// A system received from someone else names where its columns go: the automatic save
+// replaces nothing but a column file, and says which destination it refused.
+TEST_F(CliSistema, SviluppaNonSovrascriveUnFileQualsiasi)
+{
+    Sistema(false);
+    const std::string vittima = dir.File("bashrc");
+    std::ofstream(vittima) << "export PATH\n";
+    {
+        TSistema s;
+        s.Carica(dir.File("prova.Mrl"));
+        s.Dati().Impostazioni.FileDestinazione = vittima;
+        s.Salva();
+    }
+    auto e = Cli("sviluppa prova.Mrl");
+    EXPECT_EQ(e.codice, 1);
+    EXPECT_NE(e.err.find(MessaggioDestinazioneNonColonnare + vittima), std::string::npos) << e.err;
+    EXPECT_EQ(e.out.find("Salvate in"), std::string::npos);
+    EXPECT_EQ(LeggiTutto(vittima).size(), 12u);
+}
+
+// A head of a system file cut inside a block, or one holding a value the program never
+// writes, is no system: each command that reads one refuses it and writes nothing.
+TEST_F(CliSistema, SistemaTroncatoOImpossibileRifiutato)
+{
+    const std::string file = Sistema(false);
+    TBytes b = LeggiTutto(file);
+    TBytes corto(b.begin(), b.begin() + 300), impossibile = b;
+    impossibile[346] = 9;  // no sign set
+    for (const TBytes* rotto : {&corto, &impossibile}) {
+        morella::test::ScriviTutto(file, *rotto);
+        for (const char* comando :
+             {"info prova.Mrl", "copia prova.Mrl -o copia.Mrl", "sviluppa prova.Mrl -o uscita.Col"}) {
+            auto e = Cli(comando);
+            EXPECT_EQ(e.codice, 1) << comando;
+            EXPECT_NE(e.err.find("Impossibile Caricare Il Sistema"), std::string::npos) << comando << e.err;
+        }
+        EXPECT_FALSE(std::filesystem::exists(dir.File("copia.Mrl")));
+        EXPECT_FALSE(std::filesystem::exists(dir.File("uscita.Col")));
+        EXPECT_FALSE(std::filesystem::exists(UnisciPercorso(CartellaColonne(), "DESTINO.COL")));
+    }
 }

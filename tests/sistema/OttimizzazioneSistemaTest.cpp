@@ -5,8 +5,8 @@
 
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
-#include "UTSistema.h"
 #include "Sviluppo.h"
+#include "UTSistema.h"
 
 using namespace morella;
 using morella::test::TCartellaTemporanea;
@@ -43,7 +43,9 @@ TEST(OttimizzazioneSistema, BloccoInCodaSoloSeUsato)
     ASSERT_EQ(ottimizzata.size(), semplice.size() + 17);
     EXPECT_TRUE(std::equal(semplice.begin(), semplice.end(), ottimizzata.begin()));
     const std::size_t coda = semplice.size();
-    EXPECT_EQ(std::string(ottimizzata.begin() + static_cast<long>(coda), ottimizzata.begin() + static_cast<long>(coda) + 4), "OTTM");
+    EXPECT_EQ(std::string(ottimizzata.begin() + static_cast<long>(coda),
+                          ottimizzata.begin() + static_cast<long>(coda) + 4),
+              "OTTM");
     EXPECT_EQ(ottimizzata[coda + 4], 9);
     EXPECT_EQ(ottimizzata[coda + 8], 1);
     EXPECT_EQ(ottimizzata[coda + 9], 25);

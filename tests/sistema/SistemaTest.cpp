@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "DocumentoSchedina.h"
 #include "Archivio.h"
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
+#include "DocumentoSchedina.h"
 #include "Errore.h"
 #include "UTSistema.h"
 
@@ -18,7 +18,8 @@ namespace {
 
 std::int32_t Int32(const TBytes& b, std::size_t o)
 {
-    return static_cast<std::int32_t>(b[o] | (b[o + 1] << 8) | (b[o + 2] << 16) | (static_cast<unsigned>(b[o + 3]) << 24));
+    return static_cast<std::int32_t>(b[o] | (b[o + 1] << 8) | (b[o + 2] << 16) |
+                                     (static_cast<unsigned>(b[o + 3]) << 24));
 }
 
 TContenutoSchedina Schedina()
@@ -34,6 +35,7 @@ TContenutoSchedina Schedina()
     s.Percentuali[1] = {"", " ", "abc"};
     s.Percentuali[2] = {"150", "10", "10"};
     s.Valori[0] = {"12", "x", "-3"};
+    s.Valori[1] = {"9999", "10000", ""};
     return s;
 }
 
@@ -79,7 +81,9 @@ TEST(Sistema, LayoutDelFileEAndataERitorno)
     // Values (offset 362) come before the percentages (offset 518) in the file.
     EXPECT_EQ(Int32(b, 362), 12);
     EXPECT_EQ(Int32(b, 366), 0);
-    EXPECT_EQ(Int32(b, 370), -3);
+    EXPECT_EQ(Int32(b, 370), 0);  // a value cell holds digits only
+    EXPECT_EQ(Int32(b, 374), 9999);
+    EXPECT_EQ(Int32(b, 378), 0);
     EXPECT_EQ(Int32(b, 518), 70);
     EXPECT_EQ(Int32(b, 522), 30);
     EXPECT_EQ(Int32(b, 530), 0);  // the row of blanks
@@ -108,8 +112,8 @@ TEST(Sistema, FileVuotoFinaleEOrdineDelleImpostazioni)
     ImpostaDirectoryProgramma(dir.Percorso().string());
     TSistema s;
     TImpostazioniSviluppo imp = s.Dati().Impostazioni;
-    imp.UsaCondizioni = false;       // memory order: conditions, autoreduction, save, percentages,
-    imp.Autoriduzione = true;        // accurate, guarantee; the file order differs
+    imp.UsaCondizioni = false;  // memory order: conditions, autoreduction, save, percentages,
+    imp.Autoriduzione = true;   // accurate, guarantee; the file order differs
     imp.SalvaAutomaticamente = false;
     imp.CalcoloPercentuali = true;
     imp.Accurata = false;
@@ -127,50 +131,65 @@ TEST(Sistema, FileVuotoFinaleEOrdineDelleImpostazioni)
     // percentages, automatic save, guarantee, accurate, destination (256).
     std::size_t fine = b.size() - 12;
     std::size_t dest = fine - 256;
-    EXPECT_EQ(b[dest - 1], 0);  // accurate
-    EXPECT_EQ(b[dest - 2], 1);  // guarantee N - 1
-    EXPECT_EQ(b[dest - 3], 0);  // automatic save
-    EXPECT_EQ(b[dest - 4], 1);  // percentages
-    EXPECT_EQ(b[dest - 5], 1);  // autoreduction
-    EXPECT_EQ(b[dest - 6], 0);  // use conditions
+    EXPECT_EQ(b[dest - 1], 0);            // accurate
+    EXPECT_EQ(b[dest - 2], 1);            // guarantee N - 1
+    EXPECT_EQ(b[dest - 3], 0);            // automatic save
+    EXPECT_EQ(b[dest - 4], 1);            // percentages
+    EXPECT_EQ(b[dest - 5], 1);            // autoreduction
+    EXPECT_EQ(b[dest - 6], 0);            // use conditions
     EXPECT_EQ(b[dest - 6 - 256 - 1], 1);  // from prediction
 }
 
-TEST(Sistema, FileTroncatoTieneCioCheHaLetto)
+TEST(Sistema, FileTroncatoORottoNonSiMescolaColSistemaAperto)
 {
     TCartellaTemporanea dir;
     ImpostaDirectoryProgramma(dir.Percorso().string());
     TSistema s;
     TDocumentoSchedina(s).AcquisisceTutto(Schedina());
     TDocumentoSchedina(s).NumeroChange("9");
-    TBytes b = s.Immagine();
-    b[0] = 19;  // a different format number loads all the same
-    b.resize(600);  // inside the percentages
+    s.Commento = {"mio"};
+    const TBytes intero = s.Immagine();
     std::string file = dir.File("corto.Mrl");
-    ScriviTutto(file, b);
 
-    TSistema letto;
-    letto.Carica(file);
+    // Cut inside the percentages, or with a comment length the file cannot hold: refused,
+    // and the open system keeps its data, its name and its modified flag.
+    TBytes corto = intero;
+    corto[0] = 19;
+    corto.resize(600);
+    TBytes rotto = intero;
+    rotto.resize(rotto.size() - 12 - 7);
+    for (std::uint8_t x : {0xFF, 0xFF, 0xFF, 0x7F}) rotto.push_back(x);
+    TSistema aperto;
+    TDocumentoSchedina(aperto).NumeroChange("4");
+    const TBytes primaDi = aperto.Immagine();
+    for (const TBytes* b : {&corto, &rotto}) {
+        ScriviTutto(file, *b);
+        EXPECT_THROW(aperto.Carica(file), EErrore);
+        EXPECT_EQ(aperto.Immagine(), primaDi);
+        EXPECT_TRUE(aperto.Modificato);
+        EXPECT_NE(aperto.NomeFile, file);
+        EXPECT_EQ(FormatoSistema(), FormatoSistemaIniziale);
+    }
+
+    // Cut where the percentages begin: an older, shorter file. A different format number
+    // loads all the same; what the file lacks takes the defaults, not the open system's.
+    corto.resize(518);
+    ScriviTutto(file, corto);
+    aperto.Dati().Impostazioni.FileDestinazione = "altrove.Col";
+    aperto.Carica(file);
     EXPECT_EQ(FormatoSistema(), 19);
-    EXPECT_EQ(letto.Dati().Numero, 9);
-    EXPECT_EQ(letto.Dati().Pronostico, s.Dati().Pronostico);
-    EXPECT_EQ(letto.Dati().Valori, s.Dati().Valori);
-    EXPECT_EQ(letto.Dati().Percentuali, TTabellaSegni{});  // not reached: kept as it was
-    EXPECT_FALSE(letto.Modificato);
+    EXPECT_EQ(aperto.NomeFile, file);
+    EXPECT_FALSE(aperto.Modificato);
+    EXPECT_EQ(aperto.Dati().Numero, 9);
+    EXPECT_EQ(aperto.Dati().Pronostico, s.Dati().Pronostico);
+    EXPECT_EQ(aperto.Dati().Valori, s.Dati().Valori);
+    EXPECT_EQ(aperto.Dati().Percentuali, TTabellaSegni{});
+    EXPECT_EQ(aperto.Dati().Impostazioni, TImpostazioniSviluppo::Predefinite());
+    EXPECT_TRUE(aperto.Commento.empty());
     ImpostaFormatoSistema(FormatoSistemaIniziale);
 
-    // Garbage after the link block: string list lengths that the file cannot hold.
-    TBytes rotto = s.Immagine();
-    rotto.resize(rotto.size() - 12);
-    for (std::uint8_t x : {0xFF, 0xFF, 0xFF, 0x7F}) rotto.push_back(x);
-    ScriviTutto(file, rotto);
-    TSistema danneggiato;
-    danneggiato.Carica(file);
-    EXPECT_TRUE(danneggiato.Commento.empty());
-    EXPECT_EQ(danneggiato.Partecipanti, 1);
-
-    EXPECT_THROW(letto.Carica(dir.File("manca.Mrl")), EErrore);
-    EXPECT_EQ(letto.NomeFile, file);
+    EXPECT_THROW(aperto.Carica(dir.File("manca.Mrl")), EErrore);
+    EXPECT_EQ(aperto.NomeFile, file);
 }
 
 TEST(Sistema, SalvaChiedeUnNomeSoloAlPrimoSalvataggio)
@@ -237,6 +256,7 @@ TEST(Sistema, NuovoAzzeraMaTieneLeImpostazioni)
     s.Partecipanti = 4;
     TImpostazioniSviluppo imp = s.Dati().Impostazioni;
     imp.Autoriduzione = true;
+    imp.FileDestinazione = "Colonne/Esempio.Col";  // the previous system's columns
     s.ImpostazioniSviluppoCambiate(imp);
     s.Dati().Configurazione.CostoColonna = 1000;
     s.Dati().Colonne.Aggiungi(TColonna{});
@@ -252,7 +272,38 @@ TEST(Sistema, NuovoAzzeraMaTieneLeImpostazioni)
     EXPECT_TRUE(s.Commento.empty());
     EXPECT_EQ(s.Partecipanti, 1);
     EXPECT_TRUE(s.Dati().Impostazioni.Autoriduzione);
+    EXPECT_EQ(s.Dati().Impostazioni.FileDestinazione, TImpostazioniSviluppo::Predefinite().FileDestinazione);
     EXPECT_EQ(s.Dati().Configurazione.CostoColonna, 1000);
+}
+
+TEST(Sistema, SalvaComePortaConSeLaDestinazioneChiamataComeIlSistema)
+{
+    TCartellaTemporanea dir;
+    ImpostaDirectoryProgramma(dir.Percorso().string());
+    TRispostaFissa si(PulsanteSi);
+    TSistema s;
+    s.NomeFile = dir.File("Esempio.Mrl");
+    s.SenzaNome = false;
+    std::string& destinazione = s.Dati().Impostazioni.FileDestinazione;
+    destinazione = "Colonne/esempio.COL";
+    ASSERT_TRUE(s.SalvaCome(dir.File("Mio Sistema.Mrl"), si));
+    EXPECT_EQ(destinazione, "Colonne/Mio Sistema.Col");
+    TSistema letto;
+    letto.Carica(dir.File("Mio Sistema.Mrl"));
+    EXPECT_EQ(letto.Dati().Impostazioni.FileDestinazione, "Colonne/Mio Sistema.Col");
+    // Written on another machine: its folder stays.
+    destinazione = "C:\\MORELLA\\COLONNE\\MIO SISTEMA.col";
+    ASSERT_TRUE(s.SalvaCome(dir.File("Terzo.Mrl"), si));
+    EXPECT_EQ(destinazione, "C:\\MORELLA\\COLONNE\\Terzo.Col");
+
+    // A destination named otherwise stays; a failed save leaves it as it was.
+    destinazione = "Colonne/Comune.Col";
+    ASSERT_TRUE(s.SalvaCome(dir.File("Quarto.Mrl"), si));
+    EXPECT_EQ(destinazione, "Colonne/Comune.Col");
+    destinazione = "Colonne/Quarto.Col";
+    std::filesystem::create_directory(dir.File("cartella.Mrl"));
+    EXPECT_THROW(s.SalvaCome(dir.File("cartella.Mrl"), si), EErrore);
+    EXPECT_EQ(destinazione, "Colonne/Quarto.Col");
 }
 
 TEST(Sistema, StatusLineETitolo)

@@ -17,11 +17,12 @@ using morella::test::TGiocoTemporaneo;
 namespace {
 
 class TAnnullaDopo : public TOsservatoreSviluppo {
-public:
+   public:
     explicit TAnnullaDopo(int volte) : volte_(volte) {}
     bool Annullato() override { return ++chiamate > volte_; }
     void Stato(const std::string& t) override { stati.push_back(t); }
-    void AggiornaCond(std::int64_t iniziali, std::int64_t tenute, bool finale, std::int64_t sviluppate) override
+    void AggiornaCond(std::int64_t iniziali, std::int64_t tenute, bool finale,
+                      std::int64_t sviluppate) override
     {
         if (finale) finali.push_back({iniziali, tenute, sviluppate});
     }
@@ -29,12 +30,12 @@ public:
     std::vector<std::string> stati;
     std::vector<std::array<std::int64_t, 3>> finali;
 
-private:
+   private:
     int volte_;
 };
 
 class Sviluppo : public ::testing::Test {
-protected:
+   protected:
     TCartellaTemporanea dir;
     void SetUp() override
     {
@@ -210,6 +211,56 @@ TEST_F(Sviluppo, AutoriduzioneESalvataggioAutomatico)
     std::filesystem::create_directory(dir.File("cartella.Col"));
     imp.FileDestinazione = dir.File("cartella.Col");
     EXPECT_THROW(Sviluppa(s), EErrore);
+}
+
+TEST_F(Sviluppo, IlSalvataggioAutomaticoSostituisceSoloFileColonnari)
+{
+    namespace fs = std::filesystem;
+    TGiocoTemporaneo gioco(GiocoTotip);
+    TSistema s;
+    Pronostico(s, {7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    auto& imp = s.Dati().Impostazioni;
+    imp.SalvaAutomaticamente = true;
+    const TColonna tenuta{{1, 2, 4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0}};
+    s.Dati().Colonne.Aggiungi(tenuta);
+
+    // A file of the player's, named anything but ".Col", or a text behind a ".Col" name, or
+    // a link leading to one: refused by name before the run, nothing written.
+    const std::string vittima = dir.File("bashrc");
+    ScriviTutto(vittima, {'e', 'x', 'p', 'o', 'r', 't', '\n'});
+    const std::string testo = dir.File("note.Col");
+    ScriviTutto(testo, {'c', 'i', 'a', 'o', '\n', '!', '!', '!', '!', '!', '!', '!', '!', '!'});
+    const std::string legame = dir.File("legame.Col"), sospeso = dir.File("sospeso.col");
+    fs::create_symlink(vittima, legame);
+    fs::create_symlink(dir.File("fuori"), sospeso);
+    fs::create_directory(dir.File("cartella.Col"));
+    for (const std::string& d : {vittima, testo, legame, sospeso, dir.File("cartella.Col"), std::string()}) {
+        imp.FileDestinazione = d;
+        ASSERT_EQ(ControllaDestinazione(d), MessaggioDestinazioneNonColonnare + d);
+        try {
+            Sviluppa(s);
+            ADD_FAILURE() << d;
+        } catch (const EErrore& e) {
+            EXPECT_EQ(e.what(), MessaggioDestinazioneNonColonnare + d);
+        }
+        EXPECT_EQ(s.Dati().Colonne.Conta(), 1) << "the run never started";
+    }
+    EXPECT_EQ(LeggiTutto(vittima).size(), 7u);
+    EXPECT_EQ(LeggiTutto(testo).size(), 14u);
+    EXPECT_FALSE(fs::exists(dir.File("fuori")));
+
+    // A new file in any case of ".Col", and a column file already there, are written.
+    imp.FileDestinazione = dir.File("NUOVE.COL");
+    EXPECT_TRUE(Sviluppa(s).salvato);
+    EXPECT_EQ(LeggiTutto(imp.FileDestinazione).size(), 3u * 14);
+    ScriviTutto(dir.File("vecchie.Col"), std::vector<std::uint8_t>(tenuta.s.begin(), tenuta.s.end()));
+    imp.FileDestinazione = dir.File("vecchie.Col");
+    EXPECT_TRUE(Sviluppa(s).salvato);
+    EXPECT_EQ(LeggiTutto(imp.FileDestinazione).size(), 3u * 14);
+    // Without the automatic save the destination is not looked at.
+    imp.SalvaAutomaticamente = false;
+    imp.FileDestinazione = vittima;
+    EXPECT_FALSE(Sviluppa(s).salvato);
 }
 
 TEST(Sviluppo2, RegolaDelDisegno)

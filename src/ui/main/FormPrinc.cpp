@@ -1,7 +1,6 @@
 #include "FormPrinc.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "Abilitazioni.h"
 #include "Archivio.h"
@@ -28,7 +28,7 @@ namespace morella::ui {
 // ---- Status line: four panels at fixed places ----
 
 class TBarraStato : public QWidget {
-public:
+   public:
     explicit TBarraStato(QWidget* parent) : QWidget(parent)
     {
         for (const char* nome : {"PDoppie", "PTriple", "PColonneI", "PColonneF"}) {
@@ -49,10 +49,10 @@ public:
         Disponi();
     }
 
-protected:
+   protected:
     void resizeEvent(QResizeEvent*) override { Disponi(); }
 
-private:
+   private:
     // PDoppie at the left margin, PTriple 8 pixels after it; PColonneF 8 pixels from the
     // right edge and PColonneI 8 pixels to its left.
     void Disponi()
@@ -90,7 +90,10 @@ void TSfondo::CentraPannello()
     pannello_->move(std::max(0, (width() - s.width()) / 2), std::max(0, (height() - s.height()) / 2));
 }
 
-void TSfondo::resizeEvent(QResizeEvent*) { CentraPannello(); }
+void TSfondo::resizeEvent(QResizeEvent*)
+{
+    CentraPannello();
+}
 
 void TSfondo::paintEvent(QPaintEvent*)
 {
@@ -102,7 +105,8 @@ void TSfondo::paintEvent(QPaintEvent*)
     // Tiled from the top-left corner: (width div picture width + 1) by (height div picture height + 1).
     const int colonne = width() / immagine_.width() + 1, righe = height() / immagine_.height() + 1;
     for (int r = 0; r < righe; ++r)
-        for (int c = 0; c < colonne; ++c) p.drawPixmap(c * immagine_.width(), r * immagine_.height(), immagine_);
+        for (int c = 0; c < colonne; ++c)
+            p.drawPixmap(c * immagine_.width(), r * immagine_.height(), immagine_);
 }
 
 // ---- Main window ----
@@ -130,7 +134,8 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
     // grows to about three quarters of the screen's height, up to the pictures' own size.
     if (larghezzaSchermo >= 1600) {
         int passo = geometria::DeltaYMaschera;
-        while (passo > geometria::DeltaYStandard + 1 && editor_->Disposizione(passo).Altezza > altezzaSchermo * 3 / 4)
+        while (passo > geometria::DeltaYStandard + 1 &&
+               editor_->Disposizione(passo).Altezza > altezzaSchermo * 3 / 4)
             --passo;
         editor_->ImpostaGrandezza(passo);
     }
@@ -180,8 +185,8 @@ void TFormPrinc::Esegui(const std::function<void()>& comando)
     AggiornaAbilitazioni();
 }
 
-QAction* TFormPrinc::Voce(QMenu* menu, const char* nome, const QString& testo, const QKeySequence& tasto, int aiuto,
-                          std::function<void()> comando)
+QAction* TFormPrinc::Voce(QMenu* menu, const char* nome, const QString& testo, const QKeySequence& tasto,
+                          int aiuto, std::function<void()> comando)
 {
     QAction* a = menu->addAction(testo);
     a->setObjectName(QString::fromLatin1(nome));
@@ -215,22 +220,29 @@ void TFormPrinc::CreaMenu()
 
     QMenu* sistemi = menu("Sistemi1", QStringLiteral("&Sistemi"));
     Voce(sistemi, "New1", QStringLiteral("&Nuovo"), nessuno, Aiuto::Nuovo, [this] { New1Click(); });
-    Voce(sistemi, "Carica", QStringLiteral("&Carica..."), Qt::Key_F3, Aiuto::Carica, [this] { CaricaClick(); });
+    Voce(sistemi, "Carica", QStringLiteral("&Carica..."), Qt::Key_F3, Aiuto::Carica,
+         [this] { CaricaClick(); });
     Voce(sistemi, "Save1", QStringLiteral("&Salva"), Qt::Key_F2, Aiuto::Salva, [this] { Save1Click(); });
-    Voce(sistemi, "SalvaCome", QStringLiteral("Salva Co&me..."), nessuno, Aiuto::SalvaCome, [this] { SalvaComeClick(); });
-    Voce(sistemi, "Cancella", QStringLiteral("Cance&lla"), nessuno, Aiuto::Cancella, [this] { CancellaClick(); });
+    Voce(sistemi, "SalvaCome", QStringLiteral("Salva Co&me..."), nessuno, Aiuto::SalvaCome,
+         [this] { SalvaComeClick(); });
+    Voce(sistemi, "Cancella", QStringLiteral("Cance&lla"), nessuno, Aiuto::Cancella,
+         [this] { CancellaClick(); });
     sistemi->addSeparator();
-    Voce(sistemi, "Commento", QStringLiteral("C&ommento"), nessuno, Aiuto::Commento, [this] { CommentoClick(); });
-    Voce(sistemi, "Soci1", QStringLiteral("Partecipanti"), nessuno, Aiuto::Partecipanti, [this] { Soci1Click(); });
+    Voce(sistemi, "Commento", QStringLiteral("C&ommento"), nessuno, Aiuto::Commento,
+         [this] { CommentoClick(); });
+    Voce(sistemi, "Soci1", QStringLiteral("Partecipanti"), nessuno, Aiuto::Partecipanti,
+         [this] { Soci1Click(); });
 
     menuCondizioni_ = menu("Condizionamenti", QStringLiteral("&Condizioni"));
     for (const TDescrizioneTipo& c : DescrizioniTipi()) {
         if (!*c.NomeVoce) continue;  // element kinds live only inside their groups
         if (c.Tipo == TipoPuntiTra)
-            Voce(menuCondizioni_, "Link1", QStringLiteral("&Link"), QKeySequence(Qt::CTRL | Qt::Key_L), Aiuto::Link, {})
+            Voce(menuCondizioni_, "Link1", QStringLiteral("&Link"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                 Aiuto::Link, {})
                 ->setCheckable(true);
         const QKeySequence tasto =
-            c.TastoCtrl ? QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(c.TastoCtrl)) : QKeySequence();
+            c.TastoCtrl ? QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(c.TastoCtrl))
+                        : QKeySequence();
         QAction* a = Voce(menuCondizioni_, c.NomeVoce, QString::fromUtf8(c.Voce), tasto, c.Aiuto,
                           [this, slot = int(c.Tipo)] { CondizioneClick(slot); });
         a->setCheckable(true);
@@ -246,11 +258,12 @@ void TFormPrinc::CreaMenu()
     QMenu* elaborazione = menu("Elaborazione1", QStringLiteral("&Elaborazione"));
     Voce(elaborazione, "ImpostazioneSv", QStringLiteral("&Impostazioni"), nessuno, Aiuto::Impostazioni,
          [this] { ImpostazioneSvClick(); });
-    Voce(elaborazione, "CalcoloColonne1", QStringLiteral("&Calcolo Colonne"), Qt::Key_F5, Aiuto::CalcoloColonne,
-         [this] { CalcoloColonne1Click(); });
-    Voce(elaborazione, "AnalisiStatistica1", QStringLiteral("Analisi &Statistica"), Qt::Key_F9, Aiuto::AnalisiStatistica, {});
-    Voce(elaborazione, "AnalisiRidotto1", QStringLiteral("Analisi &Ridotto"), Qt::Key_F10, Aiuto::AnalisiRidotto,
-         [this] { AnalisiRidotto1Click(); });
+    Voce(elaborazione, "CalcoloColonne1", QStringLiteral("&Calcolo Colonne"), Qt::Key_F5,
+         Aiuto::CalcoloColonne, [this] { CalcoloColonne1Click(); });
+    Voce(elaborazione, "AnalisiStatistica1", QStringLiteral("Analisi &Statistica"), Qt::Key_F9,
+         Aiuto::AnalisiStatistica, {});
+    Voce(elaborazione, "AnalisiRidotto1", QStringLiteral("Analisi &Ridotto"), Qt::Key_F10,
+         Aiuto::AnalisiRidotto, [this] { AnalisiRidotto1Click(); });
 
     QMenu* colonne = menu("Colonne1", QStringLiteral("Co&lonne"));
     QMenu* visualizza = sotto(colonne, "Visualizza1", QStringLiteral("&Visualizza"));
@@ -267,14 +280,16 @@ void TFormPrinc::CreaMenu()
          [this] { SalvasuDisco1Click(); });
 
     QMenu* archivio = menu("Archivio1", QStringLiteral("&Archivio"));
-    Voce(archivio, "Editazione1", QStringLiteral("&Aggiornamento"), nessuno, Aiuto::ArchivioAggiornamento, {});
-    Voce(archivio, "Visualizzazione1", QStringLiteral("&Visualizzazione"), nessuno, Aiuto::ArchivioVisualizzazione, {});
-    Voce(archivio, "ImpostazioniDiRicerca1", QStringLiteral("&Impostazioni Di Ricerca"), QKeySequence(Qt::CTRL | Qt::Key_R),
-         Aiuto::ImpostazioniRicerca, {});
+    Voce(archivio, "Editazione1", QStringLiteral("&Aggiornamento"), nessuno, Aiuto::ArchivioAggiornamento,
+         {});
+    Voce(archivio, "Visualizzazione1", QStringLiteral("&Visualizzazione"), nessuno,
+         Aiuto::ArchivioVisualizzazione, {});
+    Voce(archivio, "ImpostazioniDiRicerca1", QStringLiteral("&Impostazioni Di Ricerca"),
+         QKeySequence(Qt::CTRL | Qt::Key_R), Aiuto::ImpostazioniRicerca, {});
 
     QMenu* impostazioni = menu("Impostazioni2", QStringLiteral("&Impostazioni"));
-    Voce(impostazioni, "Accorpamentoautomatico1", QStringLiteral("Accorpamento automatico"), nessuno, Aiuto::Accorpamento,
-         [this] { AccorpamentoautomaticoClick(); })
+    Voce(impostazioni, "Accorpamentoautomatico1", QStringLiteral("Accorpamento automatico"), nessuno,
+         Aiuto::Accorpamento, [this] { AccorpamentoautomaticoClick(); })
         ->setCheckable(true);
     Voce(impostazioni, "CostoColonna", QStringLiteral("&Costo Colonna"), nessuno, Aiuto::CostoColonna,
          [this] { CostoColonnaClick(); });
@@ -282,8 +297,10 @@ void TFormPrinc::CreaMenu()
          [this] { MotivoDiSfondo1Click(); });
 
     QMenu* internet = menu("Internet1", QStringLiteral("Internet"));
-    Voce(internet, "Impostazioni1", QStringLiteral("&Impostazioni"), nessuno, Aiuto::InternetImpostazioni, {});
-    Voce(internet, "Aggiornamento1", QStringLiteral("&Aggiornamento"), nessuno, Aiuto::InternetAggiornamento, {});
+    Voce(internet, "Impostazioni1", QStringLiteral("&Impostazioni"), nessuno, Aiuto::InternetImpostazioni,
+         {});
+    Voce(internet, "Aggiornamento1", QStringLiteral("&Aggiornamento"), nessuno, Aiuto::InternetAggiornamento,
+         {});
 
     QMenu* stampa = menu("Stampa1", QStringLiteral("Stam&pa"));
     Voce(stampa, "TaraturaStampante1", QStringLiteral("&Taratura Stampante"), nessuno,
@@ -305,7 +322,8 @@ void TFormPrinc::CreaMenu()
     QMenu* help = menu("Help1", QStringLiteral("&Help"));
     Voce(help, "Indice1", QStringLiteral("Sommario"), nessuno, Aiuto::Sommario,
          [this] { Servizi().ApriAiuto(this, Aiuto::Sommario); });
-    Voce(help, "About1", QStringLiteral("About"), nessuno, Aiuto::About, [this] { MostraInformazioniSu(this); });
+    Voce(help, "About1", QStringLiteral("About"), nessuno, Aiuto::About,
+         [this] { MostraInformazioniSu(this); });
 }
 
 QAction* TFormPrinc::Pulsante(const char* nome, const QString& suggerimento, std::function<void()> comando)
@@ -398,15 +416,16 @@ void TFormPrinc::AggiornaAbilitazioni()
     Abilita("AnalisiRidotto1", a.AnalisiRidotto && static_cast<bool>(registro.possibilita));
     Abilita("AnalisiStatistica1", a.AnalisiStatistica);
     Abilita("Visualizzazione1", a.VisualizzaArchivio);
-    for (const char* nome : {"VisDaMemoria1", "DetDaMemoria1", "SpoglioDaMemoria1", "StDamemoria1", "SpeedVis",
-                             "SpeedStSche", "SpeedSpoglio"})
+    for (const char* nome : {"VisDaMemoria1", "DetDaMemoria1", "SpoglioDaMemoria1", "StDamemoria1",
+                             "SpeedVis", "SpeedStSche", "SpeedSpoglio"})
         Abilita(nome, a.DaMemoria);
     Abilita("SalvasuDisco1", a.SalvaSuDisco);
     // A submenu none of whose items can run is off as well.
     for (const char* nome : {"Visualizza1", "DettaturaaVoce1", "Spoglio1", "StampaColonne1"})
         if (auto* m = findChild<QMenu*>(QString::fromLatin1(nome))) {
             const auto voci = m->actions();
-            m->menuAction()->setEnabled(std::any_of(voci.begin(), voci.end(), [](QAction* v) { return v->isEnabled(); }));
+            m->menuAction()->setEnabled(
+                std::any_of(voci.begin(), voci.end(), [](QAction* v) { return v->isEnabled(); }));
         }
 }
 
@@ -486,8 +505,9 @@ bool TFormPrinc::eventFilter(QObject* o, QEvent* e)
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
         if (auto* m = qobject_cast<QMenu*>(o)) {
             const QAction* a = m->activeAction();
-            const int argomento = a && a->property("argomentoAiuto").isValid() ? a->property("argomentoAiuto").toInt()
-                                                                                : Aiuto::Sommario;
+            const int argomento = a && a->property("argomentoAiuto").isValid()
+                                      ? a->property("argomentoAiuto").toInt()
+                                      : Aiuto::Sommario;
             Servizi().ApriAiuto(this, argomento);
             return true;
         }

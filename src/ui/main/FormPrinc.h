@@ -23,28 +23,27 @@ namespace morella::ui {
 class TEditSchedina;
 class TBarraStato;
 
-
 // The tiled background with the editor's panel centred on it.
 class TSfondo : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit TSfondo(QWidget* parent = nullptr);
     void ImpostaImmagine(const QPixmap& p);
     QWidget* Pannello() const { return pannello_; }
     void CentraPannello();
 
-protected:
+   protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
+   private:
     QPixmap immagine_;
     QWidget* pannello_;
 };
 
 class TFormPrinc : public QMainWindow {
     Q_OBJECT
-public:
+   public:
     // larghezzaSchermo: the screen width that decides the compact editor (0: the real screen's).
     TFormPrinc(TSistema& sistema, QWidget* parent = nullptr, int larghezzaSchermo = 0);
 
@@ -87,11 +86,11 @@ public:
     void CondizioneClick(int slot);
     void AggiornaSegniCondizioni();
 
-protected:
+   protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+   private:
     // Runs a command; a failure of the core is shown once by the error display.
     void Esegui(const std::function<void()>& comando);
     QAction* Voce(QMenu* menu, const char* nome, const QString& testo, const QKeySequence& tasto, int aiuto,

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "Cartelle.h"
-#include "CorniceEditore.h"
 #include "ComandiConfigurazione.h"
+#include "CorniceEditore.h"
 #include "DialoghiSistema.h"
 #include "EditSchedina.h"
 #include "Errore.h"
@@ -15,8 +15,9 @@
 #include "Icone.h"
 #include "Prospetto.h"
 #include "RegistroFinestre.h"
-#include "TelaQt.h"
 #include "ServiziUi.h"
+#include "Sviluppo.h"
+#include "TelaQt.h"
 
 namespace morella::ui {
 
@@ -28,11 +29,15 @@ std::string CartellaDi(const std::string& file, const std::string& riserva)
 {
     const std::filesystem::path p(file);
     std::error_code ec;
-    if (p.has_parent_path() && std::filesystem::is_directory(p.parent_path(), ec)) return p.parent_path().string();
+    if (p.has_parent_path() && std::filesystem::is_directory(p.parent_path(), ec))
+        return p.parent_path().string();
     return riserva;
 }
 
-std::string NomeDi(const std::string& file) { return std::filesystem::path(file).filename().string(); }
+std::string NomeDi(const std::string& file)
+{
+    return std::filesystem::path(file).filename().string();
+}
 
 }  // namespace
 
@@ -105,14 +110,28 @@ void TFormPrinc::CancellaClick()
     TSistema::Cancella(*file, domanda);
 }
 
-void TFormPrinc::CommentoClick() { TFormCommento::Esegui(sistema_, this); }
+void TFormPrinc::CommentoClick()
+{
+    TFormCommento::Esegui(sistema_, this);
+}
 
-void TFormPrinc::Soci1Click() { TFormPartecipanti::Esegui(sistema_, this); }
+void TFormPrinc::Soci1Click()
+{
+    TFormPartecipanti::Esegui(sistema_, this);
+}
 
-void TFormPrinc::ImpostazioneSvClick() { TFormImpostazioni::Esegui(sistema_, this); }
+void TFormPrinc::ImpostazioneSvClick()
+{
+    TFormImpostazioni::Esegui(sistema_, this);
+}
 
 void TFormPrinc::CalcoloColonne1Click()
 {
+    // A destination the automatic save may not replace is said before the window opens, so
+    // the player can correct it in the settings.
+    const TImpostazioniSviluppo& imp = sistema_.Dati().Impostazioni;
+    if (imp.SalvaAutomaticamente)
+        if (auto rifiuto = ControllaDestinazione(imp.FileDestinazione)) throw EErrore(*rifiuto);
     const auto& sviluppo = RegistroFinestre().sviluppo;
     if (sviluppo) sviluppo(sistema_, this);
 }
@@ -170,7 +189,10 @@ void TFormPrinc::AccorpamentoautomaticoClick()
     InvertiAccorpamentoAutomatico(c, FileConfigurazione());
 }
 
-void TFormPrinc::CostoColonnaClick() { TFormCostoColonna::Esegui(sistema_, this); }
+void TFormPrinc::CostoColonnaClick()
+{
+    TFormCostoColonna::Esegui(sistema_, this);
+}
 
 void TFormPrinc::MotivoDiSfondo1Click()
 {

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "DocumentoSchedina.h"
 #include "Applicazione.h"
 #include "Cartelle.h"
+#include "DocumentoSchedina.h"
 #include "EditSchedina.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
@@ -47,6 +47,8 @@ TEST(Avvio, IntroTimerEFinestraPrincipale)
     ScriviConfigurazione(c, FileConfigurazione());
     const std::string file = UnisciPercorso(CartellaSistemi(), "Avvio.Mrl");
     {
+        // Written for the game it is read with: a system of another game is no system here.
+        morella::test::TGiocoTemporaneo toto(GiocoToto);
         TSistema s;
         TContenutoSchedina sc;
         sc.Pronostico[0] = 3;

@@ -20,10 +20,11 @@
 #include "Cartelle.h"
 #include "EditSchedina.h"
 #include "FileColonne.h"
+#include "FinestraProva.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
-#include "FinestraProva.h"
 #include "RegistroFinestre.h"
+#include "Sviluppo.h"
 
 using namespace morella;
 using namespace morella::ui;
@@ -48,27 +49,28 @@ TEST(FormPrinc, MenuTastiERegistro)
         const char* testo;
         QKeySequence tasto;
     };
-    const TVoce voci[] = {{"New1", "&Nuovo", {}},
-                          {"Carica", "&Carica...", Qt::Key_F3},
-                          {"Save1", "&Salva", Qt::Key_F2},
-                          {"SalvaCome", "Salva Co&me...", {}},
-                          {"Cancella", "Cance&lla", {}},
-                          {"Consecutivit1", "&Consecutività Differenziata", {}},
-                          {"ColonneFiltro1", "Colonne Filtro", QKeySequence(Qt::CTRL | Qt::Key_F)},
-                          {"Quadro", "Q&uadri", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-                          {"Link1", "&Link", QKeySequence(Qt::CTRL | Qt::Key_L)},
-                          {"PuntiTra1", "Punti &Tra", QKeySequence(Qt::CTRL | Qt::Key_T)},
-                          {"CalcoloColonne1", "&Calcolo Colonne", Qt::Key_F5},
-                          {"AnalisiStatistica1", "Analisi &Statistica", Qt::Key_F9},
-                          {"AnalisiRidotto1", "Analisi &Ridotto", Qt::Key_F10},
-                          {"SpoglioDaMemoria1", "Da &Memoria", Qt::Key_F7},
-                          {"SalvasuDisco1", "Salva su Dis&co", {}},
-                          {"ImpostazioniDiRicerca1", "&Impostazioni Di Ricerca", QKeySequence(Qt::CTRL | Qt::Key_R)},
-                          {"StDamemoria1", "Da Memoria", Qt::Key_F8},
-                          {"DaFile2", "Da File ", {}},
-                          {"StampaProspetto", "Stampa &Prospetto", Qt::Key_F6},
-                          {"Indice1", "Sommario", {}},
-                          {"About1", "About", {}}};
+    const TVoce voci[] = {
+        {"New1", "&Nuovo", {}},
+        {"Carica", "&Carica...", Qt::Key_F3},
+        {"Save1", "&Salva", Qt::Key_F2},
+        {"SalvaCome", "Salva Co&me...", {}},
+        {"Cancella", "Cance&lla", {}},
+        {"Consecutivit1", "&Consecutività Differenziata", {}},
+        {"ColonneFiltro1", "Colonne Filtro", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"Quadro", "Q&uadri", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Link1", "&Link", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"PuntiTra1", "Punti &Tra", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"CalcoloColonne1", "&Calcolo Colonne", Qt::Key_F5},
+        {"AnalisiStatistica1", "Analisi &Statistica", Qt::Key_F9},
+        {"AnalisiRidotto1", "Analisi &Ridotto", Qt::Key_F10},
+        {"SpoglioDaMemoria1", "Da &Memoria", Qt::Key_F7},
+        {"SalvasuDisco1", "Salva su Dis&co", {}},
+        {"ImpostazioniDiRicerca1", "&Impostazioni Di Ricerca", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"StDamemoria1", "Da Memoria", Qt::Key_F8},
+        {"DaFile2", "Da File ", {}},
+        {"StampaProspetto", "Stampa &Prospetto", Qt::Key_F6},
+        {"Indice1", "Sommario", {}},
+        {"About1", "About", {}}};
     for (const auto& v : voci) {
         QAction* a = f.A(v.nome);
         ASSERT_NE(a, nullptr);
@@ -77,8 +79,8 @@ TEST(FormPrinc, MenuTastiERegistro)
     }
     QStringList menu;
     for (QAction* a : f.w->menuBar()->actions()) menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "Co&lonne", "&Archivio", "&Impostazioni",
-                                 "Internet", "Stam&pa", "&Help"}));
+    EXPECT_EQ(menu, (QStringList{"&Sistemi", "&Condizioni", "&Elaborazione", "Co&lonne", "&Archivio",
+                                 "&Impostazioni", "Internet", "Stam&pa", "&Help"}));
     auto* barra = f.w->findChild<QToolBar*>(QStringLiteral("ToolBar"));
     QStringList pulsanti;
     for (QAction* a : barra->actions())
@@ -172,7 +174,8 @@ TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
 
     // New after a change asks to save; "No" throws the change away.
     f.Riempi();
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                             PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
     f.A("New1")->trigger();
     EXPECT_EQ(f.w->Editor()->Pronostico->Pronostico()[0], 0);
     EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - SENZANOME");
@@ -189,11 +192,13 @@ TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
     const std::string altro = UnisciPercorso(CartellaSistemi(), "Altro.Mrl");
     morella::test::ScriviTutto(altro, {1, 2, 3});
     f.servizi.AttendiFile(altro);
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo, PulsanteNo);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo,
+                             PulsanteNo);
     f.A("SalvaCome")->trigger();
     EXPECT_EQ(LeggiTutto(altro).size(), 3u);
     f.servizi.AttendiFile(altro);
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo, PulsanteSi);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSovrascriviSistema, PulsanteSi | PulsanteNo,
+                             PulsanteSi);
     f.A("SalvaCome")->trigger();
     EXPECT_EQ(LeggiTutto(altro), LeggiTutto(file));
     EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Altro");
@@ -206,24 +211,90 @@ TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
     f.servizi.VerificaConsumate();
 }
 
+TEST(FormPrinc, CaricaUnSistemaRottoNonToccaQuelloAperto)
+{
+    TFinestra f;
+    f.Riempi();
+    const std::string file = UnisciPercorso(CartellaSistemi(), "Prova.Mrl");
+    f.servizi.AttendiFile(file);
+    f.A("Save1")->trigger();
+    const TBytes intero = LeggiTutto(file);
+    QLineEdit* numero = f.w->Editor()->Numero;
+    numero->selectAll();
+    QTest::keyClicks(numero, "7");
+    ASSERT_TRUE(f.sistema.Modificato);
+    const TBytes aperto = f.sistema.Immagine();
+
+    // Cut inside the event names, and a prediction holding no sign set: one message each,
+    // and the system, its name, its modified flag and the coupon stay as they were.
+    TBytes corto(intero.begin(), intero.begin() + 300), impossibile = intero;
+    impossibile[346] = 0x40;
+    for (const TBytes* b : {&corto, &impossibile}) {
+        const std::string rotto = UnisciPercorso(CartellaSistemi(), "Rotto.Mrl");
+        morella::test::ScriviTutto(rotto, *b);
+        f.servizi.Errori.clear();
+        f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                                 PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
+        f.servizi.AttendiFile(rotto);
+        f.A("Carica")->trigger();
+        EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCaricaSistema});
+        EXPECT_EQ(f.sistema.Immagine(), aperto);
+        EXPECT_EQ(f.sistema.NomeFile, file);
+        EXPECT_TRUE(f.sistema.Modificato);
+        EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Prova");
+        EXPECT_EQ(numero->text(), "7");
+        EXPECT_EQ(f.w->Editor()->Pronostico->Pronostico()[0], 1);
+    }
+    f.servizi.VerificaConsumate();
+}
+
+TEST(FormPrinc, SviluppoVersoUnFileNonColonnareRifiutatoPrima)
+{
+    TFinestra f;
+    int sviluppi = 0;
+    RegistroFinestre().sviluppo = [&](TSistema&, QWidget*) { ++sviluppi; };
+    f.Riempi();
+    const std::string vittima = UnisciPercorso(CartellaSistemi(), "leggimi.txt");
+    morella::test::ScriviTutto(vittima, {'c', 'i', 'a', 'o'});
+    TImpostazioniSviluppo imp = f.sistema.Dati().Impostazioni;
+    imp.SalvaAutomaticamente = true;
+    imp.FileDestinazione = vittima;
+    f.sistema.ImpostazioniSviluppoCambiate(imp);
+    f.w->AggiornaAbilitazioni();
+    f.A("CalcoloColonne1")->trigger();
+    f.A("SpeedSviluppa")->trigger();
+    EXPECT_EQ(sviluppi, 0);
+    EXPECT_EQ(f.servizi.Errori, std::vector<std::string>(2, MessaggioDestinazioneNonColonnare + vittima));
+    EXPECT_EQ(LeggiTutto(vittima).size(), 4u);
+    // Corrected in the settings, the development goes ahead.
+    imp.FileDestinazione = UnisciPercorso(CartellaColonne(), "Prova.Col");
+    f.sistema.ImpostazioniSviluppoCambiate(imp);
+    f.A("CalcoloColonne1")->trigger();
+    EXPECT_EQ(sviluppi, 1);
+    RegistroFinestre().sviluppo = nullptr;
+}
+
 TEST(FormPrinc, ChiusuraConConferma)
 {
     TFinestra f;
     f.Riempi();
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla,
-                             PulsanteAnnulla);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                             PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteAnnulla);
     EXPECT_FALSE(f.w->close());
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, 0);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                             PulsanteSi | PulsanteNo | PulsanteAnnulla, 0);
     EXPECT_FALSE(f.w->close());  // closed from its frame: nothing is lost
     EXPECT_TRUE(f.w->isVisible());
     // "Si" with a save that fails: the message, and the program stays open.
     f.sistema.NomeFile = CartellaSistemi();  // a folder cannot be written as a file
     f.sistema.SenzaNome = false;
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteSi);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                             PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteSi);
     EXPECT_FALSE(f.w->close());
     EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioSalvaSistema});
     EXPECT_TRUE(f.sistema.Modificato);
-    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema, PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
+    f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
+                             PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
     EXPECT_TRUE(f.w->close());
     f.servizi.VerificaConsumate();
 }
@@ -274,14 +345,17 @@ TEST(FormPrinc, CommentoPartecipantiEImpostazioni)
         EXPECT_FALSE(percentuali->isEnabled());
         QTest::mouseClick(autoriduzione, Qt::LeftButton, {}, QPoint(5, autoriduzione->height() / 2));
         EXPECT_TRUE(percentuali->isEnabled());
-        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioFile")), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioFile")), Qt::LeftButton, {},
+                          QPoint(5, 5));
         f.servizi.AttendiDomanda(TitoloInformazione, MessaggioSorgenteMancante, PulsanteOk, PulsanteOk);
         EXPECT_EQ(Premi(d, "OKBtn"), -1);
-        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioPronostico")), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioPronostico")), Qt::LeftButton, {},
+                          QPoint(5, 5));
         // The optimised reduction: its time budget is open only while it is chosen.
         auto* tempo = d.findChild<QSpinBox*>(QStringLiteral("EditTempoOttimizzazione"));
         EXPECT_FALSE(tempo->isEnabled());
-        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioOttimizzata")), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioOttimizzata")), Qt::LeftButton, {},
+                          QPoint(5, 5));
         EXPECT_TRUE(tempo->isEnabled());
         EXPECT_EQ(tempo->value(), 10);
         tempo->setValue(45);
@@ -366,7 +440,8 @@ TEST(FormPrinc, AiutoEImmaginiMancanti)
     w.show();
     EXPECT_TRUE(servizi.Errori.empty());  // said only once the window is up
     w.PrimoShow({});
-    EXPECT_EQ(servizi.Errori, (std::vector<std::string>{"Impossibile Caricare La Maschera", "Impossibile Caricare lo Sfondo"}));
+    EXPECT_EQ(servizi.Errori, (std::vector<std::string>{"Impossibile Caricare La Maschera",
+                                                        "Impossibile Caricare lo Sfondo"}));
     // The compact editor fits between the bars of a 640 x 480 screen.
     EXPECT_EQ(w.Editor()->DeltaY(), 16);
     QWidget* pannello = w.findChild<QWidget*>(QStringLiteral("PannelloSchedina"));
@@ -380,7 +455,8 @@ TEST(FormPrinc, AiutoEImmaginiMancanti)
 TEST(FormPrinc, OgniVoceHaLaSuaPaginaDiAiuto)
 {
     // F1 on a highlighted menu item opens Help/<topic>.html of the program directory.
-    const QDir aiuto(QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absoluteDir().filePath(QStringLiteral("Help")));
+    const QDir aiuto(
+        QFileInfo(QStringLiteral(MORELLA_CLI_PATH)).absoluteDir().filePath(QStringLiteral("Help")));
     for (int gioco : {GiocoTotip, GiocoToto}) {
         TFinestra f(gioco);
         int voci = 0;
@@ -418,8 +494,8 @@ TEST(FormPrinc, CancellaUnFileDiSistema)
     morella::test::ScriviTutto(file, {20, 0, 0, 0});
     for (int risposta : {PulsanteAnnulla, PulsanteSi}) {
         f.servizi.AttendiFile(file);
-        f.servizi.AttendiDomanda(TitoloConferma, "Vuoi Cancellare " + file + "?", PulsanteSi | PulsanteNo | PulsanteAnnulla,
-                                 risposta);
+        f.servizi.AttendiDomanda(TitoloConferma, "Vuoi Cancellare " + file + "?",
+                                 PulsanteSi | PulsanteNo | PulsanteAnnulla, risposta);
         f.A("Cancella")->trigger();
         EXPECT_EQ(FileEsiste(file), risposta != PulsanteSi);
     }
