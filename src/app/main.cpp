@@ -5,14 +5,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 #include "Applicazione.h"
+#include "Cartelle.h"
 #include "FormPrinc.h"
-#include "ServiziUi.h"
 #include "Schermate.h"
+#include "ServiziUi.h"
 
 using namespace morella::ui;
 
@@ -33,6 +37,12 @@ int main(int argc, char* argv[])
     orologio.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morella"));
+    // Qt's own dialogs (files, printing) speak the program's language when Qt's
+    // translations are installed; without them they stay as Qt ships them.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioneQt);
 
     QStringList argomenti = QApplication::arguments();
     const bool misura = argomenti.removeAll(QStringLiteral("--misura-avvio")) > 0;
@@ -46,6 +56,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\nUso: morella [--gioco toto|enalotto|totip] [--dir DIR] [SISTEMA.Mrl]\n", errore->c_str());
         return 2;
     }
+    // The player's own directory of an installed program is filled before anything reads it.
+    const morella::TDirectoryScelta scelta =
+        morella::PreparaDirectoryProgramma(morella::AvvioCorrente(opzioni.Directory));
+    for (const std::string& errore : scelta.Errori) std::fprintf(stderr, "Attenzione: %s\n", errore.c_str());
+    opzioni.Directory = scelta.Directory;
     // Measuring presses "Continua" at once; the pictures press it after taking the intro's.
     opzioni.Continua = misura;
     TServiziSenzaOperatore senzaOperatore;

@@ -42,8 +42,9 @@ int Esegui(int argc, char** argv)
         std::string g = ctx.gioco;
         for (char& ch : g) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         ImpostaGioco(g == "toto" ? GiocoToto : g == "enalotto" ? GiocoEnalotto : GiocoTotip);
-        ImpostaDirectoryProgramma(ctx.directory.empty() ? DirectoryDaEseguibile(EseguibileCorrente())
-                                                        : ctx.directory);
+        const TDirectoryScelta scelta = PreparaDirectoryProgramma(AvvioCorrente(ctx.directory));
+        for (const std::string& errore : scelta.Errori) std::cerr << "Attenzione: " << errore << "\n";
+        ImpostaDirectoryProgramma(scelta.Directory);
         // A directory installed or copied without its example gets one that develops into it.
         CreaEsempioSeManca(DirectoryProgramma());
     });

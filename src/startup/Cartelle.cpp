@@ -1,9 +1,15 @@
 #include "Cartelle.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <system_error>
+
+#include "FileBinario.h"
 
 namespace morella {
 
@@ -107,6 +113,129 @@ std::vector<std::string> CreaCartelleDiLavoro()
         if (!ec && !fs::is_directory(cartella, ec)) ec = std::make_error_code(std::errc::not_a_directory);
         if (ec) errori.push_back(cartella + ": " + ec.message());
     }
+    return errori;
+}
+
+namespace {
+
+// The template holds pictures, help pages and a voice file of a few megabytes at most.
+constexpr std::size_t DimensioneMassimaFileModello = 64u << 20;
+
+// The home folder the account database gives, for a process started without HOME.
+std::string CasaDellAccount()
+{
+    long dimensione = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> spazio(dimensione > 0 ? static_cast<std::size_t>(dimensione) : 16384u);
+    passwd voce{};
+    passwd* trovata = nullptr;
+    if (::getpwuid_r(::getuid(), &voce, spazio.data(), spazio.size(), &trovata) != 0 || !trovata ||
+        !trovata->pw_dir)
+        return {};
+    return trovata->pw_dir;
+}
+
+void AnnotaErrore(std::vector<std::string>& errori, const fs::path& percorso, const std::error_code& ec)
+{
+    errori.push_back(percorso.string() + ": " + ec.message());
+}
+
+void CopiaFileMancante(const fs::path& da, const fs::path& a, std::vector<std::string>& errori)
+{
+    std::error_code ec;
+    // Whatever is there, even a link that leads nowhere, is the player's.
+    if (fs::exists(fs::symlink_status(a, ec))) return;
+    auto lettore = TLettoreBinario::Apri(da.string(), DimensioneMassimaFileModello);
+    if (!lettore) {
+        errori.push_back(da.string() + ": impossibile leggere il file");
+        return;
+    }
+    if (!SalvaSicuro(a.string(), lettore->Corrente(), lettore->Dimensione()))
+        errori.push_back(a.string() + ": impossibile scrivere il file");
+}
+
+void CopiaCartellaMancante(const fs::path& da, const fs::path& a, std::vector<std::string>& errori)
+{
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(a, ec))) {
+        fs::create_directories(a, ec);
+        if (ec) return AnnotaErrore(errori, a, ec);
+    } else if (!fs::is_directory(a, ec)) {  // a link to a folder is a folder
+        return AnnotaErrore(errori, a, std::make_error_code(std::errc::not_a_directory));
+    }
+    for (fs::directory_iterator it(da, ec), fine; !ec && it != fine; it.increment(ec)) {
+        std::error_code ecVoce;
+        const fs::file_status stato = it->symlink_status(ecVoce);
+        const fs::path bersaglio = a / it->path().filename();
+        // Links and special files of the template are not the player's business.
+        if (fs::is_directory(stato))
+            CopiaCartellaMancante(it->path(), bersaglio, errori);
+        else if (fs::is_regular_file(stato))
+            CopiaFileMancante(it->path(), bersaglio, errori);
+    }
+    if (ec) AnnotaErrore(errori, da, ec);
+}
+
+}  // namespace
+
+TAvvioDirectory AvvioCorrente(std::string opzioneDir)
+{
+    TAvvioDirectory avvio;
+    avvio.OpzioneDir = std::move(opzioneDir);
+    avvio.Eseguibile = EseguibileCorrente();
+    if (const char* xdg = std::getenv("XDG_DATA_HOME")) avvio.XdgDataHome = xdg;
+    const char* home = std::getenv("HOME");
+    avvio.Home = home && *home ? std::string(home) : CasaDellAccount();
+    return avvio;
+}
+
+std::string ModelloInstallato(const std::string& cartellaEseguibile)
+{
+    const fs::path bin(cartellaEseguibile);
+    if (bin.filename() != "bin") return {};
+    const std::string modello =
+        UnisciPercorso(UnisciPercorso(bin.parent_path().string(), "share"), "morella");
+    std::error_code ec;
+    return fs::is_directory(modello, ec) ? modello : std::string();
+}
+
+std::string DirectoryUtente(const std::string& xdgDataHome, const std::string& home)
+{
+    // A relative XDG_DATA_HOME would depend on the folder the program starts from.
+    if (!xdgDataHome.empty() && xdgDataHome.front() == '/')
+        return UnisciPercorso(SenzaSeparatoreFinale(xdgDataHome), "Morella");
+    if (home.empty()) return {};
+    return UnisciPercorso(SenzaSeparatoreFinale(home), ".local/share/Morella");
+}
+
+TDirectoryScelta PreparaDirectoryProgramma(const TAvvioDirectory& avvio)
+{
+    TDirectoryScelta scelta;
+    if (!avvio.OpzioneDir.empty()) {
+        scelta.Directory = avvio.OpzioneDir;
+        return scelta;
+    }
+    const std::string cartella = DirectoryDaEseguibile(avvio.Eseguibile);
+    const std::string modello = ModelloInstallato(cartella);
+    if (modello.empty()) {
+        scelta.Directory = cartella;
+        return scelta;
+    }
+    const std::string utente = DirectoryUtente(avvio.XdgDataHome, avvio.Home);
+    if (utente.empty()) {
+        // Nowhere to keep the player's files: the template is read, nothing is saved.
+        scelta.Directory = modello;
+        scelta.Errori.push_back(modello + ": nessuna cartella personale (HOME non impostata)");
+        return scelta;
+    }
+    scelta.Directory = utente;
+    scelta.Errori = CopiaMancanti(modello, utente);
+    return scelta;
+}
+
+std::vector<std::string> CopiaMancanti(const std::string& modello, const std::string& destinazione)
+{
+    std::vector<std::string> errori;
+    CopiaCartellaMancante(modello, destinazione, errori);
     return errori;
 }
 

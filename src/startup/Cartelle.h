@@ -39,6 +39,44 @@ std::string EseguibileCorrente();
 // A folder and a name joined with one separator ("/" + "x" gives "/x", not "//x").
 std::string UnisciPercorso(const std::string& cartella, const std::string& nome);
 
+// What decides a run's program directory: the command line, the running executable and
+// the player's environment.
+struct TAvvioDirectory {
+    std::string OpzioneDir;   // --dir; empty when not given
+    std::string Eseguibile;   // full path of the running executable
+    std::string XdgDataHome;  // $XDG_DATA_HOME; empty when unset
+    std::string Home;         // $HOME, or the account's home folder
+};
+
+// The same from this process: the executable, the environment and the account.
+TAvvioDirectory AvvioCorrente(std::string opzioneDir);
+
+// The template of an installed program: an executable in a "bin" folder whose sibling
+// "share/morella" is a folder (the package puts the program in PREFIX/bin and the template
+// in PREFIX/share/morella). Empty for any other layout: the build tree, a copied directory.
+std::string ModelloInstallato(const std::string& cartellaEseguibile);
+
+// The player's own program directory of an installed program: $XDG_DATA_HOME/Morella, or
+// HOME/.local/share/Morella when that is unset or not absolute. Empty without either.
+std::string DirectoryUtente(const std::string& xdgDataHome, const std::string& home);
+
+struct TDirectoryScelta {
+    std::string Directory;
+    // One line per file or folder that could not be prepared (the path and the reason);
+    // none of them stops the program.
+    std::vector<std::string> Errori;
+};
+
+// This run's program directory. --dir wins; an installed program works in the player's
+// own directory, which gets from the template whatever it misses (folders, pictures, help,
+// the example, the voice file) and never loses a file it already has; any other executable
+// works in its own folder.
+TDirectoryScelta PreparaDirectoryProgramma(const TAvvioDirectory& avvio);
+
+// Copies into `destinazione` every folder and file of `modello` that it does not hold
+// yet; what exists there (even a broken link or a file of another kind) is left alone.
+std::vector<std::string> CopiaMancanti(const std::string& modello, const std::string& destinazione);
+
 // Full paths of the working folders under the current program directory.
 std::string CartellaSistemi();
 std::string CartellaRidotti();
