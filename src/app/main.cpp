@@ -5,11 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "Applicazione.h"
@@ -23,7 +20,7 @@ using namespace morella::ui;
 namespace {
 // Unattended runs (measuring, pictures) cannot wait for a click: messages go to stderr.
 class TServiziSenzaOperatore : public TServiziUi {
-public:
+   public:
     void MostraErrore(QWidget*, const std::string& messaggio) override
     {
         std::fprintf(stderr, "%s\n", messaggio.c_str());
@@ -37,23 +34,19 @@ int main(int argc, char* argv[])
     orologio.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morella"));
-    // Qt's own dialogs (files, printing) speak the program's language when Qt's
-    // translations are installed; without them they stay as Qt ships them.
-    QTranslator traduzioneQt;
-    if (traduzioneQt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzioneQt);
 
     QStringList argomenti = QApplication::arguments();
     const bool misura = argomenti.removeAll(QStringLiteral("--misura-avvio")) > 0;
     QString schermate;
-    if (int i = static_cast<int>(argomenti.indexOf(QStringLiteral("--schermate"))); i > 0 && i + 1 < argomenti.size()) {
+    if (int i = static_cast<int>(argomenti.indexOf(QStringLiteral("--schermate")));
+        i > 0 && i + 1 < argomenti.size()) {
         schermate = argomenti[i + 1];
         argomenti.remove(i, 2);
     }
     TOpzioniAvvio opzioni;
     if (auto errore = LeggiArgomenti(argomenti, opzioni)) {
-        std::fprintf(stderr, "%s\nUso: morella [--gioco toto|enalotto|totip] [--dir DIR] [SISTEMA.Mrl]\n", errore->c_str());
+        std::fprintf(stderr, "%s\nUso: morella [--gioco toto|enalotto|totip] [--dir DIR] [SISTEMA.Mrl]\n",
+                     errore->c_str());
         return 2;
     }
     // The player's own directory of an installed program is filled before anything reads it.
@@ -71,9 +64,11 @@ int main(int argc, char* argv[])
         if (misura) {
             // Until the main window has been drawn once: that is when the player can use it.
             QApplication::processEvents();
-            std::printf("Avvio: finestra principale pronta dopo %lld ms dall'avvio del processo "
-                        "(%lld ms dalla creazione del sistema; 500 ms sono l'attesa dopo \"Continua\")\n",
-                        static_cast<long long>(orologio.elapsed()), static_cast<long long>(programma.MillisecondiAvvio()));
+            std::printf(
+                "Avvio: finestra principale pronta dopo %lld ms dall'avvio del processo "
+                "(%lld ms dalla creazione del sistema; 500 ms sono l'attesa dopo \"Continua\")\n",
+                static_cast<long long>(orologio.elapsed()),
+                static_cast<long long>(programma.MillisecondiAvvio()));
             QTimer::singleShot(0, &app, [] { QApplication::exit(0); });
         }
         if (!schermate.isEmpty()) {
@@ -89,8 +84,8 @@ int main(int argc, char* argv[])
     if (!schermate.isEmpty() && programma.Intro()) {
         QDir().mkpath(schermate);
         SalvaSchermata(*programma.Intro(), QDir(schermate).filePath(QStringLiteral("intro.png")));
-        QMetaObject::invokeMethod(programma.Intro()->findChild<QPushButton*>(QStringLiteral("ContinuaBtn")), "click",
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(programma.Intro()->findChild<QPushButton*>(QStringLiteral("ContinuaBtn")),
+                                  "click", Qt::QueuedConnection);
     }
     return QApplication::exec();
 }

@@ -39,8 +39,7 @@ std::string SenzaSeparatoreFinale(std::string percorso)
 
 bool HaLetteraDiUnita(const std::string& p)
 {
-    return p.size() >= 2 && p[1] == ':' &&
-           ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
+    return p.size() >= 2 && p[1] == ':' && ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
 }
 
 // The last component of a path written with either kind of separator, drive letter dropped.
@@ -92,13 +91,34 @@ std::string UnisciPercorso(const std::string& cartella, const std::string& nome)
     return cartella.back() == '/' ? cartella + nome : cartella + "/" + nome;
 }
 
-std::string CartellaSistemi() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaSistemi); }
-std::string CartellaRidotti() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaRidotti); }
-std::string CartellaColonne() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaColonne); }
-std::string CartellaArchivi() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaArchivi); }
-std::string CartellaQuadri() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaQuadri); }
-std::string CartellaSfondi() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaSfondi); }
-std::string CartellaWav() { return UnisciPercorso(DirectoryProgramma(), NomeCartellaWav); }
+std::string CartellaSistemi()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaSistemi);
+}
+std::string CartellaRidotti()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaRidotti);
+}
+std::string CartellaColonne()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaColonne);
+}
+std::string CartellaArchivi()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaArchivi);
+}
+std::string CartellaQuadri()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaQuadri);
+}
+std::string CartellaSfondi()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaSfondi);
+}
+std::string CartellaWav()
+{
+    return UnisciPercorso(DirectoryProgramma(), NomeCartellaWav);
+}
 
 std::vector<std::string> CreaCartelleDiLavoro()
 {
@@ -277,7 +297,13 @@ std::string RisolviPercorso(const std::string& memorizzato, const std::string& c
     return memorizzato;
 }
 
-std::int32_t FormatoSistema() { return Formato(); }
-void ImpostaFormatoSistema(std::int32_t formato) { Formato() = formato; }
+std::int32_t FormatoSistema()
+{
+    return Formato();
+}
+void ImpostaFormatoSistema(std::int32_t formato)
+{
+    Formato() = formato;
+}
 
 }  // namespace morella

@@ -13,14 +13,14 @@ namespace {
 
 // Puts the program directory back as it was when the test ends.
 class TDirectoryTemporanea {
-public:
+   public:
     explicit TDirectoryTemporanea(const std::string& d) : vecchia_(DirectoryProgramma())
     {
         ImpostaDirectoryProgramma(d);
     }
     ~TDirectoryTemporanea() { ImpostaDirectoryProgramma(vecchia_); }
 
-private:
+   private:
     std::string vecchia_;
 };
 

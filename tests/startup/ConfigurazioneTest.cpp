@@ -21,14 +21,14 @@ namespace fs = std::filesystem;
 namespace {
 
 class TDirectoryTemporanea {
-public:
+   public:
     explicit TDirectoryTemporanea(const std::string& d) : vecchia_(DirectoryProgramma())
     {
         ImpostaDirectoryProgramma(d);
     }
     ~TDirectoryTemporanea() { ImpostaDirectoryProgramma(vecchia_); }
 
-private:
+   private:
     std::string vecchia_;
 };
 
