@@ -35,6 +35,7 @@ constexpr double MargineAlto = 10;  // mm: where a continued page starts
 constexpr double SpazioPiede = 2;   // mm kept clear above the page number
 constexpr double DopoEsatto = 20;   // mm between the exact table and the first error table
 constexpr double TraTabelle = 10;   // mm between two error tables
+constexpr int RigheInizio = 3;      // rows beside the caption of a split table
 
 double AltoRiga(const TGrigliaStampa& g, int riga)
 {
