@@ -93,10 +93,11 @@ TEST(StampaPossibilita, OgniRigaDelleGriglieSopraIlNumeroDiPagina)
         }
     ASSERT_EQ(static_cast<int>(piede.size()), pagine);
     for (const auto& c : tela.Chiamate) {
-        if (c.Tipo == TChiamata::Linea)
+        if (c.Tipo == TChiamata::Linea) {
             EXPECT_LT(std::max(c.y1, c.y2), piede[c.Pagina]) << "pagina " << c.Pagina;
-        if (c.Tipo == TChiamata::Testo && c.Testo.rfind("Pagina Nº ", 0) != 0)
+        } else if (c.Tipo == TChiamata::Testo && c.Testo.rfind("Pagina Nº ", 0) != 0) {
             EXPECT_LT(c.y1 + 24, piede[c.Pagina]) << c.Testo;  // 24 dots: the 8-point text's height
+        }
     }
 }
 
