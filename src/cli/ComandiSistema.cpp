@@ -10,6 +10,7 @@
 #include "EsameVincente.h"
 #include "FileColonne.h"
 #include "Spoglio.h"
+#include "StampaPossibilitaPdf.h"
 #include "Sviluppo.h"
 #include "TestiSviluppo.h"
 #include "TestoColonnaEsteso.h"
@@ -19,7 +20,7 @@ namespace morella::cli {
 namespace {
 
 struct TArgomenti {
-    std::string sistema, uscita, file, vincente, sistemaSpoglio;
+    std::string sistema, uscita, file, vincente, sistemaSpoglio, pdf;
     int garanzia = 1;
     bool veloce = false, percentuali = false;
     bool ottimizza = false;
@@ -243,6 +244,12 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
         j["secondi"] = eo.secondi;
     }
     if (a.percentuali) j["possibilita"] = JsonPossibilita(possibilita);
+#ifdef MORELLA_STAMPA_PDF
+    if (!a.pdf.empty()) {
+        StampaPossibilitaPdf(a.pdf, possibilita, pronostico);
+        j["pdf"] = a.pdf;
+    }
+#endif
     if (ctx.json) {
         StampaJson(j);
         return;
@@ -320,7 +327,14 @@ void RegistraComandiSistema(CLI::App& app, TContesto& ctx)
     riduci->add_option("-o,--output", a.uscita, "File colonnare ridotto")->required();
     riduci->add_option("--garanzia", a.garanzia, "1 per N - 1, 2 per N - 2")->check(CLI::IsMember({1, 2}));
     riduci->add_flag("--veloce", a.veloce, "Riduzione veloce");
-    riduci->add_flag("--percentuali", a.percentuali, "Calcola le possibilità di vincita");
+    auto* percentuali = riduci->add_flag("--percentuali", a.percentuali, "Calcola le possibilità di vincita");
+#ifdef MORELLA_STAMPA_PDF
+    riduci->add_option("--pdf", a.pdf, "Stampa in PDF le possibilità di vincita")
+        ->check(NomeFileNonVuoto)
+        ->needs(percentuali);
+#else
+    (void)percentuali;
+#endif
     auto* ottimizza = riduci->add_flag("--ottimizza", a.ottimizza, "Riduzione ottimizzata: meno colonne, stessa garanzia");
     ottimizza->excludes("--veloce");
     riduci->add_option("--tempo", a.tempo, "Secondi a disposizione dell'ottimizzazione (predefiniti 10)")

@@ -1,6 +1,6 @@
 // Printing to PDF: coupons or the table of a column file, the test coupon, the system
-// summary and the archive table. Built only with the desktop layer, whose Qt printer
-// writes the PDF; the pages come from the same core code the desktop program prints with.
+// summary, the archive table and the winning possibilities of a reduction. Built only with the desktop layer,
+// whose Qt printer writes the PDF; the pages come from the same core code the desktop program prints with.
 #ifdef MORELLA_STAMPA_PDF
 
 #include <iostream>
@@ -11,6 +11,8 @@
 #include "Gioco.h"
 #include "Prospetto.h"
 #include "StampaArchivio.h"
+#include "StampaPossibilita.h"
+#include "StampaPossibilitaPdf.h"
 #include "StampaSchedine.h"
 #include "TelaQt.h"
 
@@ -160,6 +162,13 @@ void StampaTabellaArchivio(const TContesto& ctx, const TArgomentiArchivio& arg)
 }
 
 }  // namespace
+
+void StampaPossibilitaPdf(const std::string& file, const T_ListaTipiDiVincite& possibilita,
+                          const TPronostico& pronostico)
+{
+    InPdf(file, MessaggioStampaTabelle,
+          [&](TTelaStampa& tela) { StampaPossibilita(possibilita, pronostico, tela); });
+}
 
 void RegistraComandiStampa(CLI::App& app, TContesto& ctx)
 {

@@ -8,15 +8,26 @@ namespace morella {
 
 namespace {
 
-std::string ConCosto(std::int64_t numero, std::int64_t costoColonna)
+// "n" or "n × m = paid": the columns and, past a multiplier of 1, the columns paid.
+std::string Pagate(std::int64_t numero, int moltiplicatore)
 {
-    return std::to_string(numero) + " (£ " + std::to_string(CostoColonne(numero, costoColonna)) + ")";
+    if (moltiplicatore <= 1) return std::to_string(numero);
+    return std::to_string(numero) + " × " + std::to_string(moltiplicatore) + " = " +
+           std::to_string(numero * moltiplicatore);
 }
 
-std::string ConCostoPartecipanti(std::int64_t numero, std::int64_t costoColonna, int partecipanti)
+std::string ConCosto(std::int64_t numero, std::int64_t costoColonna, int moltiplicatore)
 {
-    return std::to_string(numero) + " (£ " + TestoCosto(CostoColonne(numero, costoColonna), partecipanti) +
-           ")";
+    const std::int64_t pagate = numero * std::max(1, moltiplicatore);
+    return Pagate(numero, moltiplicatore) + " (£ " + std::to_string(CostoColonne(pagate, costoColonna)) + ")";
+}
+
+std::string ConCostoPartecipanti(std::int64_t numero, std::int64_t costoColonna, int partecipanti,
+                                 int moltiplicatore)
+{
+    const std::int64_t pagate = numero * std::max(1, moltiplicatore);
+    return Pagate(numero, moltiplicatore) + " (£ " +
+           TestoCosto(CostoColonne(pagate, costoColonna), partecipanti) + ")";
 }
 
 std::string DueDecimali(double v)
@@ -36,14 +47,21 @@ int Percentuale(std::int64_t parte, std::int64_t totale)
 
 TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute,
                                            std::int64_t sviluppate, std::int64_t costoColonna,
-                                           int partecipanti)
+                                           int partecipanti, int moltiplicatore)
 {
     TTestiCondizionamento t;
-    t.ColonneIniziali = ConCosto(iniziali, costoColonna);
-    t.ColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti);
-    t.ColonneFiltrate = ConCosto(sviluppate - tenute, costoColonna);
+    t.ColonneIniziali = ConCosto(iniziali, costoColonna, moltiplicatore);
+    t.ColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti, moltiplicatore);
+    t.ColonneFiltrate = ConCosto(sviluppate - tenute, costoColonna, moltiplicatore);
     t.percentuale = Percentuale(sviluppate, iniziali);
     return t;
+}
+
+std::string CampioneConteggio()
+{
+    constexpr std::int64_t TotipTutteTriple = 531441;  // 3^12
+    constexpr int SediciCavalli = 16 * 15 / 2;
+    return ConCosto(TotipTutteTriple, 800, SediciCavalli);
 }
 
 std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute)
@@ -53,12 +71,12 @@ std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute)
 }
 
 TTestiRiduzione TestiRiduzione(std::int64_t totale, std::int64_t tenute, std::int64_t elaborate,
-                               std::int64_t costoColonna, int partecipanti)
+                               std::int64_t costoColonna, int partecipanti, int moltiplicatore)
 {
     TTestiRiduzione t;
     // The kept columns are the ones played, so their cost is shared among the participants.
-    t.RColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti);
-    t.RColonneFiltrate = ConCosto(elaborate - tenute, costoColonna);
+    t.RColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti, moltiplicatore);
+    t.RColonneFiltrate = ConCosto(elaborate - tenute, costoColonna, moltiplicatore);
     t.LabelFattore = TestoFattore(elaborate, tenute);
     t.LabelCR = std::to_string(elaborate);
     t.percentuale = Percentuale(elaborate, totale);

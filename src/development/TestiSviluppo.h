@@ -12,6 +12,11 @@
 
 namespace morella {
 
+// Each count is shown as the columns the player pays: with a Corsa + of more than two horses
+// every column is paid once per covered pair, so a count reads "1296 × 3 = 3888 (£ 3110400)",
+// the cost of the paid columns in brackets, as the status line has it. With a multiplier of 1
+// the count stands alone: "1296 (£ 1036800)".
+
 // The conditions group: "ColonneIniziali", "ColonneFinali", "ColonneFiltrate" and the gauge.
 struct TTestiCondizionamento {
     std::string ColonneIniziali, ColonneFinali, ColonneFiltrate;
@@ -19,7 +24,7 @@ struct TTestiCondizionamento {
 };
 TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute,
                                            std::int64_t sviluppate, std::int64_t costoColonna,
-                                           int partecipanti);
+                                           int partecipanti, int moltiplicatore = 1);
 
 // The reduction group: "RColonneFinali", "RColonneFiltrate", "LabelFattore", "LabelCR" and
 // the gauge.
@@ -28,7 +33,11 @@ struct TTestiRiduzione {
     int percentuale = 0;  // trunc(processed / total x 100), 0 without columns
 };
 TTestiRiduzione TestiRiduzione(std::int64_t totale, std::int64_t tenute, std::int64_t elaborate,
-                               std::int64_t costoColonna, int partecipanti);
+                               std::int64_t costoColonna, int partecipanti, int moltiplicatore = 1);
+
+// The widest count the window may show: every Totip event a triple, sixteen horses in the
+// Corsa +, 800 lire a column. The value labels are sized on it.
+std::string CampioneConteggio();
 
 // The reduction factor with two decimals; empty while nothing is kept.
 std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute);

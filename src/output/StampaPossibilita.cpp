@@ -1,5 +1,8 @@
 #include "StampaPossibilita.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "Errore.h"
 #include "Gioco.h"
 #include "mmPrinter.h"
@@ -26,6 +29,72 @@ TGrigliaStampa GrigliaStampaPossibilita(const TElencoTipiDiVincita& elenco)
     return g;
 }
 
+namespace {
+
+constexpr double MargineAlto = 10;  // mm: where a continued page starts
+constexpr double SpazioPiede = 2;   // mm kept clear above the page number
+constexpr double DopoEsatto = 20;   // mm between the exact table and the first error table
+constexpr double TraTabelle = 10;   // mm between two error tables
+constexpr int RigheInizio = 3;      // rows beside the caption of a split table
+
+double AltoRiga(const TGrigliaStampa& g, int riga)
+{
+    return (g.Altezze[static_cast<std::size_t>(riga)] + 1) * Scala;
+}
+
+// The heading row and data rows [da, a) of a grid, as a grid of their own.
+TGrigliaStampa Pezzo(const TGrigliaStampa& g, int da, int a)
+{
+    TGrigliaStampa p;
+    p.Larghezze = g.Larghezze;
+    p.Altezze.push_back(g.Altezze.front());
+    p.Celle.push_back(g.Celle.empty() ? std::vector<std::string>() : g.Celle.front());
+    for (int r = da; r < a; ++r) {
+        p.Altezze.push_back(g.Altezze[static_cast<std::size_t>(r)]);
+        p.Celle.push_back(static_cast<std::size_t>(r) < g.Celle.size() ? g.Celle[static_cast<std::size_t>(r)]
+                                                                       : std::vector<std::string>());
+    }
+    return p;
+}
+
+// One table from `y` down, kept above the page number. A table that fits on a page but not
+// on the rest of this one starts on the next; a longer one goes on over as many pages as it
+// needs, each piece framed and headed by the heading row. `etichetta` writes the table's
+// caption beside its first piece. `y` comes back below the last piece.
+void StampaTabella(TmmPrinter& p, const TGrigliaStampa& g, double& y, double sinistra,
+                   const std::function<void(double)>& etichetta)
+{
+    const double limite = p.AltoPiede() - SpazioPiede;
+    const double intestazione = AltoRiga(g, 0);
+    const double intera = g.Altezza() * Scala;
+    const bool staInUnaPagina = MargineAlto + intera <= limite;
+    // A split table starts with a few rows, so that its caption stands beside it.
+    double inizio = intestazione;
+    for (int r = 1; r < std::min(g.Righe(), 1 + RigheInizio); ++r) inizio += AltoRiga(g, r);
+    if ((staInUnaPagina && y + intera > limite) || y + inizio > limite) {
+        p.NuovaPagina();
+        y = MargineAlto;
+    }
+    etichetta(y);
+    int r = 1;
+    do {
+        double fondo = y + intestazione;
+        int a = r;
+        // At least one row a piece, so that a row taller than a page cannot stop the print.
+        while (a < g.Righe() && (a == r || fondo + AltoRiga(g, a) <= limite)) fondo += AltoRiga(g, a++);
+        const TGrigliaStampa pezzo = Pezzo(g, r, a);
+        StampaGriglia(p, pezzo, Scala, y, sinistra);
+        y += pezzo.Altezza() * Scala;
+        r = a;
+        if (r < g.Righe()) {
+            p.NuovaPagina();
+            y = MargineAlto;
+        }
+    } while (r < g.Righe());
+}
+
+}  // namespace
+
 void StampaPossibilita(const T_ListaTipiDiVincite& possibilita, const TPronostico& pronostico,
                        TTelaStampa& tela)
 {
@@ -35,28 +104,21 @@ void StampaPossibilita(const T_ListaTipiDiVincite& possibilita, const TPronostic
         p.ImpostaFont(FontStampa());
         p.ScriviCentrato("Stampa Delle Possibilità di Incolonnamento Del Ridotto", 0);
         p.ImpostaFont(FontSchermo());
-        p.Scrivi("Possibilità Di Incolonnamento", 10, 20);
-        p.Scrivi("a Pronostico Verificato : ", 10, 20 + p.AltezzaTesto("Poss") + 1.5);
         const double sinistra = p.LarghezzaTesto("Possibilità Di Incolonnamento :       ") + 15;
 
-        const TGrigliaStampa esatto = GrigliaStampaPossibilita(possibilita.Lista(0));
-        StampaGriglia(p, esatto, Scala, 10, sinistra);
-        double y = esatto.Altezza() * Scala + 30;
+        double y = 10;
+        StampaTabella(p, GrigliaStampaPossibilita(possibilita.Lista(0)), y, sinistra, [&](double alto) {
+            p.Scrivi("Possibilità Di Incolonnamento", 10, alto + 10);
+            p.Scrivi("a Pronostico Verificato : ", 10, alto + 10 + p.AltezzaTesto("Poss") + 1.5);
+        });
+        y += DopoEsatto;
 
-        std::vector<int> eventi;
-        for (int k = 1; k <= NumEvents && k < possibilita.NumeroListe(); ++k)
-            if ((pronostico[static_cast<std::size_t>(k - 1)] & 7) != 7) eventi.push_back(k);
-        for (std::size_t i = 0; i < eventi.size(); ++i) {
-            const int k = eventi[i];
-            const TGrigliaStampa g = GrigliaStampaPossibilita(possibilita.Lista(k));
-            p.Scrivi("Errore Alla Posizione " + std::to_string(k) + " : ", 10, y + 5);
-            StampaGriglia(p, g, Scala, y, sinistra);
-            y += g.Altezza() * Scala + 10;
-            // A new page only when another table follows and would not fit.
-            if (y + g.Altezza() * Scala > p.AltezzaPagina() - 10 && i + 1 < eventi.size()) {
-                y = 10;
-                p.NuovaPagina();
-            }
+        for (int k = 1; k <= NumEvents && k < possibilita.NumeroListe(); ++k) {
+            if ((pronostico[static_cast<std::size_t>(k - 1)] & 7) == 7) continue;  // a triple cannot go wrong
+            StampaTabella(p, GrigliaStampaPossibilita(possibilita.Lista(k)), y, sinistra, [&](double alto) {
+                p.Scrivi("Errore Alla Posizione " + std::to_string(k) + " : ", 10, alto + 5);
+            });
+            y += TraTabelle;
         }
         p.ChiudiDocumento();
     } catch (const std::exception&) {

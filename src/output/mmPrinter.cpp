@@ -61,11 +61,20 @@ void TmmPrinter::IniziaDocumento()
 // footers of a document look alike; the caller's font comes back.
 void TmmPrinter::Piede()
 {
+    const double alto = AltoPiede();
     const TFontStampa corrente = tela_.Font();
     tela_.ImpostaFont(FontStampa());
-    const std::string testo = TestoPiedePagina + std::to_string(pagina_);
-    ScriviCentrato(testo, AltezzaPagina() - AltezzaTesto(TestoPiedePagina) - 1);
+    ScriviCentrato(TestoPiedePagina + std::to_string(pagina_), alto);
     tela_.ImpostaFont(corrente);
+}
+
+double TmmPrinter::AltoPiede()
+{
+    const TFontStampa corrente = tela_.Font();
+    tela_.ImpostaFont(FontStampa());
+    const double alto = AltezzaPagina() - AltezzaTesto(TestoPiedePagina) - 1;
+    tela_.ImpostaFont(corrente);
+    return alto;
 }
 
 void TmmPrinter::NuovaPagina()

@@ -36,6 +36,9 @@ class TmmPrinter {
 
     void ImpostaFont(const TFontStampa& font) { tela_.ImpostaFont(font); }
 
+    // The top of the page number at the foot, in mm: whatever the page holds stays above it.
+    double AltoPiede();
+
     void ScriviCentrato(const std::string& testo, double y);
     void Scrivi(const std::string& testo, double x, double y);
     double LarghezzaPagina() const;

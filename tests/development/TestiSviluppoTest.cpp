@@ -46,6 +46,31 @@ TEST(TestiSviluppo, RiduzioneEFattore)
     EXPECT_EQ(TestoFattore(2, 3), "0.67");
 }
 
+TEST(TestiSviluppo, ConteggiPagatiConLaCorsaPiu)
+{
+    // Horses 3, 7 and 11: three pairs, every column paid three times, in the counts and
+    // their costs alike; the reduction's counts too, the factor and the examined count not.
+    auto c = TestiCondizionamento(1296, 98, 1296, 800, 1, 3);
+    EXPECT_EQ(c.ColonneIniziali, "1296 × 3 = 3888 (£ 3110400)");
+    EXPECT_EQ(c.ColonneFinali, "98 × 3 = 294 (£ 235200)");
+    EXPECT_EQ(c.ColonneFiltrate, "1198 × 3 = 3594 (£ 2875200)");
+    EXPECT_EQ(c.percentuale, 100);
+    EXPECT_EQ(TestiCondizionamento(1296, 98, 1296, 800, 2, 3).ColonneFinali, "98 × 3 = 294 (£ 117600 1/2)");
+
+    auto r = TestiRiduzione(98, 20, 98, 800, 1, 3);
+    EXPECT_EQ(r.RColonneFinali, "20 × 3 = 60 (£ 48000)");
+    EXPECT_EQ(r.RColonneFiltrate, "78 × 3 = 234 (£ 187200)");
+    EXPECT_EQ(r.LabelFattore, "4.90");
+    EXPECT_EQ(r.LabelCR, "98");
+
+    // Two horses, or any other game, pay each column once: the texts as they always were.
+    EXPECT_EQ(TestiCondizionamento(1296, 98, 1296, 800, 1, 1).ColonneIniziali, "1296 (£ 1036800)");
+    EXPECT_EQ(TestiRiduzione(98, 20, 98, 800, 1, 1).RColonneFinali, "20 (£ 16000)");
+
+    // The labels are sized on the widest count: every event a triple and sixteen horses.
+    EXPECT_EQ(CampioneConteggio(), "531441 × 120 = 63772920 (£ 51018336000)");
+}
+
 TEST(TestiSviluppo, TitoloEInformazioni)
 {
     TImpostazioniSviluppo imp;

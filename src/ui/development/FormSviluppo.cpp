@@ -30,9 +30,10 @@ namespace morella::ui {
 
 // The engine's progress and cancel calls, handed to the window.
 class TFormSviluppo::TOsservatore : public TOsservatoreSviluppo {
-public:
+   public:
     explicit TOsservatore(TFormSviluppo& f) : f_(f) {}
-    void AggiornaCond(std::int64_t iniziali, std::int64_t tenute, bool finale, std::int64_t sviluppate) override
+    void AggiornaCond(std::int64_t iniziali, std::int64_t tenute, bool finale,
+                      std::int64_t sviluppate) override
     {
         f_.MostraCondizionamento(iniziali, tenute, finale, sviluppate);
     }
@@ -48,13 +49,16 @@ public:
     void Percentuale(int percento) override { f_.MostraPercentuale(percento); }
     bool Annullato() override { return f_.Annullato(); }
 
-private:
+   private:
     TFormSviluppo& f_;
 };
 
 namespace {
 
-QLabel* Valore(const char* nome) { return EtichettaValore(nome, QStringLiteral("531441 (£ 425152800)")); }
+QLabel* Valore(const char* nome)
+{
+    return EtichettaValore(nome, QString::fromStdString(CampioneConteggio()));
+}
 
 void Trattieni(QWidget* w)
 {
@@ -104,8 +108,8 @@ TFormSviluppo::TFormSviluppo(TSistema& sistema, QWidget* parent)
     rFiltrate_ = Valore("RColonneFiltrate");
     fattore_ = Valore("LabelFattore");
     cr_ = Valore("LabelCR");
-    const char* didascalie[] = {"Colonne Finali :", "Colonne Filtrate :", "Fattore Di Riduzione :",
-                                "Colonne Elaborate :"};
+    const char* didascalie[] = {
+        "Colonne Finali :", "Colonne Filtrate :", "Fattore Di Riduzione :", "Colonne Elaborate :"};
     QLabel* valori[] = {rFinali_, rFiltrate_, fattore_, cr_};
     for (int i = 0; i < 4; ++i) {
         auto* d = new QLabel(QString::fromUtf8(didascalie[i]));
@@ -189,9 +193,15 @@ void TFormSviluppo::Esegui()
         });
 }
 
-void TFormSviluppo::Pompa(bool forza) { lungo_.Pompa(forza); }
+void TFormSviluppo::Pompa(bool forza)
+{
+    lungo_.Pompa(forza);
+}
 
-bool TFormSviluppo::Annullato() { return lungo_.Annullato(); }
+bool TFormSviluppo::Annullato()
+{
+    return lungo_.Annullato();
+}
 
 void TFormSviluppo::MostraCondizionamento(std::int64_t iniziali, std::int64_t tenute, bool finale,
                                           std::int64_t sviluppate)
@@ -200,13 +210,14 @@ void TFormSviluppo::MostraCondizionamento(std::int64_t iniziali, std::int64_t te
     if (indicatoreC_.Aggiorna(percento, finale)) {
         const TDatiSistema& d = sistema_.Dati();
         const auto t = TestiCondizionamento(iniziali, tenute, sviluppate, d.Configurazione.CostoColonna,
-                                            sistema_.Partecipanti);
+                                            sistema_.Partecipanti, MoltiplicatoreCorsaPiu(d.CorsaPiu));
         iniziali_->setText(QString::fromStdString(t.ColonneIniziali));
         finali_->setText(QString::fromStdString(t.ColonneFinali));
         filtrate_->setText(QString::fromStdString(t.ColonneFiltrate));
         gaugeC_->setValue(t.percentuale);
         // The end of the conditions phase (not the opening update, which has nothing examined).
-        if (finale && iniziali > 0 && sviluppate == iniziali) RiempiTorta(tortaC_, TortaCondizionamento(iniziali, tenute));
+        if (finale && iniziali > 0 && sviluppate == iniziali)
+            RiempiTorta(tortaC_, TortaCondizionamento(iniziali, tenute));
     }
     Pompa(false);
 }
@@ -219,8 +230,9 @@ void TFormSviluppo::MostraRiduzione(int totale, int tenute, bool finale, int ela
     if (finale) ottimizzazione_.reset();
     if (cerca || indicatoreR_.Aggiorna(percento, finale)) {
         for (QWidget* w : etichetteR_) w->show();
-        const auto t = TestiRiduzione(totale, tenute, elaborate, sistema_.Dati().Configurazione.CostoColonna,
-                                      sistema_.Partecipanti);
+        const TDatiSistema& d = sistema_.Dati();
+        const auto t = TestiRiduzione(totale, tenute, elaborate, d.Configurazione.CostoColonna,
+                                      sistema_.Partecipanti, MoltiplicatoreCorsaPiu(d.CorsaPiu));
         rFinali_->setText(QString::fromStdString(t.RColonneFinali));
         rFiltrate_->setText(QString::fromStdString(t.RColonneFiltrate));
         fattore_->setText(QString::fromStdString(t.LabelFattore));
@@ -291,8 +303,10 @@ void TFormSviluppo::closeEvent(QCloseEvent* e)
 
 void TFormSviluppo::reject()
 {
-    if (lungo_.InCorso()) lungo_.ChiediAnnullamento();
-    else QDialog::reject();
+    if (lungo_.InCorso())
+        lungo_.ChiediAnnullamento();
+    else
+        QDialog::reject();
 }
 
 // ---- Registry ----------------------------------------------------------------------------
@@ -301,7 +315,10 @@ namespace {
 QPointer<TFormSviluppo> finestraSviluppo;
 }
 
-TFormSviluppo* FinestraSviluppo() { return finestraSviluppo.data(); }
+TFormSviluppo* FinestraSviluppo()
+{
+    return finestraSviluppo.data();
+}
 
 void RegistraFinestreSviluppo()
 {
@@ -322,7 +339,8 @@ void RegistraFinestreSviluppo()
         if (!finestraSviluppo) {
             finestraSviluppo = new TFormSviluppo(sistema, genitore);
             if (!genitore)
-                QObject::connect(qApp, &QCoreApplication::aboutToQuit, finestraSviluppo.data(), &QObject::deleteLater);
+                QObject::connect(qApp, &QCoreApplication::aboutToQuit, finestraSviluppo.data(),
+                                 &QObject::deleteLater);
         }
         finestraSviluppo->Esegui();
     };

@@ -25,6 +25,7 @@
 #include "ProvaUi.h"
 #include "RegistroFinestre.h"
 #include "Sistema.h"
+#include "TestiSviluppo.h"
 
 using namespace morella;
 using morella::test::TCartellaTemporanea;
@@ -113,6 +114,32 @@ TEST_F(FinestraSviluppo, MostraConteggiCostiERiduzione)
     EXPECT_FALSE(Figlio<QPushButton>(f, "BtnInformazioni")->isEnabled());
     EXPECT_EQ(sistema->Dati().Colonne.Conta(), 72);
     EXPECT_EQ(dopo, 2);
+}
+
+TEST_F(FinestraSviluppo, ConLaCorsaPiuContaLeColonnePagateComeLaLineaDiStato)
+{
+    Pronostico(2, 3);                                               // 72 columns
+    sistema->Dati().CorsaPiu = (1u << 2) | (1u << 6) | (1u << 10);  // horses 3, 7, 11: three pairs
+    sistema->Dati().Impostazioni.Autoriduzione = true;
+    sistema->Dati().Impostazioni.GaranziaN1 = false;
+    TFormSviluppo f(*sistema);
+    f.Esegui();
+    ASSERT_FALSE(f.InCorso());
+
+    // The status line after the run names the paid columns; the window says the same
+    // numbers and costs, after the count of columns and the multiplier.
+    const TStatusLine s = sistema->AggiornaStatusLine();
+    const auto pagate = [](const std::string& riga) {
+        return QString::fromStdString(riga.substr(riga.find(": ") + 2));
+    };
+    EXPECT_EQ(Testo(f, "ColonneIniziali"), "72 × 3 = " + pagate(s.ColonneIniziali));
+    EXPECT_EQ(Testo(f, "ColonneIniziali"), "72 × 3 = 216 (£ 172800)");
+    const int ridotte = sistema->Dati().Colonne.Conta();
+    EXPECT_EQ(Testo(f, "RColonneFinali"), QString::number(ridotte) + " × 3 = " + pagate(s.ColonneFinali));
+    // The value labels are wide enough for the longest count.
+    auto* etichetta = Figlio<QLabel>(f, "ColonneIniziali");
+    EXPECT_GE(etichetta->width(),
+              etichetta->fontMetrics().horizontalAdvance(QString::fromStdString(CampioneConteggio())));
 }
 
 TEST_F(FinestraSviluppo, AnnullaFermaLoSviluppoDalPronostico)
