@@ -65,29 +65,28 @@ void Info(const TContesto& ctx, const std::string& file)
     const TImpostazioniSviluppo& imp = d.Impostazioni;
     TStatusLine st = s.AggiornaStatusLine();
     TColonna p = d.Pronostico;
-    nlohmann::json j = {
-        {"pronostico", TestoColonnaEsteso(p)},
-        {"corsa_piu", CavalliCorsaPiu(d.CorsaPiu)},
-        {"doppie", NumeroDoppie(d.Pronostico)},
-        {"triple", NumeroTriple(d.Pronostico)},
-        {"colonne_iniziali", ColonneIniziali(d.Pronostico)},
-        {"condizioni_attive", attive},
-        {"link_in_uso", d.Link->LettereInUso()},
-        {"impostazioni",
-         {{"da_pronostico", imp.DaPronostico},
-          {"sorgente", imp.FileSorgente},
-          {"usa_condizioni", imp.UsaCondizioni},
-          {"autoriduzione", imp.Autoriduzione},
-          {"salva_automaticamente", imp.SalvaAutomaticamente},
-          {"calcolo_percentuali", imp.CalcoloPercentuali},
-          {"accurata", imp.Accurata},
-          {"ottimizzata", imp.Ottimizzata},
-          {"secondi_ottimizzazione", imp.SecondiOttimizzazione},
-          {"seme_ottimizzazione", imp.SemeOttimizzazione},
-          {"garanzia", imp.GaranziaN1 ? 1 : 2},
-          {"destinazione", imp.FileDestinazione}}},
-        {"partecipanti", s.Partecipanti},
-        {"status", {st.ColonneFinali, st.ColonneIniziali, st.Doppie, st.Triple}}};
+    nlohmann::json j = {{"pronostico", TestoColonnaEsteso(p)},
+                        {"corsa_piu", CavalliCorsaPiu(d.CorsaPiu)},
+                        {"doppie", NumeroDoppie(d.Pronostico)},
+                        {"triple", NumeroTriple(d.Pronostico)},
+                        {"colonne_iniziali", ColonneIniziali(d.Pronostico)},
+                        {"condizioni_attive", attive},
+                        {"link_in_uso", d.Link->LettereInUso()},
+                        {"impostazioni",
+                         {{"da_pronostico", imp.DaPronostico},
+                          {"sorgente", imp.FileSorgente},
+                          {"usa_condizioni", imp.UsaCondizioni},
+                          {"autoriduzione", imp.Autoriduzione},
+                          {"salva_automaticamente", imp.SalvaAutomaticamente},
+                          {"calcolo_percentuali", imp.CalcoloPercentuali},
+                          {"accurata", imp.Accurata},
+                          {"ottimizzata", imp.Ottimizzata},
+                          {"secondi_ottimizzazione", imp.SecondiOttimizzazione},
+                          {"seme_ottimizzazione", imp.SemeOttimizzazione},
+                          {"garanzia", imp.GaranziaN1 ? 1 : 2},
+                          {"destinazione", imp.FileDestinazione}}},
+                        {"partecipanti", s.Partecipanti},
+                        {"status", {st.ColonneFinali, st.ColonneIniziali, st.Doppie, st.Triple}}};
     if (ctx.json) {
         StampaJson(j);
         return;
@@ -106,12 +105,17 @@ void Info(const TContesto& ctx, const std::string& file)
     std::cout << "Sviluppo: " << (imp.DaPronostico ? "dal pronostico" : "dal file " + imp.FileSorgente)
               << (imp.UsaCondizioni ? ", con i condizionamenti" : ", senza condizionamenti");
     if (imp.Autoriduzione)
-        std::cout << ", autoriduzione N - " << (imp.GaranziaN1 ? 1 : 2) << (imp.Ottimizzata ? " ottimizzata (" + std::to_string(imp.SecondiOttimizzazione) + " s)"
-                                                                      : imp.Accurata ? " accurata" : " veloce")
+        std::cout << ", autoriduzione N - " << (imp.GaranziaN1 ? 1 : 2)
+                  << (imp.Ottimizzata ? " ottimizzata (" + std::to_string(imp.SecondiOttimizzazione) + " s)"
+                      : imp.Accurata  ? " accurata"
+                                      : " veloce")
                   << (imp.CalcoloPercentuali ? " con percentuali" : "");
     if (imp.SalvaAutomaticamente) std::cout << ", salva in " << imp.FileDestinazione;
     std::cout << "\nPartecipanti: " << s.Partecipanti << "\n";
-    std::cout << st.ColonneFinali << "\n" << st.ColonneIniziali << "\n" << st.Doppie << "\n" << st.Triple << "\n";
+    std::cout << st.ColonneFinali << "\n"
+              << st.ColonneIniziali << "\n"
+              << st.Doppie << "\n"
+              << st.Triple << "\n";
 }
 
 void Copia(const TContesto& ctx, const std::string& file, const std::string& uscita)
@@ -124,7 +128,7 @@ void Copia(const TContesto& ctx, const std::string& file, const std::string& usc
 }
 
 class TProgressoSviluppo : public TOsservatoreSviluppo {
-public:
+   public:
     void AggiornaCond(std::int64_t iniziali, std::int64_t, bool, std::int64_t sviluppate) override
     {
         if (iniziali > 0 && (sviluppate & 0xFFF) == 0)
@@ -146,7 +150,7 @@ public:
         barra_.Mostra(t.stato, t.percentuale);
     }
 
-private:
+   private:
     TBarraProgresso barra_{"Sviluppo"};
     TAvanzamentoOttimizzazione avanzamento_;
     bool ottimizzando_ = false;
@@ -172,12 +176,8 @@ void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& 
         e = morella::Sviluppa(s, &progresso);
     }
     if (!uscita.empty()) ScriviFileColonne(d.Colonne, uscita);
-    nlohmann::json j = {{"iniziali", e.iniziali},
-                        {"sviluppate", e.sviluppate},
-                        {"finali", e.tenute},
-                        {"ridotte", nullptr},
-                        {"fattore", nullptr},
-                        {"annullato", e.annullato}};
+    nlohmann::json j = {{"iniziali", e.iniziali}, {"sviluppate", e.sviluppate}, {"finali", e.tenute},
+                        {"ridotte", nullptr},     {"fattore", nullptr},         {"annullato", e.annullato}};
     if (e.ottimizzazione) {
         j["greedy"] = e.ottimizzazione->colonneAccurata;
         j["secondi"] = e.ottimizzazione->secondi;
@@ -194,7 +194,8 @@ void Sviluppa(const TContesto& ctx, const std::string& file, const std::string& 
     std::cout << "Colonne iniziali: " << e.iniziali << "\nColonne sviluppate: " << e.sviluppate
               << "\nColonne finali: " << e.tenute << "\n";
     if (!j["ridotte"].is_null())
-        std::cout << "Colonne ridotte: " << j["ridotte"] << "\nFattore di riduzione: " << j["fattore"] << "\n";
+        std::cout << "Colonne ridotte: " << j["ridotte"] << "\nFattore di riduzione: " << j["fattore"]
+                  << "\n";
     if (e.salvato) std::cout << "Salvate in: " << d.Impostazioni.FileDestinazione << "\n";
 }
 
@@ -204,7 +205,11 @@ nlohmann::json JsonPossibilita(const T_ListaTipiDiVincite& p)
     for (int i = 0; i < p.NumeroListe(); ++i) {
         nlohmann::json tipi = nlohmann::json::array();
         for (const TTipoDiVincita& t : p.Lista(i).Tipi())
-            tipi.push_back({{"c0", t.c0}, {"c1", t.c1}, {"c2", t.c2}, {"occorrenze", t.occorrenze}, {"probabilita", t.probabilita}});
+            tipi.push_back({{"c0", t.c0},
+                            {"c1", t.c1},
+                            {"c2", t.c2},
+                            {"occorrenze", t.occorrenze},
+                            {"probabilita", t.probabilita}});
         liste.push_back({{"evento", i}, {"tipi", tipi}});
     }
     return {{"liste", liste}, {"media_doppie", p.MediaDoppie()}, {"media_singole", p.MediaSingole()}};
@@ -217,7 +222,8 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
     // The file has no prediction of its own: the signs its columns use stand for it.
     TPronostico pronostico{};
     for (const TColonna& c : lista)
-        for (int i = 0; i < NumEvents; ++i) pronostico[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
+        for (int i = 0; i < NumEvents; ++i)
+            pronostico[static_cast<std::size_t>(i)] |= c[static_cast<std::size_t>(i)] & MascheraSegni;
     T_ListaTipiDiVincite possibilita;
     TEsitoRiduzione e;
     TEsitoOttimizzazione eo;
@@ -229,7 +235,8 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
             TParametriOttimizzazione par;
             par.secondi = a.tempo;
             par.seme = a.seme;
-            eo = AutoriduciOttimizzata(lista, a.garanzia, a.percentuali, &possibilita, pronostico, par, &progresso);
+            eo = AutoriduciOttimizzata(lista, a.garanzia, a.percentuali, &possibilita, pronostico, par,
+                                       &progresso);
             e = eo.riduzione;
         } else {
             e = Autoriduci(lista, a.garanzia, !a.veloce, a.percentuali, &possibilita, pronostico, &progresso);
@@ -237,7 +244,8 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
     }
     if (a.ottimizza && eo.ripiego) std::cerr << MessaggioRipiegoCondensate << "\n";
     ScriviFileColonne(lista, a.uscita);
-    nlohmann::json j = {{"totale", e.totale}, {"ridotte", lista.Conta()},
+    nlohmann::json j = {{"totale", e.totale},
+                        {"ridotte", lista.Conta()},
                         {"fattore", lista.Conta() > 0 ? static_cast<double>(e.totale) / lista.Conta() : 0.0}};
     if (a.ottimizza) {
         j["greedy"] = eo.colonneAccurata;
@@ -254,18 +262,23 @@ void Riduci(const TContesto& ctx, const TArgomenti& a)
         StampaJson(j);
         return;
     }
-    std::cout << "Colonne: " << e.totale << "\nColonne ridotte: " << lista.Conta() << "\nFattore: " << j["fattore"]
-              << "\n";
+    std::cout << "Colonne: " << e.totale << "\nColonne ridotte: " << lista.Conta()
+              << "\nFattore: " << j["fattore"] << "\n";
     if (a.ottimizza)
-        std::cout << "Colonne della riduzione accurata: " << eo.colonneAccurata << "\nSecondi: " << eo.secondi << "\n";
+        std::cout << "Colonne della riduzione accurata: " << eo.colonneAccurata << "\nSecondi: " << eo.secondi
+                  << "\n";
     if (a.percentuali) {
         for (int i = 0; i < possibilita.NumeroListe(); ++i) {
-            std::cout << (i == 0 ? std::string("Pronostico esatto") : "Errore all'evento " + std::to_string(i)) << ":\n";
+            std::cout << (i == 0 ? std::string("Pronostico esatto")
+                                 : "Errore all'evento " + std::to_string(i))
+                      << ":\n";
             for (const TTipoDiVincita& t : possibilita.Lista(i).Tipi())
-                std::cout << "  " << t.c0 << " " << t.c1 << " " << t.c2 << "  " << TestoPercentuale(t.probabilita) << "%\n";
+                std::cout << "  " << t.c0 << " " << t.c1 << " " << t.c2 << "  "
+                          << TestoPercentuale(t.probabilita) << "%\n";
         }
         TPercentualeMedia m = PercentualeMedia(possibilita);
-        std::cout << m.etichettaDoppia << " " << m.valoreDoppia << "\n" << m.etichettaFissa << " " << m.valoreFissa << "\n";
+        std::cout << m.etichettaDoppia << " " << m.valoreDoppia << "\n"
+                  << m.etichettaFissa << " " << m.valoreFissa << "\n";
     }
 }
 
@@ -294,8 +307,11 @@ void Spoglio(const TContesto& ctx, const TArgomenti& a)
         return;
     }
     for (int p = NumEvents; p >= 0; --p)
-        if (r.punti[static_cast<std::size_t>(p)] != 0) std::cout << p << " punti: " << r.punti[static_cast<std::size_t>(p)] << "\n";
-    for (int k = 0; k < 3; ++k) std::cout << (k + 1) << "ª categoria (" << NumEvents - k << "): " << r.categorie[static_cast<std::size_t>(k)] << "\n";
+        if (r.punti[static_cast<std::size_t>(p)] != 0)
+            std::cout << p << " punti: " << r.punti[static_cast<std::size_t>(p)] << "\n";
+    for (int k = 0; k < 3; ++k)
+        std::cout << (k + 1) << "ª categoria (" << NumEvents - k
+                  << "): " << r.categorie[static_cast<std::size_t>(k)] << "\n";
     if (!a.sistemaSpoglio.empty()) {
         std::cout << "Condizioni Sbagliate:";
         for (const auto& n : sbagliate) std::cout << " [" << n << "]";
@@ -308,7 +324,8 @@ void Spoglio(const TContesto& ctx, const TArgomenti& a)
 void RegistraComandiSistema(CLI::App& app, TContesto& ctx)
 {
     static TArgomenti a;
-    auto* info = app.add_subcommand("info", "Il pronostico, le condizioni attive, le impostazioni e la linea di stato di un sistema");
+    auto* info = app.add_subcommand(
+        "info", "Il pronostico, le condizioni attive, le impostazioni e la linea di stato di un sistema");
     info->add_option("SISTEMA", a.sistema, "File di sistema (.Mrl)")->required();
     info->callback([&ctx] { Info(ctx, a.sistema); });
 
@@ -335,7 +352,8 @@ void RegistraComandiSistema(CLI::App& app, TContesto& ctx)
 #else
     (void)percentuali;
 #endif
-    auto* ottimizza = riduci->add_flag("--ottimizza", a.ottimizza, "Riduzione ottimizzata: meno colonne, stessa garanzia");
+    auto* ottimizza =
+        riduci->add_flag("--ottimizza", a.ottimizza, "Riduzione ottimizzata: meno colonne, stessa garanzia");
     ottimizza->excludes("--veloce");
     riduci->add_option("--tempo", a.tempo, "Secondi a disposizione dell'ottimizzazione (predefiniti 10)")
         ->check(SecondiFinoA(SecondiOttimizzazioneMassimi))
@@ -345,13 +363,15 @@ void RegistraComandiSistema(CLI::App& app, TContesto& ctx)
         ->needs(ottimizza);
     riduci->callback([&ctx] { Riduci(ctx, a); });
 
-    auto* spoglio = app.add_subcommand("spoglio", "Punti delle colonne di un file contro la colonna vincente");
+    auto* spoglio =
+        app.add_subcommand("spoglio", "Punti delle colonne di un file contro la colonna vincente");
     spoglio->add_option("IN", a.file, "File colonnare")->required();
     spoglio->add_option("--vincente", a.vincente, "Colonna vincente")->required();
     spoglio->add_option("--sistema", a.sistemaSpoglio, "Sistema di cui esaminare le condizioni");
     spoglio->callback([&ctx] { Spoglio(ctx, a); });
 
-    for (auto* sub : {info, copia, sviluppa, riduci, spoglio}) sub->add_flag("--json", ctx.json, "Risultato in JSON");
+    for (auto* sub : {info, copia, sviluppa, riduci, spoglio})
+        sub->add_flag("--json", ctx.json, "Risultato in JSON");
 }
 
 }  // namespace morella::cli

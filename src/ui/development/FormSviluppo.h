@@ -22,7 +22,7 @@ namespace morella::ui {
 
 class TFormSviluppo : public QDialog {
     Q_OBJECT
-public:
+   public:
     explicit TFormSviluppo(TSistema& sistema, QWidget* parent = nullptr);
     ~TFormSviluppo() override;
 
@@ -40,14 +40,15 @@ public:
     // Longest wait between two turns of the event loop while a run is going on.
     std::chrono::milliseconds IntervalloEventi{15};
 
-private:
+   private:
     class TOsservatore;
     friend class TOsservatore;
 
     void Prepara();
     bool Annullato();
     void Pompa(bool forza);
-    void MostraCondizionamento(std::int64_t iniziali, std::int64_t tenute, bool finale, std::int64_t sviluppate);
+    void MostraCondizionamento(std::int64_t iniziali, std::int64_t tenute, bool finale,
+                               std::int64_t sviluppate);
     void MostraRiduzione(int totale, int tenute, bool finale, int elaborate);
     void MostraOttimizzazione(int colonneOra, int migliore, double secondiRimasti);
     void MostraStato(const std::string& testo);
