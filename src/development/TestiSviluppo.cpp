@@ -57,13 +57,6 @@ TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t t
     return t;
 }
 
-std::string CampioneConteggio()
-{
-    constexpr std::int64_t TotipTutteTriple = 531441;  // 3^12
-    constexpr int SediciCavalli = 16 * 15 / 2;
-    return ConCosto(TotipTutteTriple, 800, SediciCavalli);
-}
-
 std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute)
 {
     if (tenute <= 0) return {};

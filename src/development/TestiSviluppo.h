@@ -35,10 +35,6 @@ struct TTestiRiduzione {
 TTestiRiduzione TestiRiduzione(std::int64_t totale, std::int64_t tenute, std::int64_t elaborate,
                                std::int64_t costoColonna, int partecipanti, int moltiplicatore = 1);
 
-// The widest count the window may show: every Totip event a triple, sixteen horses in the
-// Corsa +, 800 lire a column. The value labels are sized on it.
-std::string CampioneConteggio();
-
 // The reduction factor with two decimals; empty while nothing is kept.
 std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute);
 

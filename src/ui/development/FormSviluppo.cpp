@@ -55,9 +55,14 @@ class TFormSviluppo::TOsservatore : public TOsservatoreSviluppo {
 
 namespace {
 
+// Wide enough for every column count on one line; a count with its Corsa + multiplier
+// ("1296 × 3 = 3888 (£ 3110400)") may take a second line rather than widen the window
+// past a small screen.
 QLabel* Valore(const char* nome)
 {
-    return EtichettaValore(nome, QString::fromStdString(CampioneConteggio()));
+    QLabel* l = EtichettaValore(nome, QStringLiteral("531441 (£ 425152800)"));
+    l->setWordWrap(true);
+    return l;
 }
 
 void Trattieni(QWidget* w)

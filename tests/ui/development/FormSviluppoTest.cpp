@@ -136,10 +136,11 @@ TEST_F(FinestraSviluppo, ConLaCorsaPiuContaLeColonnePagateComeLaLineaDiStato)
     EXPECT_EQ(Testo(f, "ColonneIniziali"), "72 × 3 = 216 (£ 172800)");
     const int ridotte = sistema->Dati().Colonne.Conta();
     EXPECT_EQ(Testo(f, "RColonneFinali"), QString::number(ridotte) + " × 3 = " + pagate(s.ColonneFinali));
-    // The value labels are wide enough for the longest count.
+    // A count fits on one line; with its multiplier it may wrap, never widen the window.
     auto* etichetta = Figlio<QLabel>(f, "ColonneIniziali");
     EXPECT_GE(etichetta->width(),
-              etichetta->fontMetrics().horizontalAdvance(QString::fromStdString(CampioneConteggio())));
+              etichetta->fontMetrics().horizontalAdvance(QStringLiteral("531441 (£ 425152800)")));
+    EXPECT_TRUE(etichetta->wordWrap());
 }
 
 TEST_F(FinestraSviluppo, AnnullaFermaLoSviluppoDalPronostico)
