@@ -54,4 +54,10 @@ constexpr bool VoceCondizioneAbilitata(const TAbilitazioni& a, int slot, bool ed
     return true;
 }
 
+// The check mark of a menu item: a greyed item shows none, whatever it stands for.
+constexpr bool SpuntaVoce(bool abilitata, bool attiva)
+{
+    return abilitata && attiva;
+}
+
 }  // namespace morella

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QValidator>
@@ -573,6 +574,21 @@ void TEditSchedina::paintEvent(QPaintEvent*)
     p.fillRect(rect(), palette().window());
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace morella::ui
+
+namespace morella::ui {
+
+void TEditSchedina::AzzeraSelezione()
+{
+    // Only the look changes: leaving a cell this way is no edit of the player's.
+    for (QTableWidget* g : findChildren<QTableWidget*>()) {
+        const QSignalBlocker tabella(g);
+        g->clearSelection();
+        g->setCurrentItem(nullptr);
+        g->viewport()->update();
+    }
 }
 
 }  // namespace morella::ui

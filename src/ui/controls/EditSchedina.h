@@ -82,6 +82,8 @@ class TEditSchedina : public QWidget {
 
     bool Modificato() const;
     void AzzeraModificato();
+    // No cell of the coupon's grids stays selected (a new system starts with none).
+    void AzzeraSelezione();
     bool PercentualiComplete() const { return percComplete_; }
     bool ValoriCompleti() const { return valComplete_; }
 

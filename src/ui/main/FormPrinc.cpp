@@ -438,18 +438,21 @@ void TFormPrinc::AggiornaSegniCondizioni()
         if (slot > 0) {
             // Marked as the development would take it: switched on and admitting something.
             const TCondizione* c = elenco.Condizione(slot);
-            v->setChecked(c && c->Attivo && c->Attivato);
+            v->setChecked(SpuntaVoce(v->isEnabled(), c && c->Attivo && c->Attivato));
         }
     }
     if (QAction* link = Azione(QStringLiteral("Link1")))
-        link->setChecked(!sistema_.Dati().Condizioni->CalcolaLettereInUso().empty());
+        link->setChecked(
+            SpuntaVoce(link->isEnabled(), !sistema_.Dati().Condizioni->CalcolaLettereInUso().empty()));
 }
 
 void TFormPrinc::AggiornaStatusLine()
 {
     const TStatusLine s = sistema_.AggiornaStatusLine();
     barra_->Imposta(s);
-    setWindowTitle(QString::fromStdString(s.Titolo));
+    // Qt's marker of unsaved changes: the title bar shows "*" while the system is modified.
+    setWindowTitle(QString::fromStdString(s.Titolo) + QStringLiteral("[*]"));
+    setWindowModified(sistema_.Modificato);
 }
 
 void TFormPrinc::ImpostaTutto()
@@ -483,6 +486,7 @@ void TFormPrinc::PrimoShow(const std::string& fileArgomento)
             sistema_.Modificato = false;
         });
     editor_->AzzeraModificato();
+    AggiornaStatusLine();
 }
 
 void TFormPrinc::closeEvent(QCloseEvent* e)

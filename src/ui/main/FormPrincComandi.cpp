@@ -47,6 +47,7 @@ void TFormPrinc::New1Click()
     if (!sistema_.Conferma(domanda, true, [this] { return Save1Click(); })) return;
     sistema_.Nuovo();
     ImpostaTutto();
+    editor_->AzzeraSelezione();
     editor_->AzzeraModificato();
 }
 

@@ -80,7 +80,7 @@ TEST(Avvio, IntroTimerEFinestraPrincipale)
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->Editor()->Gioco(), GiocoToto);
     EXPECT_EQ(w->Editor()->Pronostico->Pronostico()[0], 3);
-    EXPECT_EQ(w->windowTitle(), " Morella 1.0 - Avvio");
+    EXPECT_EQ(w->windowTitle(), " Morella 1.0 - Avvio[*]");
     EXPECT_FALSE(app.Sistema().Modificato);
     EXPECT_GE(app.MillisecondiAvvio(), 0);
 }

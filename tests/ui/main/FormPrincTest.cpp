@@ -12,13 +12,16 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "Archivio.h"
 #include "Cartelle.h"
+#include "CondizioneATabelle.h"
 #include "EditSchedina.h"
+#include "ElencoCondizioni.h"
 #include "FileColonne.h"
 #include "FinestraProva.h"
 #include "FormPrinc.h"
@@ -89,7 +92,7 @@ TEST(FormPrinc, MenuTastiERegistro)
     EXPECT_EQ(pulsanti.first(), "SpeedNuovo=Nuovo Sistema");
     EXPECT_EQ(pulsanti.last(), "SpeedButton14=Aggiornamento Tramite Internet");
     EXPECT_NE(f.w->findChild<QToolButton*>(QStringLiteral("SpeedSviluppa")), nullptr);
-    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - SENZANOME");
+    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - SENZANOME[*]");
     EXPECT_GE(f.w->minimumWidth(), 640);
     EXPECT_GE(f.w->minimumHeight(), 480);
     EXPECT_NE(f.w->findChild<QLabel*>(QStringLiteral("PColonneF")), nullptr);
@@ -154,7 +157,9 @@ TEST(FormPrinc, SegniDelMenuCondizioniRicalcolati)
 TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
 {
     TFinestra f;
+    EXPECT_FALSE(f.w->isWindowModified());
     f.Riempi();
+    EXPECT_TRUE(f.w->isWindowModified());  // the title bar's "*"
     const std::string file = UnisciPercorso(CartellaSistemi(), "Prova.Mrl");
     // Save of an untitled system asks for a name first.
     f.servizi.AttendiFile(file);
@@ -167,18 +172,25 @@ TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
     EXPECT_EQ(f.servizi.RichiesteFile[0].Nome, "SENZANOME.MRL");
     EXPECT_TRUE(FileEsiste(file));
     EXPECT_FALSE(f.sistema.Modificato);
-    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Prova");
+    EXPECT_FALSE(f.w->isWindowModified());
+    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Prova[*]");
     // Saving again writes silently.
     f.A("Save1")->trigger();
     EXPECT_EQ(f.servizi.RichiesteFile.size(), 1u);
 
-    // New after a change asks to save; "No" throws the change away.
+    // New after a change asks to save; "No" throws the change away, and no cell of the
+    // coupon's grids stays selected.
     f.Riempi();
+    f.w->Editor()->GridPerc->setCurrentCell(2, 1);
+    f.w->Editor()->GridVal->selectAll();
     f.servizi.AttendiDomanda(TitoloInformazione, DomandaSalvaSistema,
                              PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
     f.A("New1")->trigger();
     EXPECT_EQ(f.w->Editor()->Pronostico->Pronostico()[0], 0);
-    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - SENZANOME");
+    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - SENZANOME[*]");
+    EXPECT_FALSE(f.w->isWindowModified());
+    EXPECT_FALSE(f.w->Editor()->GridPerc->selectionModel()->hasSelection());
+    EXPECT_FALSE(f.w->Editor()->GridVal->selectionModel()->hasSelection());
 
     // Load brings the saved prediction back into the editor.
     f.servizi.AttendiFile(file);
@@ -201,13 +213,13 @@ TEST(FormPrinc, NuovoCaricaSalvaESalvaComeDaiMenu)
                              PulsanteSi);
     f.A("SalvaCome")->trigger();
     EXPECT_EQ(LeggiTutto(altro), LeggiTutto(file));
-    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Altro");
+    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Altro[*]");
 
     // A file that cannot be read: one message, and the system stays as it was.
     f.servizi.AttendiFile(UnisciPercorso(CartellaSistemi(), "manca.Mrl"));
     f.A("Carica")->trigger();
     EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCaricaSistema});
-    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Altro");
+    EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Altro[*]");
     f.servizi.VerificaConsumate();
 }
 
@@ -241,7 +253,7 @@ TEST(FormPrinc, CaricaUnSistemaRottoNonToccaQuelloAperto)
         EXPECT_EQ(f.sistema.Immagine(), aperto);
         EXPECT_EQ(f.sistema.NomeFile, file);
         EXPECT_TRUE(f.sistema.Modificato);
-        EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Prova");
+        EXPECT_EQ(f.w->windowTitle(), " Morella 1.0 - Prova[*]");
         EXPECT_EQ(numero->text(), "7");
         EXPECT_EQ(f.w->Editor()->Pronostico->Pronostico()[0], 1);
     }
@@ -505,4 +517,18 @@ TEST(FormPrinc, CancellaUnFileDiSistema)
     f.A("Cancella")->trigger();
     EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCancellaSistema});
     f.servizi.VerificaConsumate();
+}
+
+TEST(FormPrinc, UnaVoceSpentaNonMostraLaSpunta)
+{
+    TFinestra f;
+    // A link letter in use would tick "&Link", whose editor is not there: greyed, no tick.
+    auto* segni = f.sistema.Dati().Condizioni->Condizione<TCondizioneATabelle>(TipoNumeroSegni);
+    segni->Tabella(1).ImpostaStato(0, 3, StatoInRecupero, 2);
+    segni->Tabella(1).Sotto[0].Link = 'C';
+    ASSERT_FALSE(f.sistema.Dati().Condizioni->CalcolaLettereInUso().empty());
+    f.w->AggiornaAbilitazioni();
+    f.w->AggiornaSegniCondizioni();
+    EXPECT_FALSE(f.A("Link1")->isEnabled());
+    EXPECT_FALSE(f.A("Link1")->isChecked());
 }
