@@ -110,6 +110,26 @@ bool TabellaCompleta(const TCelleTabella& celle, int eventi)
     return true;
 }
 
+std::string MotivoPronostico(const TPronostico& p, TMascheraCorsaPiu corsaPiu, int gioco)
+{
+    std::string motivo;
+    if (const int compilati = EventiCompilati(p); compilati < NumEvents)
+        motivo = "Pronostico: evento " + std::to_string(compilati + 1) + " senza segni";
+    if (gioco == GiocoTotip && !CorsaPiuCompleta(corsaPiu))
+        motivo += (motivo.empty() ? "" : "\n") + std::string("Corsa +: almeno due cavalli");
+    return motivo;
+}
+
+std::string MotivoTabella(const std::string& tabella, const TCelleTabella& celle, int eventi)
+{
+    for (int e = 0; e < eventi && e < MaxEventi; ++e) {
+        const auto& riga = celle[static_cast<std::size_t>(e)];
+        if (std::none_of(riga.begin(), riga.end(), [](const std::string& t) { return InteroDaTesto(t) > 0; }))
+            return tabella + ": riga " + std::to_string(e + 1) + " incompleta";
+    }
+    return {};
+}
+
 std::string EtichettaEvento(int gioco, int evento)
 {
     static const std::array<const char*, 12> enalotto = {" Bari",   " Cagliari", " Firenze",   " Genova",

@@ -76,6 +76,12 @@ bool LampadaPronostico(const TPronostico& p, TMascheraCorsaPiu corsaPiu, int gio
 using TCelleTabella = std::array<std::array<std::string, 3>, MaxEventi>;
 bool TabellaCompleta(const TCelleTabella& celle, int eventi);
 
+// Why a lamp is red, as its tooltip tells the player; empty when the lamp is green. The
+// prediction names its first event without a sign and, for Totip, a Corsa + of fewer than two
+// horses; a table names its first row with nothing above zero ("Percentuali: riga 4 incompleta").
+std::string MotivoPronostico(const TPronostico& p, TMascheraCorsaPiu corsaPiu, int gioco);
+std::string MotivoTabella(const std::string& tabella, const TCelleTabella& celle, int eventi);
+
 // The fixed label of an event row for Enalotto and Totip (empty for Toto, whose rows hold
 // the team names the player types).
 std::string EtichettaEvento(int gioco, int evento);

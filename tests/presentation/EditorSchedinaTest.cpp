@@ -117,6 +117,28 @@ TEST(EditorSchedina, Lampade)
     EXPECT_EQ(EtichettaEvento(GiocoToto, 0), "");
 }
 
+TEST(EditorSchedina, LeLampadeRosseDiconoCosaManca)
+{
+    TGiocoTemporaneo totip(GiocoTotip);
+    TPronostico p{};
+    for (int e = 0; e < 12; ++e) p[static_cast<std::size_t>(e)] = e == 3 ? 0 : 1;
+    EXPECT_EQ(MotivoPronostico(p, 0x0001, GiocoTotip),
+              "Pronostico: evento 4 senza segni\nCorsa +: almeno due cavalli");
+    p[3] = 2;
+    EXPECT_EQ(MotivoPronostico(p, 0x0001, GiocoTotip), "Corsa +: almeno due cavalli");
+    EXPECT_EQ(MotivoPronostico(p, 0x0003, GiocoTotip), "");
+    EXPECT_EQ(MotivoPronostico(p, 0, GiocoEnalotto), "");  // no Corsa + outside Totip
+
+    TCelleTabella celle;
+    for (std::size_t e = 0; e < celle.size(); ++e) celle[e][0] = celle[e][2] = "50";
+    celle[3][0] = "0";
+    celle[3][2] = "";
+    EXPECT_EQ(MotivoTabella("Percentuali", celle, 12), "Percentuali: riga 4 incompleta");
+    celle[3][1] = "7";
+    EXPECT_EQ(MotivoTabella("Valori", celle, 12), "");
+    EXPECT_EQ(MotivoTabella("Valori", celle, 12).empty(), TabellaCompleta(celle, 12));
+}
+
 TEST(EditorSchedina, ImpostaTuttoRestituisceCioCheLEditorMostra)
 {
     TGiocoTemporaneo totip(GiocoTotip);

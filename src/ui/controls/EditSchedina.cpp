@@ -561,6 +561,12 @@ void TEditSchedina::AggiornaSemafori()
     SPronostico->ImpostaStato(LampadaPronostico(Pronostico->Pronostico(), CorsaPiu->Maschera(), gioco_));
     SPercentuali->ImpostaStato(percComplete_);
     SValori->ImpostaStato(valComplete_);
+    // A red lamp says what is missing.
+    SPronostico->setToolTip(
+        QString::fromStdString(MotivoPronostico(Pronostico->Pronostico(), CorsaPiu->Maschera(), gioco_)));
+    SPercentuali->setToolTip(
+        QString::fromStdString(MotivoTabella("Percentuali", Celle(*GridPerc), Eventi())));
+    SValori->setToolTip(QString::fromStdString(MotivoTabella("Valori", Celle(*GridVal), Eventi())));
 }
 
 void TEditSchedina::paintEvent(QPaintEvent*)

@@ -1,10 +1,13 @@
 #include "ServiziUi.h"
 
+#include "GeometriaAnteprima.h"
 #include "TelaQt.h"
 
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "FormAiuto.h"
 #include "FormMessage.h"
@@ -79,7 +82,20 @@ int TServiziUi::EseguiDialogo(QDialog& dialogo)
 
 bool TServiziUi::AnteprimaEStampa(QWidget* padre, const TLavoroStampa& lavoro)
 {
-    return piattaforma::AnteprimaEStampa(padre, lavoro, [this](QDialog& d) { return EseguiDialogo(d); });
+    return piattaforma::AnteprimaEStampa(padre, lavoro, [this, padre](QDialog& d) {
+        // Sized for the screen it opens on, so its toolbar is whole.
+        const QScreen* schermo =
+            padre && padre->screen() ? padre->screen() : QGuiApplication::primaryScreen();
+        const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
+        const TGeometriaAnteprima g = GeometriaAnteprima(area.width(), area.height());
+        if (g.Massimizzata) {
+            d.setWindowState(d.windowState() | Qt::WindowMaximized);
+        } else {
+            d.resize(g.Larghezza, g.Altezza);
+            d.move(area.center() - QPoint(g.Larghezza / 2, g.Altezza / 2));
+        }
+        return EseguiDialogo(d);
+    });
 }
 
 bool TServiziUi::StampaDiretta(QWidget* padre, const TLavoroStampa& lavoro)

@@ -87,12 +87,16 @@ TEST(EditSchedina, LampadeECorsaPiuPoiAzzera)
     EXPECT_FALSE(e.SPronostico->Stato());  // Totip also wants the Corsa +
     QTest::mouseClick(e.CorsaPiu, Qt::LeftButton, {}, e.CorsaPiu->CentroCasella(3));
     EXPECT_FALSE(e.SPronostico->Stato());  // one horse is not enough
+    EXPECT_EQ(e.SPronostico->toolTip(), QStringLiteral("Corsa +: almeno due cavalli"));
     QTest::mouseClick(e.CorsaPiu, Qt::LeftButton, {}, e.CorsaPiu->CentroCasella(16));
     EXPECT_EQ(e.CorsaPiu->Maschera(), 0x8004);
     EXPECT_TRUE(e.SPronostico->Stato());
+    EXPECT_TRUE(e.SPronostico->toolTip().isEmpty());
     for (int r = 0; r < 12; ++r) Digita(*e.GridVal, r, 1, QStringLiteral("5"));
     EXPECT_TRUE(e.SValori->Stato());
+    EXPECT_TRUE(e.SValori->toolTip().isEmpty());
     EXPECT_FALSE(e.SPercentuali->Stato());
+    EXPECT_EQ(e.SPercentuali->toolTip(), QStringLiteral("Percentuali: riga 1 incompleta"));
 
     QSignalSpy modifiche(&e, &TEditSchedina::OnModificato);
     QTest::mouseClick(e.BtnAzzera, Qt::LeftButton);
