@@ -122,6 +122,10 @@ class TScritturaSicura {
     bool Scrivi(const std::uint8_t* dati, std::size_t n);
     // Flushes and puts the file in place; true only when every byte got there.
     bool Concludi();
+    // The temporary file being written beside the target (empty when writing straight
+    // through a device or FIFO, or once it is in place or removed): a signal handler that
+    // must not leave it behind unlinks this name.
+    const std::string& Temporaneo() const { return temporaneo_; }
 
    private:
     std::string bersaglio_;

@@ -216,24 +216,6 @@ extern "C" void InterrottoDuranteLaStampa(int segnale)
     ::raise(segnale);
 }
 
-// The temporary file the safe save of `file` holds open: its name is chosen at random beside
-// the target, so it is found among this process's own open files.
-std::string TemporaneoAperto(const std::string& file)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path bersaglio = fs::absolute(SeguiCollegamenti(file), ec);
-    if (ec) return {};
-    const fs::path cartella = fs::canonical(bersaglio.parent_path(), ec);
-    if (ec) return {};
-    const std::string prefisso = (cartella / ("." + bersaglio.filename().string() + ".")).string();
-    for (const auto& voce : fs::directory_iterator("/proc/self/fd", ec)) {
-        const std::string aperto = fs::read_symlink(voce.path(), ec).string();
-        if (!ec && aperto.size() == prefisso.size() + 6 && aperto.starts_with(prefisso)) return aperto;
-    }
-    return {};
-}
-
 // From Arma until its end, SIGINT and SIGTERM first remove the temporary file, then end the
 // process as they would have; the previous handlers come back afterwards. A signal the
 // process ignores stays ignored. Made before the safe save and so ended after it: the
@@ -306,7 +288,7 @@ void StampaPdf(const std::string& file, const std::function<void(TTelaStampa&)>&
     if (file.empty()) throw EErrore(messaggio);
     TGuardiaInterruzioni guardia;
     TScritturaSicura scrittura(file);
-    guardia.Arma(TemporaneoAperto(file));
+    guardia.Arma(scrittura.Temporaneo());
     // Writing nothing only tells whether the file could be opened.
     if (!scrittura.Scrivi(nullptr, 0)) throw EErrore(messaggio);
     TUscitaSicura uscita(scrittura);
