@@ -16,12 +16,14 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <set>
 
 #include "Archivio.h"
 #include "Cartelle.h"
 #include "CondizioneATabelle.h"
 #include "EditSchedina.h"
 #include "ElencoCondizioni.h"
+#include "EseguiCli.h"
 #include "FileColonne.h"
 #include "FinestraProva.h"
 #include "FormPrinc.h"
@@ -531,4 +533,27 @@ TEST(FormPrinc, UnaVoceSpentaNonMostraLaSpunta)
     f.w->AggiornaSegniCondizioni();
     EXPECT_FALSE(f.A("Link1")->isEnabled());
     EXPECT_FALSE(f.A("Link1")->isChecked());
+}
+
+// The help tells the truth about this version: the page of every command whose window is not
+// there yet (the item is greyed for that reason) says so, and names what to use instead.
+TEST(FormPrinc, LAiutoDiceQualiFinestreNonCiSonoAncora)
+{
+    TFinestra f;
+    std::set<int> argomenti;
+    for (const QString& nome : f.w->ComandiInAttesa())
+        if (QAction* a = f.w->Azione(nome)) argomenti.insert(a->property("argomentoAiuto").toInt());
+    for (QAction* v : f.w->MenuCondizioni()->actions()) {
+        const int slot = v->property("slot").toInt();
+        if (slot > 0 && !EditoreRegistrato(static_cast<TipoCondizione>(slot)))
+            argomenti.insert(v->property("argomentoAiuto").toInt());
+    }
+    argomenti.erase(0);
+    ASSERT_FALSE(argomenti.empty());
+    for (int argomento : argomenti) {
+        const std::string pagina =
+            std::string(MORELLA_PAGINE_AIUTO) + "/" + std::to_string(argomento) + ".html";
+        EXPECT_NE(morella::test::LeggiTesto(pagina).find("non è ancora disponibile"), std::string::npos)
+            << pagina;
+    }
 }
