@@ -16,18 +16,12 @@ std::string Pagate(std::int64_t numero, int moltiplicatore)
            std::to_string(numero * moltiplicatore);
 }
 
-std::string ConCosto(std::int64_t numero, std::int64_t costoColonna, int moltiplicatore)
+std::string ConCosto(std::int64_t numero, std::int64_t costoColonna, int moltiplicatore, TValuta valuta,
+                     int partecipanti = 1)
 {
     const std::int64_t pagate = numero * std::max(1, moltiplicatore);
-    return Pagate(numero, moltiplicatore) + " (£ " + std::to_string(CostoColonne(pagate, costoColonna)) + ")";
-}
-
-std::string ConCostoPartecipanti(std::int64_t numero, std::int64_t costoColonna, int partecipanti,
-                                 int moltiplicatore)
-{
-    const std::int64_t pagate = numero * std::max(1, moltiplicatore);
-    return Pagate(numero, moltiplicatore) + " (£ " +
-           TestoCosto(CostoColonne(pagate, costoColonna), partecipanti) + ")";
+    return Pagate(numero, moltiplicatore) + " (" +
+           TestoImporto(CostoColonne(pagate, costoColonna), valuta, partecipanti) + ")";
 }
 
 std::string DueDecimali(double v)
@@ -47,12 +41,12 @@ int Percentuale(std::int64_t parte, std::int64_t totale)
 
 TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute,
                                            std::int64_t sviluppate, std::int64_t costoColonna,
-                                           int partecipanti, int moltiplicatore)
+                                           int partecipanti, int moltiplicatore, TValuta valuta)
 {
     TTestiCondizionamento t;
-    t.ColonneIniziali = ConCosto(iniziali, costoColonna, moltiplicatore);
-    t.ColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti, moltiplicatore);
-    t.ColonneFiltrate = ConCosto(sviluppate - tenute, costoColonna, moltiplicatore);
+    t.ColonneIniziali = ConCosto(iniziali, costoColonna, moltiplicatore, valuta);
+    t.ColonneFinali = ConCosto(tenute, costoColonna, moltiplicatore, valuta, partecipanti);
+    t.ColonneFiltrate = ConCosto(sviluppate - tenute, costoColonna, moltiplicatore, valuta);
     t.percentuale = Percentuale(sviluppate, iniziali);
     return t;
 }
@@ -64,12 +58,13 @@ std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute)
 }
 
 TTestiRiduzione TestiRiduzione(std::int64_t totale, std::int64_t tenute, std::int64_t elaborate,
-                               std::int64_t costoColonna, int partecipanti, int moltiplicatore)
+                               std::int64_t costoColonna, int partecipanti, int moltiplicatore,
+                               TValuta valuta)
 {
     TTestiRiduzione t;
     // The kept columns are the ones played, so their cost is shared among the participants.
-    t.RColonneFinali = ConCostoPartecipanti(tenute, costoColonna, partecipanti, moltiplicatore);
-    t.RColonneFiltrate = ConCosto(elaborate - tenute, costoColonna, moltiplicatore);
+    t.RColonneFinali = ConCosto(tenute, costoColonna, moltiplicatore, valuta, partecipanti);
+    t.RColonneFiltrate = ConCosto(elaborate - tenute, costoColonna, moltiplicatore, valuta);
     t.LabelFattore = TestoFattore(elaborate, tenute);
     t.LabelCR = std::to_string(elaborate);
     t.percentuale = Percentuale(elaborate, totale);

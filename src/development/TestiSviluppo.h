@@ -15,7 +15,7 @@ namespace morella {
 // Each count is shown as the columns the player pays: with a Corsa + of more than two horses
 // every column is paid once per covered pair, so a count reads "1296 × 3 = 3888 (£ 3110400)",
 // the cost of the paid columns in brackets, as the status line has it. With a multiplier of 1
-// the count stands alone: "1296 (£ 1036800)".
+// the count stands alone: "1296 (£ 1036800)". In euro the cost is in cents: "1296 (€ 648,00)".
 
 // The conditions group: "ColonneIniziali", "ColonneFinali", "ColonneFiltrate" and the gauge.
 struct TTestiCondizionamento {
@@ -24,7 +24,8 @@ struct TTestiCondizionamento {
 };
 TTestiCondizionamento TestiCondizionamento(std::int64_t iniziali, std::int64_t tenute,
                                            std::int64_t sviluppate, std::int64_t costoColonna,
-                                           int partecipanti, int moltiplicatore = 1);
+                                           int partecipanti, int moltiplicatore = 1,
+                                           TValuta valuta = TValuta::Lire);
 
 // The reduction group: "RColonneFinali", "RColonneFiltrate", "LabelFattore", "LabelCR" and
 // the gauge.
@@ -33,7 +34,8 @@ struct TTestiRiduzione {
     int percentuale = 0;  // trunc(processed / total x 100), 0 without columns
 };
 TTestiRiduzione TestiRiduzione(std::int64_t totale, std::int64_t tenute, std::int64_t elaborate,
-                               std::int64_t costoColonna, int partecipanti, int moltiplicatore = 1);
+                               std::int64_t costoColonna, int partecipanti, int moltiplicatore = 1,
+                               TValuta valuta = TValuta::Lire);
 
 // The reduction factor with two decimals; empty while nothing is kept.
 std::string TestoFattore(std::int64_t elaborate, std::int64_t tenute);

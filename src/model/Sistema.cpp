@@ -177,15 +177,16 @@ std::string NomeSenzaCartellaEdEstensione(const std::string& file)
 TStatusLine TSistema::AggiornaStatusLine() const
 {
     const TDatiSistema& d = *dati_;
-    const std::int64_t costo = d.Configurazione.CostoColonna;
+    const std::int64_t costo = d.Configurazione.CostoUnitario();
+    const TValuta valuta = d.Configurazione.Valuta;
     TStatusLine s;
 
     std::int64_t finali = d.Colonne.Conta();
     s.ColonneFinali = "  Colonne Finali : ";
     if (finali > 0) {
         finali *= MoltiplicatoreColonna(d.Colonne[0]);
-        s.ColonneFinali +=
-            std::to_string(finali) + " (£ " + TestoCosto(CostoColonne(finali, costo), Partecipanti) + ")";
+        s.ColonneFinali += std::to_string(finali) + " (" +
+                           TestoImporto(CostoColonne(finali, costo), valuta, Partecipanti) + ")";
     }
 
     const bool completo = PronosticoCompleto(d.Pronostico);
@@ -194,7 +195,7 @@ TStatusLine TSistema::AggiornaStatusLine() const
         auto iniziali =
             static_cast<std::int64_t>(ColonneIniziali(d.Pronostico)) * MoltiplicatoreCorsaPiu(d.CorsaPiu);
         s.ColonneIniziali +=
-            std::to_string(iniziali) + " (£ " + std::to_string(CostoColonne(iniziali, costo)) + ")";
+            std::to_string(iniziali) + " (" + TestoImporto(CostoColonne(iniziali, costo), valuta) + ")";
     }
     s.Titolo = " Morella 1.0 - " + NomeSenzaCartellaEdEstensione(NomeFile);
     s.Doppie = "  Doppie : " + (completo ? std::to_string(NumeroDoppie(d.Pronostico)) : std::string());

@@ -141,11 +141,11 @@ const TTaraturaSchedina& TaraturaDelGioco(const TTaraturaStampa& taratura)
 }
 
 std::string IntestazioneSchedina(const std::string& nomeSistema, std::uint64_t colonne, std::int64_t costo,
-                                 int schedina)
+                                 int schedina, TValuta valuta)
 {
     std::string testo = nomeSistema + " Col. " + std::to_string(colonne);
     testo += Blanks(Caratteri(testo), 4);
-    const std::string importo = "£ " + std::to_string(costo);
+    const std::string importo = TestoImporto(costo, valuta);
     testo += importo + Blanks(Caratteri(importo), 10);
     return testo + "Sch. " + std::to_string(schedina);
 }
@@ -227,9 +227,9 @@ void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
         std::uint64_t colonne = 0;
         for (std::size_t i = nodo; i < std::min(n, nodo + static_cast<std::size_t>(p)); ++i)
             colonne += ColonneIniziali(Colonne[i]);
-        const std::int64_t costo = static_cast<std::int64_t>(configurazione.CostoColonna) *
-                                   static_cast<std::int64_t>(colonne) * MoltiplicatoreColonna(Colonne[nodo]);
-        coupon.Intestazione(IntestazioneSchedina(nomeSistema, colonne, costo, k));
+        const std::int64_t costo = configurazione.CostoUnitario() * static_cast<std::int64_t>(colonne) *
+                                   MoltiplicatoreColonna(Colonne[nodo]);
+        coupon.Intestazione(IntestazioneSchedina(nomeSistema, colonne, costo, k, configurazione.Valuta));
         if (Gioco == GiocoTotip) coupon.CorsaPiu(Colonne[nodo].CorsaPiu());
     };
     if (nodo < n && k <= Ultima) apri();

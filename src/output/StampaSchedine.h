@@ -35,9 +35,10 @@ int NumeroSchedine(int colonne, int perSchedina);
 TTaraturaSchedina& TaraturaDelGioco(TTaraturaStampa& taratura);
 const TTaraturaSchedina& TaraturaDelGioco(const TTaraturaStampa& taratura);
 
-// The header line of a coupon: "<system> Col. N£ <cost>    Sch. k".
+// The header line of a coupon: "<system> Col. N    £ <cost>    Sch. k" (or "€ <euro,cents>"),
+// the cost in the currency's smallest unit.
 std::string IntestazioneSchedina(const std::string& nomeSistema, std::uint64_t colonne, std::int64_t costo,
-                                 int schedina);
+                                 int schedina, TValuta valuta = TValuta::Lire);
 
 class TStampaSchedine {
    public:

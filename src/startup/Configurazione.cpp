@@ -41,6 +41,41 @@ void Leggi(TLettoreBinario& l, TTaraturaSchedina& t)
     l.Blocco(t.Riservati.data(), t.Riservati.size());
 }
 
+// The currency follows the fixed part, where a reader that knows only lire stops: a tag, the
+// length of the body, then the body, so that a later version may add fields behind these.
+constexpr char EtichettaValuta[4] = {'V', 'A', 'L', 'U'};
+constexpr std::int32_t LunghezzaValuta = 5;
+
+bool ValutaPredefinita(const TConfigurazione& c)
+{
+    return c.Valuta == TValuta::Lire && c.CostoCentesimi == CostoCentesimiPredefinito;
+}
+
+void ScriviValuta(TScrittoreBinario& s, const TConfigurazione& c)
+{
+    s.Blocco(EtichettaValuta, sizeof EtichettaValuta);
+    s.Intero32(LunghezzaValuta);
+    s.Byte(static_cast<std::uint8_t>(c.Valuta));
+    s.Intero32(c.CostoCentesimi);
+}
+
+// Lire at the defaults unless a whole block of a known currency is there.
+void LeggiValuta(TLettoreBinario& l, TConfigurazione& c)
+{
+    c.Valuta = TValuta::Lire;
+    c.CostoCentesimi = CostoCentesimiPredefinito;
+    char etichetta[4];
+    std::int32_t lunghezza = 0, centesimi = 0;
+    std::uint8_t valuta = 0;
+    if (l.AllaFine() || !l.Blocco(etichetta, sizeof etichetta) ||
+        !std::equal(etichetta, etichetta + 4, EtichettaValuta) || !l.Intero32(lunghezza) ||
+        lunghezza < LunghezzaValuta || static_cast<std::size_t>(lunghezza) > l.Rimanenti() ||
+        !l.Byte(valuta) || !l.Intero32(centesimi) || valuta > static_cast<std::uint8_t>(TValuta::Euro))
+        return;
+    c.Valuta = static_cast<TValuta>(valuta);
+    c.CostoCentesimi = std::clamp(centesimi, 0, CostoCentesimiMassimo);
+}
+
 }  // namespace
 
 namespace {
@@ -99,6 +134,8 @@ void TConfigurazione::RipristinaPredefiniti()
     ScalaPunti = nuova.ScalaPunti;
     Sfondo = nuova.Sfondo;
     Taratura = nuova.Taratura;
+    Valuta = nuova.Valuta;
+    CostoCentesimi = nuova.CostoCentesimi;
 }
 
 std::string FileConfigurazione()
@@ -123,6 +160,7 @@ void LeggiConfigurazione(TConfigurazione& configurazione, TLettoreBinario& letto
     Leggi(lettore, letta.Taratura.Totip);
 
     if (!lettore.Interrotto()) {
+        LeggiValuta(lettore, letta);
         configurazione = std::move(letta);
         return;
     }
@@ -160,6 +198,7 @@ TBytes ImmagineConfigurazione(const TConfigurazione& configurazione)
     Scrivi(s, configurazione.Taratura.TotoVerticale);
     Scrivi(s, configurazione.Taratura.Enalotto);
     Scrivi(s, configurazione.Taratura.Totip);
+    if (!ValutaPredefinita(configurazione)) ScriviValuta(s, configurazione);
     return std::move(s.Dati());
 }
 

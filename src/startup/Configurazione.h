@@ -9,6 +9,7 @@
 #include <string>
 
 #include "FileBinario.h"
+#include "Importo.h"
 
 namespace morella {
 
@@ -23,6 +24,11 @@ inline constexpr const char* NomeSfondoPredefinito = "deep_sea.Bmp";
 // reaches anybody else's machine, and the player types the real one in the FTP settings.
 inline constexpr const char* HostFtpPredefinito = "ftp.morella.example";
 inline constexpr const char* DirectoryFtpPredefinita = "pub/castagneto/archivi/morella";
+
+// The cost of a column in euro, in cents: a value of its own, so that going back to lire
+// finds the lire cost as it was.
+inline constexpr std::int32_t CostoCentesimiPredefinito = 50;
+inline constexpr std::int32_t CostoCentesimiMassimo = 10000;
 
 inline constexpr const char* MessaggioSalvaConfigurazione = "Impossibile Salvare La Configurazione";
 
@@ -96,9 +102,16 @@ struct TConfigurazione {
     std::string DirectoryFtp = DirectoryFtpPredefinita;
     bool AccorpamentoAutomatico = true;
     TTaraturaStampa Taratura;
+    // Kept in a block after the 829 bytes, where a reader that knows only lire never looks;
+    // the block is written only when it says something other than these defaults.
+    TValuta Valuta = TValuta::Lire;
+    std::int32_t CostoCentesimi = CostoCentesimiPredefinito;
+
+    // The cost of a column in the smallest unit of the chosen currency.
+    std::int64_t CostoUnitario() const { return Valuta == TValuta::Euro ? CostoCentesimi : CostoColonna; }
 
     // Back to the defaults for what a damaged file cannot be trusted with: cost, points
-    // scale, background and calibration. Internet settings and merging are left alone.
+    // scale, background, calibration and currency. Internet settings and merging are left alone.
     void RipristinaPredefiniti();
 };
 
@@ -108,13 +121,15 @@ std::string FileConfigurazione();
 // Reads the blocks in order. When the file cannot be opened or a block is missing, cost,
 // points scale, background and calibration go back to their defaults, while the Internet
 // settings and automatic merging keep what was read or what they held before. Never
-// reports an error; bytes beyond the 829th are ignored. The calibration is kept as read,
-// also when it lies outside the page, so the file saves back byte for byte: whoever prints
-// with it or shows it checks it with TaraturaNellaPagina.
+// reports an error. After the 829th byte may come the currency block ("VALU", its length,
+// then the currency byte and the euro cost in cents); one that is missing, damaged or of an
+// unknown currency leaves lire at the defaults, and whatever follows it is ignored. The calibration is kept
+// as read, also when it lies outside the page, so the file saves back byte for byte: whoever prints with it
+// or shows it checks it with TaraturaNellaPagina.
 void LeggiConfigurazione(TConfigurazione& configurazione, const std::string& file);
 void LeggiConfigurazione(TConfigurazione& configurazione, TLettoreBinario& lettore);
 
-// The 829 bytes of the file.
+// The 829 bytes of the file, then the currency block when it differs from the defaults.
 TBytes ImmagineConfigurazione(const TConfigurazione& configurazione);
 // Writes the whole file safely; throws EErrore("Impossibile Salvare La Configurazione").
 void ScriviConfigurazione(const TConfigurazione& configurazione, const std::string& file);

@@ -36,6 +36,11 @@ TEST(TestiSviluppo, RiduzioneEFattore)
     EXPECT_EQ(t.LabelFattore, "3.33");
     EXPECT_EQ(t.RColonneFiltrate, "7 (£ 5600)");
     EXPECT_EQ(t.RColonneFinali, "3 (£ 1200 1/2)");
+
+    // In euro: the cost in cents, the paid columns of a Corsa + and the shares.
+    t = TestiRiduzione(1000, 3, 10, 50, 2, 3, TValuta::Euro);
+    EXPECT_EQ(t.RColonneFiltrate, "7 × 3 = 21 (€ 10,50)");
+    EXPECT_EQ(t.RColonneFinali, "3 × 3 = 9 (€ 2,25 1/2)");
     EXPECT_EQ(t.percentuale, 1);
 
     t = TestiRiduzione(1000, 81, 1000, 800, 1);

@@ -151,6 +151,9 @@ TEST(Schedine, IntestazioneColonneCostoESchedina)
     TGiocoTemporaneo gioco(GiocoTotip);
     EXPECT_EQ(IntestazioneSchedina("PROVA.MRL", 4, 3200, 1), "PROVA.MRL Col. 4£ 3200    Sch. 1");
     EXPECT_EQ(IntestazioneSchedina("A", 1, 1234567890, 12), "A Col. 1£ 1234567890Sch. 12");
+    // "€" is three bytes and one place: the columns line up as in lire.
+    EXPECT_EQ(IntestazioneSchedina("PROVA.MRL", 4, 200, 1, TValuta::Euro),
+              "PROVA.MRL Col. 4€ 2,00    Sch. 1");
 
     TStampa s;
     s.Colonne({"111111111111", "111111111112", "(1X)(1X2)1111111111", "111111111121"});

@@ -323,6 +323,12 @@ TEST(Sistema, StatusLineETitolo)
     TStatusLine t = s.AggiornaStatusLine();
     EXPECT_EQ(t.ColonneIniziali, "  Colonne Iniziali : 18 (£ 14400)");
     EXPECT_EQ(t.ColonneFinali, "  Colonne Finali : 30 (£ 8000 1/3)");
+    // In euro the same counts at 0,55 € a column; the lire cost is not used.
+    s.Dati().Configurazione.Valuta = TValuta::Euro;
+    s.Dati().Configurazione.CostoCentesimi = 55;
+    EXPECT_EQ(s.AggiornaStatusLine().ColonneIniziali, "  Colonne Iniziali : 18 (€ 9,90)");
+    EXPECT_EQ(s.AggiornaStatusLine().ColonneFinali, "  Colonne Finali : 30 (€ 5,50 1/3)");
+    s.Dati().Configurazione.Valuta = TValuta::Lire;
     EXPECT_EQ(t.Doppie, "  Doppie : 1");
     EXPECT_EQ(t.Triple, "  Triple : 1");
     s.NomeFile = "/tmp/a.b/Prova.Mrl";

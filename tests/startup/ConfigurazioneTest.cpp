@@ -328,3 +328,58 @@ TEST(Configurazione, TaraturaNellaPaginaEFileIntatto)
     EXPECT_EQ(corretta.Enalotto.Riservati, (std::array<std::uint8_t, 3>{7, 8, 9}));
     EXPECT_TRUE(CorreggiTaratura(corretta));
 }
+
+TEST(Configurazione, ValutaNelBloccoInCoda)
+{
+    TCartellaTemporanea t;
+    const std::string file = t.File("Morella.cfg");
+    // Lire at the defaults: no block, the 829 bytes as ever.
+    const TBytes lire = ImmagineConfigurazione(Diversa());
+    ASSERT_EQ(lire.size(), 829u);
+
+    TConfigurazione euro = Diversa();
+    euro.Valuta = TValuta::Euro;
+    euro.CostoCentesimi = 1205;
+    const TBytes b = ImmagineConfigurazione(euro);
+    ASSERT_EQ(b.size(), 829u + 13u);
+    // The fixed part is unchanged, lire cost included, for a reader that stops there.
+    EXPECT_TRUE(std::equal(lire.begin(), lire.end(), b.begin()));
+    EXPECT_EQ(std::string(b.begin() + 829, b.begin() + 833), "VALU");
+    EXPECT_EQ(InteroA(b, 833), 5);
+    EXPECT_EQ(b[837], 1);
+    EXPECT_EQ(InteroA(b, 838), 1205);
+
+    ScriviTutto(file, b);
+    TConfigurazione letta;
+    LeggiConfigurazione(letta, file);
+    EXPECT_EQ(letta.Valuta, TValuta::Euro);
+    EXPECT_EQ(letta.CostoCentesimi, 1205);
+    EXPECT_EQ(letta.CostoColonna, 1250);
+    EXPECT_EQ(ImmagineConfigurazione(letta), b);
+
+    // A damaged block (or an unknown currency) reads as lire; the fixed part is kept.
+    auto rovinato = [&](auto rovina) {
+        TBytes r = b;
+        rovina(r);
+        ScriviTutto(file, r);
+        TConfigurazione c = euro;
+        LeggiConfigurazione(c, file);
+        EXPECT_EQ(c.Valuta, TValuta::Lire);
+        EXPECT_EQ(c.CostoCentesimi, CostoCentesimiPredefinito);
+        EXPECT_EQ(c.CostoColonna, 1250);
+        EXPECT_EQ(ImmagineConfigurazione(c), lire);
+    };
+    rovinato([](TBytes& r) { r[829] = 'X'; });
+    rovinato([](TBytes& r) { r[837] = 7; });
+    rovinato([](TBytes& r) { r.pop_back(); });
+    rovinato([](TBytes& r) { r[833] = 50; });
+    rovinato([](TBytes& r) { r.resize(829); });
+    // A longer body from a later version: the fields known here are read.
+    TBytes lunga = b;
+    lunga[833] = 9;
+    lunga.insert(lunga.end(), 4, 0);
+    ScriviTutto(file, lunga);
+    LeggiConfigurazione(letta, file);
+    EXPECT_EQ(letta.Valuta, TValuta::Euro);
+    EXPECT_EQ(letta.CostoCentesimi, 1205);
+}

@@ -214,8 +214,9 @@ void TFormSviluppo::MostraCondizionamento(std::int64_t iniziali, std::int64_t te
     const int percento = Percentuale(sviluppate, iniziali);
     if (indicatoreC_.Aggiorna(percento, finale)) {
         const TDatiSistema& d = sistema_.Dati();
-        const auto t = TestiCondizionamento(iniziali, tenute, sviluppate, d.Configurazione.CostoColonna,
-                                            sistema_.Partecipanti, MoltiplicatoreCorsaPiu(d.CorsaPiu));
+        const auto t = TestiCondizionamento(iniziali, tenute, sviluppate, d.Configurazione.CostoUnitario(),
+                                            sistema_.Partecipanti, MoltiplicatoreCorsaPiu(d.CorsaPiu),
+                                            d.Configurazione.Valuta);
         iniziali_->setText(QString::fromStdString(t.ColonneIniziali));
         finali_->setText(QString::fromStdString(t.ColonneFinali));
         filtrate_->setText(QString::fromStdString(t.ColonneFiltrate));
@@ -236,8 +237,9 @@ void TFormSviluppo::MostraRiduzione(int totale, int tenute, bool finale, int ela
     if (cerca || indicatoreR_.Aggiorna(percento, finale)) {
         for (QWidget* w : etichetteR_) w->show();
         const TDatiSistema& d = sistema_.Dati();
-        const auto t = TestiRiduzione(totale, tenute, elaborate, d.Configurazione.CostoColonna,
-                                      sistema_.Partecipanti, MoltiplicatoreCorsaPiu(d.CorsaPiu));
+        const auto t =
+            TestiRiduzione(totale, tenute, elaborate, d.Configurazione.CostoUnitario(), sistema_.Partecipanti,
+                           MoltiplicatoreCorsaPiu(d.CorsaPiu), d.Configurazione.Valuta);
         rFinali_->setText(QString::fromStdString(t.RColonneFinali));
         rFiltrate_->setText(QString::fromStdString(t.RColonneFiltrate));
         fattore_->setText(QString::fromStdString(t.LabelFattore));

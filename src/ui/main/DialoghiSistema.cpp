@@ -271,23 +271,55 @@ TFormCostoColonna::TFormCostoColonna(TSistema& sistema, QWidget* parent) : QDial
 {
     setObjectName(QStringLiteral("FormCostoColonna"));
     setWindowTitle(QStringLiteral("Costo Colonna"));
-    auto* gruppo = new QGroupBox(QStringLiteral("Lire"), this);
+    const TConfigurazione& c = sistema.Dati().Configurazione;
+    auto* gruppo = new QGroupBox(QStringLiteral("Valuta"), this);
+    lire_ = new QRadioButton(QStringLiteral("Lire"), gruppo);
+    lire_->setObjectName(QStringLiteral("RadioLire"));
+    euro_ = new QRadioButton(QStringLiteral("Euro"), gruppo);
+    euro_->setObjectName(QStringLiteral("RadioEuro"));
     costo_ = new QSpinBox(gruppo);
     costo_->setObjectName(QStringLiteral("SpinCosto"));
     costo_->setRange(CostoColonnaMinimo, CostoColonnaMassimo);
     costo_->setSingleStep(PassoCostoColonna);
-    costo_->setValue(sistema.Dati().Configurazione.CostoColonna);
-    auto* lg = new QVBoxLayout(gruppo);
-    lg->addWidget(costo_);
+    costo_->setValue(c.CostoColonna);
+    // Euro with cents: a text field, so "0,50" is fifty cents and never fifty of anything.
+    costoEuro_ =
+        new QLineEdit(QString::fromStdString(TestoCostoColonna(c.CostoCentesimi, TValuta::Euro)), gruppo);
+    costoEuro_->setObjectName(QStringLiteral("EditEuro"));
+    costoEuro_->setToolTip(QStringLiteral("Euro e centesimi, per esempio 0,50"));
+    (c.Valuta == TValuta::Euro ? euro_ : lire_)->setChecked(true);
+    auto* lg = new QFormLayout(gruppo);
+    lg->addRow(lire_, costo_);
+    lg->addRow(euro_, costoEuro_);
+    connect(lire_, &QRadioButton::toggled, this, [this] { MostraValuta(); });
+    MostraValuta();
     auto* l = new QVBoxLayout(this);
     l->addWidget(gruppo);
     l->addWidget(PulsantiOkAnnulla(this));
 }
 
+void TFormCostoColonna::MostraValuta()
+{
+    costo_->setEnabled(lire_->isChecked());
+    costoEuro_->setEnabled(euro_->isChecked());
+}
+
 void TFormCostoColonna::accept()
 {
+    const TValuta valuta = euro_->isChecked() ? TValuta::Euro : TValuta::Lire;
+    std::int64_t costo = costo_->value();
+    if (valuta == TValuta::Euro) {
+        const auto letto = LeggiCostoColonna(costoEuro_->text().toStdString(), valuta);
+        if (!letto) {
+            // The dialog stays open on what the player typed.
+            Servizi().MostraErrore(this, MessaggioCostoNonValido);
+            costoEuro_->setFocus();
+            return;
+        }
+        costo = *letto;
+    }
     try {
-        CambiaCostoColonna(sistema_.Dati().Configurazione, costo_->value(), FileConfigurazione());
+        CambiaCostoColonna(sistema_.Dati().Configurazione, valuta, costo, FileConfigurazione());
     } catch (const EErrore& e) {
         // The cost stays for this run; the player learns it was not written.
         Servizi().MostraErrore(this, e.what());

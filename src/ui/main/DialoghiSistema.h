@@ -79,8 +79,13 @@ class TFormCostoColonna : public QDialog {
     static int Esegui(TSistema& sistema, QWidget* padre);
 
    private:
+    void MostraValuta();
+
     TSistema& sistema_;
+    QRadioButton* lire_;
+    QRadioButton* euro_;
     QSpinBox* costo_;
+    QLineEdit* costoEuro_;
 };
 
 // Lines of a multi-line editor; trailing empty lines are not lines the player meant.

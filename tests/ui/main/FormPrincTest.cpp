@@ -20,6 +20,7 @@
 
 #include "Archivio.h"
 #include "Cartelle.h"
+#include "ComandiConfigurazione.h"
 #include "CondizioneATabelle.h"
 #include "EditSchedina.h"
 #include "ElencoCondizioni.h"
@@ -381,6 +382,60 @@ TEST(FormPrinc, CommentoPartecipantiEImpostazioni)
     EXPECT_TRUE(f.sistema.Dati().Impostazioni.Accurata);  // what a reader without the option runs
     EXPECT_EQ(f.sistema.Dati().Impostazioni.SecondiOttimizzazione, 45);
     EXPECT_TRUE(f.sistema.Modificato);
+    f.servizi.VerificaConsumate();
+}
+
+TEST(FormPrinc, CostoInEuroEDiNuovoInLire)
+{
+    TFinestra f;
+    for (int k = 0; k < NumEvents; ++k) f.sistema.Dati().Pronostico[k] = 1;
+    auto costo = [&](auto pilota) {
+        f.servizi.AttendiDialogo(pilota);
+        f.A("CostoColonna")->trigger();
+    };
+    auto iniziali = [&] { return f.w->findChild<QLabel*>(QStringLiteral("PColonneI"))->text().trimmed(); };
+    costo([](QDialog& d) {
+        d.findChild<QSpinBox*>(QStringLiteral("SpinCosto"))->setValue(1000);
+        return Premi(d, "OKBtn");
+    });
+    EXPECT_EQ(iniziali(), QStringLiteral("Colonne Iniziali : 1 (£ 1000)"));
+    const TBytes inLire = LeggiTutto(FileConfigurazione());
+    ASSERT_EQ(inLire.size(), DimensioneFileConfigurazione);
+
+    costo([&](QDialog& d) {
+        auto* euro = d.findChild<QRadioButton*>(QStringLiteral("RadioEuro"));
+        auto* testo = d.findChild<QLineEdit*>(QStringLiteral("EditEuro"));
+        EXPECT_TRUE(d.findChild<QRadioButton*>(QStringLiteral("RadioLire"))->isChecked());
+        EXPECT_FALSE(testo->isEnabled());
+        QTest::mouseClick(euro, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(testo->isEnabled());
+        EXPECT_FALSE(d.findChild<QSpinBox*>(QStringLiteral("SpinCosto"))->isEnabled());
+        // Three decimals are refused and the dialog stays open on them.
+        testo->setText(QStringLiteral("0,505"));
+        EXPECT_EQ(Premi(d, "OKBtn"), -1);
+        EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioCostoNonValido});
+        EXPECT_EQ(f.sistema.Dati().Configurazione.Valuta, TValuta::Lire);
+        testo->setText(QStringLiteral("0,50"));
+        return Premi(d, "OKBtn");
+    });
+    EXPECT_EQ(f.sistema.Dati().Configurazione.Valuta, TValuta::Euro);
+    EXPECT_EQ(f.sistema.Dati().Configurazione.CostoCentesimi, 50);
+    EXPECT_EQ(iniziali(), QStringLiteral("Colonne Iniziali : 1 (€ 0,50)"));
+    TConfigurazione letta;
+    LeggiConfigurazione(letta, FileConfigurazione());
+    EXPECT_EQ(letta.Valuta, TValuta::Euro);
+    EXPECT_EQ(letta.CostoColonna, 1000);
+
+    // Reopened in euro; back to lire the file is the one lire wrote, byte for byte.
+    costo([](QDialog& d) {
+        EXPECT_TRUE(d.findChild<QRadioButton*>(QStringLiteral("RadioEuro"))->isChecked());
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("EditEuro"))->text(), QStringLiteral("0,50"));
+        QTest::mouseClick(d.findChild<QRadioButton*>(QStringLiteral("RadioLire")), Qt::LeftButton, {},
+                          QPoint(5, 5));
+        return Premi(d, "OKBtn");
+    });
+    EXPECT_EQ(iniziali(), QStringLiteral("Colonne Iniziali : 1 (£ 1000)"));
+    EXPECT_EQ(LeggiTutto(FileConfigurazione()), inLire);
     f.servizi.VerificaConsumate();
 }
 
