@@ -89,6 +89,8 @@ bool TServiziUi::AnteprimaEStampa(QWidget* padre, const TLavoroStampa& lavoro)
         const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
         const TGeometriaAnteprima g = GeometriaAnteprima(area.width(), area.height());
         if (g.Massimizzata) {
+            // The whole area first: a desktop without a window manager ignores "maximised".
+            d.setGeometry(area);
             d.setWindowState(d.windowState() | Qt::WindowMaximized);
         } else {
             d.resize(g.Larghezza, g.Altezza);

@@ -35,9 +35,11 @@ TEST(Anteprima, SiApreAllaMisuraDelloSchermo)
         vista = true;
         if (attesa.Massimizzata) {
             EXPECT_TRUE(d.windowState() & Qt::WindowMaximized);
+            EXPECT_EQ(d.size(), area.size());  // also where no window manager maximises
         } else {
             EXPECT_EQ(d.size(), QSize(attesa.Larghezza, attesa.Altezza));
         }
+        morella::test::Fotografa(d, QStringLiteral("Anteprima"));
         return int(QDialog::Rejected);
     });
     const bool stampato = morella::ui::Servizi().AnteprimaEStampa(nullptr, [](morella::TTelaStampa&) {});
