@@ -151,8 +151,17 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
     connect(editor_, &TEditSchedina::NumeroModificato, this, [this](const QString& t) {
         if (documento_.NumeroChange(t.toStdString())) AggiornaStatusLine();
     });
-    editor_->BtnAnalisi->setEnabled(false);
-    editor_->BtnArchivio->setEnabled(false);
+    // The coupon editor's "Analisi" and "Archivio" open windows of the statistics area.
+    connect(editor_->BtnAnalisi, &QPushButton::clicked, this, [this] {
+        Esegui([this] {
+            if (const auto& analisi = RegistroFinestre().analisiSchedina) analisi(sistema_, this);
+        });
+    });
+    connect(editor_->BtnArchivio, &QPushButton::clicked, this, [this] {
+        Esegui([this] {
+            if (const auto& archivio = RegistroFinestre().archivioSchedina) archivio(sistema_, this);
+        });
+    });
 
     // Missing pictures never stop the program: it says so once, when the window is up, and
     // goes on without them.
@@ -192,13 +201,45 @@ QAction* TFormPrinc::Voce(QMenu* menu, const char* nome, const QString& testo, c
     a->setObjectName(QString::fromLatin1(nome));
     if (!tasto.isEmpty()) a->setShortcut(tasto);
     a->setProperty("argomentoAiuto", aiuto);
-    if (comando)
-        connect(a, &QAction::triggered, this, [this, comando] { Esegui(comando); });
-    else {
-        a->setEnabled(false);
-        inAttesa_.insert(a);
-    }
+    Collega(a, nome, std::move(comando));
     return a;
+}
+
+void TFormPrinc::Collega(QAction* a, const char* comandoRegistrato, std::function<void()> comando)
+{
+    if (comando) {
+        connect(a, &QAction::triggered, this, [this, comando] { Esegui(comando); });
+        return;
+    }
+    // A command whose window lives in another area: the registry runs it, and while the
+    // registry has no entry for it the item stays off.
+    const std::string chiave(comandoRegistrato);
+    registrati_[a] = chiave;
+    connect(a, &QAction::triggered, this, [this, chiave] {
+        Esegui([this, chiave] {
+            const auto& comandi = RegistroFinestre().comandi;
+            const auto it = comandi.find(chiave);
+            if (it == comandi.end() || !it->second) return;
+            TContestoComando contesto{sistema_, this, [this] { DopoComando(); }};
+            it->second(contesto);
+        });
+    });
+}
+
+bool TFormPrinc::InAttesa(QAction* a) const
+{
+    const auto it = registrati_.find(a);
+    if (it == registrati_.end()) return false;
+    const auto& comandi = RegistroFinestre().comandi;
+    const auto c = comandi.find(it->second);
+    return c == comandi.end() || !c->second;
+}
+
+void TFormPrinc::DopoComando()
+{
+    ImpostaTutto();
+    AggiornaStatusLine();
+    AggiornaAbilitazioni();
 }
 
 void TFormPrinc::CreaMenu()
@@ -326,19 +367,15 @@ void TFormPrinc::CreaMenu()
          [this] { MostraInformazioniSu(this); });
 }
 
-QAction* TFormPrinc::Pulsante(const char* nome, const QString& suggerimento, std::function<void()> comando)
+QAction* TFormPrinc::Pulsante(const char* nome, const QString& suggerimento, std::function<void()> comando,
+                              const char* voce)
 {
     auto* barra = findChild<QToolBar*>(QStringLiteral("ToolBar"));
     QAction* a = barra->addAction(IconaPulsante(QString::fromLatin1(nome)), suggerimento);
     a->setObjectName(QString::fromLatin1(nome));
     a->setToolTip(suggerimento);
     if (QWidget* w = barra->widgetForAction(a)) w->setObjectName(QString::fromLatin1(nome));
-    if (comando)
-        connect(a, &QAction::triggered, this, [this, comando] { Esegui(comando); });
-    else {
-        a->setEnabled(false);
-        inAttesa_.insert(a);
-    }
+    Collega(a, voce ? voce : nome, std::move(comando));
     return a;
 }
 
@@ -356,12 +393,12 @@ void TFormPrinc::CreaToolbar()
     barra->addSeparator();
     Pulsante("SpeedCommento", QStringLiteral("Commento"), [this] { CommentoClick(); });
     Pulsante("SpeedQuadro", QStringLiteral("Quadri"), [this] { CondizioneClick(TipoQuadro); });
-    Pulsante("SpeedStSche", QStringLiteral("Stampa Schedine"), {});
+    Pulsante("SpeedStSche", QStringLiteral("Stampa Schedine"), {}, "StDamemoria1");
     Pulsante("SpeedStProsp", QStringLiteral("Stampa Prospetto"), [this] { StampaProspettoClick(); });
     Pulsante("SpeedSviluppa", QStringLiteral("Sviluppo"), [this] { CalcoloColonne1Click(); });
-    Pulsante("SpeedSpoglio", QStringLiteral("Spoglio"), {});
-    Pulsante("SpeedVis", QStringLiteral("Visualizza colonne"), {});
-    Pulsante("SpeedButton14", QStringLiteral("Aggiornamento Tramite Internet"), {});
+    Pulsante("SpeedSpoglio", QStringLiteral("Spoglio"), {}, "SpoglioDaMemoria1");
+    Pulsante("SpeedVis", QStringLiteral("Visualizza colonne"), {}, "VisDaMemoria1");
+    Pulsante("SpeedButton14", QStringLiteral("Aggiornamento Tramite Internet"), {}, "Aggiornamento1");
 }
 
 QAction* TFormPrinc::Azione(const QString& nome) const
@@ -377,7 +414,8 @@ QAction* TFormPrinc::Azione(const QString& nome) const
 QStringList TFormPrinc::ComandiInAttesa() const
 {
     QStringList nomi;
-    for (QAction* a : inAttesa_) nomi << a->objectName();
+    for (const auto& [a, chiave] : registrati_)
+        if (InAttesa(a)) nomi << a->objectName();
     nomi.sort();
     return nomi;
 }
@@ -386,7 +424,7 @@ void TFormPrinc::Abilita(const char* nome, bool stato)
 {
     QAction* a = Azione(QString::fromLatin1(nome));
     if (!a) return;
-    a->setEnabled(stato && !inAttesa_.count(a));
+    a->setEnabled(stato && !InAttesa(a));
 }
 
 void TFormPrinc::AggiornaAbilitazioni()
@@ -403,6 +441,8 @@ void TFormPrinc::AggiornaAbilitazioni()
     const TAbilitazioni a = morella::AggiornaAbilitazioni(s);
     const auto& registro = RegistroFinestre();
 
+    // The registered commands without a rule of their own: on when their window is there.
+    for (const auto& [azione, chiave] : registrati_) azione->setEnabled(!InAttesa(azione));
     menuCondizioni_->menuAction()->setEnabled(a.Condizioni);
     // A condition's item opens its editor; the kinds whose editors are not there yet stay off.
     for (QAction* v : menuCondizioni_->actions()) {
@@ -420,6 +460,8 @@ void TFormPrinc::AggiornaAbilitazioni()
                              "SpeedVis", "SpeedStSche", "SpeedSpoglio"})
         Abilita(nome, a.DaMemoria);
     Abilita("SalvasuDisco1", a.SalvaSuDisco);
+    editor_->BtnAnalisi->setEnabled(a.AnalisiSchedina && static_cast<bool>(registro.analisiSchedina));
+    editor_->BtnArchivio->setEnabled(a.ArchivioSchedina && static_cast<bool>(registro.archivioSchedina));
     // A submenu none of whose items can run is off as well.
     for (const char* nome : {"Visualizza1", "DettaturaaVoce1", "Spoglio1", "StampaColonne1"})
         if (auto* m = findChild<QMenu*>(QString::fromLatin1(nome))) {

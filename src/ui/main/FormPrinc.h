@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <functional>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -95,7 +95,13 @@ class TFormPrinc : public QMainWindow {
     void Esegui(const std::function<void()>& comando);
     QAction* Voce(QMenu* menu, const char* nome, const QString& testo, const QKeySequence& tasto, int aiuto,
                   std::function<void()> comando);
-    QAction* Pulsante(const char* nome, const QString& suggerimento, std::function<void()> comando);
+    // voce: the menu item whose registered command a button without its own command runs.
+    QAction* Pulsante(const char* nome, const QString& suggerimento, std::function<void()> comando,
+                      const char* voce = nullptr);
+    void Collega(QAction* a, const char* comandoRegistrato, std::function<void()> comando);
+    bool InAttesa(QAction* a) const;
+    // After a registered command: the document may have changed under the window.
+    void DopoComando();
     void CreaMenu();
     void CreaToolbar();
     void Abilita(const char* nome, bool stato);
@@ -106,8 +112,8 @@ class TFormPrinc : public QMainWindow {
     TSfondo* sfondo_;
     TBarraStato* barra_;
     QMenu* menuCondizioni_ = nullptr;
-    std::set<QAction*> inAttesa_;
-    std::vector<std::string> avvisi_;  // shown once the window is on screen
+    std::map<QAction*, std::string> registrati_;  // items run through the registry
+    std::vector<std::string> avvisi_;             // shown once the window is on screen
 };
 
 }  // namespace morella::ui

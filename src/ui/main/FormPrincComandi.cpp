@@ -49,6 +49,7 @@ void TFormPrinc::New1Click()
     ImpostaTutto();
     editor_->AzzeraSelezione();
     editor_->AzzeraModificato();
+    emit AvvisiSistema().SistemaCambiato();
 }
 
 void TFormPrinc::CaricaClick()
@@ -69,6 +70,7 @@ void TFormPrinc::CaricaClick()
     ImpostaTutto();
     sistema_.Modificato = false;
     editor_->AzzeraModificato();
+    emit AvvisiSistema().SistemaCambiato();
 }
 
 bool TFormPrinc::Save1Click()
@@ -135,6 +137,7 @@ void TFormPrinc::CalcoloColonne1Click()
         if (auto rifiuto = ControllaDestinazione(imp.FileDestinazione)) throw EErrore(*rifiuto);
     const auto& sviluppo = RegistroFinestre().sviluppo;
     if (sviluppo) sviluppo(sistema_, this);
+    emit AvvisiSistema().SistemaCambiato();
 }
 
 void TFormPrinc::StampaProspettoClick()
@@ -157,6 +160,7 @@ void TFormPrinc::CondizioneClick(int slot)
     if (SistemaDaSegnare(c->Modifica())) {
         sistema_.Modificato = true;
         AggiornaStatusLine();
+        emit AvvisiSistema().SistemaCambiato();
     }
 }
 

@@ -7,4 +7,10 @@ TRegistroFinestre& RegistroFinestre()
     static TRegistroFinestre registro;
     return registro;
 }
+
+TAvvisiSistema& AvvisiSistema()
+{
+    static TAvvisiSistema avvisi;
+    return avvisi;
+}
 }  // namespace morella::ui

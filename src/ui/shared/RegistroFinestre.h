@@ -3,7 +3,10 @@
 // them all at start-up), so a window compiles and runs without the others: a command stays
 // disabled while its slot is empty.
 #pragma once
+#include <QObject>
 #include <functional>
+#include <map>
+#include <string>
 
 class QWidget;
 namespace morella {
@@ -12,6 +15,16 @@ class TCondizione;
 }  // namespace morella
 
 namespace morella::ui {
+
+// What a command of the main window works on.
+struct TContestoComando {
+    morella::TSistema& Sistema;
+    QWidget* Finestra;  // the main window: parent of what the command opens
+    // Refreshes the main window (coupon, status line, enabled commands) after the command
+    // changed the document, for windows that stay open and change it later.
+    std::function<void()> Aggiorna;
+};
+
 struct TRegistroFinestre {
     std::function<void(morella::TSistema&, QWidget*)> sviluppo;     // "&Calcolo Colonne"
     std::function<void(morella::TSistema&, QWidget*)> possibilita;  // winning possibilities
@@ -21,8 +34,26 @@ struct TRegistroFinestre {
     // statistical analysis); the buttons stay disabled while these are empty.
     std::function<void(morella::TCondizione&, QWidget*)> archivioCondizione;
     std::function<void(morella::TCondizione&, QWidget*)> analisiCondizione;
+    // The coupon editor's "Archivio" (the prediction over the archive) and "Analisi".
+    std::function<void(morella::TSistema&, QWidget*)> archivioSchedina;
+    std::function<void(morella::TSistema&, QWidget*)> analisiSchedina;
+    // The main window's commands whose windows live in other areas, by the component name of
+    // their menu item ("VisDaMemoria1", "Editazione1", "TaraturaStampante1", ...). A toolbar
+    // button runs the item it stands for. An item without an entry stays disabled.
+    std::map<std::string, std::function<void(TContestoComando&)>, std::less<>> comandi;
 };
 TRegistroFinestre& RegistroFinestre();
+
+// Says to the windows that stay open (the checking, the viewers) that the system they look
+// at was replaced or its conditions changed: New, Load, a condition editor's OK, a new
+// development. A window that holds references into the document connects to SistemaCambiato
+// with itself as context and drops or redoes what it shows.
+class TAvvisiSistema : public QObject {
+    Q_OBJECT
+   signals:
+    void SistemaCambiato();
+};
+TAvvisiSistema& AvvisiSistema();
 
 // Every area's registration, in one call (the program's start-up).
 void RegistraFinestre();

@@ -140,9 +140,33 @@ TEST(FormPrinc, AbilitazioniDelDocumento)
     RegistroFinestre().sviluppo = nullptr;
     f.w->AggiornaAbilitazioni();
     EXPECT_FALSE(f.A("CalcoloColonne1")->isEnabled());
-    // Items whose windows come later are present and off.
+    // An item whose window lives in another area is off until the registry has its command,
+    // then runs it on the main window's system; a toolbar button runs its item's command.
+    auto& comandi = RegistroFinestre().comandi;
+    auto taratura = comandi.extract("TaraturaStampante1");
+    auto spoglio = comandi.extract("SpoglioDaMemoria1");
+    f.w->AggiornaAbilitazioni();
     EXPECT_TRUE(f.w->ComandiInAttesa().contains("TaraturaStampante1"));
     EXPECT_FALSE(f.A("TaraturaStampante1")->isEnabled());
+    EXPECT_FALSE(f.A("SpeedSpoglio")->isEnabled());
+    int corse = 0;
+    const auto conta = [&](TContestoComando& c) {
+        EXPECT_EQ(&c.Sistema, &f.sistema);
+        EXPECT_EQ(c.Finestra, f.w.get());
+        ++corse;
+    };
+    comandi["TaraturaStampante1"] = conta;
+    comandi["SpoglioDaMemoria1"] = conta;
+    f.w->AggiornaAbilitazioni();
+    EXPECT_FALSE(f.w->ComandiInAttesa().contains("TaraturaStampante1"));
+    f.A("TaraturaStampante1")->trigger();
+    EXPECT_EQ(corse, 1);
+    // Checking still needs columns in memory.
+    EXPECT_FALSE(f.A("SpeedSpoglio")->isEnabled());
+    comandi.erase("TaraturaStampante1");
+    comandi.erase("SpoglioDaMemoria1");
+    if (taratura) comandi.insert(std::move(taratura));
+    if (spoglio) comandi.insert(std::move(spoglio));
     // The summary needs no window of its own: always there.
     EXPECT_FALSE(f.w->ComandiInAttesa().contains("StampaProspetto"));
     EXPECT_TRUE(f.A("StampaProspetto")->isEnabled());
