@@ -185,6 +185,21 @@ constexpr TDisposizione Disponi(int eventi, int colonneNomi, bool corsaPiu, int 
     return d;
 }
 
+// The pitch of the coupon for an area of the window: the largest, from the compact coupon up to
+// the pictures' own size, whose layout (with its frame of `bordo` pixels) leaves a tenth of the
+// width and a fifth of the height free around it, so it grows and shrinks with the window and
+// still reads as a coupon on a desk. The compact coupon when not even that one fits: the
+// window's minimum size is chosen for it.
+constexpr int PassoPerArea(int eventi, int colonneNomi, bool corsaPiu, int larghezza, int altezza, int bordo)
+{
+    for (int passo = DeltaYMaschera; passo > DeltaYCompatto; --passo) {
+        const TDisposizione d = Disponi(eventi, colonneNomi, corsaPiu, passo);
+        if ((d.Larghezza + bordo) * 10 <= larghezza * 9 && (d.Altezza + bordo) * 5 <= altezza * 4)
+            return passo;
+    }
+    return DeltaYCompatto;
+}
+
 // The colours of each game's coupon: the header and frames, and the paper.
 struct TColoriGioco {
     int Inchiostro;  // 0xRRGGBB

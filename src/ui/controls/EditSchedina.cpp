@@ -394,6 +394,12 @@ geometria::TDisposizione TEditSchedina::Disposizione(int deltaY) const
     return geometria::Disponi(Eventi(), gioco_ == GiocoToto ? 2 : 1, gioco_ == GiocoTotip, deltaY);
 }
 
+int TEditSchedina::PassoPerArea(int larghezza, int altezza, int bordo) const
+{
+    return geometria::PassoPerArea(Eventi(), gioco_ == GiocoToto ? 2 : 1, gioco_ == GiocoTotip, larghezza,
+                                   altezza, bordo);
+}
+
 void TEditSchedina::Colora()
 {
     // The grids' heading rows in the coupon's ink, with the captions in white.

@@ -65,6 +65,8 @@ class TEditSchedina : public QWidget {
     int Gioco() const { return gioco_; }
     // Where every part goes at a pitch (the same layout the coupon pictures are drawn by).
     geometria::TDisposizione Disposizione(int deltaY) const;
+    // The pitch that fits an area of the window, with a frame of `bordo` pixels around.
+    int PassoPerArea(int larghezza, int altezza, int bordo) const;
     // The smaller rows and circles of a screen at most 640 pixels wide.
     void ImpostaCompatto(bool compatto);
     // Rows of the given pitch (16 compact, 18 standard, more on a large screen); every

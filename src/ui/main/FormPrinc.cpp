@@ -92,6 +92,7 @@ void TSfondo::CentraPannello()
 
 void TSfondo::resizeEvent(QResizeEvent*)
 {
+    if (Ridimensionato) Ridimensionato(size());
     CentraPannello();
 }
 
@@ -122,24 +123,16 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
     editor_->move(4, 4);
 
     const bool mascheraCaricata = editor_->ImpostaGioco(Gioco);
-    // A small screen gets the compact editor, so the whole coupon fits between the bars.
-    // (A width given by the caller stands for a screen of the usual 16:9 shape.)
+    // The coupon is sized for the screen at first (a width given by the caller stands for a
+    // screen of the usual 16:9 shape; the bars take about 80 pixels of its height), then
+    // follows the window: every resize of the background may give it another pitch.
     int altezzaSchermo = larghezzaSchermo * 9 / 16;
     if (larghezzaSchermo <= 0 && screen()) {
         larghezzaSchermo = screen()->geometry().width();
         altezzaSchermo = screen()->availableGeometry().height();
     }
-    if (larghezzaSchermo > 0 && larghezzaSchermo <= 640) editor_->ImpostaCompatto(true);
-    // On a large screen the standard coupon would be a stamp in the middle of it: there it
-    // grows to about three quarters of the screen's height, up to the pictures' own size.
-    if (larghezzaSchermo >= 1600) {
-        int passo = geometria::DeltaYMaschera;
-        while (passo > geometria::DeltaYStandard + 1 &&
-               editor_->Disposizione(passo).Altezza > altezzaSchermo * 3 / 4)
-            --passo;
-        editor_->ImpostaGrandezza(passo);
-    }
-    sfondo_->Pannello()->resize(editor_->width() + 8, editor_->height() + 8);
+    AdattaSchedina(QSize(larghezzaSchermo, altezzaSchermo - 80));
+    sfondo_->Ridimensionato = [this](QSize area) { AdattaSchedina(area); };
 
     CreaMenu();
     CreaToolbar();
@@ -495,6 +488,15 @@ void TFormPrinc::AggiornaStatusLine()
     // Qt's marker of unsaved changes: the title bar shows "*" while the system is modified.
     setWindowTitle(QString::fromStdString(s.Titolo) + QStringLiteral("[*]"));
     setWindowModified(sistema_.Modificato);
+}
+
+void TFormPrinc::AdattaSchedina(QSize area)
+{
+    const int passo = editor_->PassoPerArea(area.width(), area.height(), 8);
+    if (passo == editor_->DeltaY() && sfondo_->Pannello()->width() == editor_->width() + 8) return;
+    editor_->ImpostaGrandezza(passo);
+    sfondo_->Pannello()->resize(editor_->width() + 8, editor_->height() + 8);
+    sfondo_->CentraPannello();
 }
 
 void TFormPrinc::ImpostaTutto()

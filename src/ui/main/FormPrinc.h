@@ -31,6 +31,8 @@ class TSfondo : public QWidget {
     void ImpostaImmagine(const QPixmap& p);
     QWidget* Pannello() const { return pannello_; }
     void CentraPannello();
+    // Told the background's new size before the panel is centred on it.
+    std::function<void(QSize)> Ridimensionato;
 
    protected:
     void paintEvent(QPaintEvent*) override;
@@ -66,6 +68,8 @@ class TFormPrinc : public QMainWindow {
     void AcquisisceTutto();
     // Loads the background picture of the configuration; false (and no picture) on failure.
     bool CaricaSfondo();
+    // Gives the coupon the pitch that fits an area of that size (the background's).
+    void AdattaSchedina(QSize area);
 
     // The commands, one per menu item.
     void New1Click();

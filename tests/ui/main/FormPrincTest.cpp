@@ -580,6 +580,47 @@ TEST(FormPrinc, SchedinaGrandeSulloSchermoGrande)
     }
 }
 
+// The coupon follows the window: larger with every larger window up to the pictures' own
+// size, never past the background's edges, and centred on it.
+TEST(FormPrinc, LaSchedinaCresceConLaFinestra)
+{
+    for (int gioco : {GiocoTotip, GiocoToto}) {
+        TProgrammaProva programma(gioco);
+        TServiziProva servizi;
+        T_Archivio archivio;
+        TSistema sistema(&archivio);
+        TFormPrinc w(sistema, nullptr, 1024);
+        w.show();
+        int prima = 0;
+        for (QSize s : {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1280, 1024),
+                        QSize(1600, 1200), QSize(2560, 1600)}) {
+            SCOPED_TRACE(testing::Message() << "gioco " << gioco << ", " << s.width() << " x " << s.height());
+            w.resize(s);
+            QCoreApplication::processEvents();
+            const QWidget* area = w.centralWidget();
+            const QWidget* pannello = w.findChild<QWidget*>(QStringLiteral("PannelloSchedina"));
+            EXPECT_TRUE(area->rect().contains(pannello->geometry()))
+                << pannello->width() << " x " << pannello->height();
+            EXPECT_LE(std::abs(pannello->x() * 2 + pannello->width() - area->width()), 1);
+            EXPECT_EQ(pannello->size(), w.Editor()->size() + QSize(8, 8));
+            EXPECT_GE(w.Editor()->DeltaY(), prima);
+            prima = w.Editor()->DeltaY();
+            if (s.width() == 640) {
+                EXPECT_EQ(prima, 16);
+            }
+            if (s.width() == 1280) {
+                EXPECT_GT(prima, 24);  // not the 1024 coupon in the middle
+            }
+        }
+        EXPECT_EQ(prima, 36);
+        // And back down again.
+        w.resize(640, 480);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.Editor()->DeltaY(), 16);
+        sistema.Modificato = false;
+    }
+}
+
 TEST(FormPrinc, CancellaUnFileDiSistema)
 {
     TFinestra f;
