@@ -63,8 +63,15 @@ QPointF Pixel(const std::string& pdf, double xmm, double ymm)
     return {(area.left() + conversione.XPunti(xmm)) * scala, (area.top() + conversione.YPunti(ymm)) * scala};
 }
 
+// The pages of a PDF; a copy goes to $MORELLA_PAGINE when set, for a look by eye.
 int Pagine(const std::string& pdf)
 {
+    if (const char* cartella = std::getenv("MORELLA_PAGINE")) {
+        std::error_code ec;
+        std::filesystem::copy_file(pdf,
+                                   std::filesystem::path(cartella) / std::filesystem::path(pdf).filename(),
+                                   std::filesystem::copy_options::overwrite_existing, ec);
+    }
     const std::string info = pdf + ".txt";
     EXPECT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + info + "'").c_str()), 0);
     const std::string testo = LeggiTesto(info);
