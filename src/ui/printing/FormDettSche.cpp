@@ -29,6 +29,7 @@ TFormDettSche::TFormDettSche(std::vector<TSchedinaVin> schedine, TVoceDettatura 
     vista_ = new TQuattroColonne(this);
     vista_->setObjectName(QStringLiteral("QuattroColonne"));
     vista_->ImpostaGioco(Gioco);
+    vista_->ImpostaNumEvents(NumEvents);
 
     play_ = Pulsante(this, "BtnPlay", QStringLiteral("Play"));
     pausa_ = Pulsante(this, "BtnPausa", QStringLiteral("Pausa"));
