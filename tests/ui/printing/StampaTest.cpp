@@ -299,11 +299,11 @@ TEST(Dettatura, TickPerTickDalMenu)
         const TDettatura& dt = w.Dettatura();
         EXPECT_EQ(Figlio<QSpinBox>(d, "SpinMax")->value(), 3);
         EXPECT_FALSE(Figlio<QPushButton>(d, "BtnStop")->isEnabled());
-        Fotografa(d, QStringLiteral("Dettatura"));
         Figlio<QCheckBox>(d, "CheckPausaDopoSc")->setChecked(false);
         Figlio<QPushButton>(d, "BtnPlay")->click();
         timer->Scatti(5);
         EXPECT_EQ(Marcate(*w.Vista()), (std::vector<TCellaDetta>{{1, 5}}));
+        Fotografa(d, QStringLiteral("Dettatura"));  // the spoken cell stands out
         EXPECT_EQ(lettore->suonati, 5);
         // By rows from here: the next sign is event 6 of column 2... after the range moves to
         // the second schedina, its first cell: column and event start again.
