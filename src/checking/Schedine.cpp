@@ -10,7 +10,7 @@ std::vector<TSchedinaVin> CostruisciSchedine(const TListaColonne& lista)
     for (std::int32_t numero = 1; i < lista.size(); ++numero) {
         TSchedinaVin s;
         s.numero = numero;
-        for (std::size_t k = 0; k < 4 && i < lista.size(); ++k, ++i) s.colonne[k].colonna = lista[i];
+        for (std::size_t k = 0; k < 4 && i < lista.size(); ++k, ++i) s.colonne[k] = {lista[i], 0, true};
         schedine.push_back(s);
     }
     return schedine;

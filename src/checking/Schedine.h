@@ -14,7 +14,9 @@ namespace morella {
 struct TSlotSchedina {
     TColonna colonna{};
     std::uint8_t segnata = 0;  // winnings view: the column has the chosen points
-    bool Vuoto() const { return colonna[0] == 0; }
+    bool presente = false;     // a column of the list was copied here
+    // A slot past the end of the list. A column whose first event is empty is still a column.
+    bool Vuoto() const { return !presente; }
     bool operator==(const TSlotSchedina&) const = default;
 };
 

@@ -111,7 +111,7 @@ void TDettatura::Scatto()
 void TDettatura::Di(TSegni segni)
 {
     lettore_.Ferma();
-    cellaDetta_ = TCella{colonna_, evento_};
+    cellaDetta_ = TCellaDetta{colonna_, evento_};
     if (osservatore_) osservatore_->SegnoDetto();
     // An empty event has no word: its tick passes in silence with the cell marked.
     const TTrattoVoce tratto = TrattoVoce(segni);

@@ -17,6 +17,7 @@ namespace morella {
 
 inline constexpr const char* NomeFileVocale = "vocal.Wav";
 inline constexpr const char* MessaggioFileVocale = "Impossibile Caricare Il File Vocale";
+inline constexpr const char* MessaggioNessunaSchedinaDaDettare = "Non Ci Sono Schedine Da Dettare";
 
 // The voice file in the program directory's "Wav" folder.
 std::string FileVocale();
@@ -37,10 +38,10 @@ enum class TOrdineDettatura { PerColonne, PerRighe };
 enum class TStatoDettatura { Inattiva, InCorso, InPausa };
 
 // 1-based position of a cell of the schedina on view.
-struct TCella {
+struct TCellaDetta {
     int colonna = 1;
     int evento = 1;
-    bool operator==(const TCella&) const = default;
+    bool operator==(const TCellaDetta&) const = default;
 };
 
 // Told when the view must be redrawn or the buttons updated.
@@ -115,7 +116,7 @@ class TDettatura {
     // columns, the cell last spoken carrying SegnoEvidenziato. All zero without schedine.
     int NumeroVista() const;
     std::array<TColonna, 4> ColonneVista() const;
-    std::optional<TCella> CellaDetta() const { return cellaDetta_; }
+    std::optional<TCellaDetta> CellaDetta() const { return cellaDetta_; }
 
    private:
     void MostraSchedina();
@@ -145,7 +146,7 @@ class TDettatura {
     TOrdineDettatura ordine_ = TOrdineDettatura::PerColonne;
     int pausa_ = PausaIniziale;
     bool pausaDopoSchedina_ = true;
-    std::optional<TCella> cellaDetta_;
+    std::optional<TCellaDetta> cellaDetta_;
 };
 
 }  // namespace morella

@@ -28,7 +28,7 @@ class TLettoreTaccuino : public TLettoreAudio {
         TParolaDetta p;
         p.tratto = {daMs, aMs};
         p.schedina = dettatura_->NumeroVista();
-        p.cella = dettatura_->CellaDetta().value_or(TCella{});
+        p.cella = dettatura_->CellaDetta().value_or(TCellaDetta{});
         const TColonna c = dettatura_->ColonneVista()[static_cast<std::size_t>(p.cella.colonna - 1)];
         p.parola = TestoSegni(c[static_cast<std::size_t>(p.cella.evento - 1)] & MascheraSegni);
         ricevi_(p);

@@ -15,7 +15,7 @@ struct TParolaDetta {
     std::string parola;  // the sign text, "1" to "1X2"
     TTrattoVoce tratto;  // the stretch of the voice file
     int schedina = 0;    // number of the schedina
-    TCella cella;        // column and event in it
+    TCellaDetta cella;   // column and event in it
     bool operator==(const TParolaDetta&) const = default;
 };
 

@@ -150,6 +150,15 @@ std::string IntestazioneSchedina(const std::string& nomeSistema, std::uint64_t c
     return testo + "Sch. " + std::to_string(schedina);
 }
 
+bool TStampaSchedine::TaraturaNellaPagina(const TTaraturaStampa& taratura) const
+{
+    if (Modo == TModoStampa::Tabulato) return true;
+    if (Gioco == GiocoToto)
+        return morella::TaraturaNellaPagina(Verso == TVersoToto::Verticale ? taratura.TotoVerticale
+                                                                           : taratura.TotoOrizzontale);
+    return morella::TaraturaNellaPagina(TaraturaDelGioco(taratura));
+}
+
 int TStampaSchedine::Schedine(const TTaraturaStampa& taratura) const
 {
     return NumeroSchedine(Colonne.Conta(), PerSchedina(taratura));
@@ -169,6 +178,7 @@ void TStampaSchedine::ImpostaModo(TModoStampa modo, const TTaraturaStampa& tarat
 
 std::optional<std::string> TStampaSchedine::Conferma(const TTaraturaStampa& taratura)
 {
+    if (Schedine(taratura) == 0) return std::string(MessaggioNessunaSchedina);
     if (Tutte) {
         Prima = 1;
         Ultima = Schedine(taratura);
@@ -180,22 +190,23 @@ std::optional<std::string> TStampaSchedine::Conferma(const TTaraturaStampa& tara
     return std::nullopt;
 }
 
-void TStampaSchedine::Stampa(TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema,
+bool TStampaSchedine::Stampa(TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema,
                              const TConfigurazione& configurazione) const
 {
     const bool tabulato = Modo == TModoStampa::Tabulato;
     try {
-        if (tabulato)
-            StampaTabulato(tela);
-        else
-            StampaSulleSchedine(tela, domanda, NomeSenzaCartella(fileSistema), configurazione);
+        const bool finita =
+            tabulato ? StampaTabulato(tela)
+                     : StampaSulleSchedine(tela, domanda, NomeSenzaCartella(fileSistema), configurazione);
+        if (!finita) tela.AbbandonaDocumento();
+        return finita;
     } catch (const std::exception&) {
         tela.AbbandonaDocumento();
         throw EErrore(tabulato ? MessaggioStampaTabulato : MessaggioStampaSchedine);
     }
 }
 
-void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
+bool TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
                                           const std::string& nomeSistema,
                                           const TConfigurazione& configurazione) const
 {
@@ -203,11 +214,7 @@ void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
     const int p = PerSchedina(taratura);
     // A stored calibration outside the page would print a blank coupon: the player is told,
     // and the coupon is printed where the defaults put it.
-    const bool nellaPagina =
-        Gioco == GiocoToto ? TaraturaNellaPagina(Verso == TVersoToto::Verticale ? taratura.TotoVerticale
-                                                                                : taratura.TotoOrizzontale)
-                           : TaraturaNellaPagina(TaraturaDelGioco(taratura));
-    if (!nellaPagina) {
+    if (!TaraturaNellaPagina(taratura)) {
         CorreggiTaratura(taratura);
         domanda.Chiedi(TitoloInformazione, MessaggioTaraturaPredefinita, PulsanteOk);
     }
@@ -239,12 +246,16 @@ void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
         ++c;
         ++nodo;
         if (c < p) continue;
+        if (!Avanti(k - Prima + 1)) return false;
         ++k;
         c = 0;
         if (nodo < n && k <= Ultima) {
             if (Pausa) {
                 stampante.ChiudiDocumentoSenzaPiede();
-                domanda.Chiedi(TitoloInformazione, MessaggioPausaSchedine, PulsanteOk);
+                // The coupons ejected so far stay printed; "Annulla" prints no more.
+                if (domanda.Chiedi(TitoloInformazione, MessaggioPausaSchedine,
+                                   PulsanteOk | PulsanteAnnulla) != PulsanteOk)
+                    return false;
                 stampante.IniziaDocumento();
                 stampante.ImpostaFont(font);
             } else {
@@ -254,6 +265,7 @@ void TStampaSchedine::StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda,
         }
     }
     stampante.ChiudiDocumentoSenzaPiede();
+    return true;
 }
 
 }  // namespace morella

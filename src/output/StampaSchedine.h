@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,7 @@ inline constexpr const char* MessaggioStampaTabulato = "Impossibile Stampare Il 
 inline constexpr const char* MessaggioIntervalloSchedine =
     "Il Valore Della Schedina Iniziale o Finale è Errato.";
 inline constexpr const char* MessaggioPausaSchedine = "Stampa Schedine In Pausa ( Ok Per Continuare )";
+inline constexpr const char* MessaggioNessunaSchedina = "Non Ci Sono Schedine Da Stampare";
 
 enum class TModoStampa { Schedine, Tabulato };
 // How the football coupon is fed: " Orizzontale" (1) or " Verticale" (2).
@@ -53,29 +55,43 @@ class TStampaSchedine {
     int Ultima = 1;
 
     int PerSchedina(const TTaraturaStampa& taratura) const { return ColonnePerSchedina(Modo, taratura); }
+    // Whether the block this job prints with lies on the page (the table needs none).
+    bool TaraturaNellaPagina(const TTaraturaStampa& taratura) const;
     int Schedine(const TTaraturaStampa& taratura) const;
     // On show and whenever the mode changes: both spins run 1..S, from 1 to S.
     void AggiornaIntervallo(const TTaraturaStampa& taratura);
     void ImpostaModo(TModoStampa modo, const TTaraturaStampa& taratura);
     bool PausaAbilitata() const { return Modo == TModoStampa::Schedine; }
     bool SpinAbilitati() const { return !Tutte; }
-    // OK: fixes the first and last schedina, or gives the message that keeps the dialog open.
+    // OK: fixes the first and last schedina, or gives the message that keeps the dialog open
+    // (a list without columns has nothing to print).
     std::optional<std::string> Conferma(const TTaraturaStampa& taratura);
+    // How many schedine Prima..Ultima prints.
+    int DaStampare() const { return Ultima >= Prima ? Ultima - Prima + 1 : 0; }
+
+    // Told after every schedina printed with how many are done of DaStampare(); false stops
+    // the job. Empty: the job runs to its end.
+    std::function<bool(int fatte, int totale)> Prosegui;
 
     // Prints schedine Prima..Ultima. The calibration is copied when printing starts; a
     // block outside the page is replaced by its defaults after MessaggioTaraturaPredefinita
-    // (asked through `domanda`). A failure abandons the document and throws the mode's
-    // message.
-    void Stampa(TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema,
+    // (asked through `domanda`). The pause between coupons offers OK and "Annulla": "Annulla"
+    // (or Prosegui saying no) stops the job, the coupons already ejected stay printed and the
+    // document in progress is dropped; false then. A failure abandons the document and throws
+    // the mode's message.
+    bool Stampa(TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema,
                 const TConfigurazione& configurazione) const;
 
    private:
-    void StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda, const std::string& nomeSistema,
+    bool StampaSulleSchedine(TTelaStampa& tela, TDomanda& domanda, const std::string& nomeSistema,
                              const TConfigurazione& configurazione) const;
-    void StampaTabulato(TTelaStampa& tela) const;
+    bool StampaTabulato(TTelaStampa& tela) const;
+    bool Avanti(int fatte) const { return !Prosegui || Prosegui(fatte, DaStampare()); }
 };
 
 // ---- Calibration dialog ("Taratura Per la Stampa Delle Schedine") ----------------------
+// Enalotto and Totip edit their own coupon block; the football pool edits the block of the
+// feeding orientation chosen in the dialog, never the Totip block it does not print with.
 
 inline constexpr int MassimoCoordinataTaratura = 10000;
 inline constexpr int MassimoQuadroTaratura = 100;
@@ -108,5 +124,27 @@ void ConfermaTaratura(const TValoriTaratura& valori, TConfigurazione& configuraz
 // as OK refuses them.
 void StampaProva(const TValoriTaratura& valori, TConfigurazione& configurazione, TTelaStampa& tela,
                  TDomanda& domanda, const std::string& fileSistema);
+
+// The football pool's spins, in tenths of a millimetre: the coupon block's and the gap
+// between two columns, the circle's diameter in the place of the box.
+struct TValoriTaraturaToto {
+    int XPrimaCol = 0, YPrimaCol = 0;
+    int DistanzaSegniOriz = 0, DistanzaSegniVert = 0;
+    int SpazioColonne = 0;
+    int ScrittaX = 0, ScrittaY = 0;
+    int DiametroSegno = 0;
+    bool operator==(const TValoriTaraturaToto&) const = default;
+};
+TTaraturaToto& TaraturaToto(TTaraturaStampa& taratura, TVersoToto verso);
+// As MostraTaratura and AcquisisciTaratura, for one orientation's block.
+TValoriTaraturaToto MostraTaraturaToto(const TTaraturaToto& taratura);
+TTaraturaToto AcquisisciTaraturaToto(const TValoriTaraturaToto& valori);
+// OK and "Test" on the block of the orientation `verso`, with the same refusals and the
+// same restoring of the stored values. The test coupon marks every sign of all the events
+// of four columns.
+void ConfermaTaraturaToto(const TValoriTaraturaToto& valori, TVersoToto verso,
+                          TConfigurazione& configurazione, const std::string& file);
+void StampaProvaToto(const TValoriTaraturaToto& valori, TVersoToto verso, TConfigurazione& configurazione,
+                     TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema);
 
 }  // namespace morella

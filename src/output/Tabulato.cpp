@@ -20,7 +20,7 @@ bool SeparatoreDopo(int i)
 
 }  // namespace
 
-void TStampaSchedine::StampaTabulato(TTelaStampa& tela) const
+bool TStampaSchedine::StampaTabulato(TTelaStampa& tela) const
 {
     TmmPrinter p(tela);
     p.IniziaDocumento();
@@ -52,6 +52,7 @@ void TStampaSchedine::StampaTabulato(TTelaStampa& tela) const
         }
         for (int i = 1; i < NumEvents; ++i)
             if (SeparatoreDopo(i)) p.Linea(x, y + hh + riga * i, x + w, y + hh + riga * i);
+        if (!Avanti(k - Prima + 1)) return false;
 
         x += w + Spazio;
         if (p.LarghezzaPagina() < x + w) {
@@ -65,6 +66,7 @@ void TStampaSchedine::StampaTabulato(TTelaStampa& tela) const
         }
     }
     p.ChiudiDocumento();
+    return true;
 }
 
 }  // namespace morella

@@ -82,4 +82,56 @@ void StampaProva(const TValoriTaratura& valori, TConfigurazione& configurazione,
     lavoro.Stampa(tela, domanda, fileSistema, configurazione);
 }
 
+TTaraturaToto& TaraturaToto(TTaraturaStampa& taratura, TVersoToto verso)
+{
+    return verso == TVersoToto::Verticale ? taratura.TotoVerticale : taratura.TotoOrizzontale;
+}
+
+TValoriTaraturaToto MostraTaraturaToto(const TTaraturaToto& memorizzata)
+{
+    const TTaraturaToto t = TaraturaNellaPagina(memorizzata) ? memorizzata : TTaraturaToto{};
+    return {Decimi(t.XPrimaCol),         Decimi(t.YPrimaCol),     Decimi(t.DistanzaSegniOriz),
+            Decimi(t.DistanzaSegniVert), Decimi(t.SpazioColonne), Decimi(t.ScrittaX),
+            Decimi(t.ScrittaY),          Decimi(t.DiametroSegno)};
+}
+
+TTaraturaToto AcquisisciTaraturaToto(const TValoriTaraturaToto& v)
+{
+    return {v.XPrimaCol / 10.0,         v.YPrimaCol / 10.0,     v.DistanzaSegniOriz / 10.0,
+            v.DistanzaSegniVert / 10.0, v.SpazioColonne / 10.0, v.ScrittaX / 10.0,
+            v.ScrittaY / 10.0,          v.DiametroSegno / 10.0};
+}
+
+void ConfermaTaraturaToto(const TValoriTaraturaToto& valori, TVersoToto verso,
+                          TConfigurazione& configurazione, const std::string& file)
+{
+    const TTaraturaToto nuovo = AcquisisciTaraturaToto(valori);
+    if (!TaraturaNellaPagina(nuovo)) throw EErrore(MessaggioTaraturaFuoriPagina);
+    TaraturaToto(configurazione.Taratura, verso) = nuovo;
+    ScriviConfigurazione(configurazione, file);
+}
+
+void StampaProvaToto(const TValoriTaraturaToto& valori, TVersoToto verso, TConfigurazione& configurazione,
+                     TTelaStampa& tela, TDomanda& domanda, const std::string& fileSistema)
+{
+    const TTaraturaToto nuovo = AcquisisciTaraturaToto(valori);
+    if (!TaraturaNellaPagina(nuovo)) throw EErrore(MessaggioTaraturaFuoriPagina);
+    auto& blocco = TaraturaToto(configurazione.Taratura, verso);
+    struct TRipristino {
+        TTaraturaToto& blocco;
+        TTaraturaToto salvato;
+        ~TRipristino() { blocco = salvato; }
+    } ripristino{blocco, blocco};
+    blocco = nuovo;
+
+    TStampaSchedine lavoro;
+    lavoro.Modo = TModoStampa::Schedine;
+    lavoro.Verso = verso;
+    lavoro.Prima = lavoro.Ultima = 1;
+    TColonna prova{};
+    for (int e = 0; e < NumEvents; ++e) prova[static_cast<std::size_t>(e)] = 7;
+    for (int i = 0; i < 4; ++i) lavoro.Colonne.Aggiungi(prova);
+    lavoro.Stampa(tela, domanda, fileSistema, configurazione);
+}
+
 }  // namespace morella

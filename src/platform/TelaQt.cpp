@@ -1,6 +1,9 @@
 #include "TelaQt.h"
 
 #include <limits.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <signal.h>
 #include <unistd.h>
 
@@ -30,6 +33,33 @@ QString FamigliaStampa(const std::string& nome)
     if (famiglia.compare("Times New Roman", Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Serif");
     return QStringLiteral("Liberation Sans");
+}
+
+namespace {
+int canvasAperti = 0;
+}  // namespace
+
+TTelaQt::TMemoriaPagine::TMemoriaPagine()
+{
+#if defined(__GLIBC__)
+    if (canvasAperti++ > 0) return;
+    // Above the few hundred kilobytes a page's compression takes.
+    constexpr int Soglia = 64 * 1024 * 1024;
+    mallopt(M_MMAP_THRESHOLD, Soglia);
+    mallopt(M_TRIM_THRESHOLD, Soglia);
+#endif
+}
+
+TTelaQt::TMemoriaPagine::~TMemoriaPagine()
+{
+#if defined(__GLIBC__)
+    if (--canvasAperti > 0) return;
+    // The C library's own starting values; what the job kept goes back now.
+    constexpr int Predefinita = 128 * 1024;
+    mallopt(M_MMAP_THRESHOLD, Predefinita);
+    mallopt(M_TRIM_THRESHOLD, Predefinita);
+    malloc_trim(0);
+#endif
 }
 
 TTelaQt::TTelaQt(QPagedPaintDevice& printer, bool unSoloLavoro)

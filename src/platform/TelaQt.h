@@ -54,6 +54,16 @@ class TTelaQt : public TTelaStampa {
    private:
     void Applica();
 
+    // Keeps the C library from handing the memory of every page back to the system and
+    // asking for it again on the next (the PDF engine compresses each page with buffers of
+    // its own): for the life of the canvas. Without it a job of thousands of pages spends
+    // most of its time in page faults.
+    struct TMemoriaPagine {
+        TMemoriaPagine();
+        ~TMemoriaPagine();
+        TMemoriaPagine(const TMemoriaPagine&) = delete;
+        TMemoriaPagine& operator=(const TMemoriaPagine&) = delete;
+    } memoria_;
     QPagedPaintDevice& printer_;
     QPainter painter_;
     bool unSoloLavoro_;

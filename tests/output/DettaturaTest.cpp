@@ -49,7 +49,7 @@ class TLettoreProva : public TLettoreAudio {
 // One entry per sign said: which schedina was on view and which cell was marked.
 struct TDetto {
     int schedina;
-    TCella cella;
+    TCellaDetta cella;
     bool operator==(const TDetto&) const = default;
 };
 
@@ -372,7 +372,7 @@ TEST_F(Dettatura, SoloLaCellaDettaPortaIlSegno)
         for (TSegni s : c.s) EXPECT_EQ(s & SegnoEvidenziato, 0);
     d.Avvia();
     Scatti(14);  // the 14th sign: column 2, event 2
-    ASSERT_EQ(d.CellaDetta(), (TCella{2, 2}));
+    ASSERT_EQ(d.CellaDetta(), (TCellaDetta{2, 2}));
     auto vista = d.ColonneVista();
     int segnate = 0;
     for (std::size_t k = 0; k < 4; ++k)
@@ -403,6 +403,22 @@ TEST_F(Dettatura, UnEventoVuotoPassaInSilenzio)
     EXPECT_EQ(taccuino.detti.size(), 12u);
     EXPECT_EQ(lettore.suonati.size(), 11u);
     EXPECT_EQ(lettore.fermate, 12);
+}
+
+// A column whose first event is empty is still one of the schedina's columns.
+TEST_F(Dettatura, UnaColonnaConIlPrimoEventoVuotoSiDetta)
+{
+    TListaColonne lista;
+    for (int i = 0; i < 3; ++i) {
+        TColonna c{};
+        for (int e = 1; e < NumEvents; ++e) c[static_cast<std::size_t>(e)] = Segno1;
+        lista.Aggiungi(c);
+    }
+    d.ImpostaOsservatore(&taccuino);
+    ASSERT_TRUE(d.Prepara(CostruisciSchedine(lista), "voce.Wav"));
+    EXPECT_EQ(d.ColonneInSchedina(), 3);
+    d.Avvia();
+    EXPECT_EQ(FinoAllaFine(), 3 * NumEvents);
 }
 
 TEST_F(Dettatura, SenzaFileVocaleNonSiSuona)
@@ -465,11 +481,11 @@ TEST(SimulaDettatura, LeParoleDiUnIntervalloPerRighe)
     const auto parole = SimulaDettatura(Schedine(9), 2, 3, TOrdineDettatura::PerRighe);
     ASSERT_EQ(parole.size(), 4u * 12 + 12);
     EXPECT_EQ(parole[0].schedina, 2);
-    EXPECT_EQ(parole[0].cella, (TCella{1, 1}));
+    EXPECT_EQ(parole[0].cella, (TCellaDetta{1, 1}));
     EXPECT_EQ(parole[0].parola, TestoSegni(SegnoAtteso(4, 0)));
     EXPECT_EQ(parole[0].tratto, TrattoVoce(SegnoAtteso(4, 0)));
-    EXPECT_EQ(parole[1].cella, (TCella{2, 1}));
+    EXPECT_EQ(parole[1].cella, (TCellaDetta{2, 1}));
     EXPECT_EQ(parole[48].schedina, 3);
-    EXPECT_EQ(parole.back().cella, (TCella{1, 12}));
+    EXPECT_EQ(parole.back().cella, (TCellaDetta{1, 12}));
     EXPECT_TRUE(SimulaDettatura({}, 1, 1, TOrdineDettatura::PerColonne).empty());
 }

@@ -392,5 +392,78 @@ TEST(Taratura, IlDialogoRifiutaValoriFuoriDallaPagina)
     EXPECT_NEAR(p.AltezzaPagina(), AltezzaPaginaTaratura, 0.01);
 }
 
+// A job can be stopped: "Annulla" in the pause box, or the progress saying no. What was
+// ejected stays printed, the document in progress is dropped; nothing is printed without a
+// schedina to print.
+TEST(Schedine, SiFermaConAnnullaESenzaSchedineNonParte)
+{
+    TGiocoTemporaneo gioco(GiocoTotip);
+    TStampa pausa;
+    for (int i = 0; i < 12; ++i) pausa.lavoro.Colonne.Aggiungi(Col("1X21X21X21X2"));
+    pausa.lavoro.Pausa = true;
+    pausa.domanda = TRispostaFissa(PulsanteAnnulla);
+    pausa.Stampa();
+    EXPECT_EQ(pausa.domanda.ultimiPulsanti, PulsanteOk | PulsanteAnnulla);
+    EXPECT_EQ(pausa.domanda.domande, 1);
+    EXPECT_EQ(pausa.tela.Conta(TChiamata::Inizia), 1);  // the first coupon only
+
+    for (const TModoStampa modo : {TModoStampa::Schedine, TModoStampa::Tabulato}) {
+        TStampa s;
+        for (int i = 0; i < 40; ++i) s.lavoro.Colonne.Aggiungi(Col("1X21X21X21X2"));
+        s.lavoro.Modo = modo;
+        std::vector<int> fatte;
+        s.lavoro.Prosegui = [&](int k, int totale) {
+            EXPECT_EQ(totale, 10);
+            fatte.push_back(k);
+            return k < 3;
+        };
+        s.lavoro.AggiornaIntervallo(s.configurazione.Taratura);
+        ASSERT_FALSE(s.lavoro.Conferma(s.configurazione.Taratura));
+        EXPECT_FALSE(s.lavoro.Stampa(s.tela, s.domanda, "P.MRL", s.configurazione));
+        EXPECT_EQ(fatte, (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(s.tela.Conta(TChiamata::Abbandona), 1);
+        EXPECT_EQ(s.tela.Conta(TChiamata::Chiudi), 0);
+    }
+
+    TStampaSchedine vuoto;
+    TConfigurazione cfg;
+    vuoto.AggiornaIntervallo(cfg.Taratura);
+    EXPECT_EQ(vuoto.Conferma(cfg.Taratura), std::string(MessaggioNessunaSchedina));
+}
+
+// The football pool calibrates the block of the orientation it feeds with; the other block
+// and the coupon blocks stay as they were, and the test coupon puts its circles where the
+// dialog's values say, restoring the stored ones afterwards.
+TEST(Taratura, TotoSulBloccoDellOrientamento)
+{
+    TGiocoTemporaneo gioco(GiocoToto);
+    test::TCartellaTemporanea cartella;
+    TConfigurazione cfg;
+    cfg.Taratura.TotoVerticale.YPrimaCol = std::numeric_limits<double>::infinity();
+    TValoriTaraturaToto v = MostraTaraturaToto(cfg.Taratura.TotoVerticale);
+    EXPECT_EQ(v, MostraTaraturaToto(TTaraturaToto{}));  // shown as it would print
+    EXPECT_EQ(v.DiametroSegno, 22);
+    v.YPrimaCol = 100;
+    v.DiametroSegno = 30;
+    TTelaRegistrata tela;
+    TRispostaFissa ok(PulsanteOk);
+    StampaProvaToto(v, TVersoToto::Verticale, cfg, tela, ok, "P.MRL");
+    EXPECT_EQ(tela.Conta(TChiamata::Ellisse), 4 * NumEvents * 3);
+    EXPECT_TRUE(Segni(tela, TChiamata::Ellisse).count(Scatola(40.7, 10, 3, 3)));
+    EXPECT_TRUE(std::isinf(cfg.Taratura.TotoVerticale.YPrimaCol));
+    EXPECT_EQ(ok.domande, 0);
+
+    ConfermaTaraturaToto(v, TVersoToto::Verticale, cfg, cartella.File("Morella.cfg"));
+    TConfigurazione letta;
+    LeggiConfigurazione(letta, cartella.File("Morella.cfg"));
+    EXPECT_EQ(MostraTaraturaToto(letta.Taratura.TotoVerticale), v);
+    EXPECT_DOUBLE_EQ(letta.Taratura.TotoOrizzontale.YPrimaCol, 31.8);
+    EXPECT_DOUBLE_EQ(letta.Taratura.Totip.YPrimaCol, 30.0);
+    v.DiametroSegno = 4000;
+    EXPECT_THROW(ConfermaTaraturaToto(v, TVersoToto::Orizzontale, cfg, cartella.File("Morella.cfg")),
+                 EErrore);
+    EXPECT_DOUBLE_EQ(cfg.Taratura.TotoOrizzontale.DiametroSegno, 2.2);
+}
+
 }  // namespace
 }  // namespace morella

@@ -14,9 +14,12 @@
 #include "ElencoCondizioni.h"
 #include "FormAiuto.h"
 #include "FormConsecutivita.h"
+#include "FormDettSche.h"
 #include "FormFormuleDerivate.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
+#include "FormStSche.h"
+#include "FormTarTotipEna.h"
 
 namespace morella::ui {
 
@@ -108,6 +111,22 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         d->ImpostaOggetto(*c);
         d->AggiornaForm();
         scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
+    }
+    {
+        // The print windows on the system's columns, or on a few of a development when it has none.
+        TListaColonne colonne = app.Sistema().Dati().Colonne;
+        for (std::uint32_t i = 0; colonne.Conta() < 9; ++i) {
+            TColonna c{};
+            for (int e = 0; e < NumEvents; ++e)
+                c[static_cast<std::size_t>(e)] = static_cast<TSegni>(1 << ((i + e) % 3));
+            colonne.Aggiungi(c);
+        }
+        TFormStSche stampa(app.Sistema(), colonne, w);
+        scritte += Dialogo(stampa, percorso("stampa-schedine.png"));
+        TFormTarTotipEna taratura(app.Sistema(), w);
+        scritte += Dialogo(taratura, percorso("taratura.png"));
+        TFormDettSche dettatura(CostruisciSchedine(colonne), NuovaVoce(), w);
+        scritte += Dialogo(dettatura, percorso("dettatura.png"));
     }
     {
         TFormAiuto d(w);

@@ -659,6 +659,8 @@ TEST(FormPrinc, UnaVoceSpentaNonMostraLaSpunta)
 // there yet (the item is greyed for that reason) says so, and names what to use instead.
 TEST(FormPrinc, LAiutoDiceQualiFinestreNonCiSonoAncora)
 {
+    // The windows of this version, as the program registers them at start-up.
+    RegistraFinestre();
     TFinestra f;
     std::set<int> argomenti;
     for (const QString& nome : f.w->ComandiInAttesa())
