@@ -93,8 +93,8 @@ TEsitoSequela ControllaSequela(const TSceltaSequela& s)
 
 const char* TestoTipoSequela(int tipo)
 {
-    static const char* const testi[] = {"Schema",   "Monotermine", "Bitermine",
-                                        "Tritermine", "Generica",  "Specchio"};
+    static const char* const testi[] = {"Schema",     "Monotermine", "Bitermine",
+                                        "Tritermine", "Generica",    "Specchio"};
     return tipo >= 1 && tipo <= 6 ? testi[tipo - 1] : "";
 }
 

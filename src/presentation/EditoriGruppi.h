@@ -42,7 +42,8 @@ std::string TestoStatoIntervallo(int stato);
 
 inline constexpr const char* MessaggioSequelaNonContigua = "La Sequela Non è Contigua.";
 inline constexpr const char* MessaggioSequelaCorta = "La Lunghezza della Sequela è Inferiore a Due.";
-inline constexpr const char* MessaggioSequelaLunga = "La Lunghezza della Sequela Supera gli Avvenimenti del Campo.";
+inline constexpr const char* MessaggioSequelaLunga =
+    "La Lunghezza della Sequela Supera gli Avvenimenti del Campo.";
 inline constexpr const char* MessaggioPassoSequela = "Il Passo della Sequela deve essere Almeno Uno.";
 // The title of the sequence editor's refusals, spelt as the program always showed it.
 inline constexpr const char* TitoloInfomazione = "Infomazione";
@@ -50,7 +51,7 @@ inline constexpr const char* TitoloInfomazione = "Infomazione";
 // What the sequence editor's controls hold when OK or a move asks for the element.
 struct TSceltaSequela {
     int Tipo = 1;
-    TColonna Schema{};          // type 1: the pattern column
+    TColonna Schema{};           // type 1: the pattern column
     bool SchemaContiguo = true;  // the column control's validity (filled from the first event)
     int Lunghezza = 2;           // the length field (types 2..6)
     int PassoTrovata = 1;
@@ -58,7 +59,7 @@ struct TSceltaSequela {
     int EventiCampo = 12;  // events in the range of "Presenze"
 };
 struct TEsitoSequela {
-    std::string Messaggio;  // empty: accepted
+    std::string Messaggio;     // empty: accepted
     bool SulloSchema = false;  // the refusal is about the pattern: the focus goes back there
     int Lunghezza = 0;         // the length the element takes
 };
@@ -86,7 +87,10 @@ int MassimoInizialeLink(const TTabellaValori& t, int eventi);
 class TCopiaLink {
    public:
     explicit TCopiaLink(const TElencoLink& link);
-    TTabellaValori& Errori(std::uint8_t lettera) { return errori_.at(static_cast<std::size_t>(lettera - 'A')); }
+    TTabellaValori& Errori(std::uint8_t lettera)
+    {
+        return errori_.at(static_cast<std::size_t>(lettera - 'A'));
+    }
     TTabellaValori& Totale() { return totale_; }
     // Copies the tables whose choices differ into the links, their derived flags cleared;
     // true when something was copied.

@@ -189,7 +189,8 @@ void TFormSequela::AcquisisceElemento(TCondizione& e)
 
 TFormPVP::TFormPVP(TipoCondizione tipo, QWidget* parent) : TFormGruppo(tipo, parent), tipo_(tipo)
 {
-    setObjectName(tipo == TipoGruppoValori ? QStringLiteral("FormValori") : QStringLiteral("FormPercentuali"));
+    setObjectName(tipo == TipoGruppoValori ? QStringLiteral("FormValori")
+                                           : QStringLiteral("FormPercentuali"));
     QWidget* box = AreaElemento()->parentWidget();
     auto* partite = new QGroupBox(QStringLiteral("Partite"), box);
     auto* lp = new QVBoxLayout(partite);
@@ -235,7 +236,8 @@ void TFormPVP::AcquisisceElemento(TCondizione& e)
     auto* p = dynamic_cast<TCondizioneAPesi*>(&e);
     if (!p) return;
     const auto scelte = partite_->Selezionati();
-    for (int i = 0; i < MaxEventi; ++i) p->Partite[static_cast<std::size_t>(i)] = scelte[static_cast<std::size_t>(i)] != 0;
+    for (int i = 0; i < MaxEventi; ++i)
+        p->Partite[static_cast<std::size_t>(i)] = scelte[static_cast<std::size_t>(i)] != 0;
     if (intervalli_->Modificato()) {
         const bool inUso = p->Intervalli.InUso;
         p->Intervalli = intervalli_->Tabella();
@@ -296,7 +298,8 @@ void TFormListaColFiltro::AcquisisceElemento(TCondizione& e)
         TColonna c{};
         colonna_->LeggiColonna(c);
         // Only the events are the player's; what lies beyond them stays as it was.
-        for (int i = 0; i < NumEvents; ++i) f->ColonnaFiltro[static_cast<std::size_t>(i)] = c[static_cast<std::size_t>(i)];
+        for (int i = 0; i < NumEvents; ++i)
+            f->ColonnaFiltro[static_cast<std::size_t>(i)] = c[static_cast<std::size_t>(i)];
         colonna_->ImpostaModificato(false);
     }
     PrendiTabella(punti_, f->Tabella(TColonnaFiltro::TabellaPunti));

@@ -36,8 +36,8 @@ TEditIntervalli::TEditIntervalli(const QString& titolo, QWidget* parent) : QGrou
 {
     lista_ = new QTableWidget(0, 4, this);
     lista_->setObjectName(QStringLiteral("ListaIntervalli"));
-    lista_->setHorizontalHeaderLabels(
-        {QStringLiteral("Minimo"), QStringLiteral("Massimo"), QStringLiteral("Stato"), QStringLiteral("Livello")});
+    lista_->setHorizontalHeaderLabels({QStringLiteral("Minimo"), QStringLiteral("Massimo"),
+                                       QStringLiteral("Stato"), QStringLiteral("Livello")});
     lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
     lista_->setSelectionMode(QAbstractItemView::SingleSelection);
     lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -82,8 +82,7 @@ TEditIntervalli::TEditIntervalli(const QString& titolo, QWidget* parent) : QGrou
     l->addLayout(campi);
     l->addLayout(pulsanti);
 
-    connect(stato_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { livello_->setEnabled(i == 1); });
+    connect(stato_, &QComboBox::currentIndexChanged, this, [this](int i) { livello_->setEnabled(i == 1); });
     livello_->setEnabled(false);
     connect(lista_, &QTableWidget::itemSelectionChanged, this, &TEditIntervalli::Selezionato);
     connect(aggiungi_, &QPushButton::clicked, this, [this] { Esito(AggiungiIntervallo(tabella_, Campi())); });

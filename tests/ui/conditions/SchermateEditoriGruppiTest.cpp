@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "ColonnaFiltro.h"
+#include "CondizioneAPesi.h"
 #include "DatiSistema.h"
 #include "ElencoCondizioni.h"
 #include "FabbricaCondizioni.h"
-#include "CondizioneAPesi.h"
 #include "FormEditoriGruppi.h"
 #include "FormRec.h"
 #include "ProvaUi.h"
@@ -45,8 +45,10 @@ TEST(SchermateGruppi, EditoriConUnElemento)
     elenco.Condizione<TPuntiTra>(TipoPuntiTra)->Gruppo(1).Aggiungi({3, 7, StatoAmmesso, 1});
 
     const std::pair<TipoCondizione, const char*> editori[] = {
-        {TipoGruppoSequele, "FormSequela"},         {TipoGruppoValori, "FormValori"},
-        {TipoGruppoPercentuali, "FormPercentuali"}, {TipoGruppoColonneFiltro, "FormListaColFiltro"},
+        {TipoGruppoSequele, "FormSequela"},
+        {TipoGruppoValori, "FormValori"},
+        {TipoGruppoPercentuali, "FormPercentuali"},
+        {TipoGruppoColonneFiltro, "FormListaColFiltro"},
         {TipoPuntiTra, "FormPtTra"},
     };
     for (const auto& [tipo, nome] : editori) {
