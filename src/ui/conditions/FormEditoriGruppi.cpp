@@ -1,12 +1,15 @@
 #include "FormEditoriGruppi.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -201,8 +204,12 @@ TFormPVP::TFormPVP(TipoCondizione tipo, QWidget* parent) : TFormGruppo(tipo, par
     lp->addWidget(partite_);
     intervalli_ = new TEditIntervalli(QStringLiteral("Intervalli"), box);
     intervalli_->setObjectName(QStringLiteral("Intervalli"));
-    auto* riga = new QHBoxLayout;
-    riga->addWidget(partite, 0, Qt::AlignTop);
+    // Side by side where the screen is wide enough, else one over the other (the area scrolls
+    // down, which reads better than sideways).
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    const bool stretto = schermo && schermo->availableGeometry().width() < 960;
+    auto* riga = new QBoxLayout(stretto ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    riga->addWidget(partite, 0, stretto ? Qt::AlignLeft : Qt::AlignTop);
     riga->addWidget(intervalli_, 1);
     AreaElemento()->addLayout(riga);
 }

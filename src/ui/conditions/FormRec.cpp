@@ -206,7 +206,11 @@ TFormAnalisiColonneFiltrate::TFormAnalisiColonneFiltrate(const TElencoLink& link
         QStringList titolo;
         if (i < analisi_.Griglie.size())
             for (const std::string& r : analisi_.Griglie[i].Titolo) titolo << QString::fromStdString(r);
-        colonna->addWidget(new QLabel(titolo.join(QLatin1Char('\n')), this));
+        auto* etichetta = new QLabel(titolo.join(QLatin1Char('\n')), this);
+        // Every title takes two lines, so the three grids start level.
+        etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        etichetta->setMinimumHeight(etichetta->fontMetrics().lineSpacing() * 2);
+        colonna->addWidget(etichetta);
         auto* g = new QTableWidget(this);
         g->setObjectName(QStringLiteral("Griglia%1").arg(i));
         g->setEditTriggers(QAbstractItemView::NoEditTriggers);

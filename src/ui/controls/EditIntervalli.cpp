@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +26,7 @@ QDoubleSpinBox* Limite(QWidget* padre, const char* nome)
     auto* s = new QDoubleSpinBox(padre);
     s->setObjectName(QString::fromLatin1(nome));
     s->setDecimals(4);
-    s->setRange(-1e9, 1e9);
+    s->setRange(-1e7, 1e7);
     return s;
 }
 
@@ -43,9 +43,10 @@ TEditIntervalli::TEditIntervalli(const QString& titolo, QWidget* parent) : QGrou
     lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lista_->verticalHeader()->setDefaultSectionSize(lista_->fontMetrics().height() + 4);
     lista_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    lista_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lista_->setMinimumHeight(lista_->verticalHeader()->defaultSectionSize() * 5 +
                              lista_->horizontalHeader()->sizeHint().height() + 4);
-    lista_->setMinimumWidth(lista_->fontMetrics().horizontalAdvance(QStringLiteral("In Recupero")) * 4 + 40);
+    lista_->setMinimumWidth(lista_->fontMetrics().horizontalAdvance(QStringLiteral("In Recupero")) * 3 + 60);
 
     minimo_ = Limite(this, "Minimo");
     massimo_ = Limite(this, "Massimo");
@@ -66,21 +67,36 @@ TEditIntervalli::TEditIntervalli(const QString& titolo, QWidget* parent) : QGrou
     elimina_ = Pulsante(this, "EliminaIntervalloBtn", QStringLiteral("Elimina"),
                         QStringLiteral("Elimina l'intervallo scelto"));
 
-    auto* campi = new QFormLayout;
-    campi->addRow(QStringLiteral("Minimo"), minimo_);
-    campi->addRow(QStringLiteral("Massimo"), massimo_);
-    campi->addRow(QStringLiteral("Stato"), stato_);
-    campi->addRow(QStringLiteral("Livello"), livello_);
-    campi->addRow(QStringLiteral("Link"), link_);
+    // The list over the fields of one interval, the buttons beside the fields: narrow enough
+    // for the editors' small screens.
+    auto* campi = new QGridLayout;
+    auto etichetta = [this](const char* testo, QWidget* campo) {
+        auto* e = new QLabel(QString::fromUtf8(testo), this);
+        e->setBuddy(campo);
+        return e;
+    };
+    campi->addWidget(etichetta("Minimo", minimo_), 0, 0);
+    campi->addWidget(minimo_, 0, 1);
+    campi->addWidget(etichetta("Massimo", massimo_), 0, 2);
+    campi->addWidget(massimo_, 0, 3);
+    campi->addWidget(etichetta("Stato", stato_), 1, 0);
+    campi->addWidget(stato_, 1, 1);
+    campi->addWidget(etichetta("Livello", livello_), 1, 2);
+    campi->addWidget(livello_, 1, 3);
+    campi->addWidget(etichetta("Link", link_), 2, 0);
+    campi->addWidget(link_, 2, 1);
     auto* pulsanti = new QVBoxLayout;
     pulsanti->addWidget(aggiungi_);
     pulsanti->addWidget(cambia_);
     pulsanti->addWidget(elimina_);
     pulsanti->addStretch(1);
-    auto* l = new QHBoxLayout(this);
+    auto* sotto = new QHBoxLayout;
+    sotto->addLayout(campi);
+    sotto->addLayout(pulsanti);
+    sotto->addStretch(1);
+    auto* l = new QVBoxLayout(this);
     l->addWidget(lista_, 1);
-    l->addLayout(campi);
-    l->addLayout(pulsanti);
+    l->addLayout(sotto);
 
     connect(stato_, &QComboBox::currentIndexChanged, this, [this](int i) { livello_->setEnabled(i == 1); });
     livello_->setEnabled(false);

@@ -5,6 +5,7 @@
 // clicks develops into the columns of the same system built through the core.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
@@ -77,6 +78,7 @@ void NuovoIntervallo(QDialog& d, double minimo, double massimo, bool recupero = 
 
 struct TCaso {
     const char* voce;
+    const char* titolo;
     int slot;
     std::function<void(QDialog&)> modifica;  // by clicks, on the shown element
     std::function<void(TCondizione&)> verifica;
@@ -85,7 +87,7 @@ struct TCaso {
 std::vector<TCaso> Casi()
 {
     return {
-        {"Sequele1", TipoGruppoSequele,
+        {"Sequele1", "Sequele", TipoGruppoSequele,
          [](QDialog& d) {
              Clic(d, "AggiungiBtn");
              Clic(d, "Tipo3");
@@ -100,7 +102,7 @@ std::vector<TCaso> Casi()
              EXPECT_EQ(s.Lunghezza, 3);
              EXPECT_EQ(s.Tabella(0).Stato(0, 3), StatoAmmesso);
          }},
-        {"Valori1", TipoGruppoValori,
+        {"Valori1", "Valori", TipoGruppoValori,
          [](QDialog& d) {
              Clic(d, "AggiungiBtn");
              ClicRiga(Controllo<ui::TPannelloSc>(d, "Partite"), 0);
@@ -117,7 +119,7 @@ std::vector<TCaso> Casi()
              EXPECT_EQ(v.Intervalli.Intervalli[0].Stato, StatoInRecupero);
              EXPECT_EQ(v.Intervalli.Intervalli[0].Livello, 3);
          }},
-        {"Percentuali1", TipoGruppoPercentuali,
+        {"Percentuali1", "Percentuali", TipoGruppoPercentuali,
          [](QDialog& d) {
              Clic(d, "AggiungiBtn");
              ClicRiga(Controllo<ui::TPannelloSc>(d, "Partite"), 2);
@@ -130,7 +132,7 @@ std::vector<TCaso> Casi()
              EXPECT_EQ(p.Intervalli.NumeroIntervalli, 1);
              EXPECT_EQ(p.Intervalli.Link, 'C');
          }},
-        {"ColonneFiltro1", TipoGruppoColonneFiltro,
+        {"ColonneFiltro1", "Colonne Filtro", TipoGruppoColonneFiltro,
          [](QDialog& d) {
              Clic(d, "AggiungiBtn");
              ScriviSegni(d, "ColonnaFiltro", 0, "1X");
@@ -144,7 +146,7 @@ std::vector<TCaso> Casi()
              EXPECT_EQ(f.ColonnaFiltro[1], 0);
              EXPECT_EQ(f.Tabella(0).Stato(0, 2), StatoAmmesso);
          }},
-        {"PuntiTra1", TipoPuntiTra,
+        {"PuntiTra1", "Punti Tra", TipoPuntiTra,
          [](QDialog& d) {
              Controllo<QSpinBox>(d, "Gruppo")->setValue(3);
              const int prima = Controllo<QTableWidget>(d, "ListaIntervalli")->rowCount();
@@ -190,6 +192,7 @@ TEST(EditoriGruppi, ModificaSalvataSoloNelSuoBlocco)
             const qint64 apertura = t.elapsed();
             std::printf("[ apertura ] %s %lld ms\n", caso.voce, static_cast<long long>(apertura));
             EXPECT_LT(apertura, 150) << caso.voce;
+            EXPECT_EQ(d.windowTitle(), QString::fromUtf8(caso.titolo));
             caso.modifica(d);
             return Premi(d, "OKBtn");
         });
@@ -442,5 +445,25 @@ TEST(EditoriGruppi, SviluppoComeIlNucleo)
     ASSERT_EQ(a.Conta(), b.Conta());
     for (std::size_t i = 0; i < static_cast<std::size_t>(a.Conta()); ++i)
         EXPECT_EQ(TestoColonna(a[i]), TestoColonna(b[i])) << i;
+    f.servizi.VerificaConsumate();
+}
+
+// The shortcuts of the menu open the same editors from the keyboard.
+TEST(EditoriGruppi, ScorciatoieDaTastiera)
+{
+    TFinestraGruppi f;
+    for (const auto& [tasto, titolo] : {std::pair{Qt::Key_F, "Colonne Filtro"},
+                                        std::pair{Qt::Key_T, "Punti Tra"}, std::pair{Qt::Key_L, "Link"}}) {
+        QString visto;
+        f.servizi.AttendiDialogo([&](QDialog& d) {
+            visto = d.windowTitle();
+            return Premi(d, "AnnullaBtn");
+        });
+        f.ApriMenuCondizioni();
+        f.w->activateWindow();
+        QApplication::setActiveWindow(f.w.get());
+        QTest::keyClick(f.w.get(), tasto, Qt::ControlModifier);
+        EXPECT_EQ(visto, QString::fromLatin1(titolo));
+    }
     f.servizi.VerificaConsumate();
 }
