@@ -47,16 +47,6 @@ QSpinBox* Campo(QWidget* padre, const char* nome, int minimo, int massimo)
     return s;
 }
 
-// A table the player touched goes back into the element; its derived flags wait for Prepara.
-void PrendiTabella(TGraphPt* g, TTabellaValori& t)
-{
-    if (!g->Modificato()) return;
-    g->LeggiTabella(t);
-    t.Sotto[0].InUso = t.Sotto[1].InUso = false;
-    t.Attivo = false;
-    g->ImpostaModificato(false);
-}
-
 TEditColonna* Colonna(QWidget* padre, const char* nome, bool singolo)
 {
     auto* c = new TEditColonna(padre);
@@ -184,7 +174,7 @@ void TFormSequela::AcquisisceElemento(TCondizione& e)
     }
     s->PassoTrovata = passoTrovata_->value();
     s->PassoNonTrovata = passoNonTrovata_->value();
-    PrendiTabella(presenze_, s->Tabella(0));
+    PrendiTabella(*presenze_, s->Tabella(0));
     s->Tabella(0).ImpostaConConsecutivita(s->TipoSequela != TSequele::Specchio);
 }
 
@@ -309,7 +299,7 @@ void TFormListaColFiltro::AcquisisceElemento(TCondizione& e)
             f->ColonnaFiltro[static_cast<std::size_t>(i)] = c[static_cast<std::size_t>(i)];
         colonna_->ImpostaModificato(false);
     }
-    PrendiTabella(punti_, f->Tabella(TColonnaFiltro::TabellaPunti));
+    PrendiTabella(*punti_, f->Tabella(TColonnaFiltro::TabellaPunti));
 }
 
 }  // namespace morella::ui

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "EditoriCondizioni.h"
+#include "GraphPt.h"
 
 namespace morella::ui {
 
@@ -77,6 +78,15 @@ TFormGruppo::TFormGruppo(TipoCondizione tipo, QWidget* parent) : TFormCondizione
 }
 
 TFormGruppo::~TFormGruppo() = default;
+
+void TFormGruppo::PrendiTabella(TGraphPt& g, TTabellaValori& t)
+{
+    if (!g.Modificato()) return;
+    g.LeggiTabella(t);
+    t.Sotto[0].InUso = t.Sotto[1].InUso = false;
+    t.Attivo = false;
+    g.ImpostaModificato(false);
+}
 
 template <class F>
 void TFormGruppo::Sposta(F&& passo)

@@ -18,6 +18,8 @@ class QVBoxLayout;
 
 namespace morella::ui {
 
+class TGraphPt;
+
 class TFormGruppo : public TFormCondizione {
     Q_OBJECT
 
@@ -28,6 +30,9 @@ class TFormGruppo : public TFormCondizione {
     TModelloGruppo* Modello() const { return modello_.get(); }
 
    protected:
+    // A value table the player touched goes back into the element; its derived flags wait
+    // for the next Prepara.
+    static void PrendiTabella(TGraphPt& controllo, TTabellaValori& tabella);
     // The element's own controls go here, under its switch.
     QVBoxLayout* AreaElemento() const { return areaElemento_; }
     // Loads an element into the controls; nullptr for an empty group (show the defaults).

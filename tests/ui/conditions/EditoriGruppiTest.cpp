@@ -357,12 +357,20 @@ TEST(EditoriGruppi, LinkRifiutiEAnalisi)
         EXPECT_EQ(Premi(d, "OKBtn"), -1);
         Controllo<QSpinBox>(d, "EditMaxLinks")->setValue(7);
         // "Analisi": the letter's refusals, counts first, then percentages.
-        f.servizi.AttendiDialogo([](QDialog& a) {
+        f.servizi.AttendiDialogo([&](QDialog& a) {
             EXPECT_EQ(a.windowTitle(), "Analisi Delle Colonne Filtrate");
             auto* g = Controllo<QTableWidget>(a, "Griglia0");
             EXPECT_EQ(g->item(1, 0)->text(), "3");
             Clic(a, "PercentualiBtn");
             EXPECT_EQ(g->item(1, 0)->text(), "25");
+            // "Stampa" goes through the print preview.
+            QString anteprima;
+            f.servizi.AttendiDialogo([&](QDialog& p) {
+                anteprima = p.windowTitle();
+                return int(QDialog::Rejected);
+            });
+            Clic(a, "StampaBtn");
+            EXPECT_FALSE(anteprima.isEmpty());
             return Premi(a, "OKBtn");
         });
         Clic(d, "AnalisiBtn");
