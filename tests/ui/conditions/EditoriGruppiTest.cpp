@@ -15,6 +15,7 @@
 #include <QTableWidget>
 
 #include "ColonnaFiltro.h"
+#include "CondizioneATabelle.h"
 #include "EditColonna.h"
 #include "EditIntervalli.h"
 #include "EditoriGruppi.h"
@@ -36,17 +37,27 @@ using namespace morella::test;
 
 namespace {
 
-// The main window on the test prediction, with the derived bytes as a look at the menu
-// leaves them, so that only what an editor changes differs in the file.
+// What the tests' system holds besides the conditions they edit: values and percentages,
+// and a count of signs "1" that admits 2..9 and feeds points-between group 3.
+void Preparato(TSistema& s)
+{
+    PronosticoDiProva(s);
+    for (std::size_t i = 0; i < 12; ++i) {
+        s.Dati().Valori[i] = {1, 2, 3};
+        s.Dati().Percentuali[i] = {50, 30, 20};
+    }
+    auto& segni = *s.Dati().Condizioni->Condizione<TCondizioneATabelle>(TipoNumeroSegni);
+    for (int v = 2; v <= 9; ++v) segni.Tabella(0).ImpostaStato(0, v, StatoAmmesso);
+    segni.Tabella(0).Sotto[0].GruppoTra = 3;
+}
+
+// The main window on that system, with the derived bytes as a look at the menu leaves them,
+// so that only what an editor changes differs in the file.
 struct TFinestraGruppi : TFinestraPrinc {
     TFinestraGruppi()
     {
         CaricaSistema("Gruppi.Mrl", [](TSistema& s) {
-            PronosticoDiProva(s);
-            for (std::size_t i = 0; i < 12; ++i) {
-                s.Dati().Valori[i] = {1, 2, 3};
-                s.Dati().Percentuali[i] = {50, 30, 20};
-            }
+            Preparato(s);
             s.Dati().Condizioni->Prepara();
         });
     }
@@ -156,6 +167,11 @@ std::vector<TCaso> Casi()
              Controllo<QSpinBox>(d, "Gruppo")->setValue(3);
              EXPECT_EQ(Controllo<QTableWidget>(d, "ListaIntervalli")->rowCount(), prima + 1);
              EXPECT_EQ(Testo(d, "TitoloCondizioni"), "Condizioni Nel Gruppo 3");
+             auto* elenco = Controllo<QListWidget>(d, "Condizioni");
+             ASSERT_EQ(elenco->count(), 1);
+             EXPECT_TRUE(elenco->item(0)->text().endsWith("(2 - 9)"))
+                 << elenco->item(0)->text().toStdString();
+             EXPECT_EQ(Testo(d, "Portata"), "Punti Raggiungibili : da 2 a 9");
          },
          [](TCondizione& c) {
              auto& p = dynamic_cast<TPuntiTra&>(c);
@@ -421,8 +437,7 @@ TEST(EditoriGruppi, SviluppoComeIlNucleo)
     });
 
     TSistema atteso;
-    PronosticoDiProva(atteso);
-    for (std::size_t i = 0; i < 12; ++i) atteso.Dati().Valori[i] = {1, 2, 3};
+    Preparato(atteso);
     TElencoCondizioni& elenco = *atteso.Dati().Condizioni;
     auto s = std::make_unique<TSequele>();
     s->TipoSequela = TSequele::Monotermine;
