@@ -102,8 +102,11 @@ TEditIntervalli::TEditIntervalli(const QString& titolo, QWidget* parent) : QGrou
     livello_->setEnabled(false);
     connect(lista_, &QTableWidget::itemSelectionChanged, this, &TEditIntervalli::Selezionato);
     connect(aggiungi_, &QPushButton::clicked, this, [this] { Esito(AggiungiIntervallo(tabella_, Campi())); });
-    connect(cambia_, &QPushButton::clicked, this,
-            [this] { Esito(CambiaIntervallo(tabella_, lista_->currentRow(), Campi())); });
+    connect(cambia_, &QPushButton::clicked, this, [this] {
+        // Nothing chosen in the list: nothing to change.
+        const int riga = lista_->currentRow();
+        if (riga >= 0 && riga < tabella_.NumeroIntervalli) Esito(CambiaIntervallo(tabella_, riga, Campi()));
+    });
     connect(elimina_, &QPushButton::clicked, this, [this] {
         if (EliminaIntervallo(tabella_, lista_->currentRow())) Esito({});
     });

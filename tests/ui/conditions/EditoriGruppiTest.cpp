@@ -339,6 +339,18 @@ TEST(EditoriGruppi, RifiutiDegliIntervalliEArchivio)
         NuovoIntervallo(d, 1, 4);
         Clic(d, "ArchivioBtn");
         EXPECT_EQ(aperture, 1);
+        // "Modifica" needs an interval chosen; the choice fills the fields.
+        Controllo<QDoubleSpinBox>(d, "Massimo")->setValue(6);
+        Clic(d, "ModificaIntervalloBtn");
+        EXPECT_EQ(e->Tabella().Intervalli[0].Massimo, 4);
+        Controllo<QTableWidget>(d, "ListaIntervalli")->selectRow(0);
+        EXPECT_EQ(Controllo<QDoubleSpinBox>(d, "Massimo")->value(), 4);
+        Controllo<QDoubleSpinBox>(d, "Massimo")->setValue(6);
+        Clic(d, "ModificaIntervalloBtn");
+        EXPECT_EQ(e->Tabella().Intervalli[0].Massimo, 6);
+        Clic(d, "EliminaIntervalloBtn");
+        EXPECT_EQ(e->Tabella().NumeroIntervalli, 0);
+        EXPECT_FALSE(Controllo<QPushButton>(d, "EliminaIntervalloBtn")->isEnabled());
         return Premi(d, "AnnullaBtn");
     });
     registro.archivioCondizione = vecchio;
