@@ -103,6 +103,13 @@ TFormSequela::TFormSequela(QWidget* parent) : TFormGruppo(TipoGruppoSequele, par
     presenze_ = Tabella(box, "TabellaPresenze", QStringLiteral("Presenze"));
     AreaElemento()->addWidget(presenze_, 0, Qt::AlignLeft);
 
+    // The pattern's length shows in the (greyed) length field as it is typed.
+    connect(schema_, &TEditColonna::OnModificato, this, [this] {
+        if (TipoScelto() != TSequele::SequelaSchema) return;
+        TSceltaSequela scelta;
+        scelta.SchemaContiguo = schema_->LeggiColonna(scelta.Schema);
+        lunghezza_->setValue(ControllaSequela(scelta).Lunghezza);
+    });
     // Every element of the group spans the same values: set up once on a new element's table.
     const TSequele campione;
     ConfiguraTabella(*presenze_, campione.Tabella(0));

@@ -286,6 +286,7 @@ TEST(EditoriGruppi, RifiutiDellaSequela)
         Clic(d, "AggiungiBtn");
         EXPECT_EQ(Testo(d, "Posizione"), "Elemento 1 di 1");
         ScriviSegni(d, "Schema", 1, "2");
+        EXPECT_EQ(Controllo<QSpinBox>(d, "Lunghezza")->value(), 2);
         // Another type takes the length field; a step of 0 never moves on.
         Clic(d, "AggiungiBtn");
         Clic(d, "Tipo2");
