@@ -13,7 +13,10 @@
 #include "CondizioneATabelle.h"
 #include "FabbricaCondizioni.h"
 #include "FormConsecutivita.h"
+#include "FormEditoriGruppi.h"
 #include "FormFormuleDerivate.h"
+#include "FormRec.h"
+#include "RegistroFinestre.h"
 
 namespace morella::ui {
 
@@ -195,6 +198,23 @@ void RegistraEditoriCondizioni()
     RegistraEditore(TipoGruppoConsecutivita, EditorePerUso<TFormConsecutivita>([](QWidget* padre) {
                         return std::make_unique<TFormConsecutivita>(padre);
                     }));
+    RegistraEditore(TipoGruppoSequele, EditorePerUso<TFormSequela>([](QWidget* padre) {
+                        return std::make_unique<TFormSequela>(padre);
+                    }));
+    for (TipoCondizione tipo : {TipoGruppoValori, TipoGruppoPercentuali})
+        RegistraEditore(tipo, EditorePerUso<TFormPVP>([tipo](QWidget* padre) {
+                            return std::make_unique<TFormPVP>(tipo, padre);
+                        }));
+    RegistraEditore(TipoGruppoColonneFiltro, EditorePerUso<TFormListaColFiltro>([](QWidget* padre) {
+                        return std::make_unique<TFormListaColFiltro>(padre);
+                    }));
+    RegistraEditore(TipoPuntiTra, EditorePerUso<TFormPtTra>(
+                                      [](QWidget* padre) { return std::make_unique<TFormPtTra>(padre); }));
+    // "&Link" is no condition of a slot: a command of the main window.
+    RegistroFinestre().comandi["Link1"] = [](TContestoComando& c) {
+        EseguiEditoreLink(c.Sistema, c.Finestra);
+        if (c.Aggiorna) c.Aggiorna();
+    };
 }
 
 }  // namespace morella::ui

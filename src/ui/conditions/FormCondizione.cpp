@@ -78,7 +78,9 @@ TFormCondizione::TFormCondizione(const QString& titolo, QWidget* parent) : QDial
     connect(azzera_, &QPushButton::clicked, this, &TFormCondizione::Azzera);
     connect(archivio_, &QPushButton::clicked, this, &TFormCondizione::ApriArchivio);
     connect(analisi_, &QPushButton::clicked, this, &TFormCondizione::ApriAnalisi);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (Confermabile()) accept();
+    });
     connect(annulla_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -227,7 +229,7 @@ void TFormCondizione::AzzeraControlli() {}
 void TFormCondizione::ApriArchivio()
 {
     const auto& apri = RegistroFinestre().archivioCondizione;
-    if (apri && oggetto_) apri(*oggetto_, this);
+    if (apri && oggetto_ && ArchivioConsentito()) apri(*oggetto_, this);
 }
 
 void TFormCondizione::ApriAnalisi()

@@ -77,6 +77,10 @@ class TFormCondizione : public QDialog {
     virtual void AggiornaControlli(TCondizione& c);
     virtual bool AcquisisceControlli(TCondizione& c);
     virtual void AzzeraControlli();
+    // OK closes the editor only when this agrees (it tells the player why not itself).
+    virtual bool Confermabile() { return true; }
+    // "Archivio" opens its window only when this agrees (idem).
+    virtual bool ArchivioConsentito() { return true; }
     // Sets a bound control up for its table before loading it: values 0..Massimo, the runs
     // page only for a table that has runs, the game's events, as many boxes as the screen
     // holds (the arrows page the rest).

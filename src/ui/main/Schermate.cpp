@@ -15,9 +15,11 @@
 #include "FormAiuto.h"
 #include "FormConsecutivita.h"
 #include "FormDettSche.h"
+#include "FormEditoriGruppi.h"
 #include "FormFormuleDerivate.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
+#include "FormRec.h"
 #include "FormStSche.h"
 #include "FormTarTotipEna.h"
 
@@ -95,8 +97,10 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
     }
     // The condition editors on the system's own conditions (nothing is copied back).
     TElencoCondizioni& condizioni = *app.Sistema().Dati().Condizioni;
-    for (TipoCondizione tipo : {TipoNumeroSegni, TipoPariDispari, TipoInterruzioni, TipoSimmetrie, TipoModulo,
-                                TipoRipetizioni, TipoVortice, TipoFormuleDerivate, TipoGruppoConsecutivita}) {
+    for (TipoCondizione tipo :
+         {TipoNumeroSegni, TipoPariDispari, TipoInterruzioni, TipoSimmetrie, TipoModulo, TipoRipetizioni,
+          TipoVortice, TipoFormuleDerivate, TipoGruppoConsecutivita, TipoGruppoSequele, TipoGruppoValori,
+          TipoGruppoPercentuali, TipoGruppoColonneFiltro, TipoPuntiTra}) {
         TCondizione* c = condizioni.Condizione(tipo);
         if (!c) continue;
         std::unique_ptr<TFormCondizione> d;
@@ -106,11 +110,23 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
             d = std::make_unique<TFormFormuleDerivate>(w);
         else if (tipo == TipoGruppoConsecutivita)
             d = std::make_unique<TFormConsecutivita>(w);
+        else if (tipo == TipoGruppoSequele)
+            d = std::make_unique<TFormSequela>(w);
+        else if (tipo == TipoGruppoValori || tipo == TipoGruppoPercentuali)
+            d = std::make_unique<TFormPVP>(tipo, w);
+        else if (tipo == TipoGruppoColonneFiltro)
+            d = std::make_unique<TFormListaColFiltro>(w);
+        else if (tipo == TipoPuntiTra)
+            d = std::make_unique<TFormPtTra>(w);
         else
             d = std::make_unique<TFormTabelle>(tipo, w);
         d->ImpostaOggetto(*c);
         d->AggiornaForm();
         scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
+    }
+    if (TElencoLink* link = app.Sistema().Dati().Link.get()) {
+        TFormRec d(*link, &condizioni, w);
+        scritte += Dialogo(d, percorso("link.png"));
     }
     {
         // The print windows on the system's columns, or on a few of a development when it has none.

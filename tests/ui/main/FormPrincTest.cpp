@@ -644,15 +644,22 @@ TEST(FormPrinc, CancellaUnFileDiSistema)
 TEST(FormPrinc, UnaVoceSpentaNonMostraLaSpunta)
 {
     TFinestra f;
-    // A link letter in use would tick "&Link", whose editor is not there: greyed, no tick.
+    // A link letter in use ticks "&Link"; without its editor the item is greyed, and no tick.
     auto* segni = f.sistema.Dati().Condizioni->Condizione<TCondizioneATabelle>(TipoNumeroSegni);
     segni->Tabella(1).ImpostaStato(0, 3, StatoInRecupero, 2);
     segni->Tabella(1).Sotto[0].Link = 'C';
     ASSERT_FALSE(f.sistema.Dati().Condizioni->CalcolaLettereInUso().empty());
     f.w->AggiornaAbilitazioni();
     f.w->AggiornaSegniCondizioni();
+    EXPECT_TRUE(f.A("Link1")->isEnabled());
+    EXPECT_TRUE(f.A("Link1")->isChecked());
+    auto& comandi = morella::ui::RegistroFinestre().comandi;
+    auto editore = comandi.extract("Link1");
+    f.w->AggiornaAbilitazioni();
+    f.w->AggiornaSegniCondizioni();
     EXPECT_FALSE(f.A("Link1")->isEnabled());
     EXPECT_FALSE(f.A("Link1")->isChecked());
+    comandi.insert(std::move(editore));
 }
 
 // The help tells the truth about this version: the page of every command whose window is not
