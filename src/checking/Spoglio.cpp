@@ -78,6 +78,26 @@ int PuntiIniziali(const TRisultatoSpoglio& r)
     return 0;
 }
 
+namespace {
+
+// Whether one of the single columns a record stands for has exactly `errori` wrong events.
+// Each event adds a wrong event for sure (no right sign), maybe (right and wrong signs) or
+// never (only the right sign), so the counts reachable form one unbroken range.
+bool HaColonnaConErrori(const TColonna& c, const TColonna& vincente, int errori)
+{
+    int minimo = 0, massimo = 0;
+    for (int i = 0; i < NumEvents; ++i) {
+        const TSegni s = c[i] & MascheraSegni;
+        if (s == 0) return false;  // an empty event covers no column
+        const TSegni giusto = s & vincente[i] & MascheraSegni;
+        minimo += giusto == 0;
+        massimo += (s & ~giusto) != 0;
+    }
+    return minimo <= errori && errori <= massimo;
+}
+
+}  // namespace
+
 std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TColonna& vincente, int punti)
 {
     const int bersaglio = NumEvents - punti;
@@ -91,7 +111,8 @@ std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TCo
         bool qualcuna = false;
         for (std::size_t k = 0; k < quante; ++k) {
             TSlotSchedina& slot = s.colonne[k];
-            slot.segnata = ErroriColonna(slot.colonna, vincente) == bersaglio;
+            // A merged column is marked at every points value one of its columns scored.
+            slot.segnata = HaColonnaConErrori(slot.colonna, vincente, bersaglio);
             qualcuna |= slot.segnata != 0;
         }
         if (qualcuna) schedine.push_back(s);

@@ -36,8 +36,9 @@ TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincent
 std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r);
 int PuntiIniziali(const TRisultatoSpoglio& r);
 
-// The coupons of four columns (as listed, not developed) in which at least one column has
-// exactly the given points; that column's flag is set.
+// The coupons of four columns, as listed, in which at least one column stands for a single
+// column with exactly the given points; that column's flag is set. A merged column is
+// marked at every points value its single columns reach, as the counting counts them.
 std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TColonna& vincente, int punti);
 
 }  // namespace morella

@@ -12,11 +12,14 @@
 #include "EditSchedina.h"
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
+#include "FormAccorpa.h"
 #include "FormAiuto.h"
 #include "FormConsecutivita.h"
 #include "FormFormuleDerivate.h"
 #include "FormMessage.h"
+#include "FormOperazioni.h"
 #include "FormPrinc.h"
+#include "FormVisCol.h"
 
 namespace morella::ui {
 
@@ -108,6 +111,20 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         d->ImpostaOggetto(*c);
         d->AggiornaForm();
         scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
+    }
+    // The columns windows on the system's columns (the example's, when it was loaded).
+    {
+        TFormVisCol d(w);
+        d.Colonne() = app.Sistema().Dati().Colonne;
+        scritte += Dialogo(d, percorso("viscol.png"));
+    }
+    {
+        TFormOperazioni d(w);
+        scritte += Dialogo(d, percorso("operazioni.png"));
+    }
+    {
+        TFormAccorpa d(w);
+        scritte += Dialogo(d, percorso("accorpa.png"));
     }
     {
         TFormAiuto d(w);
