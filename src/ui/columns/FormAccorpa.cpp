@@ -40,7 +40,7 @@ TFormAccorpa::TFormAccorpa(QWidget* parent) : QDialog(parent), lungo_(*this)
 {
     setObjectName(QStringLiteral("FormAccorpa"));
     setWindowTitle(QStringLiteral("Accorpamento In Corso.."));
-    passo_ = new QLabel;
+    passo_ = new QLabel(QStringLiteral("Passo 1"));
     passo_->setObjectName(QStringLiteral("LabelPasso"));
     gauge_ = new QProgressBar;
     gauge_->setObjectName(QStringLiteral("Gauge"));
@@ -64,7 +64,7 @@ TFormAccorpa::~TFormAccorpa() = default;
 double TFormAccorpa::Accorpa(TListaColonne& lista)
 {
     passoMostrato_ = 0;
-    passo_->clear();
+    passo_->setText(QStringLiteral("Passo 1"));
     gauge_->setValue(0);
     show();
     raise();

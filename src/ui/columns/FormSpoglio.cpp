@@ -1,15 +1,19 @@
 #include "FormSpoglio.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QChartView>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "CorniceEditore.h"
 #include "EditColonna.h"
@@ -39,25 +43,36 @@ TFormSpoglio::TFormSpoglio(TSistema& sistema, QWidget* parent) : QDialog(parent)
     vincente_->setObjectName(QStringLiteral("EditVincente"));
     vincente_->ImpostaSingolo(true);
     connect(vincente_, &TEditColonna::OnModificato, this, &TFormSpoglio::Esegui);
-    auto* gruppoVincente = new QGroupBox(QStringLiteral("Colonna Vincente"));
+    // The caption on two lines: the column is narrow, and the chart wants the room.
+    auto* gruppoVincente = new QFrame;
+    gruppoVincente->setFrameShape(QFrame::StyledPanel);
     auto* lv = new QVBoxLayout(gruppoVincente);
+    auto* titoloVincente = new QLabel(QStringLiteral("Colonna\nVincente"));
+    titoloVincente->setAlignment(Qt::AlignHCenter);
+    lv->addWidget(titoloVincente);
     lv->addWidget(vincente_, 0, Qt::AlignHCenter);
+    lv->addStretch();
 
     grafico_ = Barre("Grafico");
-    grafico_->setMinimumSize(260, 160);
+    // Wide enough for a label under every bar; a small screen gets a narrower chart with
+    // smaller labels so that the whole window still fits.
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    piccolo_ = !schermo || schermo->availableGeometry().width() < 800;
+    grafico_->setMinimumSize(piccolo_ ? 230 : 380, 150);
+    // The three totals one under the other, so the window fits a small screen.
     gruppoCategorie_ = new QWidget;
     auto* lc = new QGridLayout(gruppoCategorie_);
     lc->setContentsMargins(0, 0, 0, 0);
+    const char* nomi[] = {"Categoria1", "Categoria2", "Categoria3"};
     for (int k = 0; k < 3; ++k) {
-        auto* titolo = new QLabel;
+        auto* titolo = new QLabel(QString::fromStdString(TitoloCategoria(k)));
         titolo->setObjectName(QStringLiteral("TitoloCategoria%1").arg(k + 1));
-        categorie_[static_cast<std::size_t>(k)] = EtichettaValore(k == 0   ? "Categoria1"
-                                                                  : k == 1 ? "Categoria2"
-                                                                           : "Categoria3",
-                                                                  QStringLiteral("1594323"));
-        lc->addWidget(titolo, 0, k, Qt::AlignHCenter);
-        lc->addWidget(categorie_[static_cast<std::size_t>(k)], 1, k, Qt::AlignHCenter);
+        categorie_[static_cast<std::size_t>(k)] = EtichettaValore(nomi[k], QStringLiteral("1594323"));
+        categorie_[static_cast<std::size_t>(k)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lc->addWidget(titolo, k, 0);
+        lc->addWidget(categorie_[static_cast<std::size_t>(k)], k, 1);
     }
+    lc->setColumnStretch(2, 1);
 
     errori_ = new QListWidget;
     errori_->setObjectName(QStringLiteral("ListaErrori"));
@@ -136,6 +151,17 @@ void TFormSpoglio::Esegui()
     visualizza_->setEnabled(vista_.Completa);
     if (!vista_.Completa) return;
     RiempiBarre(grafico_, TDatiBarre{vista_.Valori, vista_.Etichette, 0, vista_.Massimo, 0});
+    // Counts of columns: whole numbers on the scale. Every points value keeps its label
+    // under its bar, also in the narrow chart of a small screen.
+    for (QAbstractAxis* asse : grafico_->chart()->axes(Qt::Vertical))
+        if (auto* valori = qobject_cast<QValueAxis*>(asse)) valori->setLabelFormat(QStringLiteral("%.0f"));
+    QFont piccolo = font();
+    piccolo.setPointSizeF(piccolo.pointSizeF() * (piccolo_ ? 0.7 : 0.9));
+    for (QAbstractAxis* asse : grafico_->chart()->axes()) {
+        asse->setLabelsFont(piccolo);
+        asse->setTruncateLabels(false);
+    }
+    grafico_->chart()->setMargins(QMargins(2, 2, 2, 2));
     for (int k = 0; k < 3; ++k) {
         const auto i = static_cast<std::size_t>(k);
         categorie_[i]->setText(QString::fromStdString(vista_.Categorie[i]));

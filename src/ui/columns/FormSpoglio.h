@@ -69,6 +69,7 @@ class TFormSpoglio : public QDialog {
     QWidget* gruppoCategorie_;
     QListWidget* errori_;
     QPushButton* visualizza_;
+    bool piccolo_ = false;  // a screen narrower than 800 pixels
 };
 
 // The checking window the registry created, if any (for tests).

@@ -27,13 +27,16 @@ TFormVisVin::TFormVisVin(const TListaColonne& colonne, const TColonna& vincente,
     auto* lg = new QGridLayout(gruppo);
     auto* esclusivi = new QButtonGroup(this);
     const std::vector<bool> abilitati = PuntiAbilitati(risultato);
-    const int colonneGriglia = 7;
+    // One narrow button per value, all on one row.
+    const int larghezza = fontMetrics().horizontalAdvance(QStringLiteral("000"));
     for (int p = 0; p <= NumEvents; ++p) {
         auto* b = Pulsante(this, QStringLiteral("Punti%1").arg(p).toLatin1().constData(), QString::number(p));
         b->setCheckable(true);
         b->setEnabled(abilitati[static_cast<std::size_t>(p)]);
         esclusivi->addButton(b, p);
-        lg->addWidget(b, p / colonneGriglia, p % colonneGriglia);
+        b->setMinimumWidth(larghezza);
+        b->setMaximumWidth(larghezza * 2);
+        lg->addWidget(b, 0, p);
         pulsanti_.push_back(b);
         connect(b, &QPushButton::clicked, this, [this, p] { ScegliPunti(p); });
     }
