@@ -187,7 +187,13 @@ void TFormSpoglio::ApriVoce(QListWidgetItem* voce)
 void TFormSpoglio::SistemaCambiato()
 {
     // New, Load, an editor's OK or a development may have replaced every condition the list
-    // points at: the examination is done again on the system as it is now.
+    // points at: the examination is done again on the system as it is now. A closed window
+    // only drops it; opening it again redoes it.
+    if (!isVisible()) {
+        errori_->clear();
+        sbagliate_.clear();
+        return;
+    }
     const TDatiSistema& d = sistema_.Dati();
     pannello_->ImpostaNomi(d.NomiEventi);
     pannello_->ImpostaPronostico(d.Pronostico);
