@@ -14,8 +14,16 @@ bool ColonnaVincenteCompleta(const TColonna& vincente)
 TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincente)
 {
     TRisultatoSpoglio r;
+    AggiungiPunti(r, lista.Colonne().data(), lista.Colonne().data() + lista.size(), vincente);
+    ConcludiPunti(r);
+    return r;
+}
+
+void AggiungiPunti(TRisultatoSpoglio& r, const TColonna* da, const TColonna* a, const TColonna& vincente)
+{
     const int e = NumEvents;
-    for (const TColonna& c : lista) {
+    for (const TColonna* p = da; p != a; ++p) {
+        const TColonna& c = *p;
         // Fast path: a single column scores at once.
         bool singola = true;
         int errori = 0;
@@ -56,11 +64,16 @@ TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincent
         for (int k = 0; k <= e; ++k)
             r.punti[static_cast<std::size_t>(e - k)] += modi[static_cast<std::size_t>(k)];
     }
+}
+
+void ConcludiPunti(TRisultatoSpoglio& r)
+{
+    const int e = NumEvents;
+    r.massimo = 0;
     for (int p = 0; p <= e; ++p) r.massimo = std::max(r.massimo, r.punti[static_cast<std::size_t>(p)]);
     for (int k = 0; k < 3; ++k)
         r.categorie[static_cast<std::size_t>(k)] = e - k >= 0 ? r.punti[static_cast<std::size_t>(e - k)] : 0;
     r.scalaMassima = static_cast<double>(r.massimo) * 11.0 / 10.0;
-    return r;
 }
 
 std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r)

@@ -31,6 +31,11 @@ bool ColonnaVincenteCompleta(const TColonna& vincente);
 // out per record without building the columns.
 TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincente);
 
+// The same counting in steps, for a window that turns its event loop between them: add the
+// records [da, a) to the counters, then work out the largest counter, categories and scale.
+void AggiungiPunti(TRisultatoSpoglio& r, const TColonna* da, const TColonna* a, const TColonna& vincente);
+void ConcludiPunti(TRisultatoSpoglio& r);
+
 // Which "Schedine Con Punti" buttons are enabled (0..NumEvents) and the one chosen on opening:
 // the highest enabled, 0 when none is.
 std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r);

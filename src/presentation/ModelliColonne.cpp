@@ -66,10 +66,23 @@ std::string TitoloCategoria(int k)
 
 TVistaSpoglio VistaSpoglio(const TListaColonne& lista, const TColonna& vincente)
 {
+    return *VistaSpoglio(lista, vincente, [] { return true; });
+}
+
+std::optional<TVistaSpoglio> VistaSpoglio(const TListaColonne& lista, const TColonna& vincente,
+                                          const std::function<bool()>& prosegui)
+{
+    // About a millisecond of counting between two questions.
+    constexpr std::size_t Passo = 32768;
     TVistaSpoglio v;
     v.Completa = ColonnaVincenteCompleta(vincente);
     if (!v.Completa) return v;
-    v.Risultato = ContaPunti(lista, vincente);
+    const TColonna* c = lista.Colonne().data();
+    for (std::size_t i = 0; i < lista.size(); i += Passo) {
+        if (!prosegui()) return std::nullopt;
+        AggiungiPunti(v.Risultato, c + i, c + std::min(lista.size(), i + Passo), vincente);
+    }
+    ConcludiPunti(v.Risultato);
     for (int p = 0; p <= NumEvents; ++p) {
         v.Valori.push_back(static_cast<double>(v.Risultato.punti[static_cast<std::size_t>(p)]));
         v.Etichette.push_back(std::to_string(p));

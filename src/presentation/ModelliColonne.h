@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,6 +64,10 @@ struct TVistaSpoglio {
     std::array<std::string, 3> Categorie;
 };
 TVistaSpoglio VistaSpoglio(const TListaColonne& lista, const TColonna& vincente);
+// The same, asking `prosegui` every few thousand columns whether to go on (the window turns
+// its event loop there); nothing when it answered false.
+std::optional<TVistaSpoglio> VistaSpoglio(const TListaColonne& lista, const TColonna& vincente,
+                                          const std::function<bool()>& prosegui);
 
 // Caption of the category total k (0..2): "1ª Categoria (12 punti)".
 std::string TitoloCategoria(int k);

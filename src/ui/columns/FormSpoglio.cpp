@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <utility>
 
 #include "CorniceEditore.h"
 #include "EditColonna.h"
@@ -27,7 +28,8 @@
 
 namespace morella::ui {
 
-TFormSpoglio::TFormSpoglio(TSistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema)
+TFormSpoglio::TFormSpoglio(TSistema& sistema, QWidget* parent)
+    : QDialog(parent), sistema_(sistema), lungo_(*this)
 {
     setObjectName(QStringLiteral("FormSpoglio"));
     setWindowTitle(QStringLiteral("Spoglio"));
@@ -137,13 +139,29 @@ void TFormSpoglio::Apri()
 
 void TFormSpoglio::Esegui()
 {
+    // A winning column changed while the counting runs: that count stops at its next step
+    // and the new column is counted after it.
+    if (lungo_.InCorso()) {
+        ripeti_ = true;
+        lungo_.ChiediAnnullamento();
+        return;
+    }
     TColonna vincente{};
     vincente_->LeggiColonna(vincente);
-    {
+    std::optional<TVistaSpoglio> vista;
+    if (!ColonnaVincenteCompleta(vincente) || colonne_.Vuota()) {
+        vista = VistaSpoglio(colonne_, vincente);
+    } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        vista_ = VistaSpoglio(colonne_, vincente);
-        QApplication::restoreOverrideCursor();
+        lungo_.Esegui(
+            [&] { vista = VistaSpoglio(colonne_, vincente, [this] { return !lungo_.Annullato(); }); },
+            [] { QApplication::restoreOverrideCursor(); });
     }
+    if (!vista) {
+        if (std::exchange(ripeti_, false)) Esegui();
+        return;
+    }
+    vista_ = std::move(*vista);
     errori_->clear();
     sbagliate_.clear();
     grafico_->setVisible(vista_.Completa);

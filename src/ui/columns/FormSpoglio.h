@@ -12,6 +12,7 @@
 
 #include "EsameVincente.h"
 #include "ListaColonne.h"
+#include "LungaElaborazione.h"
 #include "ModelliColonne.h"
 
 class QChartView;
@@ -41,8 +42,11 @@ class TFormSpoglio : public QDialog {
     // Shows the window on the list just filled: the prediction, and the counting when the
     // winning column is already complete.
     void Apri();
-    // Counts the list against the winning column and examines it, or hides the results.
+    // Counts the list against the winning column and examines it, or hides the results. The
+    // counting turns the event loop as it goes (only this window takes input meanwhile).
     void Esegui();
+    // Longest wait between two turns of the event loop while counting.
+    std::chrono::milliseconds& IntervalloEventi() { return lungo_.IntervalloEventi; }
 
     const TVistaSpoglio& Vista() const { return vista_; }
     const std::vector<TVoceSbagliata>& Sbagliate() const { return sbagliate_; }
@@ -59,6 +63,8 @@ class TFormSpoglio : public QDialog {
 
     TSistema& sistema_;
     TListaColonne colonne_;
+    TLungaElaborazione lungo_;
+    bool ripeti_ = false;  // the winning column changed during a count
     TVistaSpoglio vista_;
     std::vector<TVoceSbagliata> sbagliate_;
 

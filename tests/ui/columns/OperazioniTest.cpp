@@ -142,7 +142,8 @@ TEST(Operazioni, XorDiDueSviluppiTotipInMenoDiUnSecondoConAnnulla)
     });
     f.A("Operazioni1")->trigger();
     std::printf(
-        "[ misura ] XOR di due file di 531441 colonne: %lld ms, attesa massima tra due passi %lld ms\n",
+        "[ misura ] XOR di due file di 531441 colonne: %lld ms, attesa massima tra due passi della "
+        "combinazione %lld ms\n",
         static_cast<long long>(durata), static_cast<long long>(attesaMassima));
     EXPECT_LT(durata, 1000);
     EXPECT_LT(attesaMassima, 50);
