@@ -1,12 +1,12 @@
-// The file operations dialog's rules: where its files are, the overwrite question, what a
-// damaged source says; and what the checking window shows for a winning column.
+// Where the file operations dialog finds its files, and what the checking window shows for a
+// winning column. The overwrite question and a damaged source are driven through the dialog
+// in tests/ui/columns.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
-#include "Errore.h"
 #include "FileColonne.h"
 #include "ModelliColonne.h"
 
@@ -64,45 +64,6 @@ TEST_F(OperazioniColonne, UnNomeSenzaCartellaStaNellaCartellaColonne)
     auto atteso = a;
     atteso.insert(atteso.end(), b.begin(), b.end());
     EXPECT_EQ(LeggiTutto(Colonne("DestCol.col")), atteso);
-}
-
-TEST_F(OperazioniColonne, ChiedePrimaDiSovrascrivereERifiutaUnaSorgenteDanneggiata)
-{
-    TModelloOperazioni m;
-    m.Sorgente1 = Colonne("A.Col");
-    m.Sorgente2 = Colonne("B.Col");
-    ScriviTutto(m.Sorgente1, Record(0, 1));
-    auto rotta = Record(0, 4);
-    rotta.push_back(1);  // a column that breaks off
-    ScriviTutto(m.Sorgente2, rotta);
-
-    TRispostaFissa nessuna(PulsanteSi);
-    EXPECT_TRUE(m.ConfermaDestinazione(nessuna));
-    EXPECT_EQ(nessuna.domande, 0);  // nothing to replace yet
-
-    const std::vector<std::uint8_t> vecchio{9, 9, 9};
-    ScriviTutto(Colonne("DestCol.col"), vecchio);
-    TRispostaFissa no(PulsanteNo);
-    EXPECT_FALSE(m.ConfermaDestinazione(no));
-    EXPECT_EQ(no.ultimoTesto, "Il File è Gia Presente su Disco. Vuoi Sovrascriverlo");
-    EXPECT_EQ(no.ultimiPulsanti, PulsanteSi | PulsanteNo);
-    TRispostaFissa si(PulsanteSi);
-    EXPECT_TRUE(m.ConfermaDestinazione(si));
-
-    try {
-        m.Esegui({});
-        ADD_FAILURE() << "una sorgente danneggiata non deve riuscire";
-    } catch (const EErrore& e) {
-        EXPECT_STREQ(e.what(), "Impossibile Effettuare Le Operazioni Sui File");
-    }
-    EXPECT_EQ(LeggiTutto(Colonne("DestCol.col")), vecchio);
-
-    // "Annulla" midway writes nothing either.
-    ScriviTutto(m.Sorgente2, Record(1, 2));
-    EXPECT_FALSE(m.Esegui([](std::size_t, std::size_t) { return false; }));
-    EXPECT_EQ(LeggiTutto(Colonne("DestCol.col")), vecchio);
-    m.Sorgente1.clear();
-    EXPECT_THROW(m.Esegui({}), EErrore);
 }
 
 TEST(VistaSpoglio, RisultatiSoloConUnaColonnaVincenteCompleta)
