@@ -9,6 +9,7 @@
 
 #include "Applicazione.h"
 #include "DialoghiSistema.h"
+#include "EditColonna.h"
 #include "EditSchedina.h"
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
@@ -19,6 +20,7 @@
 #include "FormMessage.h"
 #include "FormOperazioni.h"
 #include "FormPrinc.h"
+#include "FormSpoglio.h"
 #include "FormVisCol.h"
 
 namespace morella::ui {
@@ -125,6 +127,14 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
     {
         TFormAccorpa d(w);
         scritte += Dialogo(d, percorso("accorpa.png"));
+    }
+    {
+        // The checking against the system's first column, when it has columns.
+        TFormSpoglio d(app.Sistema(), w);
+        d.Colonne() = app.Sistema().Dati().Colonne;
+        d.Apri();
+        if (!d.Colonne().Vuota()) d.Vincente()->ImpostaColonna(d.Colonne()[0]);
+        scritte += Dialogo(d, percorso("spoglio.png"));
     }
     {
         TFormAiuto d(w);
