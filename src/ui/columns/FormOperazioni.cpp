@@ -43,6 +43,7 @@ TFormOperazioni::TFormOperazioni(QWidget* parent) : QDialog(parent), lungo_(*thi
     connect(cercaDest, &QPushButton::clicked, this, [this] { Cerca(destinazione_, true); });
 
     auto* file = new QGroupBox(QStringLiteral("File Colonnari"));
+    scelte_ << file;
     auto* g = new QGridLayout(file);
     g->addWidget(new QLabel(QStringLiteral("Sorgente 1 :")), 0, 0);
     g->addWidget(sorgente1_, 0, 1);
@@ -56,6 +57,7 @@ TFormOperazioni::TFormOperazioni(QWidget* parent) : QDialog(parent), lungo_(*thi
     g->setColumnStretch(1, 1);
 
     auto* operazione = new QGroupBox(QStringLiteral("Operazione"));
+    scelte_ << operazione;
     auto* lo = new QHBoxLayout(operazione);
     or_ = new QRadioButton(QStringLiteral(" OR"));
     or_->setObjectName(QStringLiteral("RadioOr"));
@@ -115,7 +117,9 @@ void TFormOperazioni::OkClick()
     // A "No" leaves the dialog open to name another destination.
     TDomandaUi domanda(this);
     if (!modello_.ConfermaDestinazione(domanda)) return;
+    // While it runs only "Annulla" stays live: the files and the operation are fixed.
     ok_->setEnabled(false);
+    for (QWidget* w : scelte_) w->setEnabled(false);
     bool scritta = false;
     try {
         lungo_.Esegui([&] {
@@ -131,6 +135,7 @@ void TFormOperazioni::OkClick()
         Servizi().MostraErrore(this, "Memoria Esaurita");
     }
     ok_->setEnabled(true);
+    for (QWidget* w : scelte_) w->setEnabled(true);
     // The dialog closes in every case; only a written destination counts as accepted.
     if (scritta)
         accept();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include "LungaElaborazione.h"
 #include "ModelliColonne.h"
@@ -38,6 +39,7 @@ class TFormOperazioni : public QDialog {
     QRadioButton *or_, *and_, *xor_;
     QProgressBar* gauge_;
     QPushButton *ok_, *annulla_;
+    QList<QWidget*> scelte_;  // the files and the operation
 };
 
 }  // namespace morella::ui

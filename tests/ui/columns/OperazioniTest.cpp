@@ -117,6 +117,7 @@ TEST(Operazioni, XorDiDueSviluppiTotipInMenoDiUnSecondoConAnnulla)
         auto& o = dynamic_cast<TFormOperazioni&>(d);
         Compila(f.servizi, d, a, b, QStringLiteral("Xor.Col"), "RadioXor");
         o.DopoAvanzamento = [&](int percento) {
+            EXPECT_FALSE(d.findChild<QLineEdit*>("Dest")->isEnabled());
             if (percento >= 20) Premi(d, "AnnullaBtn");
         };
         return Premi(d, "OKBtn");
