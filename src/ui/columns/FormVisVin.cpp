@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "Gioco.h"
 #include "ModelliColonne.h"
 #include "QuattroColonne.h"
+#include "TestoColonnaEsteso.h"
 
 namespace morella::ui {
 
@@ -41,6 +43,10 @@ TFormVisVin::TFormVisVin(const TListaColonne& colonne, const TColonna& vincente,
         connect(b, &QPushButton::clicked, this, [this, p] { ScegliPunti(p); });
     }
 
+    auto* vincenteTesto = new QLabel(QStringLiteral("Colonna Vincente : ") +
+                                     QString::fromStdString(TestoColonnaEsteso(vincente)));
+    vincenteTesto->setObjectName(QStringLiteral("LabelVincente"));
+
     auto* riga = new QHBoxLayout;
     for (int k = 0; k < 4; ++k) {
         auto* v = new TQuattroColonne;
@@ -68,6 +74,7 @@ TFormVisVin::TFormVisVin(const TListaColonne& colonne, const TColonna& vincente,
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(gruppo);
+    tutto->addWidget(vincenteTesto);
     tutto->addLayout(riga);
     tutto->addWidget(barra_);
     tutto->addLayout(pulsanti);

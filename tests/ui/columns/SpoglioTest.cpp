@@ -145,6 +145,9 @@ TEST(Spoglio, DaMemoriaEVisualizzazioneDelleSchedineConPunti)
                       r.punti[static_cast<std::size_t>(p)] != 0)
                 << p;
         EXPECT_EQ(v.Punti(), 12);
+        EXPECT_TRUE(d.findChild<QLabel*>("LabelVincente")
+                        ->text()
+                        .endsWith(QString::fromStdString(TestoColonnaEsteso(vincente))));
         // 11 points: the merged column is marked too, for its column with the wrong sign.
         d.findChild<QPushButton*>("Punti11")->click();
         EXPECT_EQ(v.Punti(), 11);
