@@ -4,6 +4,13 @@ namespace morella {
 
 std::vector<std::string> CondizioniSbagliate(TSistema& sistema, const TColonna& vincente)
 {
+    std::vector<std::string> voci;
+    for (TVoceSbagliata& v : EsaminaVincente(sistema, vincente)) voci.push_back(std::move(v.Nome));
+    return voci;
+}
+
+std::vector<TVoceSbagliata> EsaminaVincente(TSistema& sistema, const TColonna& vincente)
+{
     TDatiSistema& d = sistema.Dati();
     TElencoCondizioni& condizioni = *d.Condizioni;
     condizioni.PreparaVerifica(true);
@@ -12,9 +19,12 @@ std::vector<std::string> CondizioniSbagliate(TSistema& sistema, const TColonna& 
     if (d.Impostazioni.UsaCondizioni) condizioni.VerificaColonna(vincente);
     condizioni.RaccogliErrori = false;
 
-    std::vector<std::string> voci;
+    std::vector<TVoceSbagliata> voci;
+    // The examiner records what failed as read-only; the entry opens the system's own
+    // condition, which the system owns and lets its editor change.
     for (const TErrore& e : condizioni.Errori)
-        voci.push_back(e.Condizione ? e.Condizione->Nome : VocePronostico);
+        voci.push_back(
+            {e.Condizione ? e.Condizione->Nome : VocePronostico, const_cast<TCondizione*>(e.Condizione)});
     condizioni.Errori.clear();
     return voci;
 }

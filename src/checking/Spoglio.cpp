@@ -14,8 +14,16 @@ bool ColonnaVincenteCompleta(const TColonna& vincente)
 TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincente)
 {
     TRisultatoSpoglio r;
+    AggiungiPunti(r, lista.Colonne().data(), lista.Colonne().data() + lista.size(), vincente);
+    ConcludiPunti(r);
+    return r;
+}
+
+void AggiungiPunti(TRisultatoSpoglio& r, const TColonna* da, const TColonna* a, const TColonna& vincente)
+{
     const int e = NumEvents;
-    for (const TColonna& c : lista) {
+    for (const TColonna* p = da; p != a; ++p) {
+        const TColonna& c = *p;
         // Fast path: a single column scores at once.
         bool singola = true;
         int errori = 0;
@@ -56,11 +64,16 @@ TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincent
         for (int k = 0; k <= e; ++k)
             r.punti[static_cast<std::size_t>(e - k)] += modi[static_cast<std::size_t>(k)];
     }
+}
+
+void ConcludiPunti(TRisultatoSpoglio& r)
+{
+    const int e = NumEvents;
+    r.massimo = 0;
     for (int p = 0; p <= e; ++p) r.massimo = std::max(r.massimo, r.punti[static_cast<std::size_t>(p)]);
     for (int k = 0; k < 3; ++k)
         r.categorie[static_cast<std::size_t>(k)] = e - k >= 0 ? r.punti[static_cast<std::size_t>(e - k)] : 0;
     r.scalaMassima = static_cast<double>(r.massimo) * 11.0 / 10.0;
-    return r;
 }
 
 std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r)
@@ -78,6 +91,26 @@ int PuntiIniziali(const TRisultatoSpoglio& r)
     return 0;
 }
 
+namespace {
+
+// Whether one of the single columns a record stands for has exactly `errori` wrong events.
+// Each event adds a wrong event for sure (no right sign), maybe (right and wrong signs) or
+// never (only the right sign), so the counts reachable form one unbroken range.
+bool HaColonnaConErrori(const TColonna& c, const TColonna& vincente, int errori)
+{
+    int minimo = 0, massimo = 0;
+    for (int i = 0; i < NumEvents; ++i) {
+        const TSegni s = c[i] & MascheraSegni;
+        if (s == 0) return false;  // an empty event covers no column
+        const TSegni giusto = s & vincente[i] & MascheraSegni;
+        minimo += giusto == 0;
+        massimo += (s & ~giusto) != 0;
+    }
+    return minimo <= errori && errori <= massimo;
+}
+
+}  // namespace
+
 std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TColonna& vincente, int punti)
 {
     const int bersaglio = NumEvents - punti;
@@ -91,7 +124,8 @@ std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TCo
         bool qualcuna = false;
         for (std::size_t k = 0; k < quante; ++k) {
             TSlotSchedina& slot = s.colonne[k];
-            slot.segnata = ErroriColonna(slot.colonna, vincente) == bersaglio;
+            // A merged column is marked at every points value one of its columns scored.
+            slot.segnata = HaColonnaConErrori(slot.colonna, vincente, bersaglio);
             qualcuna |= slot.segnata != 0;
         }
         if (qualcuna) schedine.push_back(s);

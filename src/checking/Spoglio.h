@@ -31,13 +31,19 @@ bool ColonnaVincenteCompleta(const TColonna& vincente);
 // out per record without building the columns.
 TRisultatoSpoglio ContaPunti(const TListaColonne& lista, const TColonna& vincente);
 
+// The same counting in steps, for a window that turns its event loop between them: add the
+// records [da, a) to the counters, then work out the largest counter, categories and scale.
+void AggiungiPunti(TRisultatoSpoglio& r, const TColonna* da, const TColonna* a, const TColonna& vincente);
+void ConcludiPunti(TRisultatoSpoglio& r);
+
 // Which "Schedine Con Punti" buttons are enabled (0..NumEvents) and the one chosen on opening:
 // the highest enabled, 0 when none is.
 std::vector<bool> PuntiAbilitati(const TRisultatoSpoglio& r);
 int PuntiIniziali(const TRisultatoSpoglio& r);
 
-// The coupons of four columns (as listed, not developed) in which at least one column has
-// exactly the given points; that column's flag is set.
+// The coupons of four columns, as listed, in which at least one column stands for a single
+// column with exactly the given points; that column's flag is set. A merged column is
+// marked at every points value its single columns reach, as the counting counts them.
 std::vector<TSchedinaVin> SchedineConPunti(const TListaColonne& lista, const TColonna& vincente, int punti);
 
 }  // namespace morella

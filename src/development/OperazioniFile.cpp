@@ -12,7 +12,7 @@ namespace morella {
 
 namespace {
 
-constexpr const char* MessaggioOperazioni = "Impossibile Effettuare Le Operazioni Sui File";
+constexpr const char* MessaggioOperazioni = MessaggioOperazioniFile;
 constexpr int Nessuna = -1;
 
 // Base-3 code of a column whose every event holds one sign; -1 otherwise.
@@ -224,33 +224,61 @@ bool LeggiSorgente(const std::string& file, TListaColonne& lista)
 
 }  // namespace
 
-TListaColonne OperaColonne(TOperazioneFile op, const TListaColonne& sorgente1, const TListaColonne& sorgente2)
+std::optional<TListaColonne> OperaColonne(TOperazioneFile op, const TListaColonne& sorgente1,
+                                          const TListaColonne& sorgente2, const TProseguiOperazione& prosegui)
 {
+    // Often enough for the progress window to turn its event loop, rarely enough to cost nothing.
+    constexpr std::size_t Passo = 4096;
+    const std::size_t totale = sorgente2.size();
+    auto avanti = [&](std::size_t fatte) {
+        return !prosegui || fatte % Passo != 0 || prosegui(fatte, totale);
+    };
     TListaDiLavoro lista(sorgente1, op == TOperazioneFile::And ? 0 : sorgente2.size());
     if (op == TOperazioneFile::And) {
         TListaColonne r;
-        for (const TColonna& c : sorgente2)
-            if (lista.PrimaPresente(c) != Nessuna) r.Aggiungi(c);
+        for (std::size_t i = 0; i < totale; ++i) {
+            if (!avanti(i)) return std::nullopt;
+            if (lista.PrimaPresente(sorgente2[i]) != Nessuna) r.Aggiungi(sorgente2[i]);
+        }
+        if (prosegui && !prosegui(totale, totale)) return std::nullopt;
         return r;
     }
-    for (const TColonna& c : sorgente2) {
+    for (std::size_t i = 0; i < totale; ++i) {
+        if (!avanti(i)) return std::nullopt;
+        const TColonna& c = sorgente2[i];
         int p = lista.PrimaPresente(c);
         if (p == Nessuna)
             lista.Aggiungi(c);
         else if (op == TOperazioneFile::Xor)
             lista.Rimuovi(p);
     }
+    if (prosegui && !prosegui(totale, totale)) return std::nullopt;
     return lista.Risultato();
+}
+
+TListaColonne OperaColonne(TOperazioneFile op, const TListaColonne& sorgente1, const TListaColonne& sorgente2)
+{
+    return *OperaColonne(op, sorgente1, sorgente2, TProseguiOperazione{});
+}
+
+TEsitoOperazione OperazioneSuFile(TOperazioneFile op, const std::string& sorgente1,
+                                  const std::string& sorgente2, const std::string& destinazione,
+                                  const TProseguiOperazione& prosegui)
+{
+    TListaColonne a, b;
+    if (!LeggiSorgente(sorgente1, a)) return TEsitoOperazione::SorgenteDanneggiata;
+    if (!LeggiSorgente(sorgente2, b)) return TEsitoOperazione::SorgenteDanneggiata;
+    std::optional<TListaColonne> risultato = OperaColonne(op, a, b, prosegui);
+    if (!risultato) return TEsitoOperazione::Annullata;
+    if (!SalvaColonne(*risultato, destinazione)) throw EErrore(MessaggioOperazioni);
+    return TEsitoOperazione::Scritta;
 }
 
 bool OperazioneSuFile(TOperazioneFile op, const std::string& sorgente1, const std::string& sorgente2,
                       const std::string& destinazione)
 {
-    TListaColonne a, b;
-    if (!LeggiSorgente(sorgente1, a)) return false;
-    if (!LeggiSorgente(sorgente2, b)) return false;
-    if (!SalvaColonne(OperaColonne(op, a, b), destinazione)) throw EErrore(MessaggioOperazioni);
-    return true;
+    return OperazioneSuFile(op, sorgente1, sorgente2, destinazione, TProseguiOperazione{}) ==
+           TEsitoOperazione::Scritta;
 }
 
 }  // namespace morella

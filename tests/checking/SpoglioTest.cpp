@@ -54,11 +54,14 @@ TEST(Spoglio, UnaColonnaAccorpataContaComeLeSueColonneSingole)
     EXPECT_DOUBLE_EQ(r.scalaMassima, 1.1);
     EXPECT_EQ(PuntiIniziali(r), 12);
 
-    // In the winnings view the same record is flagged for full points.
-    auto s = SchedineConPunti(l, vincente, 12);
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].colonne[0].segnata, 1);
-    EXPECT_TRUE(SchedineConPunti(l, vincente, 11).empty());
+    // In the winnings view the same record is flagged for full points, and for the one
+    // point less that its "X" column scored: the view shows every coupon the chart counts.
+    for (int punti : {12, 11}) {
+        auto s = SchedineConPunti(l, vincente, punti);
+        ASSERT_EQ(s.size(), 1u) << punti;
+        EXPECT_EQ(s[0].colonne[0].segnata, 1) << punti;
+    }
+    EXPECT_TRUE(SchedineConPunti(l, vincente, 10).empty());
 }
 
 TEST(Spoglio, ListaVuotaNessunPulsante)
@@ -103,6 +106,20 @@ TEST(Spoglio, ConteggioUgualeAllEspansioneSuRecordCasuali)
             auto atteso = ContaLetterale(l, vincente);
             auto r = ContaPunti(l, vincente);
             EXPECT_EQ(r.punti, atteso.punti) << "gioco " << gioco << " prova " << prova;
+            // A record is marked at a points value exactly when one of its columns has it.
+            const int punti = static_cast<int>(rng() % static_cast<unsigned>(NumEvents + 1));
+            std::vector<int> marcate;
+            for (const TSchedinaVin& s : SchedineConPunti(l, vincente, punti))
+                for (std::size_t k = 0; k < 4; ++k)
+                    if (s.colonne[k].segnata) marcate.push_back((s.numero - 1) * 4 + static_cast<int>(k));
+            std::vector<int> attese;
+            for (int k = 0; k < l.Conta(); ++k) {
+                TListaColonne una;
+                una.Aggiungi(l[static_cast<std::size_t>(k)]);
+                if (ContaLetterale(una, vincente).punti[static_cast<std::size_t>(punti)] > 0)
+                    attese.push_back(k);
+            }
+            EXPECT_EQ(marcate, attese) << "gioco " << gioco << " prova " << prova;
         }
     }
 }

@@ -1,6 +1,7 @@
 // The one call that fills the window registry and the condition editors' factories: one
 // registration function per area of the desktop layer, in the order the areas were built.
 #include "EditoriCondizioni.h"
+#include "FinestreColonne.h"
 #include "FinestreStampa.h"
 #include "FormSviluppo.h"
 #include "RegistroFinestre.h"
@@ -12,6 +13,7 @@ void RegistraFinestre()
     RegistraFinestreSviluppo();
     RegistraEditoriCondizioni();
     RegistraFinestreStampa();
+    RegistraFinestreColonne();
 }
 
 }  // namespace morella::ui

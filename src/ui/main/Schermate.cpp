@@ -9,19 +9,24 @@
 
 #include "Applicazione.h"
 #include "DialoghiSistema.h"
+#include "EditColonna.h"
 #include "EditSchedina.h"
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
+#include "FormAccorpa.h"
 #include "FormAiuto.h"
 #include "FormConsecutivita.h"
 #include "FormDettSche.h"
 #include "FormEditoriGruppi.h"
 #include "FormFormuleDerivate.h"
 #include "FormMessage.h"
+#include "FormOperazioni.h"
 #include "FormPrinc.h"
 #include "FormRec.h"
+#include "FormSpoglio.h"
 #include "FormStSche.h"
 #include "FormTarTotipEna.h"
+#include "FormVisCol.h"
 
 namespace morella::ui {
 
@@ -143,6 +148,28 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         scritte += Dialogo(taratura, percorso("taratura.png"));
         TFormDettSche dettatura(CostruisciSchedine(colonne), NuovaVoce(), w);
         scritte += Dialogo(dettatura, percorso("dettatura.png"));
+    }
+    // The columns windows on the system's columns (the example's, when it was loaded).
+    {
+        TFormVisCol d(w);
+        d.Colonne() = app.Sistema().Dati().Colonne;
+        scritte += Dialogo(d, percorso("viscol.png"));
+    }
+    {
+        TFormOperazioni d(w);
+        scritte += Dialogo(d, percorso("operazioni.png"));
+    }
+    {
+        TFormAccorpa d(w);
+        scritte += Dialogo(d, percorso("accorpa.png"));
+    }
+    {
+        // The checking against the system's first column, when it has columns.
+        TFormSpoglio d(app.Sistema(), w);
+        d.Colonne() = app.Sistema().Dati().Colonne;
+        d.Apri();
+        if (!d.Colonne().Vuota()) d.Vincente()->ImpostaColonna(d.Colonne()[0]);
+        scritte += Dialogo(d, percorso("spoglio.png"));
     }
     {
         TFormAiuto d(w);
