@@ -4,7 +4,7 @@
 #include <QCursor>
 
 #include "Cartelle.h"
-#include "FileColonne.h"
+#include "FormAccorpa.h"
 #include "FormDettSche.h"
 #include "FormStSche.h"
 #include "FormTarTotipEna.h"
@@ -26,31 +26,18 @@ TFabbricaVoce& Fabbrica()
 
 }  // namespace
 
-TListaColonne ColonneDaMemoria(const TSistema& sistema)
+TListaColonne ColonneDaMemoria(const TSistema& sistema, QWidget* padre)
 {
     TListaColonne colonne;
-    CopiaDaMemoria(sistema.Dati().Colonne, colonne, sistema.Dati().Configurazione.AccorpamentoAutomatico);
+    RiempiDaMemoria(sistema, colonne, padre);
     return colonne;
 }
 
 std::optional<TListaColonne> ColonneDaFile(const TSistema& sistema, QWidget* padre)
 {
-    TRichiestaFile r;
-    r.Titolo = "Seleziona il File Colonnare";
-    r.Filtro = "File Colonnare (*.Col)|*.Col";
-    r.Estensione = "Col";
-    r.Cartella = CartellaColonne();
-    r.DeveEsistere = true;
-    const auto file = Servizi().ScegliFile(padre, r);
-    if (!file) return std::nullopt;
     TListaColonne colonne;
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        struct TCursore {
-            ~TCursore() { QApplication::restoreOverrideCursor(); }
-        } cursore;
-        if (!CaricaDaFile(*file, colonne, sistema.Dati().Configurazione.AccorpamentoAutomatico))
-            return std::nullopt;
+        if (!RiempiDaFile(sistema, colonne, padre)) return std::nullopt;
     } catch (const std::exception& e) {
         Servizi().MostraErrore(padre, e.what());
         return std::nullopt;
@@ -76,14 +63,14 @@ void RegistraFinestreStampa()
         TFormTarTotipEna::Esegui(c.Sistema, c.Finestra);
     };
     comandi["StDamemoria1"] = [](TContestoComando& c) {
-        TFormStSche::Esegui(c.Sistema, ColonneDaMemoria(c.Sistema), c.Finestra);
+        TFormStSche::Esegui(c.Sistema, ColonneDaMemoria(c.Sistema, c.Finestra), c.Finestra);
     };
     comandi["DaFile2"] = [](TContestoComando& c) {
         if (auto colonne = ColonneDaFile(c.Sistema, c.Finestra))
             TFormStSche::Esegui(c.Sistema, std::move(*colonne), c.Finestra);
     };
     comandi["DetDaMemoria1"] = [](TContestoComando& c) {
-        TFormDettSche::Esegui(ColonneDaMemoria(c.Sistema), c.Finestra);
+        TFormDettSche::Esegui(ColonneDaMemoria(c.Sistema, c.Finestra), c.Finestra);
     };
     comandi["DaFile4"] = [](TContestoComando& c) {
         if (auto colonne = ColonneDaFile(c.Sistema, c.Finestra)) TFormDettSche::Esegui(*colonne, c.Finestra);

@@ -19,10 +19,12 @@ class TSistema;
 
 namespace morella::ui {
 
-// "Da Memoria": a copy of the system's columns, merged when the configuration says so.
-TListaColonne ColonneDaMemoria(const TSistema& sistema);
-// "Da File": the column file the player picks, read with the hourglass shown. Nothing when
-// the dialog was cancelled, the file is empty or could not be read (the error is shown).
+// "Da Memoria": a copy of the system's columns, merged (with the merging window) when the
+// configuration says so.
+TListaColonne ColonneDaMemoria(const TSistema& sistema, QWidget* padre);
+// "Da File": the column file the player picks, read with the hourglass shown and merged as
+// above. Nothing when the dialog was cancelled, the file is empty or could not be read (the
+// error is shown).
 std::optional<TListaColonne> ColonneDaFile(const TSistema& sistema, QWidget* padre);
 
 // The player and the timer a dictation window speaks with.
