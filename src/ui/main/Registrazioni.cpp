@@ -2,6 +2,7 @@
 // registration function per area of the desktop layer, in the order the areas were built.
 #include "EditoriCondizioni.h"
 #include "FormSviluppo.h"
+#include "RegistrazioneStatistiche.h"
 #include "RegistroFinestre.h"
 
 namespace morella::ui {
@@ -10,6 +11,7 @@ void RegistraFinestre()
 {
     RegistraFinestreSviluppo();
     RegistraEditoriCondizioni();
+    RegistraFinestreStatistiche();
 }
 
 }  // namespace morella::ui

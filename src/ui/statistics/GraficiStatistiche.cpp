@@ -1,0 +1,168 @@
+#include "GraficiStatistiche.h"
+
+#include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <cmath>
+#include <filesystem>
+
+#include "Domanda.h"
+#include "Errore.h"
+#include "Fabbriche.h"
+#include "FileBinario.h"
+#include "ServiziUi.h"
+
+namespace morella::ui {
+
+void RiempiGrafico(QChartView* vista, const TGraficoBarre& g)
+{
+    QChart* chart = vista->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* asse : chart->axes()) {
+        chart->removeAxis(asse);
+        delete asse;
+    }
+    auto* serie = new QBarSeries;
+    for (const TInsiemeBarre& i : g.Insiemi) {
+        auto* insieme = new QBarSet(QString::fromStdString(i.Nome));
+        for (double v : i.Valori) *insieme << v;
+        serie->append(insieme);
+    }
+    chart->addSeries(serie);
+    auto* categorie = new QBarCategoryAxis;
+    for (const std::string& e : g.Etichette) categorie->append(QString::fromStdString(e));
+    chart->addAxis(categorie, Qt::AlignBottom);
+    serie->attachAxis(categorie);
+    auto* valori = new QValueAxis;
+    valori->setRange(g.Scala.Minimo, g.Scala.Massimo);
+    const double passi = g.Scala.Passo > 0 ? (g.Scala.Massimo - g.Scala.Minimo) / g.Scala.Passo : 1;
+    valori->setTickCount(std::clamp(static_cast<int>(std::lround(passi)) + 1, 2, 101));
+    valori->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(valori, Qt::AlignLeft);
+    serie->attachAxis(valori);
+    chart->legend()->setVisible(g.Insiemi.size() > 1);
+    vista->show();
+}
+
+QTableWidget* GrigliaTabella(const char* nome)
+{
+    auto* g = new QTableWidget;
+    g->setObjectName(QString::fromLatin1(nome));
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+    g->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    g->horizontalHeader()->setStretchLastSection(true);
+    return g;
+}
+
+void RiempiGriglia(QTableWidget* griglia, const TTabellaTesto& t)
+{
+    griglia->clear();
+    griglia->setColumnCount(static_cast<int>(t.Intestazioni.size()));
+    griglia->setRowCount(static_cast<int>(t.Righe.size()));
+    QStringList intestazioni;
+    for (const auto& s : t.Intestazioni) intestazioni << QString::fromStdString(s);
+    griglia->setHorizontalHeaderLabels(intestazioni);
+    for (int r = 0; r < static_cast<int>(t.Righe.size()); ++r) {
+        const auto& riga = t.Righe[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(riga.size()); ++c) {
+            auto* cella = new QTableWidgetItem(QString::fromStdString(riga[static_cast<std::size_t>(c)]));
+            cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            griglia->setItem(r, c, cella);
+        }
+    }
+}
+
+namespace {
+
+bool FiniscePer(const std::string& nome, const std::string& coda)
+{
+    if (nome.size() < coda.size()) return false;
+    for (std::size_t i = 0; i < coda.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(nome[nome.size() - coda.size() + i])) != coda[i]) return false;
+    return true;
+}
+
+TBytes Png(QChartView* vista)
+{
+    QImage immagine(vista->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32);
+    immagine.fill(Qt::white);
+    {
+        QPainter p(&immagine);
+        p.setRenderHint(QPainter::Antialiasing);
+        vista->render(&p);
+    }
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    immagine.save(&buffer, "PNG");
+    return TBytes(dati.begin(), dati.end());
+}
+
+}  // namespace
+
+bool SalvaGrafico(QWidget* padre, QChartView* vista, const std::function<std::string()>& svg,
+                  const std::string& nomeProposto)
+{
+    TRichiestaFile r;
+    r.Salva = true;
+    r.Titolo = TitoloSalvaGrafico;
+    r.Filtro = FiltroGrafico;
+    r.Estensione = "png";
+    r.Nome = nomeProposto;
+    const auto file = Servizi().ScegliFile(padre, r);
+    if (!file) return false;
+    std::error_code errore;
+    if (std::filesystem::exists(*file, errore) &&
+        Servizi().Chiedi(padre, TitoloConferma, "Il file esiste gia. Vuoi sovrascriverlo ? ",
+                         PulsanteSi | PulsanteNo) != PulsanteSi)
+        return false;
+    TBytes dati;
+    if (FiniscePer(*file, ".svg")) {
+        const std::string testo = svg ? svg() : std::string();
+        dati.assign(testo.begin(), testo.end());
+    } else {
+        dati = Png(vista);
+    }
+    if (dati.empty() || !SalvaSicuro(*file, dati)) {
+        Servizi().MostraErrore(padre, MessaggioSalvaGrafico);
+        return false;
+    }
+    return true;
+}
+
+void AggiungiSalvataggio(QChartView* vista, std::function<std::string()> svg, std::string nomeProposto)
+{
+    auto* azione = new QAction(QStringLiteral("Salva Immagine..."), vista);
+    azione->setObjectName(QStringLiteral("SalvaImmagine"));
+    vista->addAction(azione);
+    vista->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QObject::connect(azione, &QAction::triggered, vista, [vista, svg = std::move(svg), nomeProposto] {
+        SalvaGrafico(vista->window(), vista, svg, nomeProposto);
+    });
+}
+
+void StampaTabelle(QWidget* padre, const std::string& titolo, std::vector<TSezioneStampa> sezioni,
+                   const std::string& messaggio)
+{
+    try {
+        Servizi().AnteprimaEStampa(padre, [titolo, sezioni = std::move(sezioni), messaggio](TTelaStampa& tela) {
+            StampaTabelleAnalisi(titolo, sezioni, messaggio, tela);
+        });
+    } catch (const EErrore& e) {
+        Servizi().MostraErrore(padre, e.what());
+    }
+}
+
+}  // namespace morella::ui
