@@ -9,11 +9,11 @@ namespace morella {
 
 namespace {
 
-constexpr double Scala = 0.35;       // mm per screen pixel, as the other tables of the program
-constexpr double MargineAlto = 10;   // mm: where a continued page starts
-constexpr double Sinistra = 10;      // mm
-constexpr double TraSezioni = 8;     // mm below a table
-constexpr double SpazioPiede = 2;    // mm kept clear above the page number
+constexpr double Scala = 0.35;      // mm per screen pixel, as the other tables of the program
+constexpr double MargineAlto = 10;  // mm: where a continued page starts
+constexpr double Sinistra = 10;     // mm
+constexpr double TraSezioni = 8;    // mm below a table
+constexpr double SpazioPiede = 2;   // mm kept clear above the page number
 
 double AltoRiga(const TGrigliaStampa& g, int riga)
 {

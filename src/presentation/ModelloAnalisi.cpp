@@ -59,7 +59,8 @@ std::int32_t FrequenzaDi(const T_FrequenzeRitardi& t, int misura, int v)
 int ValoriColonnari(const T_SerieAnalisi& s)
 {
     int n = static_cast<int>(s.Etichette.size());
-    for (const T_FrequenzeRitardi* t : {&s.Integr, &s.CondS, &s.Condiz}) n = std::max(n, t->ValoreMassimo() + 1);
+    for (const T_FrequenzeRitardi* t : {&s.Integr, &s.CondS, &s.Condiz})
+        n = std::max(n, t->ValoreMassimo() + 1);
     return n;
 }
 
@@ -121,9 +122,8 @@ std::string AvvisoAnalisi(const T_Analisi& analisi)
 {
     std::vector<std::string> righe;
     const bool senzaConcorsi =
-        analisi.Serie.empty() || std::all_of(analisi.Serie.begin(), analisi.Serie.end(), [](const auto& s) {
-            return s.Archivio.ConcorsiContati() == 0;
-        });
+        analisi.Serie.empty() || std::all_of(analisi.Serie.begin(), analisi.Serie.end(),
+                                             [](const auto& s) { return s.Archivio.ConcorsiContati() == 0; });
     if (senzaConcorsi) righe.push_back(AvvisoNessunConcorso);
     if (!analisi.SoloArchivio) {
         if (!analisi.Completata)
@@ -156,32 +156,39 @@ TTabellaTesto TabellaFrequenzeStorico(const T_SerieAnalisi& serie, bool percentu
 {
     TTabellaTesto t;
     t.Intestazioni = {"Valore", ColonnaPoints, ColonnaCons};
-    for (const T_RigaStorico& r : RigheStorico(serie, percentuali)) t.Righe.push_back({r.Etichetta, r.Points, r.Cons});
+    for (const T_RigaStorico& r : RigheStorico(serie, percentuali))
+        t.Righe.push_back({r.Etichetta, r.Points, r.Cons});
     return t;
 }
 
 TTabellaTesto TabellaRitardiStorico(const T_SerieAnalisi& serie)
 {
     TTabellaTesto t;
-    t.Intestazioni = {"Valore", ColonnaAttuale, ColonnaMassimo, ColonnaIC, std::string("Cons.") + ColonnaAttuale,
-                      std::string("Cons.") + ColonnaMassimo, std::string("Cons.") + ColonnaIC};
+    t.Intestazioni = {"Valore",
+                      ColonnaAttuale,
+                      ColonnaMassimo,
+                      ColonnaIC,
+                      std::string("Cons.") + ColonnaAttuale,
+                      std::string("Cons.") + ColonnaMassimo,
+                      std::string("Cons.") + ColonnaIC};
     for (const T_RigaStorico& r : RigheStorico(serie, false))
-        t.Righe.push_back(
-            {r.Etichetta, r.AttualePoints, r.MassimoPoints, r.ICPoints, r.AttualeCons, r.MassimoCons, r.ICCons});
+        t.Righe.push_back({r.Etichetta, r.AttualePoints, r.MassimoPoints, r.ICPoints, r.AttualeCons,
+                           r.MassimoCons, r.ICCons});
     return t;
 }
 
 TTabellaTesto TabellaSegni(const T_StatisticheSegni& st, int segno)
 {
     TTabellaTesto t;
-    t.Intestazioni = {"Evento", "Freq.", "Rit. Att.", "Rit. Max.", "   IC", "Freq. Ann.", "Cs. Att.", "Cs. Max."};
+    t.Intestazioni = {"Evento", "Freq.",      "Rit. Att.", "Rit. Max.",
+                      "   IC",  "Freq. Ann.", "Cs. Att.",  "Cs. Max."};
     if (segno < 0 || segno > 2) return t;
     for (int i = 0; i < NumEvents; ++i) {
         const T_ContatoriSegno& c = st.Eventi[static_cast<std::size_t>(i)][static_cast<std::size_t>(segno)];
-        t.Righe.push_back({std::to_string(i + 1), std::to_string(c.Frequenza), std::to_string(c.RitardoAttuale),
-                           std::to_string(c.RitardoMassimo), TestoDueDecimali(st.IC(i, segno)),
-                           std::to_string(c.FrequenzaAnnuale), std::to_string(c.ConsecutiviAttuali),
-                           std::to_string(c.ConsecutiviMassimi)});
+        t.Righe.push_back({std::to_string(i + 1), std::to_string(c.Frequenza),
+                           std::to_string(c.RitardoAttuale), std::to_string(c.RitardoMassimo),
+                           TestoDueDecimali(st.IC(i, segno)), std::to_string(c.FrequenzaAnnuale),
+                           std::to_string(c.ConsecutiviAttuali), std::to_string(c.ConsecutiviMassimi)});
     }
     return t;
 }
@@ -212,9 +219,10 @@ TTabellaTesto TabellaSegniColonne(const T_FrequenzeSegniColonne& f, bool percent
     for (int i = 0; i < NumEvents; ++i) {
         std::vector<std::string> riga{std::to_string(i + 1)};
         for (int k = 0; k < 3; ++k)
-            riga.push_back(percentuali ? f.Percentuale(i, k)
-                                       : std::to_string(f.Conteggi[static_cast<std::size_t>(i)]
-                                                                  [static_cast<std::size_t>(k)]));
+            riga.push_back(
+                percentuali
+                    ? f.Percentuale(i, k)
+                    : std::to_string(f.Conteggi[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]));
         t.Righe.push_back(std::move(riga));
     }
     return t;
@@ -245,7 +253,8 @@ TGrigliaStampa GrigliaDiTabella(const TTabellaTesto& tabella)
     for (int c = 0; c < colonne; ++c) {
         std::size_t largo = tabella.Intestazioni[static_cast<std::size_t>(c)].size();
         for (const auto& r : tabella.Righe)
-            if (static_cast<std::size_t>(c) < r.size()) largo = std::max(largo, r[static_cast<std::size_t>(c)].size());
+            if (static_cast<std::size_t>(c) < r.size())
+                largo = std::max(largo, r[static_cast<std::size_t>(c)].size());
         g.Larghezze[static_cast<std::size_t>(c)] = static_cast<int>(largo) * PuntiPerCarattere + Margine;
         g.Cella(0, c) = tabella.Intestazioni[static_cast<std::size_t>(c)];
     }
@@ -262,11 +271,20 @@ std::string Escape(const std::string& s)
     std::string e;
     for (char c : s) {
         switch (c) {
-            case '&': e += "&amp;"; break;
-            case '<': e += "&lt;"; break;
-            case '>': e += "&gt;"; break;
-            case '"': e += "&quot;"; break;
-            default: e += c;
+            case '&':
+                e += "&amp;";
+                break;
+            case '<':
+                e += "&lt;";
+                break;
+            case '>':
+                e += "&gt;";
+                break;
+            case '"':
+                e += "&quot;";
+                break;
+            default:
+                e += c;
         }
     }
     return e;
@@ -286,8 +304,9 @@ std::string Inizio(int larghezza, int altezza, const std::string& titolo)
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
            std::to_string(larghezza) + "\" height=\"" + std::to_string(altezza) + "\" viewBox=\"0 0 " +
            std::to_string(larghezza) + " " + std::to_string(altezza) + "\" font-family=\"sans-serif\">\n" +
-           "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n<text x=\"" + std::to_string(larghezza / 2) +
-           "\" y=\"20\" text-anchor=\"middle\" font-size=\"14\">" + Escape(titolo) + "</text>\n";
+           "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n<text x=\"" +
+           std::to_string(larghezza / 2) + "\" y=\"20\" text-anchor=\"middle\" font-size=\"14\">" +
+           Escape(titolo) + "</text>\n";
 }
 
 }  // namespace
@@ -298,7 +317,9 @@ std::string SvgBarre(const TGraficoBarre& g, const std::string& titolo, int larg
     const double x0 = 60, y0 = 40, x1 = larghezza - 20.0, y1 = altezza - 60.0;
     const TScalaGrafico& sc = g.Scala;
     const double campo = sc.Massimo > sc.Minimo ? sc.Massimo - sc.Minimo : 1;
-    auto y = [&](double v) { return y1 - (std::clamp(v, sc.Minimo, sc.Massimo) - sc.Minimo) / campo * (y1 - y0); };
+    auto y = [&](double v) {
+        return y1 - (std::clamp(v, sc.Minimo, sc.Massimo) - sc.Minimo) / campo * (y1 - y0);
+    };
     const int passi = sc.Passo > 0 ? static_cast<int>(std::lround(campo / sc.Passo)) : 1;
     for (int i = 0; i <= std::min(passi, 100); ++i) {
         const double v = sc.Minimo + i * sc.Passo;
@@ -315,14 +336,15 @@ std::string SvgBarre(const TGraficoBarre& g, const std::string& titolo, int larg
         for (std::size_t i = 0; i < g.Insiemi.size(); ++i) {
             const double valore = v < g.Insiemi[i].Valori.size() ? g.Insiemi[i].Valori[v] : 0.0;
             s += "<rect x=\"" + N(xg + barra * static_cast<double>(i)) + "\" y=\"" + N(y(valore)) +
-                 "\" width=\"" + N(barra) + "\" height=\"" + N(y1 - y(valore)) + "\" fill=\"" + Colori[i % 4] +
-                 "\"><title>" + Escape(g.Insiemi[i].Nome) + " " + Escape(g.Etichette[v]) + ": " + N(valore) +
-                 "</title></rect>\n";
+                 "\" width=\"" + N(barra) + "\" height=\"" + N(y1 - y(valore)) + "\" fill=\"" +
+                 Colori[i % 4] + "\"><title>" + Escape(g.Insiemi[i].Nome) + " " + Escape(g.Etichette[v]) +
+                 ": " + N(valore) + "</title></rect>\n";
         }
-        s += "<text x=\"" + N(xg + gruppo * 0.4) + "\" y=\"" + N(y1 + 14) + "\" text-anchor=\"middle\" font-size=\"10\">" +
-             Escape(g.Etichette[v]) + "</text>\n";
+        s += "<text x=\"" + N(xg + gruppo * 0.4) + "\" y=\"" + N(y1 + 14) +
+             "\" text-anchor=\"middle\" font-size=\"10\">" + Escape(g.Etichette[v]) + "</text>\n";
     }
-    s += "<line x1=\"" + N(x0) + "\" y1=\"" + N(y1) + "\" x2=\"" + N(x1) + "\" y2=\"" + N(y1) + "\" stroke=\"black\"/>\n";
+    s += "<line x1=\"" + N(x0) + "\" y1=\"" + N(y1) + "\" x2=\"" + N(x1) + "\" y2=\"" + N(y1) +
+         "\" stroke=\"black\"/>\n";
     for (std::size_t i = 0; i < g.Insiemi.size(); ++i) {
         const double xl = x0 + 120.0 * static_cast<double>(i);
         s += "<rect x=\"" + N(xl) + "\" y=\"" + N(altezza - 24.0) + "\" width=\"12\" height=\"12\" fill=\"" +
@@ -335,11 +357,13 @@ std::string SvgBarre(const TGraficoBarre& g, const std::string& titolo, int larg
 std::string SvgTorta(const std::vector<TFetta>& fette, const std::string& titolo, int larghezza, int altezza)
 {
     std::string s = Inizio(larghezza, altezza, titolo);
-    const double cx = larghezza / 2.0, cy = (altezza - 30) / 2.0 + 20, r = std::min(larghezza, altezza - 70) / 2.0;
+    const double cx = larghezza / 2.0, cy = (altezza - 30) / 2.0 + 20,
+                 r = std::min(larghezza, altezza - 70) / 2.0;
     double totale = 0;
     for (const TFetta& f : fette) totale += std::max(0.0, f.valore);
     if (!(totale > 0)) {
-        s += "<circle cx=\"" + N(cx) + "\" cy=\"" + N(cy) + "\" r=\"" + N(r) + "\" fill=\"none\" stroke=\"#808080\"/>\n";
+        s += "<circle cx=\"" + N(cx) + "\" cy=\"" + N(cy) + "\" r=\"" + N(r) +
+             "\" fill=\"none\" stroke=\"#808080\"/>\n";
         return s + "</svg>\n";
     }
     double angolo = -std::numbers::pi / 2;
@@ -348,13 +372,14 @@ std::string SvgTorta(const std::vector<TFetta>& fette, const std::string& titolo
         if (quota <= 0) continue;
         const std::string colore = Colori[i % 4];
         if (quota >= 0.999999) {
-            s += "<circle cx=\"" + N(cx) + "\" cy=\"" + N(cy) + "\" r=\"" + N(r) + "\" fill=\"" + colore + "\"/>\n";
+            s += "<circle cx=\"" + N(cx) + "\" cy=\"" + N(cy) + "\" r=\"" + N(r) + "\" fill=\"" + colore +
+                 "\"/>\n";
         } else {
             const double fine = angolo + quota * 2 * std::numbers::pi;
             s += "<path d=\"M" + N(cx) + "," + N(cy) + " L" + N(cx + r * std::cos(angolo)) + "," +
                  N(cy + r * std::sin(angolo)) + " A" + N(r) + "," + N(r) + " 0 " + (quota > 0.5 ? "1" : "0") +
-                 ",1 " + N(cx + r * std::cos(fine)) + "," + N(cy + r * std::sin(fine)) + " Z\" fill=\"" + colore +
-                 "\"/>\n";
+                 ",1 " + N(cx + r * std::cos(fine)) + "," + N(cy + r * std::sin(fine)) + " Z\" fill=\"" +
+                 colore + "\"/>\n";
             angolo = fine;
         }
     }

@@ -79,7 +79,8 @@ void TFrmAnalProgress::reject()
     QDialog::reject();
 }
 
-TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent) : QDialog(parent), analisi_(std::move(analisi))
+TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent)
+    : QDialog(parent), analisi_(std::move(analisi))
 {
     setObjectName(QStringLiteral("FormAnalisiCF"));
     setWindowTitle(QStringLiteral("Analisi Colonnare"));
@@ -126,10 +127,12 @@ TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent) : QDialog(par
     eliminate_->setMinimumSize(200, 150);
     storica_->setMinimumSize(200, 150);
     AggiungiSalvataggio(
-        eliminate_, [this] { return SvgTorta(TorteAnalisi(analisi_, Serie(), Misura()).Eliminate, "Colonne Eliminate"); },
+        eliminate_,
+        [this] { return SvgTorta(TorteAnalisi(analisi_, Serie(), Misura()).Eliminate, "Colonne Eliminate"); },
         "ColonneEliminate.png");
     AggiungiSalvataggio(
-        storica_, [this] { return SvgTorta(TorteAnalisi(analisi_, Serie(), Misura()).Storica, "Frequenza Storica"); },
+        storica_,
+        [this] { return SvgTorta(TorteAnalisi(analisi_, Serie(), Misura()).Storica, "Frequenza Storica"); },
         "FrequenzaStorica.png");
     auto* torte = new QVBoxLayout;
     torte->addWidget(new QLabel(QStringLiteral("Colonne Eliminate :")));
@@ -145,8 +148,10 @@ TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent) : QDialog(par
     avviso_->setVisible(!avviso_->text().isEmpty());
 
     auto* salva = Pulsante(this, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
-    connect(salva, &QPushButton::clicked, this,
-            [this] { SalvaGrafico(this, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[3]); }, "AnalisiColonnare.png"); });
+    connect(salva, &QPushButton::clicked, this, [this] {
+        SalvaGrafico(
+            this, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[3]); }, "AnalisiColonnare.png");
+    });
     auto* stampa = Pulsante(this, "BtnStampa", QStringLiteral("Stampa"));
     connect(stampa, &QPushButton::clicked, this, &TFormAnalisiCF::Stampa);
     auto* ok = Pulsante(this, "OKBtn", QStringLiteral("OK"));
@@ -191,7 +196,8 @@ TGraficoBarre TFormAnalisiCF::Grafico() const
 void TFormAnalisiCF::Aggiorna()
 {
     const int s = Serie();
-    const bool seconda = s < analisi_.NumeroSerie() && analisi_.Serie[static_cast<std::size_t>(s)].ConSecondaMisura;
+    const bool seconda =
+        s < analisi_.NumeroSerie() && analisi_.Serie[static_cast<std::size_t>(s)].ConSecondaMisura;
     cons_->setEnabled(seconda);
     if (!seconda && cons_->isChecked()) {
         pres_->setChecked(true);  // comes back here through the toggle
@@ -214,7 +220,8 @@ void TFormAnalisiCF::Stampa()
             std::string didascalia = serie.Nome + (m == 1 ? " (Cons.)" : "");
             const std::string fattore = DerivateSerie(analisi_, s, m).Fattore;
             if (!fattore.empty()) didascalia += "   " + fattore;
-            sezioni.push_back({didascalia, GrigliaDiTabella(TabellaColonnare(analisi_, s, m, percento_->isChecked()))});
+            sezioni.push_back(
+                {didascalia, GrigliaDiTabella(TabellaColonnare(analisi_, s, m, percento_->isChecked()))});
         }
     }
     StampaTabelle(this, analisi_.Titoli[3], std::move(sezioni), MessaggioStampaTabelleAnalisi);

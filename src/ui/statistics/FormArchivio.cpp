@@ -31,7 +31,8 @@ QRadioButton* Radio(const char* nome, const QString& testo, QButtonGroup* gruppo
 
 }  // namespace
 
-TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent) : QDialog(parent), analisi_(std::move(analisi))
+TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent)
+    : QDialog(parent), analisi_(std::move(analisi))
 {
     setObjectName(QStringLiteral("FormArchivio"));
     setWindowTitle(QStringLiteral("Andamento storico della quantità dei Segni"));
@@ -58,7 +59,8 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent) : QDialog(paren
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(new QLabel(QStringLiteral("Serie :")));
     comandi->addWidget(serie_);
-    for (QWidget* w : std::initializer_list<QWidget*>{pres_, cons_, numero_, percento_, zoom_}) comandi->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{pres_, cons_, numero_, percento_, zoom_})
+        comandi->addWidget(w);
     comandi->addStretch();
 
     barre_ = Barre("GraficoStorico");
@@ -96,7 +98,8 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent) : QDialog(paren
 
     auto* salva = Pulsante(this, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
     connect(salva, &QPushButton::clicked, this, [this] {
-        SalvaGrafico(this, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[1]); }, "AndamentoStorico.png");
+        SalvaGrafico(
+            this, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[1]); }, "AndamentoStorico.png");
     });
     auto* stampa = Pulsante(this, "BtnStampa", QStringLiteral("Stampa"));
     connect(stampa, &QPushButton::clicked, this, &TFormArchivio::Stampa);
@@ -116,7 +119,8 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent) : QDialog(paren
     tutto->addLayout(piede);
 
     connect(serie_, &QComboBox::currentIndexChanged, this, &TFormArchivio::Aggiorna);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{pres_, cons_, numero_, percento_, zoom_})
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{pres_, cons_, numero_, percento_, zoom_})
         connect(b, &QAbstractButton::toggled, this, &TFormArchivio::Aggiorna);
     Aggiorna();
 }
@@ -156,7 +160,8 @@ void TFormArchivio::Stampa()
 {
     std::vector<TSezioneStampa> sezioni;
     for (const T_SerieAnalisi& s : analisi_.Serie) {
-        sezioni.push_back({s.Nome + " - Frequenze", GrigliaDiTabella(TabellaFrequenzeStorico(s, percento_->isChecked()))});
+        sezioni.push_back(
+            {s.Nome + " - Frequenze", GrigliaDiTabella(TabellaFrequenzeStorico(s, percento_->isChecked()))});
         sezioni.push_back({s.Nome + " - Ritardi", GrigliaDiTabella(TabellaRitardiStorico(s))});
     }
     StampaTabelle(this, analisi_.Titoli[0], std::move(sezioni), MessaggioStampaTabellaArchivio);

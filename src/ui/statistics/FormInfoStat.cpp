@@ -23,7 +23,10 @@ class TFormInfoStat::TOsservatore final : public TOsservatoreReplay {
    public:
     explicit TOsservatore(TFormInfoStat& f) : f_(f) {}
     void Stato(const std::string& testo) override { f_.stato_->setText(QString::fromStdString(testo)); }
-    void Progresso(int percento) override { f_.lungo_.Avanza(*f_.gauge_, f_.indicatore_, percento, percento >= 100); }
+    void Progresso(int percento) override
+    {
+        f_.lungo_.Avanza(*f_.gauge_, f_.indicatore_, percento, percento >= 100);
+    }
     bool Annullato() override { return f_.lungo_.Annullato(); }
 
    private:
@@ -85,9 +88,10 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
     assenza_ = EtichettaValore("LabelAssenza", QStringLiteral("00000"));
     attuale_ = EtichettaValore("LabelRitardoAttuale", QStringLiteral("00000"));
     int riga = 0;
-    for (auto [caption, valore] : {std::pair{CaptionCicloMedio, ciclo_}, std::pair{CaptionRitardoMedio, ritardoMedio_},
-                                   std::pair{CaptionRitardoMinimo, minimo_}, std::pair{CaptionRitardoMassimo, massimo_},
-                                   std::pair{CaptionSettimaneDiAssenza, assenza_}}) {
+    for (auto [caption, valore] :
+         {std::pair{CaptionCicloMedio, ciclo_}, std::pair{CaptionRitardoMedio, ritardoMedio_},
+          std::pair{CaptionRitardoMinimo, minimo_}, std::pair{CaptionRitardoMassimo, massimo_},
+          std::pair{CaptionSettimaneDiAssenza, assenza_}}) {
         lv->addWidget(Caption(caption), riga, 0);
         lv->addWidget(valore, riga++, 1, Qt::AlignRight);
     }
@@ -104,6 +108,8 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
 
     storica_ = Torta("TortaStorica");
     filtrate_ = Torta("TortaFiltrate");
+    // Two pies beside the figures, on the smallest screen too.
+    for (QChartView* t : {storica_, filtrate_}) t->setMinimumSize(180, 150);
     captionFiltrate_ = Caption(CaptionColonneFiltrate);
     auto* torte = new QGridLayout;
     torte->addWidget(Caption(CaptionFrequenzaStorica), 0, 0);
@@ -113,14 +119,17 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
     AggiungiSalvataggio(
         storica_,
         [this] {
-            const TPaginaStatistiche p = PaginaStatistiche(sistema_.Ricerca.RisultatiRicerca, categoria_, sistema_.Dati());
-            return SvgTorta(Fette("Vinte", p.PercentualeUscite, "Perse", p.PercentualeMancati), CaptionFrequenzaStorica);
+            const TPaginaStatistiche p =
+                PaginaStatistiche(sistema_.Ricerca.RisultatiRicerca, categoria_, sistema_.Dati());
+            return SvgTorta(Fette("Vinte", p.PercentualeUscite, "Perse", p.PercentualeMancati),
+                            CaptionFrequenzaStorica);
         },
         "FrequenzaStorica.png");
     AggiungiSalvataggio(
         filtrate_,
         [this] {
-            const TPaginaStatistiche p = PaginaStatistiche(sistema_.Ricerca.RisultatiRicerca, categoria_, sistema_.Dati());
+            const TPaginaStatistiche p =
+                PaginaStatistiche(sistema_.Ricerca.RisultatiRicerca, categoria_, sistema_.Dati());
             return SvgTorta(Fette("Filtrate", p.PercentualeFiltrate, "Rimaste", p.PercentualeRimaste),
                             CaptionColonneFiltrate);
         },
@@ -153,8 +162,7 @@ void TFormInfoStat::Esegui()
     indicatore_ = TIndicatore(2);
     gauge_->setValue(0);
     TOsservatore oss(*this);
-    lungo_.Esegui([&] { esito_ = ReplayArchivio(sistema_, &oss); },
-                  [this] { annulla_->setEnabled(false); });
+    lungo_.Esegui([&] { esito_ = ReplayArchivio(sistema_, &oss); }, [this] { annulla_->setEnabled(false); });
     // A cancelled replay keeps the page as it was.
     if (esito_.Annullato) return;
     stato_->setText(QString::fromStdString(esito_.Stato));
@@ -167,7 +175,8 @@ void TFormInfoStat::MostraCategoria(int categoria)
 {
     categoria_ = categoria;
     for (int i = 0; i < 3; ++i) pagine_[static_cast<std::size_t>(i)]->setChecked(i + 1 == categoria);
-    const TPaginaStatistiche p = PaginaStatistiche(sistema_.Ricerca.RisultatiRicerca, categoria, sistema_.Dati());
+    const TPaginaStatistiche p =
+        PaginaStatistiche(sistema_.Ricerca.RisultatiRicerca, categoria, sistema_.Dati());
     ciclo_->setText(QString::fromStdString(p.CicloMedio));
     ritardoMedio_->setText(QString::fromStdString(p.RitardoMedio));
     minimo_->setText(QString::fromStdString(p.RitardoMinimo));

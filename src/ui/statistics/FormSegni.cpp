@@ -33,7 +33,8 @@ QHBoxLayout* Piede(QDialog* d, QLabel* avviso, QChartView* barre, std::function<
                    const std::string& nome, std::function<void()> stampa)
 {
     auto* salva = Pulsante(d, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
-    QObject::connect(salva, &QPushButton::clicked, d, [d, barre, svg, nome] { SalvaGrafico(d, barre, svg, nome); });
+    QObject::connect(salva, &QPushButton::clicked, d,
+                     [d, barre, svg, nome] { SalvaGrafico(d, barre, svg, nome); });
     auto* bStampa = Pulsante(d, "BtnStampa", QStringLiteral("Stampa"));
     QObject::connect(bStampa, &QPushButton::clicked, d, std::move(stampa));
     auto* ok = Pulsante(d, "OKBtn", QStringLiteral("OK"));
@@ -97,7 +98,8 @@ void TFormProArc::Aggiorna()
 void TFormProArc::Stampa()
 {
     std::vector<TSezioneStampa> sezioni;
-    for (int k = 0; k < 3; ++k) sezioni.push_back({NomiSegni[k], GrigliaDiTabella(TabellaSegni(statistiche_, k))});
+    for (int k = 0; k < 3; ++k)
+        sezioni.push_back({NomiSegni[k], GrigliaDiTabella(TabellaSegni(statistiche_, k))});
     StampaTabelle(this, TitoloProArc, std::move(sezioni), MessaggioStampaTabellaSegni);
 }
 
@@ -131,8 +133,8 @@ TFormProAna::TFormProAna(T_FrequenzeSegniColonne frequenze, QWidget* parent)
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(testa);
     tutto->addWidget(pagine, 1);
-    tutto->addLayout(Piede(this, Avviso(frequenze_.Colonne == 0 ? AvvisoNessunaColonnaSistema : ""), barre_, svg,
-                           "FrequenzaSegniColonne.png", [this] { Stampa(); }));
+    tutto->addLayout(Piede(this, Avviso(frequenze_.Colonne == 0 ? AvvisoNessunaColonnaSistema : ""), barre_,
+                           svg, "FrequenzaSegniColonne.png", [this] { Stampa(); }));
     Aggiorna();
 }
 
@@ -149,7 +151,8 @@ void TFormProAna::Aggiorna()
 
 void TFormProAna::Stampa()
 {
-    StampaTabelle(this, TitoloProAna, {{"", GrigliaDiTabella(TabellaSegniColonne(frequenze_, percento_->isChecked()))}},
+    StampaTabelle(this, TitoloProAna,
+                  {{"", GrigliaDiTabella(TabellaSegniColonne(frequenze_, percento_->isChecked()))}},
                   MessaggioStampaTabellaSegni);
 }
 

@@ -90,7 +90,8 @@ bool FiniscePer(const std::string& nome, const std::string& coda)
 {
     if (nome.size() < coda.size()) return false;
     for (std::size_t i = 0; i < coda.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(nome[nome.size() - coda.size() + i])) != coda[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(nome[nome.size() - coda.size() + i])) != coda[i])
+            return false;
     return true;
 }
 
@@ -157,9 +158,10 @@ void StampaTabelle(QWidget* padre, const std::string& titolo, std::vector<TSezio
                    const std::string& messaggio)
 {
     try {
-        Servizi().AnteprimaEStampa(padre, [titolo, sezioni = std::move(sezioni), messaggio](TTelaStampa& tela) {
-            StampaTabelleAnalisi(titolo, sezioni, messaggio, tela);
-        });
+        Servizi().AnteprimaEStampa(padre,
+                                   [titolo, sezioni = std::move(sezioni), messaggio](TTelaStampa& tela) {
+                                       StampaTabelleAnalisi(titolo, sezioni, messaggio, tela);
+                                   });
     } catch (const EErrore& e) {
         Servizi().MostraErrore(padre, e.what());
     }

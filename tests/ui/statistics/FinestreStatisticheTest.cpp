@@ -1,0 +1,364 @@
+// The statistics windows driven as a player opens them (F9, the condition editors' and the
+// coupon editor's "Archivio" / "Analisi"), their charts held to what morella-cli says for
+// the same system and archive.
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPieSeries>
+#include <QPrintPreviewWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "EditoriCondizioni.h"
+#include "EseguiCli.h"
+#include "FinestraProva.h"
+#include "FormAnalisi.h"
+#include "FormArchivio.h"
+#include "FormInfoStat.h"
+#include "FormSegni.h"
+#include "GraficiStatistiche.h"
+#include "NumeroSegni.h"
+#include "RegistrazioneStatistiche.h"
+#include "RegistroFinestre.h"
+#include "Sviluppo.h"
+
+using namespace morella;
+using namespace morella::test;
+using namespace morella::ui;
+
+namespace {
+
+// `n` contests of seasons from 2001, 30 a season, with signs from a fixed sequence.
+void ScriviArchivio(int n)
+{
+    T_Archivio a;
+    std::uint32_t seme = 12345;
+    const TSegni segni[3] = {Segno1, SegnoX, Segno2};
+    for (int k = 0; k < n; ++k) {
+        T_Concorso c;
+        c.Stagione = 2001 + k / 30;
+        c.Numero = static_cast<std::uint8_t>(k % 30 + 1);
+        for (int i = 0; i < NumEvents; ++i) {
+            seme = seme * 1103515245u + 12345u;
+            c.ColonnaVincente[static_cast<std::size_t>(i)] = segni[(seme >> 16) % 3];
+        }
+        c.AggiornaCompleto();
+        a.Aggiungi(c);
+    }
+    ASSERT_TRUE(a.Salva(CartellaArchivi()));
+}
+
+// The main window on a system whose "Numero Di Segni" wants 2 to 7 signs "1", over an
+// archive the core wrote, with the statistics windows registered.
+struct TStatistiche : TFinestraPrinc {
+    explicit TStatistiche(int concorsi = 90)
+    {
+        RegistraFinestreStatistiche();
+        if (concorsi > 0) {
+            ScriviArchivio(concorsi);
+            archivio.Carica(CartellaArchivi());
+        }
+        CaricaSistema("Stat.Mrl", [](TSistema& s) {
+            PronosticoDiProva(s);
+            auto* segni = s.Dati().Condizioni->Condizione<TNumeroSegni>(TipoNumeroSegni);
+            for (int v = 2; v <= 7; ++v) segni->Tabella(0).ImpostaStato(0, v, StatoAmmesso);
+        });
+        sistema.Ricerca.TuttoLArchivio(archivio);
+    }
+    ~TStatistiche()
+    {
+        if (TFormInfoStat* f = FinestraInfoStat()) delete f;
+        auto& r = RegistroFinestre();
+        r.comandi.erase("AnalisiStatistica1");
+        r.archivioCondizione = r.analisiCondizione = {};
+        r.archivioSchedina = r.analisiSchedina = {};
+    }
+    nlohmann::json Cli(const std::string& argomenti) const
+    {
+        const TEsito e = EseguiCli(programma.Cartella().Percorso(), argomenti);
+        EXPECT_EQ(e.codice, 0) << e.err;
+        return nlohmann::json::parse(e.out);
+    }
+    // The system's columns, as morella-cli --sviluppa makes them.
+    void Sviluppa()
+    {
+        sistema.Dati().Impostazioni.SalvaAutomaticamente = false;
+        morella::Sviluppa(sistema);
+    }
+};
+
+std::vector<double> Barre(QWidget& w, const char* grafico, int insieme)
+{
+    auto* vista = w.findChild<QChartView*>(QString::fromLatin1(grafico));
+    EXPECT_NE(vista, nullptr) << grafico;
+    if (!vista) return {};
+    auto* serie = qobject_cast<QBarSeries*>(vista->chart()->series().value(0));
+    EXPECT_NE(serie, nullptr);
+    if (!serie || insieme >= serie->count()) return {};
+    std::vector<double> valori;
+    QBarSet* s = serie->barSets()[insieme];
+    for (int i = 0; i < s->count(); ++i) valori.push_back(s->at(i));
+    return valori;
+}
+
+std::vector<double> Fette(QWidget& w, const char* torta)
+{
+    auto* vista = w.findChild<QChartView*>(QString::fromLatin1(torta));
+    auto* serie = vista ? qobject_cast<QPieSeries*>(vista->chart()->series().value(0)) : nullptr;
+    std::vector<double> valori;
+    if (serie)
+        for (QPieSlice* s : serie->slices()) valori.push_back(s->value());
+    return valori;
+}
+
+QString Testo(QWidget& w, const char* etichetta)
+{
+    auto* l = w.findChild<QLabel*>(QString::fromLatin1(etichetta));
+    EXPECT_NE(l, nullptr) << etichetta;
+    return l ? l->text() : QString();
+}
+
+std::vector<double> Numeri(const nlohmann::json& j)
+{
+    std::vector<double> v;
+    for (const auto& x : j) v.push_back(x.get<double>());
+    return v;
+}
+
+}  // namespace
+
+TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNormale)
+{
+    TStatistiche f;
+    f.Sviluppa();
+    ASSERT_TRUE(f.A("AnalisiStatistica1")->isEnabled());
+    f.A("AnalisiStatistica1")->trigger();
+    TFormInfoStat* w = FinestraInfoStat();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->isModal());
+
+    const nlohmann::json j = f.Cli("replay '" + f.file + "' --json");
+    const auto& c = j["categorie"][0];
+    EXPECT_EQ(w->Esito().Esaminati, j["esaminati"].get<int>());
+    EXPECT_EQ(Testo(*w, "LabelStato"),
+              QStringLiteral("Concorsi Esaminati : %1 Su %2").arg(j["esaminati"].get<int>()).arg(90));
+    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), QString::number(c["ciclo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(Testo(*w, "LabelRitardoMedio"), QString::number(c["ritardo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(Testo(*w, "LabelRitardoMinimo").toInt(), c["ritardo_minimo"].get<int>());
+    EXPECT_EQ(Testo(*w, "LabelRitardoMassimo").toInt(), c["ritardo_massimo"].get<int>());
+    EXPECT_EQ(Testo(*w, "LabelAssenza").toInt(), c["settimane_assenza"].get<int>());
+    EXPECT_EQ(Testo(*w, "LabelRitardoAttuale").toInt(), c["ritardo_attuale"].get<int>());
+    const auto storica = Fette(*w, "TortaStorica");
+    ASSERT_EQ(storica.size(), 2u);
+    EXPECT_NEAR(storica[0], c["frequenza"].get<double>(), 1e-9);
+    EXPECT_NEAR(storica[0] + storica[1], 100.0, 1e-9);
+    // Developed: the columns filtered and the factor are shown for the first category.
+    EXPECT_TRUE(w->findChild<QChartView*>(QStringLiteral("TortaFiltrate"))->isVisible());
+    EXPECT_FALSE(Testo(*w, "LabelFattore").isEmpty());
+    EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Btn1"))->isChecked());
+    EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("Btn2"))->isEnabled());
+    Fotografa(*w, QStringLiteral("FormInfoStat"));
+
+    // "Annulla" during a second run: the replay stops, the page stays as it was, and the
+    // conditions are back in their normal mode with their own sources.
+    TElencoCondizioni& elenco = *f.sistema.Dati().Condizioni;
+    const auto sorgenti = elenco.Sorgenti;
+    w->Lungo().IntervalloEventi = std::chrono::milliseconds(0);
+    QTimer::singleShot(0, w, [w] { w->findChild<QPushButton*>(QStringLiteral("BtnAnnulla"))->click(); });
+    f.A("AnalisiStatistica1")->trigger();
+    EXPECT_EQ(FinestraInfoStat(), w);
+    EXPECT_TRUE(w->Esito().Annullato);
+    EXPECT_LT(w->Esito().Esaminati, 90);
+    EXPECT_FALSE(elenco.ModoArchivio);
+    EXPECT_EQ(elenco.Sorgenti.Archivio, sorgenti.Archivio);
+    EXPECT_EQ(elenco.Sorgenti.Ricerca, sorgenti.Ricerca);
+    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), QString::number(c["ciclo_medio"].get<double>(), 'f', 2));
+
+    // Another system makes the page stale: the window goes.
+    emit AvvisiSistema().SistemaCambiato();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(FinestraInfoStat(), nullptr);
+}
+
+// A search range that holds no contest: zeros, no slice and a notice, from F9 and from the
+// coupon editor's "Archivio" alike.
+TEST(FinestreStatistiche, NessunConcorsoNellIntervalloDaZeriEUnAvviso)
+{
+    TStatistiche f(30);
+    f.sistema.Ricerca.PrimaStagione = f.sistema.Ricerca.UltimaStagione = 1990;
+    f.sistema.Ricerca.PrimoNumero = 1;
+    f.sistema.Ricerca.UltimoNumero = 99;
+    f.A("AnalisiStatistica1")->trigger();
+    TFormInfoStat* w = FinestraInfoStat();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Esito().Esaminati, 0);
+    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), "0.00");
+    EXPECT_EQ(Testo(*w, "LabelAvviso"), QString::fromUtf8(AvvisoNessunConcorso));
+    EXPECT_TRUE(Fette(*w, "TortaStorica").empty());
+
+    f.servizi.AttendiDialogo([](QDialog& d) {
+        EXPECT_EQ(Testo(d, "LabelAvviso"), QString::fromUtf8(AvvisoNessunConcorso));
+        EXPECT_EQ(d.findChild<QTableWidget*>(QStringLiteral("GrigliaSegno1"))->item(0, 4)->text(), "0.00");
+        return Premi(d, "OKBtn");
+    });
+    f.w->Editor()->BtnArchivio->click();
+    f.servizi.VerificaConsumate();
+}
+
+TEST(FinestreStatistiche, AnalisiColonnareDallEditoreUgualeAllaCli)
+{
+    TStatistiche f;
+    f.Sviluppa();
+    const nlohmann::json j = f.Cli("analisi '" + f.file + "' --slot 1 --sviluppa --json");
+    const auto& s0 = j["serie"][0];
+    bool aperta = false;
+    f.Modifica("NumeroDiSegni1", [&](QDialog& editore) {
+        f.servizi.AttendiDialogo([&](QDialog& d) {
+            aperta = true;
+            EXPECT_EQ(d.objectName(), "FormAnalisiCF");
+            EXPECT_EQ(Testo(d, "LabelTitolo"), "Analisi Colonnare del Numero dei Segni");
+            EXPECT_EQ(Barre(d, "GraficoColonnare", 0), Numeri(s0["integr"]["prima"]));
+            EXPECT_EQ(Barre(d, "GraficoColonnare", 1), Numeri(s0["conds"]["prima"]));
+            EXPECT_EQ(Barre(d, "GraficoColonnare", 2), Numeri(s0["condiz"]["prima"]));
+            EXPECT_EQ(Testo(d, "LabelFattore").toStdString(), s0["fattore"].get<std::string>());
+            const auto eliminate = Fette(d, "TortaEliminate");
+            EXPECT_EQ(eliminate.size(), 2u);
+            EXPECT_NEAR(eliminate.empty() ? -1 : eliminate[0], s0["eliminate"].get<double>(), 0.005);
+            EXPECT_NEAR(Fette(d, "TortaStorica")[0], s0["frequenza_storica"].get<double>(), 0.005);
+            // "%" and "Zoom": shares of the 72 columns, the scale up to the largest bar.
+            auto& analisi = static_cast<TFormAnalisiCF&>(d);
+            d.findChild<QCheckBox*>(QStringLiteral("CheckPercento"))->click();
+            d.findChild<QCheckBox*>(QStringLiteral("CheckZoom"))->click();
+            const auto p = Barre(d, "GraficoColonnare", 0);
+            EXPECT_EQ(p.size(), s0["integr"]["prima"].size());
+            if (p.size() < 3) return 0;
+            EXPECT_NEAR(p[2], s0["integr"]["prima"][2].get<double>() * 100.0 / 72.0, 1e-9);
+            EXPECT_NEAR(analisi.Grafico().Scala.Massimo, *std::max_element(p.begin(), p.end()) * 1.1, 1e-9);
+            // Another series fills the bars with its own tables.
+            d.findChild<QComboBox*>(QStringLiteral("ComboSerie"))->setCurrentIndex(2);
+            d.findChild<QCheckBox*>(QStringLiteral("CheckPercento"))->click();
+            d.findChild<QCheckBox*>(QStringLiteral("CheckZoom"))->click();
+            EXPECT_EQ(Barre(d, "GraficoColonnare", 0), Numeri(j["serie"][2]["integr"]["prima"]));
+            Fotografa(d, QStringLiteral("FormAnalisiCF"));
+            return Premi(d, "OKBtn");
+        });
+        editore.findChild<QPushButton*>(QStringLiteral("AnalisiBtn"))->click();
+        return Premi(editore, "AnnullaBtn");
+    });
+    EXPECT_TRUE(aperta);
+    f.servizi.VerificaConsumate();
+    EXPECT_TRUE(f.servizi.Errori.empty());
+}
+
+TEST(FinestreStatistiche, StoricoDelVorticeInversoDalDataBaseUgualeAllaCli)
+{
+    TStatistiche f;
+    const nlohmann::json j = f.Cli("analisi '" + f.file + "' --slot 3 --inverso --solo-archivio --json");
+    ASSERT_TRUE(j["da_database"].get<bool>());
+    bool aperta = false;
+    f.Modifica("BlackHole1", [&](QDialog& editore) {
+        static_cast<TFormVortice&>(editore).Pagine()->setCurrentIndex(1);
+        f.servizi.AttendiDialogo([&](QDialog& d) {
+            aperta = true;
+            EXPECT_EQ(d.objectName(), "FormArchivio");
+            EXPECT_EQ(Testo(d, "LabelTitolo"), "Analisi Statistica del Vortice Inverso");
+            EXPECT_EQ(Testo(d, "LabelTitoloRitardi"), "Analisi Statistica dei Ritardi nel Vortice Inverso");
+            // Series by name, whatever the order of the database's tables.
+            auto* serie = d.findChild<QComboBox*>(QStringLiteral("ComboSerie"));
+            for (int s = 0; s < 3; ++s) {
+                serie->setCurrentIndex(s);
+                EXPECT_EQ(serie->currentText().toStdString(), j["serie"][s]["nome"].get<std::string>());
+                std::vector<double> atteso;
+                for (const auto& v : j["serie"][s]["archivio"]["prima"]) atteso.push_back(v[0].get<double>());
+                EXPECT_EQ(Barre(d, "GraficoStorico", 0), atteso) << s;
+            }
+            // The delay table: "Act." and " Max" of value 0 of the last series.
+            auto* ritardi = d.findChild<QTableWidget*>(QStringLiteral("GrigliaRitardi"));
+            EXPECT_EQ(ritardi->item(0, 1)->text().toInt(), j["serie"][2]["archivio"]["prima"][0][1].get<int>());
+            EXPECT_EQ(ritardi->item(0, 2)->text().toInt(), j["serie"][2]["archivio"]["prima"][0][2].get<int>());
+            Fotografa(d, QStringLiteral("FormArchivio"));
+
+            // "Stampa": the preview draws the tables on pages.
+            int pagine = 0;
+            f.servizi.AttendiDialogo([&pagine](QDialog& anteprima) {
+                auto* w = anteprima.findChild<QPrintPreviewWidget*>();
+                if (w) {
+                    w->updatePreview();
+                    pagine = w->pageCount();
+                }
+                return static_cast<int>(QDialog::Rejected);
+            });
+            d.findChild<QPushButton*>(QStringLiteral("BtnStampa"))->click();
+            EXPECT_GE(pagine, 1);
+            return Premi(d, "OKBtn");
+        });
+        editore.findChild<QPushButton*>(QStringLiteral("ArchivioBtn"))->click();
+        return Premi(editore, "AnnullaBtn");
+    });
+    EXPECT_TRUE(aperta);
+    f.servizi.VerificaConsumate();
+}
+
+TEST(FinestreStatistiche, SegniDellaSchedinaUgualiAllaCliEGraficoSalvatoInPngESvg)
+{
+    TStatistiche f;
+    const nlohmann::json j = f.Cli("segni --json");
+    const std::string png = f.programma.File("segni.png"), svg = f.programma.File("segni.svg");
+    f.servizi.AttendiDialogo([&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "FormProArc");
+        auto* segnoX = d.findChild<QTableWidget*>(QStringLiteral("GrigliaSegnoX"));
+        for (int e = 0; e < NumEvents; ++e) {
+            const auto& c = j["eventi"][e]["X"];
+            EXPECT_EQ(segnoX->item(e, 1)->text().toInt(), c["freq"].get<int>());
+            EXPECT_EQ(segnoX->item(e, 3)->text().toInt(), c["rit_max"].get<int>());
+            EXPECT_EQ(segnoX->item(e, 7)->text().toInt(), c["cs_max"].get<int>());
+        }
+        std::vector<double> freq2;
+        for (const auto& e : j["eventi"]) freq2.push_back(e["2"]["freq"].get<double>());
+        EXPECT_EQ(Barre(d, "GraficoSegni", 2), freq2);
+        Fotografa(d, QStringLiteral("FormProArc"));
+        for (const std::string& file : {png, svg}) {
+            f.servizi.AttendiFile(file);
+            d.findChild<QPushButton*>(QStringLiteral("BtnSalvaGrafico"))->click();
+        }
+        return Premi(d, "OKBtn");
+    });
+    f.w->Editor()->BtnArchivio->click();
+    f.servizi.VerificaConsumate();
+    std::ifstream p(png, std::ios::binary), s(svg);
+    std::string testaPng(8, '\0');
+    p.read(testaPng.data(), 8);
+    EXPECT_EQ(testaPng, std::string("\x89PNG\r\n\x1a\n", 8));
+    std::string testaSvg;
+    std::getline(s, testaSvg);
+    EXPECT_EQ(testaSvg.rfind("<?xml", 0), 0u);
+
+    // The coupon editor's "Analisi": the signs of the 72 developed columns.
+    f.Sviluppa();
+    f.w->AggiornaAbilitazioni();
+    ASSERT_TRUE(f.w->Editor()->BtnAnalisi->isEnabled());
+    f.servizi.AttendiDialogo([&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "FormProAna");
+        auto* griglia = d.findChild<QTableWidget*>(QStringLiteral("GrigliaSegni"));
+        // Event 1 of the test prediction is a triple: a third of the columns each.
+        EXPECT_EQ(griglia->item(0, 1)->text(), "24");
+        d.findChild<QCheckBox*>(QStringLiteral("CheckPercento"))->click();
+        EXPECT_EQ(griglia->item(0, 2)->text(), "33.33");
+        Fotografa(d, QStringLiteral("FormProAna"));
+        return Premi(d, "OKBtn");
+    });
+    f.w->Editor()->BtnAnalisi->click();
+    f.servizi.VerificaConsumate();
+}
