@@ -131,7 +131,8 @@ TEST(ModelloAnalisi, ImmaginiSvgConUnaBarraPerValoreEFetteChiuse)
     EXPECT_EQ(barre.rfind("<?xml", 0), 0u);
     EXPECT_NE(barre.find("Analisi &amp; &lt;prova&gt;"), std::string::npos);
     std::size_t rettangoli = 0;
-    for (std::size_t i = barre.find("<rect"); i != std::string::npos; i = barre.find("<rect", i + 1)) ++rettangoli;
+    for (std::size_t i = barre.find("<rect"); i != std::string::npos; i = barre.find("<rect", i + 1))
+        ++rettangoli;
     // Background, 4 values x 3 sets, 3 legend boxes.
     EXPECT_EQ(rettangoli, 1u + 12u + 3u);
     EXPECT_NE(barre.find("Integr. 3: 4.00"), std::string::npos);
@@ -155,8 +156,8 @@ TEST(ModelloAnalisi, TabelleStampateSuPiuPagineConLIntestazioneOgniVolta)
     EXPECT_GE(g.Larghezze[1], 7 * 7);
 
     TTelaRegistrata tela;
-    StampaTabelleAnalisi("Titolo", {{"Prima", g}, {"Seconda", GrigliaDiTabella(t)}}, MessaggioStampaTabellaSegni,
-                         tela);
+    StampaTabelleAnalisi("Titolo", {{"Prima", g}, {"Seconda", GrigliaDiTabella(t)}},
+                         MessaggioStampaTabellaSegni, tela);
     const auto testi = tela.Testi();
     EXPECT_EQ(testi.front(), "Titolo");
     EXPECT_EQ(std::count(testi.begin(), testi.end(), "597"), 2);

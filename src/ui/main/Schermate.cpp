@@ -17,6 +17,7 @@
 #include "FormFormuleDerivate.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
+#include "FormStatisticheSchermate.h"
 
 namespace morella::ui {
 
@@ -109,6 +110,7 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         d->AggiornaForm();
         scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
     }
+    scritte += SchermateStatistiche(app.Sistema(), w, cartella);
     {
         TFormAiuto d(w);
         d.MostraArgomento(1);

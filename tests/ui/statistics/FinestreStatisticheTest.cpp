@@ -286,8 +286,10 @@ TEST(FinestreStatistiche, StoricoDelVorticeInversoDalDataBaseUgualeAllaCli)
             }
             // The delay table: "Act." and " Max" of value 0 of the last series.
             auto* ritardi = d.findChild<QTableWidget*>(QStringLiteral("GrigliaRitardi"));
-            EXPECT_EQ(ritardi->item(0, 1)->text().toInt(), j["serie"][2]["archivio"]["prima"][0][1].get<int>());
-            EXPECT_EQ(ritardi->item(0, 2)->text().toInt(), j["serie"][2]["archivio"]["prima"][0][2].get<int>());
+            EXPECT_EQ(ritardi->item(0, 1)->text().toInt(),
+                      j["serie"][2]["archivio"]["prima"][0][1].get<int>());
+            EXPECT_EQ(ritardi->item(0, 2)->text().toInt(),
+                      j["serie"][2]["archivio"]["prima"][0][2].get<int>());
             Fotografa(d, QStringLiteral("FormArchivio"));
 
             // "Stampa": the preview draws the tables on pages.
