@@ -171,6 +171,7 @@ TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent)
     tutto->addLayout(comandi);
     tutto->addLayout(corpo, 1);
     tutto->addLayout(piede);
+    AdattaAlloSchermo(*this, 1000, 680);
 
     connect(serie_, &QComboBox::currentIndexChanged, this, &TFormAnalisiCF::Aggiorna);
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{pres_, cons_, percento_, zoom_})

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,6 +81,10 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent)
     la->addWidget(barre_, 1);
     paginaFrequenze->addWidget(alto);
     paginaFrequenze->addWidget(frequenze_);
+    // The chart takes most of the page: its scale needs the height to show every step.
+    paginaFrequenze->setStretchFactor(0, 3);
+    paginaFrequenze->setStretchFactor(1, 1);
+    frequenze_->setMinimumHeight(frequenze_->verticalHeader()->defaultSectionSize() * 3);
     auto* paginaRitardi = new QWidget;
     auto* lr = new QVBoxLayout(paginaRitardi);
     auto* titoloRitardi = new QLabel(QString::fromStdString(analisi_.Titoli[2]));
@@ -117,6 +122,7 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent)
     tutto->addLayout(comandi);
     tutto->addWidget(pagine, 1);
     tutto->addLayout(piede);
+    AdattaAlloSchermo(*this, 1000, 680);
 
     connect(serie_, &QComboBox::currentIndexChanged, this, &TFormArchivio::Aggiorna);
     for (QAbstractButton* b :

@@ -54,7 +54,7 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("FormInfoStat"));
     setWindowTitle(QStringLiteral("Informazioni Statistiche Sul Sistema"));
 
-    stato_ = EtichettaValore("LabelStato", QStringLiteral("Concorsi Esaminati : 00000 Su 00000"));
+    stato_ = EtichettaValore("LabelStato", QStringLiteral("Concorsi Esaminati : 00000"));
     gauge_ = new QProgressBar;
     gauge_->setObjectName(QStringLiteral("Gauge"));
     gauge_->setRange(0, 100);
@@ -109,7 +109,7 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
     storica_ = Torta("TortaStorica");
     filtrate_ = Torta("TortaFiltrate");
     // Two pies beside the figures, on the smallest screen too.
-    for (QChartView* t : {storica_, filtrate_}) t->setMinimumSize(180, 150);
+    for (QChartView* t : {storica_, filtrate_}) t->setMinimumSize(160, 150);
     captionFiltrate_ = Caption(CaptionColonneFiltrate);
     auto* torte = new QGridLayout;
     torte->addWidget(Caption(CaptionFrequenzaStorica), 0, 0);
@@ -152,6 +152,7 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
     tutto->addLayout(pagine);
     tutto->addLayout(corpo, 1);
     tutto->addLayout(piede);
+    AdattaAlloSchermo(*this, 820, 480);
     MostraCategoria(0);
 }
 

@@ -82,6 +82,7 @@ TFormProArc::TFormProArc(T_StatisticheSegni statistiche, QWidget* parent)
     tutto->addWidget(pagine, 1);
     tutto->addLayout(Piede(this, Avviso(AvvisoSegni(statistiche_)), barre_, svg, "FrequenzaSegni.png",
                            [this] { Stampa(); }));
+    AdattaAlloSchermo(*this, 900, 640);
     Aggiorna();
 }
 
@@ -135,6 +136,7 @@ TFormProAna::TFormProAna(T_FrequenzeSegniColonne frequenze, QWidget* parent)
     tutto->addWidget(pagine, 1);
     tutto->addLayout(Piede(this, Avviso(frequenze_.Colonne == 0 ? AvvisoNessunaColonnaSistema : ""), barre_,
                            svg, "FrequenzaSegniColonne.png", [this] { Stampa(); }));
+    AdattaAlloSchermo(*this, 800, 600);
     Aggiorna();
 }
 

@@ -7,9 +7,12 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <cmath>
@@ -23,8 +26,45 @@
 
 namespace morella::ui {
 
+namespace {
+
+// The steps of a value axis fitted to the chart's height: a short chart shows every other
+// step (or only the ends) rather than labels squeezed to "...".
+int TaccheCheStanno(int passi, int altezza)
+{
+    constexpr int AltezzaTacca = 24;  // pixels a label needs
+    for (int n : {passi, passi / 2, 2, 1})
+        if (n >= 1 && passi % n == 0 && altezza / n >= AltezzaTacca) return n + 1;
+    return 2;
+}
+
+class TAdattaTacche : public QObject {
+   public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize) Adatta(static_cast<QChartView*>(o));
+        return false;
+    }
+    static void Adatta(QChartView* vista)
+    {
+        for (QAbstractAxis* a : vista->chart()->axes(Qt::Vertical))
+            if (auto* v = qobject_cast<QValueAxis*>(a)) {
+                const int passi = v->property("passi").toInt();
+                const int alto = static_cast<int>(vista->chart()->plotArea().height());
+                if (passi > 0 && alto > 0) v->setTickCount(TaccheCheStanno(passi, alto));
+            }
+    }
+};
+
+}  // namespace
+
 void RiempiGrafico(QChartView* vista, const TGraficoBarre& g)
 {
+    if (!vista->property("tacche").toBool()) {
+        vista->installEventFilter(new TAdattaTacche(vista));
+        vista->setProperty("tacche", true);
+    }
     QChart* chart = vista->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* asse : chart->axes()) {
@@ -46,11 +86,23 @@ void RiempiGrafico(QChartView* vista, const TGraficoBarre& g)
     valori->setRange(g.Scala.Minimo, g.Scala.Massimo);
     const double passi = g.Scala.Passo > 0 ? (g.Scala.Massimo - g.Scala.Minimo) / g.Scala.Passo : 1;
     valori->setTickCount(std::clamp(static_cast<int>(std::lround(passi)) + 1, 2, 101));
-    valori->setLabelFormat(QStringLiteral("%.0f"));
+    valori->setProperty("passi", std::clamp(static_cast<int>(std::lround(passi)), 1, 100));
+    const bool interi = std::abs(g.Scala.Passo - std::round(g.Scala.Passo)) < 1e-9;
+    valori->setLabelFormat(interi ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     chart->addAxis(valori, Qt::AlignLeft);
     serie->attachAxis(valori);
     chart->legend()->setVisible(g.Insiemi.size() > 1);
     vista->show();
+    TAdattaTacche::Adatta(vista);
+}
+
+void AdattaAlloSchermo(QWidget& finestra, int larghezza, int altezza)
+{
+    const QScreen* schermo = finestra.screen() ? finestra.screen() : QGuiApplication::primaryScreen();
+    const QSize area = schermo ? schermo->availableGeometry().size() : QSize(1024, 768);
+    const QSize massima = area - QSize(8, 30);
+    const QSize voluta = QSize(larghezza, altezza).boundedTo(area * 0.9);
+    finestra.resize(voluta.expandedTo(finestra.minimumSizeHint()).boundedTo(massima));
 }
 
 QTableWidget* GrigliaTabella(const char* nome)
@@ -61,8 +113,8 @@ QTableWidget* GrigliaTabella(const char* nome)
     g->setSelectionMode(QAbstractItemView::NoSelection);
     g->verticalHeader()->hide();
     g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
-    g->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    g->horizontalHeader()->setStretchLastSection(true);
+    g->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    g->horizontalHeader()->setMinimumSectionSize(g->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     return g;
 }
 

@@ -21,6 +21,10 @@ namespace morella::ui {
 // there is more than one.
 void RiempiGrafico(QChartView* vista, const TGraficoBarre& grafico);
 
+// Sizes a window to `voluta`, within the screen it opens on (never below what its layout
+// needs, never past the screen): the charts get room on a large screen.
+void AdattaAlloSchermo(QWidget& finestra, int larghezza, int altezza);
+
 // A read-only grid named `nome`.
 QTableWidget* GrigliaTabella(const char* nome);
 void RiempiGriglia(QTableWidget* griglia, const TTabellaTesto& tabella);
