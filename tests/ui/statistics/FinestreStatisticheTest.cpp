@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPieSeries>
 #include <QPrintPreviewWidget>
@@ -20,6 +21,8 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "BenchComune.h"
+#include "CondizioniRealistiche.h"
 #include "EditoriCondizioni.h"
 #include "EseguiCli.h"
 #include "FinestraProva.h"
@@ -367,5 +370,93 @@ TEST(FinestreStatistiche, SegniDellaSchedinaUgualiAllaCliEGraficoSalvatoInPngESv
         return Premi(d, "OKBtn");
     });
     f.w->Editor()->BtnAnalisi->click();
+    f.servizi.VerificaConsumate();
+}
+
+// The figures asked of these windows, on an archive of every season 1930..2099 (16,830
+// contests) and a 3^12 Totip system with the realistic condition set: F9 and the column
+// analysis of every kind, each timed whole and with the longest pause of the event loop.
+// It takes a while, so it runs only when asked for (MORELLA_MISURA_COMPLETA=1).
+TEST(FinestreStatistiche, MisureSuSedicimilaConcorsi)
+{
+    if (qEnvironmentVariableIsEmpty("MORELLA_MISURA_COMPLETA"))
+        GTEST_SKIP() << "MORELLA_MISURA_COMPLETA not set";
+    TStatistiche f(0);
+    T_Archivio a = bench::ArchivioCasuale(16830, 20240611, 0x0003);
+    for (int n = 0; n < a.NumeroConcorsi(); ++n) {
+        a.Concorso(n).Stagione = 1930 + n / 99;
+        a.Concorso(n).Numero = static_cast<std::uint8_t>(n % 99 + 1);
+    }
+    a.RicalcolaDataBase();
+    f.archivio = a;
+    TDatiSistema& d = f.sistema.Dati();
+    for (int i = 0; i < NumEvents; ++i) d.Pronostico[static_cast<std::size_t>(i)] = 7;
+    d.CorsaPiu = 0x0003;
+    bench::CondizioniRealistiche(*d.Condizioni);
+    f.sistema.Ricerca.TuttoLArchivio(f.archivio);
+    f.sistema.Ricerca.CategorieCercate = qEnvironmentVariableIntValue("MORELLA_MISURA_CATEGORIE") > 0
+                                             ? qEnvironmentVariableIntValue("MORELLA_MISURA_CATEGORIE")
+                                             : 1;
+    f.w->AggiornaAbilitazioni();
+
+    QElapsedTimer orologio;
+    qint64 ultimo = -1, massimo = 0, battiti = 0;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 ora = orologio.elapsed();
+        if (ultimo >= 0) massimo = std::max(massimo, ora - ultimo);
+        ultimo = ora;
+        ++battiti;
+    });
+    auto misura = [&](const std::function<void()>& lavoro) {
+        ultimo = -1;
+        massimo = battiti = 0;
+        orologio.start();
+        timer.start();
+        lavoro();
+        timer.stop();
+        // The last wait runs to the end of the work.
+        const qint64 fine = orologio.elapsed();
+        massimo = std::max(massimo, fine - std::max<qint64>(ultimo, 0));
+        return std::pair<qint64, qint64>{fine, massimo};
+    };
+
+    const auto [ms, pausa] = misura([&] { f.A("AnalisiStatistica1")->trigger(); });
+    std::printf(
+        "[ misura ] F9 su %d concorsi, %d categorie, %d condizioni attive: %lld ms, pausa massima %lld ms, %lld "
+        "battiti, esaminati %d, centrati %d / %d / %d\n",
+        f.archivio.NumeroConcorsi(), f.sistema.Ricerca.CategorieCercate, d.Condizioni->NumeroAttive(),
+        static_cast<long long>(ms), static_cast<long long>(pausa), static_cast<long long>(battiti),
+        FinestraInfoStat()->Esito().Esaminati, f.sistema.Ricerca.RisultatiRicerca.Categorie[0].Centrati(),
+        f.sistema.Ricerca.RisultatiRicerca.Categorie[1].Centrati(),
+        f.sistema.Ricerca.RisultatiRicerca.Categorie[2].Centrati());
+    EXPECT_EQ(FinestraInfoStat()->Esito().Esaminati, 16830);
+    EXPECT_LT(ms, 2000);
+    // The first open also builds the window and its charts before the replay turns the loop.
+    EXPECT_LT(pausa, 200);
+    // Again, on the window already open: the replay alone.
+    const auto [ms2, pausa2] = misura([&] { f.A("AnalisiStatistica1")->trigger(); });
+    std::printf("[ misura ] F9 di nuovo, finestra aperta: %lld ms, pausa massima %lld ms, %lld battiti\n",
+                static_cast<long long>(ms2), static_cast<long long>(pausa2), static_cast<long long>(battiti));
+    EXPECT_LT(pausa2, 50);
+
+    for (int slot = 1; slot <= 15; ++slot) {
+        TCondizione* c = d.Condizioni->Condizione(slot);
+        if (!c || !Analizzabile(c->Tipo())) continue;
+        std::int64_t colonne = 0;
+        f.servizi.AttendiDialogo([&colonne](QDialog& w) {
+            colonne = static_cast<TFormAnalisiCF&>(w).Analisi().ColonneEsaminate;
+            return static_cast<int>(QDialog::Rejected);
+        });
+        const auto [msA, pausaA] = misura([&] { RegistroFinestre().analisiCondizione(*c, f.w.get()); });
+        std::printf("[ misura ] Analisi Colonnare, tipo %d: %lld colonne, %lld ms, pausa massima %lld ms\n",
+                    c->Tipo(), static_cast<long long>(colonne), static_cast<long long>(msA),
+                    static_cast<long long>(pausaA));
+        EXPECT_EQ(colonne, 531441) << c->Tipo();
+        EXPECT_LT(msA, 2000) << c->Tipo();
+        // The progress window's and the result window's construction included.
+        EXPECT_LT(pausaA, 100) << c->Tipo();
+    }
     f.servizi.VerificaConsumate();
 }
