@@ -25,6 +25,7 @@
 #include "CondizioniRealistiche.h"
 #include "EditoriCondizioni.h"
 #include "EseguiCli.h"
+#include "FileColonne.h"
 #include "FinestraProva.h"
 #include "FormAnalisi.h"
 #include "FormArchivio.h"
@@ -424,7 +425,8 @@ TEST(FinestreStatistiche, MisureSuSedicimilaConcorsi)
 
     const auto [ms, pausa] = misura([&] { f.A("AnalisiStatistica1")->trigger(); });
     std::printf(
-        "[ misura ] F9 su %d concorsi, %d categorie, %d condizioni attive: %lld ms, pausa massima %lld ms, %lld "
+        "[ misura ] F9 su %d concorsi, %d categorie, %d condizioni attive: %lld ms, pausa massima %lld ms, "
+        "%lld "
         "battiti, esaminati %d, centrati %d / %d / %d\n",
         f.archivio.NumeroConcorsi(), f.sistema.Ricerca.CategorieCercate, d.Condizioni->NumeroAttive(),
         static_cast<long long>(ms), static_cast<long long>(pausa), static_cast<long long>(battiti),
@@ -458,5 +460,63 @@ TEST(FinestreStatistiche, MisureSuSedicimilaConcorsi)
         // The progress window's and the result window's construction included.
         EXPECT_LT(pausaA, 100) << c->Tipo();
     }
+    f.servizi.VerificaConsumate();
+}
+
+// The column analysis of a system developed from a source column file: its total is the
+// file's records, "Annulla" of the progress window stops it (the result says so), and a file
+// that cannot be read is refused with the development's message.
+TEST(FinestreStatistiche, AnalisiDaFileSorgenteConTotaleEAnnulla)
+{
+    TStatistiche f;
+    TListaColonne lista;
+    const TSegni segni[3] = {Segno1, SegnoX, Segno2};
+    for (int k = 0; k < 3000; ++k) {
+        TColonna c{};
+        int resto = k;
+        for (int i = 0; i < NumEvents; ++i, resto /= 3) c[static_cast<std::size_t>(i)] = segni[resto % 3];
+        lista.Aggiungi(c);
+    }
+    const std::string file = f.programma.File("sorgente.col");
+    ASSERT_TRUE(SalvaColonne(lista, file));
+    auto& imp = f.sistema.Dati().Impostazioni;
+    imp.DaPronostico = false;
+    imp.FileSorgente = file;
+    TCondizione& segniUno = *f.sistema.Dati().Condizioni->Condizione(TipoNumeroSegni);
+
+    auto analizza = [&](bool annulla) {
+        T_Analisi a;
+        QString avviso;
+        f.servizi.AttendiDialogo([&](QDialog& d) {
+            a = static_cast<TFormAnalisiCF&>(d).Analisi();
+            avviso = Testo(d, "LabelAvviso");
+            return static_cast<int>(QDialog::Rejected);
+        });
+        if (annulla)
+            QTimer::singleShot(0, f.w.get(), [&f] {
+                auto* progresso = f.w->findChild<TFrmAnalProgress*>();
+                ASSERT_NE(progresso, nullptr);
+                EXPECT_TRUE(progresso->isVisible());
+                EXPECT_EQ(progresso->windowTitle(), QString::fromUtf8(TitoloAnalisiColonnare));
+                progresso->findChild<QPushButton*>(QStringLiteral("BtnAnnulla"))->click();
+            });
+        RegistroFinestre().analisiCondizione(segniUno, f.w.get());
+        return std::pair{a, avviso};
+    };
+    const auto [intera, avvisoIntera] = analizza(false);
+    EXPECT_TRUE(intera.Completata);
+    EXPECT_EQ(intera.ColonneTotali, 3000);
+    EXPECT_EQ(intera.ColonneEsaminate, 3000);
+    EXPECT_TRUE(avvisoIntera.isEmpty());
+
+    const auto [annullata, avvisoAnnullata] = analizza(true);
+    EXPECT_FALSE(annullata.Completata);
+    EXPECT_EQ(annullata.ColonneTotali, 3000);
+    EXPECT_LT(annullata.ColonneEsaminate, 3000);
+    EXPECT_TRUE(avvisoAnnullata.contains(QString::fromUtf8(AvvisoAnalisiAnnullata)));
+
+    imp.FileSorgente = f.programma.File("manca.col");
+    RegistroFinestre().analisiCondizione(segniUno, f.w.get());
+    EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioSviluppoAnalisi});
     f.servizi.VerificaConsumate();
 }
