@@ -423,6 +423,18 @@ TEST(FinestreStatistiche, MisureSuSedicimilaConcorsi)
         return std::pair<qint64, qint64>{fine, massimo};
     };
 
+    {
+        // The first chart a process shows pays Qt's own set-up once (fonts, the charts'
+        // theme): measured apart, as the program pays it at its first chart, whichever.
+        QElapsedTimer t;
+        t.start();
+        TFormInfoStat prova(f.sistema, f.w.get());
+        const qint64 costruita = t.elapsed();
+        prova.show();
+        QCoreApplication::processEvents();
+        std::printf("[ misura ] prima finestra con grafici: costruita in %lld ms, mostrata in %lld ms\n",
+                    static_cast<long long>(costruita), static_cast<long long>(t.elapsed()));
+    }
     const auto [ms, pausa] = misura([&] { f.A("AnalisiStatistica1")->trigger(); });
     std::printf(
         "[ misura ] F9 su %d concorsi, %d categorie, %d condizioni attive: %lld ms, pausa massima %lld ms, "
@@ -435,8 +447,7 @@ TEST(FinestreStatistiche, MisureSuSedicimilaConcorsi)
         f.sistema.Ricerca.RisultatiRicerca.Categorie[2].Centrati());
     EXPECT_EQ(FinestraInfoStat()->Esito().Esaminati, 16830);
     EXPECT_LT(ms, 2000);
-    // The first open also builds the window and its charts before the replay turns the loop.
-    EXPECT_LT(pausa, 200);
+    EXPECT_LT(pausa, 50);
     // Again, on the window already open: the replay alone.
     const auto [ms2, pausa2] = misura([&] { f.A("AnalisiStatistica1")->trigger(); });
     std::printf("[ misura ] F9 di nuovo, finestra aperta: %lld ms, pausa massima %lld ms, %lld battiti\n",
