@@ -122,8 +122,8 @@ TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent)
     pagine->addTab(barre_, QStringLiteral("Grafico"));
     pagine->addTab(tabella_, QStringLiteral("Tabella"));
 
-    eliminate_ = Torta("TortaEliminate");
-    storica_ = Torta("TortaStorica");
+    eliminate_ = TortaCompatta("TortaEliminate");
+    storica_ = TortaCompatta("TortaStorica");
     eliminate_->setMinimumSize(200, 150);
     storica_->setMinimumSize(200, 150);
     AggiungiSalvataggio(

@@ -106,16 +106,19 @@ TFormInfoStat::TFormInfoStat(TSistema& sistema, QWidget* parent) : QDialog(paren
     lv->addWidget(fattore_, riga++, 1, Qt::AlignRight);
     lv->setRowStretch(riga, 1);
 
-    storica_ = Torta("TortaStorica");
-    filtrate_ = Torta("TortaFiltrate");
+    storica_ = TortaCompatta("TortaStorica");
+    filtrate_ = TortaCompatta("TortaFiltrate");
     // Two pies beside the figures, on the smallest screen too.
-    for (QChartView* t : {storica_, filtrate_}) t->setMinimumSize(160, 150);
+    for (QChartView* t : {storica_, filtrate_}) t->setMinimumSize(330, 140);
     captionFiltrate_ = Caption(CaptionColonneFiltrate);
+    // One pie above the other, each with its legend beside it: the percentages stay
+    // readable on a small screen.
+    for (QChartView* t : {storica_, filtrate_}) t->chart()->legend()->setAlignment(Qt::AlignRight);
     auto* torte = new QGridLayout;
     torte->addWidget(Caption(CaptionFrequenzaStorica), 0, 0);
     torte->addWidget(storica_, 1, 0);
-    torte->addWidget(captionFiltrate_, 0, 1);
-    torte->addWidget(filtrate_, 1, 1);
+    torte->addWidget(captionFiltrate_, 2, 0);
+    torte->addWidget(filtrate_, 3, 0);
     AggiungiSalvataggio(
         storica_,
         [this] {

@@ -105,6 +105,15 @@ void AdattaAlloSchermo(QWidget& finestra, int larghezza, int altezza)
     finestra.resize(voluta.expandedTo(finestra.minimumSizeHint()).boundedTo(massima));
 }
 
+QChartView* TortaCompatta(const char* nome)
+{
+    QChartView* vista = Torta(nome);
+    QFont f = vista->chart()->legend()->font();
+    if (f.pointSizeF() > 7) f.setPointSizeF(f.pointSizeF() - 1);
+    vista->chart()->legend()->setFont(f);
+    return vista;
+}
+
 QTableWidget* GrigliaTabella(const char* nome)
 {
     auto* g = new QTableWidget;

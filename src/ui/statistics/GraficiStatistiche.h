@@ -25,6 +25,10 @@ void RiempiGrafico(QChartView* vista, const TGraficoBarre& grafico);
 // needs, never past the screen): the charts get room on a large screen.
 void AdattaAlloSchermo(QWidget& finestra, int larghezza, int altezza);
 
+// A pie of the factory whose legend is a point smaller, so that "Eliminate 19.4%" fits
+// beside its companion on a small screen.
+QChartView* TortaCompatta(const char* nome);
+
 // A read-only grid named `nome`.
 QTableWidget* GrigliaTabella(const char* nome);
 void RiempiGriglia(QTableWidget* griglia, const TTabellaTesto& tabella);
