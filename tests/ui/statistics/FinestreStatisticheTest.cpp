@@ -146,6 +146,7 @@ TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNor
 {
     TStatistiche f;
     f.Sviluppa();
+    f.sistema.Ricerca.CategorieCercate = 2;
     ASSERT_TRUE(f.A("AnalisiStatistica1")->isEnabled());
     f.A("AnalisiStatistica1")->trigger();
     TFormInfoStat* w = FinestraInfoStat();
@@ -153,7 +154,7 @@ TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNor
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(w->isModal());
 
-    const nlohmann::json j = f.Cli("replay '" + f.file + "' --json");
+    const nlohmann::json j = f.Cli("replay '" + f.file + "' --categorie 2 --json");
     const auto& c = j["categorie"][0];
     EXPECT_EQ(w->Esito().Esaminati, j["esaminati"].get<int>());
     EXPECT_EQ(Testo(*w, "LabelStato"),
@@ -172,7 +173,18 @@ TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNor
     EXPECT_TRUE(w->findChild<QChartView*>(QStringLiteral("TortaFiltrate"))->isVisible());
     EXPECT_FALSE(Testo(*w, "LabelFattore").isEmpty());
     EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Btn1"))->isChecked());
-    EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("Btn2"))->isEnabled());
+    EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("Btn3"))->isEnabled());
+    // "2º": the second category's page, without the convenience items of the first.
+    auto* secondo = w->findChild<QPushButton*>(QStringLiteral("Btn2"));
+    ASSERT_TRUE(secondo->isEnabled());
+    secondo->click();
+    const auto& c2 = j["categorie"][1];
+    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), QString::number(c2["ciclo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(Testo(*w, "LabelRitardoMassimo").toInt(), c2["ritardo_massimo"].get<int>());
+    EXPECT_EQ(Testo(*w, "LabelAssenza").toInt(), c2["settimane_assenza"].get<int>());
+    EXPECT_NEAR(Fette(*w, "TortaStorica").at(0), c2["frequenza"].get<double>(), 1e-9);
+    EXPECT_FALSE(w->findChild<QChartView*>(QStringLiteral("TortaFiltrate"))->isVisible());
+    w->findChild<QPushButton*>(QStringLiteral("Btn1"))->click();
     Fotografa(*w, QStringLiteral("FormInfoStat"));
 
     // "Annulla" during a second run: the replay stops, the page stays as it was, and the
@@ -218,7 +230,19 @@ TEST(FinestreStatistiche, NessunConcorsoNellIntervalloDaZeriEUnAvviso)
         return Premi(d, "OKBtn");
     });
     f.w->Editor()->BtnArchivio->click();
+
+    // A condition's history and column analysis over the same empty range.
+    TCondizione& segni = *f.sistema.Dati().Condizioni->Condizione(TipoNumeroSegni);
+    for (auto* apri : {&RegistroFinestre().archivioCondizione, &RegistroFinestre().analisiCondizione}) {
+        f.servizi.AttendiDialogo([](QDialog& d) {
+            EXPECT_TRUE(Testo(d, "LabelAvviso").startsWith(QString::fromUtf8(AvvisoNessunConcorso)));
+            EXPECT_TRUE(Fette(d, "TortaStorica").empty());
+            return Premi(d, "OKBtn");
+        });
+        (*apri)(segni, f.w.get());
+    }
     f.servizi.VerificaConsumate();
+    EXPECT_TRUE(f.servizi.Errori.empty());
 }
 
 TEST(FinestreStatistiche, AnalisiColonnareDallEditoreUgualeAllaCli)
