@@ -134,6 +134,11 @@ void TFormConsecutivita::Sposta(F&& passo)
     MostraElemento();
 }
 
+const TCondizione* TFormConsecutivita::ElementoMostrato() const
+{
+    return modello_ ? modello_->Corrente() : nullptr;
+}
+
 void TFormConsecutivita::MostraElemento()
 {
     const TPulsantiGruppo p = modello_ ? modello_->Pulsanti() : TPulsantiGruppo{};

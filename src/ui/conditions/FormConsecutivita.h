@@ -25,6 +25,9 @@ class TFormConsecutivita : public TFormCondizione {
    public:
     explicit TFormConsecutivita(QWidget* parent = nullptr);
     ~TFormConsecutivita() override;
+    // The element on the page (in the editor's working copy), what "Archivio" and "Analisi"
+    // look at; nullptr for an empty group.
+    const TCondizione* ElementoMostrato() const;
 
    protected:
     // The group goes into a working copy; OK gives the copy back when it differs.

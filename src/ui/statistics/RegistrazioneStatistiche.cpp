@@ -14,6 +14,7 @@
 #include "Errore.h"
 #include "FormAnalisi.h"
 #include "FormArchivio.h"
+#include "FormConsecutivita.h"
 #include "FormInfoStat.h"
 #include "FormSegni.h"
 #include "ImpostazioniRicerca.h"
@@ -57,6 +58,16 @@ std::optional<TFonteAnalisi> Fonte(const TCondizione& c)
     return f;
 }
 
+// What an editor's "Archivio" / "Analisi" analyses: its condition, or for a group of
+// consecutiveness elements the element on the page.
+const TCondizione* Analizzata(const TCondizione& c, QWidget* padre)
+{
+    if (Analizzabile(c.Tipo())) return &c;
+    if (auto* gruppo = qobject_cast<TFormConsecutivita*>(padre))
+        if (const TCondizione* e = gruppo->ElementoMostrato(); e && Analizzabile(e->Tipo())) return e;
+    return nullptr;
+}
+
 // The vortex walk on show in its editor, the points-between group the condition analyses.
 T_SceltaAnalisi Scelta(const TCondizione& c, QWidget* padre)
 {
@@ -70,12 +81,13 @@ T_SceltaAnalisi Scelta(const TCondizione& c, QWidget* padre)
 void ApriArchivioCondizione(TCondizione& c, QWidget* padre)
 {
     const auto fonte = Fonte(c);
-    if (!fonte || !Analizzabile(c.Tipo())) return;
+    const TCondizione* analizzata = Analizzata(c, padre);
+    if (!fonte || !analizzata) return;
     try {
         T_Analisi a;
         {
             TCursoreOccupato cursore;
-            a = Analizza(c, true, *fonte->Dati, fonte->Ricerca, Scelta(c, padre));
+            a = Analizza(*analizzata, true, *fonte->Dati, fonte->Ricerca, Scelta(*analizzata, padre));
         }
         TFormArchivio finestra(std::move(a), padre);
         Servizi().EseguiDialogo(finestra);
@@ -87,13 +99,15 @@ void ApriArchivioCondizione(TCondizione& c, QWidget* padre)
 void ApriAnalisiCondizione(TCondizione& c, QWidget* padre)
 {
     const auto fonte = Fonte(c);
-    if (!fonte || !Analizzabile(c.Tipo())) return;
+    const TCondizione* analizzata = Analizzata(c, padre);
+    if (!fonte || !analizzata) return;
     try {
         T_Analisi a;
         {
             TFrmAnalProgress progresso(padre);
             progresso.Esegui([&](TOsservatoreAnalisi& oss) {
-                a = Analizza(c, false, *fonte->Dati, fonte->Ricerca, Scelta(c, padre), &oss);
+                a = Analizza(*analizzata, false, *fonte->Dati, fonte->Ricerca, Scelta(*analizzata, padre),
+                             &oss);
             });
         }
         TFormAnalisiCF finestra(std::move(a), padre);

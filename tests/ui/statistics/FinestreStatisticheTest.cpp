@@ -23,6 +23,7 @@
 
 #include "BenchComune.h"
 #include "CondizioniRealistiche.h"
+#include "Consecutivita.h"
 #include "EditoriCondizioni.h"
 #include "EseguiCli.h"
 #include "FileColonne.h"
@@ -32,6 +33,7 @@
 #include "FormInfoStat.h"
 #include "FormSegni.h"
 #include "GraficiStatistiche.h"
+#include "GruppoCondizioni.h"
 #include "NumeroSegni.h"
 #include "RegistrazioneStatistiche.h"
 #include "RegistroFinestre.h"
@@ -553,5 +555,39 @@ TEST(FinestreStatistiche, AnalisiDaFileSorgenteConTotaleEAnnulla)
     imp.FileSorgente = f.programma.File("manca.col");
     RegistroFinestre().analisiCondizione(segniUno, f.w.get());
     EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioSviluppoAnalisi});
+    f.servizi.VerificaConsumate();
+}
+
+// A group of consecutiveness elements: its editor's "Analisi" analyses the element on the
+// page, as morella-cli --elemento does.
+TEST(FinestreStatistiche, AnalisiDellElementoMostratoDiUnGruppo)
+{
+    TStatistiche f;
+    f.CaricaSistema("Gruppo.Mrl", [](TSistema& s) {
+        PronosticoDiProva(s);
+        auto e = std::make_unique<TConsecutivita>();
+        e->Tabella(TConsecutivita::TabellaConteggi).ImpostaStato(0, 5, StatoAmmesso);
+        e->Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, 2, StatoAmmesso);
+        e->Tabella(TConsecutivita::TabellaRun).ImpostaStato(0, 3, StatoAmmesso);
+        s.Dati().Condizioni->Condizione<TGruppoCondizioni>(TipoGruppoConsecutivita)->Aggiungi(std::move(e));
+    });
+    f.sistema.Ricerca.TuttoLArchivio(f.archivio);
+    f.Sviluppa();
+    const nlohmann::json j = f.Cli("analisi '" + f.file + "' --slot 8 --elemento 1 --sviluppa --json");
+    bool aperta = false;
+    f.Modifica("Consecutivit1", [&](QDialog& editore) {
+        f.servizi.AttendiDialogo([&](QDialog& d) {
+            aperta = true;
+            EXPECT_EQ(Testo(d, "LabelTitolo").toStdString(), j["titoli"][3].get<std::string>());
+            EXPECT_EQ(Barre(d, "GraficoColonnare", 0), Numeri(j["serie"][0]["integr"]["prima"]));
+            EXPECT_EQ(Barre(d, "GraficoColonnare", 1), Numeri(j["serie"][0]["conds"]["prima"]));
+            return Premi(d, "OKBtn");
+        });
+        auto* analisi = editore.findChild<QPushButton*>(QStringLiteral("AnalisiBtn"));
+        EXPECT_TRUE(analisi->isEnabled());
+        analisi->click();
+        return Premi(editore, "AnnullaBtn");
+    });
+    EXPECT_TRUE(aperta);
     f.servizi.VerificaConsumate();
 }
