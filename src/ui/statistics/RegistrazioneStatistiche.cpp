@@ -14,6 +14,7 @@
 #include "Errore.h"
 #include "FormAnalisi.h"
 #include "FormArchivio.h"
+#include "FormCondizione.h"
 #include "FormConsecutivita.h"
 #include "FormInfoStat.h"
 #include "FormSegni.h"
@@ -78,10 +79,18 @@ T_SceltaAnalisi Scelta(const TCondizione& c, QWidget* padre)
     return s;
 }
 
+// The condition as its editor shows it now, unsaved changes included.
+std::unique_ptr<TCondizione> ComeNellEditore(QWidget* padre)
+{
+    auto* editore = qobject_cast<TFormCondizione*>(padre);
+    return editore ? editore->CopiaDalForm() : nullptr;
+}
+
 void ApriArchivioCondizione(TCondizione& c, QWidget* padre)
 {
     const auto fonte = Fonte(c);
-    const TCondizione* analizzata = Analizzata(c, padre);
+    const auto copia = ComeNellEditore(padre);
+    const TCondizione* analizzata = Analizzata(copia ? *copia : c, padre);
     if (!fonte || !analizzata) return;
     try {
         T_Analisi a;
@@ -99,7 +108,8 @@ void ApriArchivioCondizione(TCondizione& c, QWidget* padre)
 void ApriAnalisiCondizione(TCondizione& c, QWidget* padre)
 {
     const auto fonte = Fonte(c);
-    const TCondizione* analizzata = Analizzata(c, padre);
+    const auto copia = ComeNellEditore(padre);
+    const TCondizione* analizzata = Analizzata(copia ? *copia : c, padre);
     if (!fonte || !analizzata) return;
     try {
         T_Analisi a;

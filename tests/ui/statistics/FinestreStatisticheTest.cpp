@@ -35,6 +35,7 @@
 #include "GraficiStatistiche.h"
 #include "GruppoCondizioni.h"
 #include "NumeroSegni.h"
+#include "PilotaEditori.h"
 #include "RegistrazioneStatistiche.h"
 #include "RegistroFinestre.h"
 #include "Sviluppo.h"
@@ -128,7 +129,7 @@ std::vector<double> Fette(QWidget& w, const char* torta)
     return valori;
 }
 
-QString Testo(QWidget& w, const char* etichetta)
+QString TestoDi(QWidget& w, const char* etichetta)
 {
     auto* l = w.findChild<QLabel*>(QString::fromLatin1(etichetta));
     EXPECT_NE(l, nullptr) << etichetta;
@@ -159,21 +160,21 @@ TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNor
     const nlohmann::json j = f.Cli("replay '" + f.file + "' --categorie 2 --json");
     const auto& c = j["categorie"][0];
     EXPECT_EQ(w->Esito().Esaminati, j["esaminati"].get<int>());
-    EXPECT_EQ(Testo(*w, "LabelStato"),
+    EXPECT_EQ(TestoDi(*w, "LabelStato"),
               QStringLiteral("Concorsi Esaminati : %1 Su %2").arg(j["esaminati"].get<int>()).arg(90));
-    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), QString::number(c["ciclo_medio"].get<double>(), 'f', 2));
-    EXPECT_EQ(Testo(*w, "LabelRitardoMedio"), QString::number(c["ritardo_medio"].get<double>(), 'f', 2));
-    EXPECT_EQ(Testo(*w, "LabelRitardoMinimo").toInt(), c["ritardo_minimo"].get<int>());
-    EXPECT_EQ(Testo(*w, "LabelRitardoMassimo").toInt(), c["ritardo_massimo"].get<int>());
-    EXPECT_EQ(Testo(*w, "LabelAssenza").toInt(), c["settimane_assenza"].get<int>());
-    EXPECT_EQ(Testo(*w, "LabelRitardoAttuale").toInt(), c["ritardo_attuale"].get<int>());
+    EXPECT_EQ(TestoDi(*w, "LabelCicloMedio"), QString::number(c["ciclo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(TestoDi(*w, "LabelRitardoMedio"), QString::number(c["ritardo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(TestoDi(*w, "LabelRitardoMinimo").toInt(), c["ritardo_minimo"].get<int>());
+    EXPECT_EQ(TestoDi(*w, "LabelRitardoMassimo").toInt(), c["ritardo_massimo"].get<int>());
+    EXPECT_EQ(TestoDi(*w, "LabelAssenza").toInt(), c["settimane_assenza"].get<int>());
+    EXPECT_EQ(TestoDi(*w, "LabelRitardoAttuale").toInt(), c["ritardo_attuale"].get<int>());
     const auto storica = Fette(*w, "TortaStorica");
     ASSERT_EQ(storica.size(), 2u);
     EXPECT_NEAR(storica[0], c["frequenza"].get<double>(), 1e-9);
     EXPECT_NEAR(storica[0] + storica[1], 100.0, 1e-9);
     // Developed: the columns filtered and the factor are shown for the first category.
     EXPECT_TRUE(w->findChild<QChartView*>(QStringLiteral("TortaFiltrate"))->isVisible());
-    EXPECT_FALSE(Testo(*w, "LabelFattore").isEmpty());
+    EXPECT_FALSE(TestoDi(*w, "LabelFattore").isEmpty());
     EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Btn1"))->isChecked());
     EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("Btn3"))->isEnabled());
     // "2º": the second category's page, without the convenience items of the first.
@@ -181,9 +182,9 @@ TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNor
     ASSERT_TRUE(secondo->isEnabled());
     secondo->click();
     const auto& c2 = j["categorie"][1];
-    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), QString::number(c2["ciclo_medio"].get<double>(), 'f', 2));
-    EXPECT_EQ(Testo(*w, "LabelRitardoMassimo").toInt(), c2["ritardo_massimo"].get<int>());
-    EXPECT_EQ(Testo(*w, "LabelAssenza").toInt(), c2["settimane_assenza"].get<int>());
+    EXPECT_EQ(TestoDi(*w, "LabelCicloMedio"), QString::number(c2["ciclo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(TestoDi(*w, "LabelRitardoMassimo").toInt(), c2["ritardo_massimo"].get<int>());
+    EXPECT_EQ(TestoDi(*w, "LabelAssenza").toInt(), c2["settimane_assenza"].get<int>());
     EXPECT_NEAR(Fette(*w, "TortaStorica").at(0), c2["frequenza"].get<double>(), 1e-9);
     EXPECT_FALSE(w->findChild<QChartView*>(QStringLiteral("TortaFiltrate"))->isVisible());
     w->findChild<QPushButton*>(QStringLiteral("Btn1"))->click();
@@ -202,7 +203,7 @@ TEST(FinestreStatistiche, F9RigiocaLArchivioComeLaCliEAnnullaRipristinaIlModoNor
     EXPECT_FALSE(elenco.ModoArchivio);
     EXPECT_EQ(elenco.Sorgenti.Archivio, sorgenti.Archivio);
     EXPECT_EQ(elenco.Sorgenti.Ricerca, sorgenti.Ricerca);
-    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), QString::number(c["ciclo_medio"].get<double>(), 'f', 2));
+    EXPECT_EQ(TestoDi(*w, "LabelCicloMedio"), QString::number(c["ciclo_medio"].get<double>(), 'f', 2));
 
     // Another system makes the page stale: the window goes.
     emit AvvisiSistema().SistemaCambiato();
@@ -222,12 +223,12 @@ TEST(FinestreStatistiche, NessunConcorsoNellIntervalloDaZeriEUnAvviso)
     TFormInfoStat* w = FinestraInfoStat();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->Esito().Esaminati, 0);
-    EXPECT_EQ(Testo(*w, "LabelCicloMedio"), "0.00");
-    EXPECT_EQ(Testo(*w, "LabelAvviso"), QString::fromUtf8(AvvisoNessunConcorso));
+    EXPECT_EQ(TestoDi(*w, "LabelCicloMedio"), "0.00");
+    EXPECT_EQ(TestoDi(*w, "LabelAvviso"), QString::fromUtf8(AvvisoNessunConcorso));
     EXPECT_TRUE(Fette(*w, "TortaStorica").empty());
 
     f.servizi.AttendiDialogo([](QDialog& d) {
-        EXPECT_EQ(Testo(d, "LabelAvviso"), QString::fromUtf8(AvvisoNessunConcorso));
+        EXPECT_EQ(TestoDi(d, "LabelAvviso"), QString::fromUtf8(AvvisoNessunConcorso));
         EXPECT_EQ(d.findChild<QTableWidget*>(QStringLiteral("GrigliaSegno1"))->item(0, 4)->text(), "0.00");
         return Premi(d, "OKBtn");
     });
@@ -237,7 +238,7 @@ TEST(FinestreStatistiche, NessunConcorsoNellIntervalloDaZeriEUnAvviso)
     TCondizione& segni = *f.sistema.Dati().Condizioni->Condizione(TipoNumeroSegni);
     for (auto* apri : {&RegistroFinestre().archivioCondizione, &RegistroFinestre().analisiCondizione}) {
         f.servizi.AttendiDialogo([](QDialog& d) {
-            EXPECT_TRUE(Testo(d, "LabelAvviso").startsWith(QString::fromUtf8(AvvisoNessunConcorso)));
+            EXPECT_TRUE(TestoDi(d, "LabelAvviso").startsWith(QString::fromUtf8(AvvisoNessunConcorso)));
             EXPECT_TRUE(Fette(d, "TortaStorica").empty());
             return Premi(d, "OKBtn");
         });
@@ -258,11 +259,11 @@ TEST(FinestreStatistiche, AnalisiColonnareDallEditoreUgualeAllaCli)
         f.servizi.AttendiDialogo([&](QDialog& d) {
             aperta = true;
             EXPECT_EQ(d.objectName(), "FormAnalisiCF");
-            EXPECT_EQ(Testo(d, "LabelTitolo"), "Analisi Colonnare del Numero dei Segni");
+            EXPECT_EQ(TestoDi(d, "LabelTitolo"), "Analisi Colonnare del Numero dei Segni");
             EXPECT_EQ(Barre(d, "GraficoColonnare", 0), Numeri(s0["integr"]["prima"]));
             EXPECT_EQ(Barre(d, "GraficoColonnare", 1), Numeri(s0["conds"]["prima"]));
             EXPECT_EQ(Barre(d, "GraficoColonnare", 2), Numeri(s0["condiz"]["prima"]));
-            EXPECT_EQ(Testo(d, "LabelFattore").toStdString(), s0["fattore"].get<std::string>());
+            EXPECT_EQ(TestoDi(d, "LabelFattore").toStdString(), s0["fattore"].get<std::string>());
             const auto eliminate = Fette(d, "TortaEliminate");
             EXPECT_EQ(eliminate.size(), 2u);
             EXPECT_NEAR(eliminate.empty() ? -1 : eliminate[0], s0["eliminate"].get<double>(), 0.005);
@@ -285,11 +286,29 @@ TEST(FinestreStatistiche, AnalisiColonnareDallEditoreUgualeAllaCli)
             return Premi(d, "OKBtn");
         });
         editore.findChild<QPushButton*>(QStringLiteral("AnalisiBtn"))->click();
+
+        // A value admitted in the editor and not yet confirmed counts already: six "1"
+        // joins "Cond.S.".
+        ClicValore(Tabella(editore, "GraphPt0"), 6);
+        f.servizi.AttendiDialogo([&](QDialog& d) {
+            const auto integr = Barre(d, "GraficoColonnare", 0), conds = Barre(d, "GraficoColonnare", 1);
+            EXPECT_EQ(s0["conds"]["prima"][6].get<double>(), 0.0);
+            EXPECT_GT(integr.at(6), 0.0);
+            EXPECT_EQ(conds.at(6), integr.at(6));
+            EXPECT_EQ(conds.at(5), integr.at(5));
+            EXPECT_EQ(conds.at(7), 0.0);
+            return Premi(d, "OKBtn");
+        });
+        editore.findChild<QPushButton*>(QStringLiteral("AnalisiBtn"))->click();
         return Premi(editore, "AnnullaBtn");
     });
     EXPECT_TRUE(aperta);
     f.servizi.VerificaConsumate();
     EXPECT_TRUE(f.servizi.Errori.empty());
+    // "Annulla" of the editor: the system's condition never saw the change.
+    const auto* segni = f.sistema.Dati().Condizioni->Condizione<TNumeroSegni>(TipoNumeroSegni);
+    EXPECT_EQ(segni->Tabella(0).Stato(0, 6), StatoEscluso);
+    EXPECT_FALSE(f.sistema.Modificato);
 }
 
 TEST(FinestreStatistiche, StoricoDelVorticeInversoDalDataBaseUgualeAllaCli)
@@ -303,8 +322,8 @@ TEST(FinestreStatistiche, StoricoDelVorticeInversoDalDataBaseUgualeAllaCli)
         f.servizi.AttendiDialogo([&](QDialog& d) {
             aperta = true;
             EXPECT_EQ(d.objectName(), "FormArchivio");
-            EXPECT_EQ(Testo(d, "LabelTitolo"), "Analisi Statistica del Vortice Inverso");
-            EXPECT_EQ(Testo(d, "LabelTitoloRitardi"), "Analisi Statistica dei Ritardi nel Vortice Inverso");
+            EXPECT_EQ(TestoDi(d, "LabelTitolo"), "Analisi Statistica del Vortice Inverso");
+            EXPECT_EQ(TestoDi(d, "LabelTitoloRitardi"), "Analisi Statistica dei Ritardi nel Vortice Inverso");
             // Series by name, whatever the order of the database's tables.
             auto* serie = d.findChild<QComboBox*>(QStringLiteral("ComboSerie"));
             for (int s = 0; s < 3; ++s) {
@@ -526,7 +545,7 @@ TEST(FinestreStatistiche, AnalisiDaFileSorgenteConTotaleEAnnulla)
         QString avviso;
         f.servizi.AttendiDialogo([&](QDialog& d) {
             a = static_cast<TFormAnalisiCF&>(d).Analisi();
-            avviso = Testo(d, "LabelAvviso");
+            avviso = TestoDi(d, "LabelAvviso");
             return static_cast<int>(QDialog::Rejected);
         });
         if (annulla)
@@ -578,7 +597,7 @@ TEST(FinestreStatistiche, AnalisiDellElementoMostratoDiUnGruppo)
     f.Modifica("Consecutivit1", [&](QDialog& editore) {
         f.servizi.AttendiDialogo([&](QDialog& d) {
             aperta = true;
-            EXPECT_EQ(Testo(d, "LabelTitolo").toStdString(), j["titoli"][3].get<std::string>());
+            EXPECT_EQ(TestoDi(d, "LabelTitolo").toStdString(), j["titoli"][3].get<std::string>());
             EXPECT_EQ(Barre(d, "GraficoColonnare", 0), Numeri(j["serie"][0]["integr"]["prima"]));
             EXPECT_EQ(Barre(d, "GraficoColonnare", 1), Numeri(j["serie"][0]["conds"]["prima"]));
             return Premi(d, "OKBtn");
