@@ -193,10 +193,16 @@ bool Analizzabile(TipoCondizione tipo)
 T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TSistema& sistema,
                    const T_SceltaAnalisi& scelta, TOsservatoreAnalisi* osservatore)
 {
+    return Analizza(condizione, soloArchivio, sistema.Dati(), sistema.Ricerca, scelta, osservatore);
+}
+
+T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TDatiSistema& dati,
+                   const T_ImpostazioniRicerca& ricerca, const T_SceltaAnalisi& scelta,
+                   TOsservatoreAnalisi* osservatore)
+{
     if (!Analizzabile(condizione.Tipo())) throw std::invalid_argument("Analizza: tipo senza analisi");
     TNessunOsservatore nessuno;
     TOsservatoreAnalisi& oss = osservatore ? *osservatore : nessuno;
-    const TDatiSistema& dati = sistema.Dati();
     const T_Archivio vuoto;
     const T_Archivio& archivio = dati.Archivio ? *dati.Archivio : vuoto;
 
@@ -207,7 +213,7 @@ T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TSist
     if (dati.Condizioni) CopiaCondizioni(*dati.Condizioni, elenco);
     elenco.Dati = &dati;
     elenco.Sorgenti.Archivio = &archivio;
-    elenco.Sorgenti.Ricerca = &sistema.Ricerca;
+    elenco.Sorgenti.Ricerca = &ricerca;
     elenco.Sorgenti.Colonne = &dati.Colonne;
     elenco.Prepara();
     elenco.CompattaAttive();
@@ -232,7 +238,7 @@ T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TSist
 
     // Archive part.
     std::vector<T_FrequenzeRitardi> dataBase;
-    if (UsaDataBase(*copia, sistema.Ricerca, archivio) && archivio.TabelleDataBase(*copia, dataBase) &&
+    if (UsaDataBase(*copia, ricerca, archivio) && archivio.TabelleDataBase(*copia, dataBase) &&
         static_cast<int>(dataBase.size()) == NumeroSerieDi(*copia)) {
         a.DaDataBase = true;
         for (std::size_t i = 0; i < indici.size(); ++i)

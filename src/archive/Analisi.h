@@ -15,6 +15,8 @@ namespace morella {
 
 class TCondizione;
 class TSistema;
+struct TDatiSistema;
+struct T_ImpostazioniRicerca;
 
 inline constexpr const char* TitoloAnalisiColonnare = "Analisi Colonnare in corso...";
 inline constexpr const char* MessaggioSviluppoAnalisi = "Impossibile Completare lo Sviluppo.";
@@ -91,5 +93,10 @@ bool Analizzabile(TipoCondizione tipo);
 // A kind without analysis throws std::invalid_argument.
 T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TSistema& sistema,
                    const T_SceltaAnalisi& scelta = {}, TOsservatoreAnalisi* osservatore = nullptr);
+// The same on the system's data and search settings given apart (a condition editor knows
+// the data its condition belongs to, not the system object).
+T_Analisi Analizza(const TCondizione& condizione, bool soloArchivio, const TDatiSistema& dati,
+                   const T_ImpostazioniRicerca& ricerca, const T_SceltaAnalisi& scelta = {},
+                   TOsservatoreAnalisi* osservatore = nullptr);
 
 }  // namespace morella

@@ -181,6 +181,22 @@ bool TFormCondizione::AcquisisceTabelle()
     return cambiato;
 }
 
+std::unique_ptr<TCondizione> TFormCondizione::CopiaDalForm()
+{
+    if (!oggetto_) return nullptr;
+    std::unique_ptr<TCondizione> copia = oggetto_->Clona();
+    for (auto& l : legami_) {
+        TTabellaValori* t = l.Trova ? l.Trova(*copia) : nullptr;
+        if (!t || !l.Controllo->Modificato()) continue;
+        TTabellaValori letta = l.Azzerata ? TabellaAzzerata(*t) : *t;
+        l.Controllo->LeggiTabella(letta);
+        RiportaTabella(true, letta, *t);
+    }
+    AcquisisceControlli(*copia);
+    RiportaAttivato(*copia, attivato_->isChecked());
+    return copia;
+}
+
 int TFormCondizione::Esegui(TCondizione& c)
 {
     ImpostaOggetto(c);

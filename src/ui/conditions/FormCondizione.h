@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "CorniceEditore.h"
@@ -40,6 +41,10 @@ class TFormCondizione : public QDialog {
     // One use: ImpostaOggetto, AggiornaForm, the modal run through the services and, on OK,
     // AcquisisceForm. Returns EsitoAnnullato, EsitoConfermato or EsitoCambiato.
     int Esegui(TCondizione& c);
+    // A copy of the condition with what the controls show now (tables, the editor's own
+    // part, the switch), for the windows that analyse it before OK: the condition itself
+    // and the controls' marks stay as they are.
+    std::unique_ptr<TCondizione> CopiaDalForm();
 
     // The bound tables alone, both ways: what a group editor does when it moves from one
     // element to another (the tables are found again through the binding). Copying back

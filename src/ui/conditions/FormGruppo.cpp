@@ -123,6 +123,11 @@ void TFormGruppo::Prendi()
     AcquisisceElemento(*e);
 }
 
+const TCondizione* TFormGruppo::ElementoMostrato() const
+{
+    return modello_ ? modello_->Corrente() : nullptr;
+}
+
 void TFormGruppo::AggiornaControlli(TCondizione& c)
 {
     auto* gruppo = dynamic_cast<TGruppoCondizioni*>(&c);

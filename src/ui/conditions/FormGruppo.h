@@ -28,6 +28,9 @@ class TFormGruppo : public TFormCondizione {
     ~TFormGruppo() override;
 
     TModelloGruppo* Modello() const { return modello_.get(); }
+    // The element on the page (in the editor's working copy), what "Archivio" and "Analisi"
+    // look at; nullptr for an empty group.
+    const TCondizione* ElementoMostrato() const;
 
    protected:
     // A value table the player touched goes back into the element; its derived flags wait

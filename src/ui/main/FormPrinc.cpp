@@ -117,6 +117,10 @@ TFormPrinc::TFormPrinc(TSistema& sistema, QWidget* parent, int larghezzaSchermo)
 {
     setObjectName(QStringLiteral("FormPrinc"));
     setMinimumSize(640, 480);
+    RegistroFinestre().sistemaAperto = &sistema_;
+    connect(this, &QObject::destroyed, [aperto = &sistema_] {
+        if (RegistroFinestre().sistemaAperto == aperto) RegistroFinestre().sistemaAperto = nullptr;
+    });
     sfondo_ = new TSfondo(this);
     setCentralWidget(sfondo_);
     editor_ = new TEditSchedina(sfondo_->Pannello());

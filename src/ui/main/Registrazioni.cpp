@@ -4,6 +4,7 @@
 #include "FinestreColonne.h"
 #include "FinestreStampa.h"
 #include "FormSviluppo.h"
+#include "RegistrazioneStatistiche.h"
 #include "RegistroFinestre.h"
 
 namespace morella::ui {
@@ -14,6 +15,7 @@ void RegistraFinestre()
     RegistraEditoriCondizioni();
     RegistraFinestreStampa();
     RegistraFinestreColonne();
+    RegistraFinestreStatistiche();
 }
 
 }  // namespace morella::ui

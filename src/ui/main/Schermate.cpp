@@ -25,6 +25,7 @@
 #include "FormRec.h"
 #include "FormSpoglio.h"
 #include "FormStSche.h"
+#include "FormStatisticheSchermate.h"
 #include "FormTarTotipEna.h"
 #include "FormVisCol.h"
 
@@ -171,6 +172,7 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         if (!d.Colonne().Vuota()) d.Vincente()->ImpostaColonna(d.Colonne()[0]);
         scritte += Dialogo(d, percorso("spoglio.png"));
     }
+    scritte += SchermateStatistiche(app.Sistema(), w, cartella);
     {
         TFormAiuto d(w);
         d.MostraArgomento(1);

@@ -41,6 +41,9 @@ struct TRegistroFinestre {
     // their menu item ("VisDaMemoria1", "Editazione1", "TaraturaStampante1", ...). A toolbar
     // button runs the item it stands for. An item without an entry stays disabled.
     std::map<std::string, std::function<void(TContestoComando&)>, std::less<>> comandi;
+    // The system the main window shows, while it lives: the windows a condition editor opens
+    // read its search settings (the editor knows only its condition and the system's data).
+    morella::TSistema* sistemaAperto = nullptr;
 };
 TRegistroFinestre& RegistroFinestre();
 

@@ -666,8 +666,12 @@ TEST(FormPrinc, UnaVoceSpentaNonMostraLaSpunta)
 // there yet (the item is greyed for that reason) says so, and names what to use instead.
 TEST(FormPrinc, LAiutoDiceQualiFinestreNonCiSonoAncora)
 {
-    // The windows of this version, as the program registers them at start-up.
-    RegistraFinestre();
+    // The registry as the program fills it at start-up, given back as it was afterwards.
+    struct TRipristina {
+        morella::ui::TRegistroFinestre prima = morella::ui::RegistroFinestre();
+        ~TRipristina() { morella::ui::RegistroFinestre() = prima; }
+    } ripristina;
+    morella::ui::RegistraFinestre();
     TFinestra f;
     std::set<int> argomenti;
     for (const QString& nome : f.w->ComandiInAttesa())
