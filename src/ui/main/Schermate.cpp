@@ -14,9 +14,13 @@
 #include "ElencoCondizioni.h"
 #include "FormAiuto.h"
 #include "FormConsecutivita.h"
+#include "FormEditconcprec.h"
 #include "FormFormuleDerivate.h"
+#include "FormImpRic.h"
+#include "FormInternet.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
+#include "FormvisArchivio.h"
 
 namespace morella::ui {
 
@@ -108,6 +112,28 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         d->ImpostaOggetto(*c);
         d->AggiornaForm();
         scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
+    }
+    // The archive and Internet windows on the program's archive (nothing is saved).
+    if (T_Archivio* archivio = app.Sistema().Dati().Archivio) {
+        const bool vuoto = archivio->Vuoto();
+        {
+            TFormEditconcprec d(app.Sistema(), w);
+            d.Apri();
+            scritte += Dialogo(d, percorso("archivio-editor.png"));
+        }
+        if (vuoto) archivio->Svuota();  // the new contest the editor showed
+        TFormImpRic ricerca(app.Sistema(), w);
+        scritte += Dialogo(ricerca, percorso("archivio-ricerca.png"));
+        TFormvisArchivio vista(*archivio, w);
+        scritte += Dialogo(vista, percorso("archivio-vista.png"));
+        TF123StampaArch stampa(*archivio, w);
+        scritte += Dialogo(stampa, percorso("archivio-stampa.png"));
+        TFormAggiornamento aggiornamento(app.Sistema(), w);
+        scritte += Dialogo(aggiornamento, percorso("internet-aggiornamento.png"));
+    }
+    {
+        TFormImpCollegamento d(app.Sistema(), w);
+        scritte += Dialogo(d, percorso("internet-impostazioni.png"));
     }
     {
         TFormAiuto d(w);
