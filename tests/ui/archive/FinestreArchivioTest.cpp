@@ -60,7 +60,8 @@ void ArchivioCompleto(T_Archivio& a)
             c.Numero = static_cast<std::uint8_t>(n);
             for (int e = 0; e < NumEvents; ++e) {
                 stato = stato * 1103515245u + 12345u;
-                c.ColonnaVincente[static_cast<std::size_t>(e)] = static_cast<TSegni>(1u << ((stato >> 16) % 3));
+                c.ColonnaVincente[static_cast<std::size_t>(e)] =
+                    static_cast<TSegni>(1u << ((stato >> 16) % 3));
             }
             c.AggiornaCompleto();
             a.Aggiungi(c);
@@ -82,7 +83,8 @@ struct TFinestraArchivio : TFinestraPrinc {
     // The editor from its menu item, driven by `pilota`.
     void Editor(std::function<int(ui::TFormEditconcprec&)> pilota)
     {
-        servizi.AttendiDialogo([p = std::move(pilota)](QDialog& d) { return p(dynamic_cast<ui::TFormEditconcprec&>(d)); });
+        servizi.AttendiDialogo(
+            [p = std::move(pilota)](QDialog& d) { return p(dynamic_cast<ui::TFormEditconcprec&>(d)); });
         A("Editazione1")->trigger();
         servizi.VerificaConsumate();
     }
@@ -112,7 +114,8 @@ struct TGemello {
     void StessiFile(const std::string& archivi) const
     {
         for (const char* f : {"archivio.mra", "archdb.mra"})
-            EXPECT_EQ(LeggiTutto((fs::path(archivi) / f).string()), LeggiTutto((dir.Percorso() / "Archivi" / f).string()))
+            EXPECT_EQ(LeggiTutto((fs::path(archivi) / f).string()),
+                      LeggiTutto((dir.Percorso() / "Archivi" / f).string()))
                 << f;
     }
 };
@@ -223,7 +226,8 @@ TEST(FinestreArchivio, ImpostazioniDiRicercaTengonoLOrdineEAvvisanoSenzaConcorsi
         vuota.servizi.AttendiDialogo([](QDialog& d) {
             EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelRiepilogo"))->text(),
                       "Concorsi nell'intervallo : 0 su 0 (0%)");
-            EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelAvviso"))->text(), MessaggioArchivioVuotoRicerca);
+            EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("LabelAvviso"))->text(),
+                      MessaggioArchivioVuotoRicerca);
             return Premi(d, "OKBtn");
         });
         vuota.A("ImpostazioniDiRicerca1")->trigger();
@@ -346,7 +350,8 @@ class AggiornamentoInternet : public ::testing::Test {
     {
         EXPECT_EQ(LeggiTutto(T_Archivio::FileArchivio(CartellaArchivi())), vecchio);
         EXPECT_EQ(LeggiTutto(T_Archivio::FileDataBase(CartellaArchivi())), vecchioDb);
-        for (const char* tmp : {"archivio.tmp", "archdb.tmp"}) EXPECT_FALSE(fs::exists(fs::path(CartellaArchivi()) / tmp));
+        for (const char* tmp : {"archivio.tmp", "archdb.tmp"})
+            EXPECT_FALSE(fs::exists(fs::path(CartellaArchivi()) / tmp));
         EXPECT_EQ(f.archivio.NumeroConcorsi(), 3);
     }
 };
@@ -384,4 +389,24 @@ TEST_F(AggiornamentoInternet, ChiudiDuranteIlTrasferimentoLoFermaSenzaDanni)
     EXPECT_LT(orologio.elapsed(), 3000);
     EXPECT_TRUE(f.servizi.Errori.empty());
     Intatti();
+}
+
+TEST(FinestreArchivio, ImpostazioniDiCollegamentoRifiutanoIControlliESalvano)
+{
+    TFinestraPrinc f;
+    f.servizi.AttendiDialogo([&f](QDialog& d) {
+        morella::test::Fotografa(d, QStringLiteral("FormImpCollegamento"));
+        Scrivi(d, "EditPosta", QStringLiteral("giocatore@example.org"));
+        Scrivi(d, "EditDirectory", QStringLiteral("archivi\r\nDELE archivio.mra"));
+        EXPECT_EQ(Premi(d, "OKBtn"), -1);  // refused, the dialog stays on what was typed
+        EXPECT_EQ(f.servizi.Errori.size(), 1u);
+        Scrivi(d, "EditDirectory", QStringLiteral("pub/archivi"));
+        return Premi(d, "OKBtn");
+    });
+    f.A("Impostazioni1")->trigger();
+    TConfigurazione letta;
+    LeggiConfigurazione(letta, FileConfigurazione());
+    EXPECT_EQ(letta.IndirizzoPosta, "giocatore@example.org");
+    EXPECT_EQ(letta.DirectoryFtp, "pub/archivi");
+    EXPECT_EQ(f.sistema.Dati().Configurazione.DirectoryFtp, "pub/archivi");
 }
