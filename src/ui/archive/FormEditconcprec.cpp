@@ -97,8 +97,10 @@ TFormEditconcprec::TFormEditconcprec(TSistema& sistema, QWidget* parent)
         mosse->addWidget(b, r, c);
     };
     aggiungi("PrimoBtn", QStringLiteral("Primo"), 0, 0, [this] { Muovi(&TEditoreArchivio::Primo); });
-    aggiungi("PrecedenteBtn", QStringLiteral("Precedente"), 0, 1, [this] { Muovi(&TEditoreArchivio::Precedente); });
-    aggiungi("SuccessivoBtn", QStringLiteral("Successivo"), 0, 2, [this] { Muovi(&TEditoreArchivio::Successivo); });
+    aggiungi("PrecedenteBtn", QStringLiteral("Precedente"), 0, 1,
+             [this] { Muovi(&TEditoreArchivio::Precedente); });
+    aggiungi("SuccessivoBtn", QStringLiteral("Successivo"), 0, 2,
+             [this] { Muovi(&TEditoreArchivio::Successivo); });
     aggiungi("UltimoBtn", QStringLiteral("Ultimo"), 0, 3, [this] { Muovi(&TEditoreArchivio::Ultimo); });
     aggiungi("AggiungiBtn", QStringLiteral("Aggiungi"), 1, 0, [this] { Muovi(&TEditoreArchivio::Aggiungi); });
     aggiungi("EliminaBtn", QStringLiteral("Elimina"), 1, 1, [this] { Elimina(); });
@@ -188,11 +190,11 @@ void TFormEditconcprec::ImportaCsv()
         Servizi().MostraErrore(this, e.what());
         return;
     }
-    const int risposta =
-        Servizi().Chiedi(this, TitoloConferma,
-                         "Il file contiene " + std::to_string(concorsi.size()) +
-                             " concorsi. Vuoi che sostituiscano tutto l'archivio ? (No: sono uniti all'archivio)",
-                         PulsanteSi | PulsanteNo | PulsanteAnnulla);
+    const int risposta = Servizi().Chiedi(
+        this, TitoloConferma,
+        "Il file contiene " + std::to_string(concorsi.size()) +
+            " concorsi. Vuoi che sostituiscano tutto l'archivio ? (No: sono uniti all'archivio)",
+        PulsanteSi | PulsanteNo | PulsanteAnnulla);
     if (risposta != PulsanteSi && risposta != PulsanteNo) return;
     Leggi();
     if (editore_->Importa(concorsi, risposta == PulsanteSi))

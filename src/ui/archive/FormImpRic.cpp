@@ -40,7 +40,8 @@ TFormImpRic::TFormImpRic(TSistema& sistema, QWidget* parent)
     g->addWidget(new QLabel(QStringLiteral("Concorso Finale :")), 1, 0);
     g->addWidget(ultimaStagione_, 1, 1);
     g->addWidget(ultimoNumero_, 1, 2);
-    riepilogo_ = EtichettaValore("LabelRiepilogo", QStringLiteral("Concorsi nell'intervallo : 99999 su 99999 (100%)"));
+    riepilogo_ =
+        EtichettaValore("LabelRiepilogo", QStringLiteral("Concorsi nell'intervallo : 99999 su 99999 (100%)"));
     avviso_ = EtichettaValore("LabelAvviso");
     avviso_->setStyleSheet(QStringLiteral("color: #b00000"));
     avviso_->setWordWrap(true);
@@ -68,7 +69,8 @@ TFormImpRic::TFormImpRic(TSistema& sistema, QWidget* parent)
         li->addWidget(c);
         return c;
     };
-    colonneFiltro_ = casella("CheckColonneFiltro", QStringLiteral("Colonne Filtro"), modello_.IgnoraColonneFiltro);
+    colonneFiltro_ =
+        casella("CheckColonneFiltro", QStringLiteral("Colonne Filtro"), modello_.IgnoraColonneFiltro);
     ripetizioni_ = casella("CheckRipetizioni", QStringLiteral("Ripetizioni"), modello_.IgnoraRipetizioni);
     valori_ = casella("CheckValori", QStringLiteral("Valori"), modello_.IgnoraValori);
     percentuali_ = casella("CheckPercentuali", QStringLiteral("Percentuali"), modello_.IgnoraPercentuali);

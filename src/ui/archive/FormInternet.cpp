@@ -53,11 +53,12 @@ TFormImpCollegamento::TFormImpCollegamento(TSistema& sistema, QWidget* parent)
     f->addRow(QStringLiteral("Indirizzo di posta elettronica"), posta_);
     f->addRow(QStringLiteral("Nome dell' Host"), host_);
     f->addRow(QStringLiteral("Directory :"), directory_);
-    auto* nota = new QLabel(QStringLiteral("Il nome dell'host e la directory sono già impostati, ma in futuro "
-                                           "potrebbero cambiare: le indicazioni aggiornate sono nella pagina "
-                                           "<a href=\"%1\">%1</a>.")
-                                .arg(QString::fromLatin1(IndirizzoPaginaAggiornamenti)),
-                            this);
+    auto* nota =
+        new QLabel(QStringLiteral("Il nome dell'host e la directory sono già impostati, ma in futuro "
+                                  "potrebbero cambiare: le indicazioni aggiornate sono nella pagina "
+                                  "<a href=\"%1\">%1</a>.")
+                       .arg(QString::fromLatin1(IndirizzoPaginaAggiornamenti)),
+                   this);
     nota->setObjectName(QStringLiteral("LabelNota"));
     nota->setWordWrap(true);
     nota->setOpenExternalLinks(true);
@@ -133,6 +134,8 @@ TFormAggiornamento::TFormAggiornamento(TSistema& sistema, QWidget* parent)
     registro_->setObjectName(QStringLiteral("MemoRegistro"));
     registro_->setReadOnly(true);
     registro_->setMinimumHeight(registro_->fontMetrics().height() * 6);
+    registro_->setMinimumWidth(registro_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 56);
+    registro_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     auto* f = new QFormLayout;
     f->addRow(QStringLiteral("Stato :"), stato_);
@@ -166,7 +169,8 @@ void TFormAggiornamento::Aggiorna()
     bool riuscito = false;
     std::string errore;
     try {
-        lungo_.Esegui([&] { AggiornaArchivio(sistema_.Dati().Configurazione, client, osservatore, Opzioni); });
+        lungo_.Esegui(
+            [&] { AggiornaArchivio(sistema_.Dati().Configurazione, client, osservatore, Opzioni); });
         riuscito = true;
     } catch (const TInterrotto&) {
         registro_->appendPlainText(QString::fromLatin1(RigaInterrotto));
@@ -177,7 +181,8 @@ void TFormAggiornamento::Aggiorna()
     if (riuscito) {
         // The files changed under the archive in memory: read them now, or the next save
         // of the editor would write the old contests back over the download.
-        const std::string cartella = Opzioni.CartellaArchivi.empty() ? CartellaArchivi() : Opzioni.CartellaArchivi;
+        const std::string cartella =
+            Opzioni.CartellaArchivi.empty() ? CartellaArchivi() : Opzioni.CartellaArchivi;
         try {
             sistema_.Dati().Archivio->Carica(cartella, sistema_.Ricerca);
         } catch (const EErrore& e) {

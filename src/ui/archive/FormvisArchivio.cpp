@@ -1,17 +1,21 @@
 #include "FormvisArchivio.h"
 
-#include <QApplication>
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -66,6 +70,28 @@ class TModelloRighe final : public QAbstractTableModel {
    private:
     int colonne_ = 0;
     std::vector<std::vector<QString>> celle_;
+};
+
+// Each cell is one short centred text: drawn straight, without the style's item panel, so a
+// page of thousands of cells is redrawn within a frame.
+class TDelegatoCella final : public QStyledItemDelegate {
+   public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opzioni, const QModelIndex& i) const override
+    {
+        const QString testo = i.data(Qt::DisplayRole).toString();
+        if (testo.isEmpty()) return;
+        if (i.row() == 0) {
+            p->save();
+            QFont f = opzioni.font;
+            f.setBold(true);
+            p->setFont(f);
+            p->drawText(opzioni.rect, Qt::AlignCenter, testo);
+            p->restore();
+            return;
+        }
+        p->drawText(opzioni.rect, Qt::AlignCenter, testo);
+    }
 };
 
 namespace {
@@ -132,6 +158,7 @@ TFormvisArchivio::TFormvisArchivio(const T_Archivio& archivio, QWidget* parent)
     righe_ = Griglia<QTableView>("GrigliaRighe", this);
     modello_ = new TModelloRighe(righe_);
     righe_->setModel(modello_);
+    righe_->setItemDelegate(new TDelegatoCella(righe_));
     righe_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     righe_->viewport()->installEventFilter(this);
     scorrimento_ = new QScrollBar(Qt::Vertical, this);
@@ -165,6 +192,10 @@ TFormvisArchivio::TFormvisArchivio(const T_Archivio& archivio, QWidget* parent)
     l->addWidget(piede);
 
     Struttura();
+    // Most of the screen it opens on: the more rows and columns in sight, the better.
+    const QScreen* schermo = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(area.width() * 9 / 10, 1200), std::min(area.height() * 9 / 10, 900));
 }
 
 TFormvisArchivio::~TFormvisArchivio() = default;
@@ -175,14 +206,21 @@ void TFormvisArchivio::Struttura()
     const std::vector<std::string> sottotitoli = SottotitoliVista(gruppi_);
     const int colonne = static_cast<int>(sottotitoli.size());
     const QFontMetrics fm = righe_->fontMetrics();
-    const int cella = fm.horizontalAdvance(QStringLiteral("000")) + 8;
+    QFont grassetto = righe_->font();
+    grassetto.setBold(true);
+    const QFontMetrics fg(grassetto);
     modello_->Forma(colonne, visibili_ + 1);
     intestazione_->clearSpans();
     intestazione_->setColumnCount(colonne);
-    righe_->setColumnWidth(0, fm.horizontalAdvance(QStringLiteral("00000")) + 8);
-    righe_->setColumnWidth(1, cella);
-    righe_->setColumnWidth(2, fm.horizontalAdvance(QLatin1Char('X')) * (NumEvents + 1) + 8);
-    for (int c = 3; c < colonne; ++c) righe_->setColumnWidth(c, cella);
+    // Wide enough for the sub-heading (bold) and for the widest value the column shows.
+    for (int c = 0; c < colonne; ++c) {
+        const QString campione = c == 0   ? QStringLiteral("00000")
+                                 : c == 2 ? QString(NumEvents + 1, QLatin1Char('X'))
+                                          : QStringLiteral("000");
+        const int larga = std::max(fm.horizontalAdvance(campione),
+                                   fg.horizontalAdvance(Testo(sottotitoli[static_cast<std::size_t>(c)])));
+        righe_->setColumnWidth(c, larga + 10);
+    }
     for (int c = 0; c < colonne; ++c) intestazione_->setColumnWidth(c, righe_->columnWidth(c));
 
     intestazione_->clearContents();
@@ -246,7 +284,8 @@ void TFormvisArchivio::Ridisegna()
         std::vector<QString>& riga = modello_->Riga(r);
         riga.clear();
         if (indice >= n) continue;
-        for (const std::string& t : vista_.Riga(indice, gruppi_).Celle()) riga.push_back(QString::fromStdString(t));
+        for (const std::string& t : vista_.Riga(indice, gruppi_).Celle())
+            riga.push_back(QString::fromStdString(t));
     }
     modello_->Cambiate();
 }
@@ -291,9 +330,8 @@ void TFormvisArchivio::Stampa()
     const TEstremiConcorsi estremi = dialogo.Estremi();
     try {
         bool stampato = true;
-        Servizi().AnteprimaEStampa(this, [&](TTelaStampa& tela) {
-            stampato = StampaArchivio(archivio_, estremi, gruppi_, tela);
-        });
+        Servizi().AnteprimaEStampa(
+            this, [&](TTelaStampa& tela) { stampato = StampaArchivio(archivio_, estremi, gruppi_, tela); });
         if (!stampato) Servizi().MostraErrore(this, MessaggioArchivioSenzaConcorsi);
     } catch (const EErrore& e) {
         Servizi().MostraErrore(this, e.what());
@@ -352,8 +390,10 @@ TF123StampaArch::TF123StampaArch(const T_Archivio& archivio, QWidget* parent)
 void TF123StampaArch::Mostra()
 {
     const TEstremiConcorsi& e = modello_.Estremi();
-    const std::pair<QSpinBox*, int> campi[] = {
-        {annoinf1_, e.PrimaStagione}, {concorso1_, e.PrimoNumero}, {annoinf2_, e.UltimaStagione}, {concorso2_, e.UltimoNumero}};
+    const std::pair<QSpinBox*, int> campi[] = {{annoinf1_, e.PrimaStagione},
+                                               {concorso1_, e.PrimoNumero},
+                                               {annoinf2_, e.UltimaStagione},
+                                               {concorso2_, e.UltimoNumero}};
     for (const auto& [s, v] : campi) {
         const QSignalBlocker blocco(s);
         s->setValue(v);
