@@ -18,9 +18,11 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "BloccoArchivio.h"
+#include "CsvArchivio.h"
 #include "DialoghiRicerca.h"
 #include "EditoreArchivio.h"
 #include "EseguiCli.h"
@@ -143,6 +145,11 @@ pid_t FiglioCheBlocca(const std::string& cartella)
     return c == 'x' ? pid : -1;
 }
 
+fs::path programmaDi(const TFinestraPrinc& f)
+{
+    return f.programma.Cartella().Percorso();
+}
+
 }  // namespace
 
 TEST(FinestreArchivio, LEditorCambiaIFileComeLaRigaDiComando)
@@ -217,6 +224,60 @@ TEST(FinestreArchivio, IlBloccoDiUnAltroProgrammaEUnMessaggioENienteSiPerde)
     letto.Carica(f.Cartella());
     ASSERT_EQ(letto.NumeroConcorsi(), 4);
     EXPECT_EQ(letto.Ultimo(), Fai(2024, 2, "1X21X21X21X2"));
+
+    // Another program saves while the editor is open: OK refuses to write over it, and
+    // "Annulla" then shows what that program saved.
+    f.servizi.Errori.clear();
+    f.servizi.AttendiDomanda(TitoloConferma, DomandaAbbandonaModifiche, PulsanteSi | PulsanteNo, PulsanteSi);
+    f.Editor([&](ui::TFormEditconcprec& d) {
+        const morella::test::TEsito e =
+            morella::test::EseguiCli(programmaDi(f), "archivio aggiungi 2024 3 222222222222");
+        EXPECT_EQ(e.codice, 0) << e.err;
+        Scrivi(d, "EditColonna", QStringLiteral("111111111111"));
+        EXPECT_EQ(Premi(d, "OKBtn"), -1);
+        EXPECT_EQ(f.servizi.Errori, std::vector<std::string>{MessaggioArchivioCambiato});
+        return Premi(d, "AnnullaBtn");
+    });
+    ASSERT_EQ(f.archivio.NumeroConcorsi(), 5);
+    EXPECT_EQ(f.archivio.Ultimo(), Fai(2024, 3, "222222222222"));
+}
+
+TEST(FinestreArchivio, LEditorEsportaEImportaUnFileCsv)
+{
+    TFinestraArchivio f;
+    const std::string csv = f.programma.File("foglio.csv");
+    f.servizi.AttendiFile(csv);
+    f.Editor([](ui::TFormEditconcprec& d) {
+        Premi(d, "EsportaCsvBtn");
+        return Premi(d, "AnnullaBtn");
+    });
+    EXPECT_EQ(f.servizi.RichiesteFile.back().Titolo, "Esporta L'Archivio In Un File CSV");
+    // A bad row: its line and field named, nothing changed; then the good file merged.
+    {
+        std::ofstream(f.programma.File("errato.csv"), std::ios::binary)
+            << IntestazioneCsvArchivio(';')
+            << "\n2025;1;1;1;1;1;1;1;1;1;1;1;1;1;;1\n2025;2;1;1;1;1;1;1;1;1;1;7;1;1;;1\n";
+        std::ofstream(csv, std::ios::app) << "2025,1,1,X,2,1,X,2,1,X,2,1,X,2,,1\r\n";
+    }
+    f.servizi.AttendiFile(f.programma.File("errato.csv"));
+    f.servizi.AttendiFile(csv);
+    f.servizi.AttendiDomanda(
+        TitoloConferma,
+        "Il file contiene 4 concorsi. Vuoi che sostituiscano tutto l'archivio ? (No: sono uniti "
+        "all'archivio)",
+        PulsanteSi | PulsanteNo | PulsanteAnnulla, PulsanteNo);
+    f.Editor([&f](ui::TFormEditconcprec& d) {
+        Premi(d, "ImportaCsvBtn");
+        EXPECT_EQ(f.servizi.Errori,
+                  std::vector<std::string>{"Riga 3, campo \"Evento 10\": La Colonna Vincente Non è Valida."});
+        Premi(d, "ImportaCsvBtn");
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("EditStagione"))->text(), "2025");
+        return Premi(d, "OKBtn");
+    });
+    T_Archivio letto;
+    letto.Carica(f.Cartella());
+    ASSERT_EQ(letto.NumeroConcorsi(), 4);
+    EXPECT_EQ(letto.Ultimo(), Fai(2025, 1, "1X21X21X21X2"));
 }
 
 TEST(FinestreArchivio, ImpostazioniDiRicercaTengonoLOrdineEAvvisanoSenzaConcorsi)
