@@ -2,8 +2,10 @@
 // exactly as morella-cli does (another program's lock included), the search settings, the
 // view of the largest archive with its timings, and the Internet update against a real FTP
 // server (success, a refused file, "&Chiudi" in mid-transfer).
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -122,21 +124,20 @@ struct TGemello {
     }
 };
 
-// Another process that holds the archive's lock until it is killed.
+// Another process that holds the archive's lock until it is killed. The child of a process
+// with threads makes system calls only: no allocation between fork and exit.
 pid_t FiglioCheBlocca(const std::string& cartella)
 {
+    const std::string file = (fs::path(cartella) / NomeFileBlocco).string();
     int tubo[2];
     if (::pipe(tubo) != 0) return -1;
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(tubo[0]);
-        try {
-            TBloccoArchivio blocco(cartella, std::chrono::milliseconds(0));
-            (void)!::write(tubo[1], "x", 1);
-            for (;;) ::pause();
-        } catch (...) {
-            ::_exit(3);
-        }
+        const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0) ::_exit(3);
+        (void)!::write(tubo[1], "x", 1);
+        for (;;) ::pause();
     }
     ::close(tubo[1]);
     char c = 0;
