@@ -235,8 +235,9 @@ std::vector<T_Concorso> LeggiCsvArchivio(std::string_view testo)
         }
         const std::vector<std::string> campi = Campi(riga, separatore);
         if (campi.size() != nomi.size())
-            RigaErrata(numeroRiga, "",
-                       "ha " + std::to_string(campi.size()) + " campi invece di " + std::to_string(nomi.size()));
+            RigaErrata(
+                numeroRiga, "",
+                "ha " + std::to_string(campi.size()) + " campi invece di " + std::to_string(nomi.size()));
         T_Concorso c = ConcorsoDaCampi(campi, nomi, numeroRiga);
         const auto [it, nuovo] = righe.emplace(Chiave(c), numeroRiga);
         if (!nuovo)
@@ -253,6 +254,7 @@ std::vector<T_Concorso> LeggiCsvArchivio(std::string_view testo)
 
 void UnisciConcorsi(T_Archivio& archivio, std::vector<T_Concorso> concorsi, bool sostituisci)
 {
+    if (sostituisci && concorsi.empty()) throw EErrore(MessaggioCsvSenzaConcorsi);
     std::stable_sort(concorsi.begin(), concorsi.end(), PrecedeConcorso);
     std::vector<T_Concorso> risultato;
     if (sostituisci) {
@@ -271,6 +273,8 @@ void UnisciConcorsi(T_Archivio& archivio, std::vector<T_Concorso> concorsi, bool
             }
         }
     }
+    if (risultato.size() > static_cast<std::size_t>(MassimoConcorsiArchivio))
+        throw EErrore("Un archivio non supera " + std::to_string(MassimoConcorsiArchivio) + " concorsi.");
     archivio.Svuota();
     for (const T_Concorso& c : risultato) archivio.Aggiungi(c);
 }
@@ -303,8 +307,6 @@ int ImportaCsvArchivio(const std::string& cartellaArchivi, const std::string& fi
         if (!archivio.EsitoCaricamento().ConcorsiInteri) throw EErrore(MessaggioCaricaArchivio);
     }
     UnisciConcorsi(archivio, std::move(concorsi), sostituisci);
-    if (archivio.NumeroConcorsi() > MassimoConcorsiArchivio)
-        throw EErrore("Un archivio non supera " + std::to_string(MassimoConcorsiArchivio) + " concorsi.");
     archivio.RicalcolaDataBase();
     if (!archivio.Salva(cartellaArchivi)) throw EErrore(MessaggioSalvaModifiche);
     return archivio.NumeroConcorsi();

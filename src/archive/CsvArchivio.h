@@ -31,9 +31,14 @@ std::string TestoCsvArchivio(const std::vector<T_Concorso>& concorsi, char separ
 // earlier row already gave).
 std::vector<T_Concorso> LeggiCsvArchivio(std::string_view testo);
 
+inline constexpr const char* MessaggioCsvSenzaConcorsi =
+    "Il file CSV non contiene concorsi: l'archivio non è stato sostituito.";
+
 // Merges `concorsi` into the archive, which stays in order: a contest with the season and
 // number of one already there replaces it, the others take their places. With `sostituisci`
-// the archive becomes exactly `concorsi` (in order). Memory only.
+// the archive becomes exactly `concorsi` (in order). Memory only. Nothing changes, and
+// EErrore says why, when the result would be an archive no load accepts (more than
+// MassimoConcorsiArchivio contests) or, with `sostituisci`, an empty one.
 void UnisciConcorsi(T_Archivio& archivio, std::vector<T_Concorso> concorsi, bool sostituisci);
 
 // The file forms: the export goes through the safe save (EErrore(MessaggioScritturaCsv) on

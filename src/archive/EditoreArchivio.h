@@ -116,7 +116,9 @@ class TEditoreArchivio {
     // The contests of a CSV file (already read and checked) into the archive in memory:
     // the examined contest is stored first (false, nothing changed, when it is refused),
     // then they are merged, or replace the archive with `sostituisci`; the last contest is
-    // shown and the archive counts as modified. OK saves it as any other change.
+    // shown and the archive counts as modified. OK saves it as any other change. The refusals
+    // of UnisciConcorsi (too many contests, replacing with nothing) throw its EErrore and
+    // change nothing.
     bool Importa(const std::vector<T_Concorso>& concorsi, bool sostituisci);
 
     // Closing by any way: after changes the archive is read back from its files, which

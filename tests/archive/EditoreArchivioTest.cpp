@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CartellaTemporanea.h"
+#include "CsvArchivio.h"
 #include "EditoreArchivio.h"
 #include "Errore.h"
 
@@ -472,5 +473,14 @@ TEST_F(EditoreArchivio, ImportaUnisceOSostituisceEOKLoSalva)
 
     editore.Apri();
     ASSERT_TRUE(editore.Importa({Fai(1990, 3)}, true));
+    EXPECT_EQ(Chiavi(archivio), (VP{{1990, 3}}));
+    // Never an empty archive from an empty file, nor one too long to be loaded again.
+    EXPECT_THROW(editore.Importa({}, true), EErrore);
+    std::vector<T_Concorso> troppi;
+    for (int s = 1930; s <= 2099; ++s)
+        for (int n = 1; n <= 99; ++n) troppi.push_back(Fai(s, n));
+    troppi.resize(static_cast<std::size_t>(MassimoConcorsiArchivio) + 1, Fai(2099, 99));
+    for (std::size_t i = 16830; i < troppi.size(); ++i) troppi[i].Stagione = 2100 + static_cast<int>(i);
+    EXPECT_THROW(editore.Importa(troppi, false), EErrore);
     EXPECT_EQ(Chiavi(archivio), (VP{{1990, 3}}));
 }

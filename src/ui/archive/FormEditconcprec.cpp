@@ -197,7 +197,14 @@ void TFormEditconcprec::ImportaCsv()
         PulsanteSi | PulsanteNo | PulsanteAnnulla);
     if (risposta != PulsanteSi && risposta != PulsanteNo) return;
     Leggi();
-    if (editore_->Importa(concorsi, risposta == PulsanteSi))
+    bool importati = false;
+    try {
+        importati = editore_->Importa(concorsi, risposta == PulsanteSi);
+    } catch (const EErrore& e) {
+        Servizi().MostraErrore(this, e.what());
+        return;
+    }
+    if (importati)
         Mostra();
     else
         Rifiutato();
