@@ -212,6 +212,7 @@ void AggiornaArchivio(const TConfigurazione& configurazione, TClientFtp& client,
 
     TRegistroFtp registro(osservatore);
     auto concludi = [&] {
+        client.ImpostaAttesa({});
         client.ImpostaOsservatore(nullptr);
         osservatore.Stato("");
         osservatore.Occupato(false);
@@ -219,12 +220,16 @@ void AggiornaArchivio(const TConfigurazione& configurazione, TClientFtp& client,
     osservatore.Occupato(true);
     osservatore.Stato(StatoConnessioneInCorso);
     client.ImpostaOsservatore(&registro);
+    client.ImpostaAttesa([&osservatore] { osservatore.Attendi(); });
     try {
         Sequenza(configurazione, client, registro, osservatore, opzioni);
     } catch (...) {
-        // Whatever stopped the sequence, the connection does not outlive it.
+        // Whatever stopped the sequence, the connection does not outlive it, and neither
+        // does a file downloaded before the stop.
+        client.ImpostaAttesa({});
         client.ImpostaOsservatore(nullptr);
         client.Disconnetti();
+        RimuoviTemporanei(cartella);
         concludi();
         throw;
     }

@@ -50,6 +50,10 @@ class TOsservatoreAggiornamento {
     virtual void NomeFile(const std::string&) {}      // file being downloaded; "" clears it
     virtual void Progresso(int) {}                    // 0..100, only when the value changes
     virtual void RigaRegistro(const std::string&) {}  // one line of the status log
+    // Every few milliseconds while the server is awaited: the window's event loop turns
+    // here. Throwing stops the update as a failure does (old files kept, no ".tmp" left),
+    // and the exception reaches the caller.
+    virtual void Attendi() {}
 };
 
 inline constexpr const char* RigaDataBaseRicalcolato =

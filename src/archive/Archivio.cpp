@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -226,12 +227,27 @@ T_Concorso& T_Archivio::Aggiungi(const T_Concorso& concorso)
     return concorsi_.back();
 }
 
+T_Concorso& T_Archivio::AggiungiNuovo()
+{
+    // Nothing has been typed yet: until the player stores a whole column, no scan may take
+    // this contest for a complete winning column.
+    T_Concorso nuovo;
+    nuovo.Completo = 0;
+    return Aggiungi(nuovo);
+}
+
 T_Concorso& T_Archivio::AggiungiSeguente()
 {
+    if (concorsi_.empty()) return AggiungiNuovo();
     T_Concorso nuovo;
-    if (!concorsi_.empty()) {
-        nuovo.Stagione = concorsi_.back().Stagione;
-        const int numero = concorsi_.back().Numero;
+    nuovo.Completo = 0;
+    nuovo.Stagione = concorsi_.back().Stagione;
+    const int numero = concorsi_.back().Numero;
+    // A season has at most 99 contests: after the last one comes the next season's first.
+    if (numero >= 99 && nuovo.Stagione < std::numeric_limits<std::int32_t>::max()) {
+        ++nuovo.Stagione;
+        nuovo.Numero = 1;
+    } else {
         nuovo.Numero = static_cast<std::uint8_t>(std::min(numero + 1, 255));
     }
     return Aggiungi(nuovo);

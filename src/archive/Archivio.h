@@ -134,10 +134,11 @@ class T_Archivio {
     // Editing, as the archive editor needs it. Append and insert do not sort: the editor
     // keeps the order through Riposiziona.
     T_Concorso& Aggiungi(const T_Concorso& concorso);
-    // A fresh contest (this year, number 1, empty column) at the end.
-    T_Concorso& AggiungiNuovo() { return Aggiungi(T_Concorso{}); }
-    // The contest after the last one: its season, its number plus 1, an empty column. On an
-    // empty archive, a fresh contest.
+    // A fresh contest (this year, number 1, empty column, not complete) at the end.
+    T_Concorso& AggiungiNuovo();
+    // The contest after the last one: its season and its number plus 1 (after number 99 the
+    // next season's first), an empty column, not complete. On an empty archive, a fresh
+    // contest.
     T_Concorso& AggiungiSeguente();
     void Inserisci(int indice, const T_Concorso& concorso);  // 0..count
     void Elimina(int indice);                                // 0..count-1

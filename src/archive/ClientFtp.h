@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace morella {
 
@@ -57,6 +58,10 @@ class TClientFtp {
     // The most bytes the next downloads may bring; past it the download fails. 0: no limit.
     void ImpostaLimiteScaricamento(std::uint64_t massimo) { limiteScaricamento_ = massimo; }
     std::uint64_t LimiteScaricamento() const { return limiteScaricamento_; }
+    // Called every few milliseconds while a request waits on the server, so a window can
+    // keep its event loop turning; it may throw to stop the request, and the exception then
+    // reaches the caller of the operation. Empty: nothing is called.
+    void ImpostaAttesa(std::function<void()> attesa) { attesa_ = std::move(attesa); }
 
     // Opens the control connection and logs in. A previous connection is closed first.
     virtual bool Connetti(const TParametriFtp& parametri) = 0;
@@ -82,10 +87,15 @@ class TClientFtp {
     {
         if (osservatore_ != nullptr) osservatore_->Errore(testo);
     }
+    void NotificaAttesa()
+    {
+        if (attesa_) attesa_();
+    }
 
    private:
     TOsservatoreFtp* osservatore_ = nullptr;
     std::uint64_t limiteScaricamento_ = 0;
+    std::function<void()> attesa_;
 };
 
 }  // namespace morella

@@ -252,6 +252,16 @@ struct TClientFtpCurl::TStato {
                 esito = CURLE_RECV_ERROR;
                 break;
             }
+            if (inCorso == 0) break;
+            // The caller's turn; what it throws stops the request and is thrown again once
+            // libcurl is out of the way.
+            try {
+                client.NotificaAttesa();
+            } catch (...) {
+                Conserva();
+                curl_multi_remove_handle(multi, curl);
+                return CURLE_ABORTED_BY_CALLBACK;
+            }
         }
         int restanti = 0;
         while (CURLMsg* messaggio = curl_multi_info_read(multi, &restanti))

@@ -39,6 +39,32 @@ TStagioniArchivio LimitiStagioni(const T_Archivio& archivio)
 
 // ---- Impostazioni Di Ricerca ----
 
+std::string TRiepilogoRicerca::Testo() const
+{
+    return "Concorsi nell'intervallo : " + std::to_string(NelIntervallo) + " su " + std::to_string(Totale) +
+           " (" + std::to_string(Percentuale) + "%)";
+}
+
+TRiepilogoRicerca RiepilogoRicerca(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
+                                   bool soloCompleti)
+{
+    T_ImpostazioniRicerca ricerca;
+    ricerca.PrimaStagione = estremi.PrimaStagione;
+    ricerca.PrimoNumero = estremi.PrimoNumero;
+    ricerca.UltimaStagione = estremi.UltimaStagione;
+    ricerca.UltimoNumero = estremi.UltimoNumero;
+    ricerca.SoloCompleti = soloCompleti;
+    TRiepilogoRicerca r;
+    r.Totale = archivio.NumeroConcorsi();
+    for (const T_Concorso& c : archivio.Concorsi()) r.NelIntervallo += ricerca.NelIntervallo(c) ? 1 : 0;
+    if (r.Totale > 0) r.Percentuale = static_cast<int>(std::int64_t{r.NelIntervallo} * 100 / r.Totale);
+    if (r.Totale == 0)
+        r.Avviso = MessaggioArchivioVuotoRicerca;
+    else if (r.NelIntervallo == 0)
+        r.Avviso = MessaggioNessunConcorsoRicerca;
+    return r;
+}
+
 TDialogoImpRic::TDialogoImpRic(const T_ImpostazioniRicerca& ricerca, const T_Archivio& archivio)
     : IgnoraColonneFiltro(ricerca.IgnoraColonneFiltro),
       IgnoraRipetizioni(ricerca.IgnoraRipetizioni),

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "Archivio.h"
@@ -67,6 +68,23 @@ class TDialogoImpRic {
     TStagioniArchivio limiti_;
     int categorie_ = 1;
 };
+
+// What "Impostazioni Di Ricerca" tells under the range: how many contests of the archive the
+// chosen range takes (only complete ones when only complete ones count), their share of the
+// archive in whole percent (0 for an empty archive), and a warning when the search would
+// find nothing: the archive is empty, or no contest lies in the range.
+inline constexpr const char* MessaggioArchivioVuotoRicerca = "L'archivio non contiene concorsi.";
+inline constexpr const char* MessaggioNessunConcorsoRicerca = "Nessun concorso nell'intervallo di ricerca.";
+struct TRiepilogoRicerca {
+    int NelIntervallo = 0;
+    int Totale = 0;
+    int Percentuale = 0;
+    std::string Avviso;  // empty when the range takes at least one contest
+    // "Concorsi nell'intervallo : N su M (P%)"
+    std::string Testo() const;
+};
+TRiepilogoRicerca RiepilogoRicerca(const T_Archivio& archivio, const TEstremiConcorsi& estremi,
+                                   bool soloCompleti);
 
 // "Stampa Archivio": the start and the end contest of the table. It opens on the whole
 // archive. The start season stays between the archive's first season and the end season,

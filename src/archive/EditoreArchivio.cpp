@@ -1,5 +1,6 @@
 #include "EditoreArchivio.h"
 #include "BloccoArchivio.h"
+#include "CsvArchivio.h"
 
 #include <algorithm>
 #include <cctype>
@@ -268,13 +269,30 @@ bool TEditoreArchivio::Conferma()
     if (!ControllaconcorsoInEsame()) return false;
     if (modificato_) {
         // No other writer may save between this rebuild and this save.
-        TBloccoArchivio blocco(cartella_);
+        TBloccoArchivio blocco(cartella_, attesaBlocco_);
         if (archivio_.CambiatoSuDisco(cartella_)) throw EErrore(MessaggioArchivioCambiato);
         // The database on disk must describe the whole archive it is saved with.
         ricerca_.TuttoLArchivio(archivio_);
         archivio_.RicalcolaDataBase(nullptr, osservatoreDataBase_, configurazione_);
         if (!archivio_.Salva(cartella_)) throw EErrore(MessaggioSalvaModifiche);
     }
+    return true;
+}
+
+bool TEditoreArchivio::ConfermaAbbandono()
+{
+    if (!modificato_) return true;
+    return domanda_.Chiedi(TitoloConferma, DomandaAbbandonaModifiche, PulsanteSi | PulsanteNo) == PulsanteSi;
+}
+
+bool TEditoreArchivio::Importa(const std::vector<T_Concorso>& concorsi, bool sostituisci)
+{
+    if (!ControllaconcorsoInEsame()) return false;
+    UnisciConcorsi(archivio_, concorsi, sostituisci);
+    indiceNuovo_ = -1;
+    indice_ = archivio_.NumeroConcorsi() - 1;
+    modificato_ = true;
+    Mostra();
     return true;
 }
 

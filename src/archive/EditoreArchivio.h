@@ -3,9 +3,12 @@
 // with the order kept, the moves, adding and deleting contests, confirming and closing.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <vector>
 
 #include "Archivio.h"
+#include "BloccoArchivio.h"
 #include "Cartelle.h"
 #include "Domanda.h"
 #include "ImpostazioniRicerca.h"
@@ -18,6 +21,8 @@ inline constexpr const char* MessaggioNumeroNonValido = "Il Numero Del Concorso 
 inline constexpr const char* DomandaEliminaConcorso = "Vuoi Eliminare Il Concorso In Esame ?";
 inline constexpr const char* MessaggioSalvaModifiche = "Impossibile Salvare le Modifiche.";
 inline constexpr const char* MessaggioAnnullaModifiche = "Impossibile Annullare Le Modifiche.";
+inline constexpr const char* DomandaAbbandonaModifiche =
+    "Le modifiche all'archivio non sono state salvate. Vuoi abbandonarle ?";
 inline constexpr const char* MessaggioArchivioCambiato =
     "L'archivio è stato modificato da un altro programma: chiudi l'editor e riaprilo per vedere "
     "le modifiche. Le tue modifiche non sono state salvate.";
@@ -89,6 +94,9 @@ class TEditoreArchivio {
     // never stays empty. False when the player said no.
     bool Elimina();
 
+    // How long the save at OK waits for another writer's lock before it gives up.
+    void ImpostaAttesaBlocco(std::chrono::milliseconds attesa) { attesaBlocco_ = attesa; }
+
     // Where the rebuild at OK shows its progress, and the configuration whose points scale
     // it resets; both optional, and they must outlive the editor.
     void ImpostaAggiornamentoDataBase(TConfigurazione* configurazione, TOsservatoreDataBase* osservatore);
@@ -101,6 +109,18 @@ class TEditoreArchivio {
     // program saved the archive since it was loaded here nothing is written: EErrore
     // (MessaggioArchivioCambiato), since saving would silently drop what that one saved.
     bool Conferma();
+    // "Annulla": after changes the player is asked before they are dropped; true when the
+    // editor may close (then Chiudi drops them).
+    bool ConfermaAbbandono();
+
+    // The contests of a CSV file (already read and checked) into the archive in memory:
+    // the examined contest is stored first (false, nothing changed, when it is refused),
+    // then they are merged, or replace the archive with `sostituisci`; the last contest is
+    // shown and the archive counts as modified. OK saves it as any other change. The refusals
+    // of UnisciConcorsi (too many contests, replacing with nothing) throw its EErrore and
+    // change nothing.
+    bool Importa(const std::vector<T_Concorso>& concorsi, bool sostituisci);
+
     // Closing by any way: after changes the archive is read back from its files, which
     // undoes what was not saved. Throws EErrore("Impossibile Annullare Le Modifiche.")
     // when the files cannot be read.
@@ -126,6 +146,7 @@ class TEditoreArchivio {
     TCampoEditor campo_ = TCampoEditor::Nessuno;
     TConfigurazione* configurazione_ = nullptr;
     TOsservatoreDataBase* osservatoreDataBase_ = nullptr;
+    std::chrono::milliseconds attesaBlocco_ = AttesaBloccoPredefinita;
 };
 
 }  // namespace morella

@@ -1,5 +1,5 @@
-// archivio (mostra, aggiungi, elimina, ricalcola) and aggiorna: the contest archive from the
-// command line.
+// archivio (mostra, aggiungi, elimina, ricalcola, esporta, importa) and aggiorna: the contest archive from
+// the command line.
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 #include "ClientFtpCurl.h"
 #include "Configurazione.h"
 #include "Contesto.h"
+#include "CsvArchivio.h"
 #include "EditoreArchivio.h"
 #include "Errore.h"
 #include "VistaArchivio.h"
@@ -375,6 +376,33 @@ void Ricalcola(const TContesto& ctx)
 }
 
 // ---------------------------------------------------------------------------------------
+// archivio esporta / importa
+
+void Esporta(const TContesto& ctx, const std::string& file, bool puntoEVirgola)
+{
+    T_Archivio archivio;
+    T_ImpostazioniRicerca ricerca;
+    CaricaArchivio(archivio, ricerca, false, true);
+    EsportaCsvArchivio(archivio, file, puntoEVirgola ? ';' : ',');
+    if (ctx.json) {
+        StampaJson({{"file", file}, {"concorsi", archivio.NumeroConcorsi()}});
+        return;
+    }
+    std::cout << archivio.NumeroConcorsi() << " concorsi esportati in " << file << "\n";
+}
+
+void Importa(const TContesto& ctx, const std::string& file, bool sostituisci)
+{
+    const int concorsi = ImportaCsvArchivio(CartellaArchivi(), file, sostituisci);
+    if (ctx.json) {
+        StampaJson({{"file", file}, {"sostituito", sostituisci}, {"concorsi", concorsi}});
+        return;
+    }
+    std::cout << "Archivio " << (sostituisci ? "sostituito" : "aggiornato") << " da " << file << " ("
+              << concorsi << " concorsi in archivio)\n";
+}
+
+// ---------------------------------------------------------------------------------------
 // aggiorna
 
 // The update window on a terminal: the status log and the states on stderr (kept for the
@@ -500,6 +528,23 @@ void RegistraComandiArchivio(CLI::App& app, TContesto& ctx)
     auto* ricalcola = archivio->add_subcommand("ricalcola", "Ricalcola il DataBase dell'archivio e lo salva");
     ricalcola->add_flag("--json", ctx.json, "Risultato in JSON");
     ricalcola->callback([&ctx] { Ricalcola(ctx); });
+
+    static std::string fileEsporta, fileImporta;
+    static bool puntoEVirgola = false, sostituisciTutto = false;
+    auto* esporta =
+        archivio->add_subcommand("esporta", "Scrive l'archivio in un file CSV (una riga per concorso)");
+    esporta->add_option("--csv", fileEsporta, "File CSV da scrivere")->required();
+    esporta->add_flag("--punto-e-virgola", puntoEVirgola, "Campi separati da ';' invece che da ','");
+    esporta->add_flag("--json", ctx.json, "Risultato in JSON");
+    esporta->callback([&ctx] { Esporta(ctx, fileEsporta, puntoEVirgola); });
+    auto* importa = archivio->add_subcommand(
+        "importa",
+        "Legge i concorsi di un file CSV, li unisce all'archivio e lo salva (una riga errata: nulla cambia)");
+    importa->add_option("--csv", fileImporta, "File CSV da leggere (separatore ',' o ';')")->required();
+    importa->add_flag("--sostituisci", sostituisciTutto,
+                      "L'archivio diventa esattamente il contenuto del file");
+    importa->add_flag("--json", ctx.json, "Risultato in JSON");
+    importa->callback([&ctx] { Importa(ctx, fileImporta, sostituisciTutto); });
 
     static TOpzioniAggiorna opzioni;
     auto* aggiorna = app.add_subcommand("aggiorna", "Aggiorna i file dell'archivio dal server FTP");

@@ -272,20 +272,30 @@ TEST(Archivio, ModificheDellEditor)
 {
     T_Archivio a;
     EXPECT_EQ(a.AggiungiSeguente().Numero, 1);  // empty archive: a fresh contest
+    // Nothing typed yet: no scan may count a new contest as a complete winning column.
+    EXPECT_EQ(a.Ultimo().Completo, 0);
+    EXPECT_EQ(a.AggiungiNuovo().Completo, 0);
     a.Svuota();
-    a.Aggiungi(Fai(1999, 254));
+    a.Aggiungi(Fai(1999, 98));
     const T_Concorso& s = a.AggiungiSeguente();
     EXPECT_EQ(s.Stagione, 1999);
-    EXPECT_EQ(s.Numero, 255);
+    EXPECT_EQ(s.Numero, 99);
     EXPECT_EQ(s.ColonnaVincente, TColonna{});
-    EXPECT_EQ(a.AggiungiSeguente().Numero, 255);  // never wraps to 0
+    EXPECT_EQ(s.Completo, 0);
+    // After a season's last contest comes the next season's first; a number past the limit
+    // read from a file does the same and never wraps to 0.
+    const T_Concorso& t = a.AggiungiSeguente();
+    EXPECT_EQ(std::pair(t.Stagione, int{t.Numero}), std::pair(2000, 1));
+    a.Aggiungi(Fai(2000, 254));
+    a.AggiungiSeguente();
+    EXPECT_EQ(std::pair(a.Ultimo().Stagione, int{a.Ultimo().Numero}), std::pair(2001, 1));
 
     a.Inserisci(0, Fai(1990, 1));
     EXPECT_EQ(a.Primo().Stagione, 1990);
     a.Elimina(0);
-    EXPECT_EQ(a.NumeroConcorsi(), 3);
-    EXPECT_THROW(a.Elimina(3), std::out_of_range);
-    EXPECT_THROW(a.Inserisci(5, Fai(1990, 1)), std::out_of_range);
+    EXPECT_EQ(a.NumeroConcorsi(), 5);
+    EXPECT_THROW(a.Elimina(5), std::out_of_range);
+    EXPECT_THROW(a.Inserisci(6, Fai(1990, 1)), std::out_of_range);
     EXPECT_THROW(a.Concorso(-1), std::out_of_range);
 
     const auto stagioni = Quattro().PrimaEUltimaStagione();

@@ -204,3 +204,20 @@ TEST(DialogoStampaArch, ConcorsiDaStampare)
     EXPECT_FALSE(ConcorsiDaStampare(archivio, E{2001, 1, 2001, 99}).has_value());
     EXPECT_FALSE(ConcorsiDaStampare(archivio, E{1990, 1, 1995, 11}).has_value());
 }
+
+TEST(DialoghiRicerca, IlRiepilogoContaIConcorsiEAvvisaQuandoNonCeNeSono)
+{
+    const T_Archivio archivio = Archivio();
+    TRiepilogoRicerca r = RiepilogoRicerca(archivio, E{1998, 40, 1999, 10}, false);
+    EXPECT_EQ(r.Testo(), "Concorsi nell'intervallo : 3 su 6 (50%)");
+    EXPECT_EQ(r.Avviso, "");
+    r = RiepilogoRicerca(archivio, E{1996, 1, 1996, 99}, false);
+    EXPECT_EQ(r.Testo(), "Concorsi nell'intervallo : 0 su 6 (0%)");
+    EXPECT_EQ(r.Avviso, MessaggioNessunConcorsoRicerca);
+    // An empty archive: zeros and a word, never a division by its size.
+    const T_Archivio vuoto;
+    const TDialogoImpRic dialogo(T_ImpostazioniRicerca{}, vuoto);
+    r = RiepilogoRicerca(vuoto, dialogo.Estremi(), true);
+    EXPECT_EQ(r.Testo(), "Concorsi nell'intervallo : 0 su 0 (0%)");
+    EXPECT_EQ(r.Avviso, MessaggioArchivioVuotoRicerca);
+}

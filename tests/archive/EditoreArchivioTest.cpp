@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CartellaTemporanea.h"
+#include "CsvArchivio.h"
 #include "EditoreArchivio.h"
 #include "Errore.h"
 
@@ -268,15 +269,20 @@ TEST_F(EditoreArchivio, PrimoPortatoInFondoESuccessivo)
 
 TEST_F(EditoreArchivio, IlConcorsoAggiuntoEControllatoPerIntero)
 {
-    // After number 99 "Aggiungi" proposes 100: it must be corrected before moving on.
+    // After number 99 "Aggiungi" proposes the next season's first contest.
     editore.ImpostaNumero("99");
     ASSERT_TRUE(editore.Aggiungi());
-    EXPECT_EQ(editore.Numero(), "100");
+    EXPECT_EQ(editore.Stagione(), "2001");
+    EXPECT_EQ(editore.Numero(), "1");
+    EXPECT_EQ(archivio.Ultimo().Completo, 0);
+    // The new contest is checked whole: a number past the limit must be corrected.
+    editore.ImpostaNumero("100");
     editore.ImpostaColonna("1X21X21X21X2");
     EXPECT_FALSE(editore.Precedente());
     EXPECT_EQ(editore.CampoDaCorreggere(), TCampoEditor::Numero);
     EXPECT_EQ(domanda.domande.back().second, MessaggioNumeroNonValido);
     // Its column must be typed too: the empty field is not a column.
+    editore.ImpostaStagione("2000");
     editore.ImpostaNumero("98");
     editore.ImpostaColonna("");
     EXPECT_FALSE(editore.Precedente());
@@ -426,4 +432,55 @@ TEST(EditoreArchivioSalva, FallimentoLasciaLeModifiche)
     }
     EXPECT_TRUE(editore.Modificato());
     EXPECT_EQ(archivio.Concorso(0).Numero, 2);
+}
+
+TEST_F(EditoreArchivio, AnnullaChiedePrimaDiPerdereIConcorsiScritti)
+{
+    EXPECT_TRUE(editore.ConfermaAbbandono());  // nothing typed: nothing to ask
+    EXPECT_TRUE(domanda.domande.empty());
+
+    editore.ImpostaColonna("1X21X21X21X2");
+    ASSERT_TRUE(editore.Aggiungi());
+    editore.ImpostaColonna("111111111111");
+    domanda.risposte = {PulsanteNo, PulsanteSi};
+    EXPECT_FALSE(editore.ConfermaAbbandono());
+    ASSERT_EQ(domanda.domande.size(), 1u);
+    EXPECT_EQ(domanda.domande[0],
+              std::make_pair(std::string(TitoloConferma), std::string(DomandaAbbandonaModifiche)));
+    EXPECT_EQ(archivio.NumeroConcorsi(), 5);
+    EXPECT_TRUE(editore.ConfermaAbbandono());
+    editore.Chiudi();
+    EXPECT_EQ(archivio.NumeroConcorsi(), 4);
+}
+
+TEST_F(EditoreArchivio, ImportaUnisceOSostituisceEOKLoSalva)
+{
+    const std::string dir = cartella.Percorso().string();
+    editore.ImpostaColonna("12");  // what is typed is stored first: refused, nothing changes
+    EXPECT_FALSE(editore.Importa({Fai(2001, 1)}, false));
+    EXPECT_EQ(archivio.NumeroConcorsi(), 4);
+
+    editore.ImpostaColonna("1X21X21X21X2");
+    ASSERT_TRUE(
+        editore.Importa({Fai(2001, 1, "222222222222"), Fai(1999, 2, "111111111111"), Fai(1997, 9)}, false));
+    EXPECT_EQ(Chiavi(archivio), (VP{{1997, 9}, {1998, 1}, {1998, 5}, {1999, 2}, {2000, 1}, {2001, 1}}));
+    EXPECT_EQ(archivio.Concorso(3).ColonnaVincente, Fai(1999, 2, "111111111111").ColonnaVincente);
+    EXPECT_EQ(editore.Stagione(), "2001");
+    ASSERT_TRUE(editore.Conferma());
+    T_Archivio letto;
+    letto.Carica(dir);
+    EXPECT_EQ(letto.Concorsi(), archivio.Concorsi());
+
+    editore.Apri();
+    ASSERT_TRUE(editore.Importa({Fai(1990, 3)}, true));
+    EXPECT_EQ(Chiavi(archivio), (VP{{1990, 3}}));
+    // Never an empty archive from an empty file, nor one too long to be loaded again.
+    EXPECT_THROW(editore.Importa({}, true), EErrore);
+    std::vector<T_Concorso> troppi;
+    for (int s = 1930; s <= 2099; ++s)
+        for (int n = 1; n <= 99; ++n) troppi.push_back(Fai(s, n));
+    troppi.resize(static_cast<std::size_t>(MassimoConcorsiArchivio) + 1, Fai(2099, 99));
+    for (std::size_t i = 16830; i < troppi.size(); ++i) troppi[i].Stagione = 2100 + static_cast<int>(i);
+    EXPECT_THROW(editore.Importa(troppi, false), EErrore);
+    EXPECT_EQ(Chiavi(archivio), (VP{{1990, 3}}));
 }

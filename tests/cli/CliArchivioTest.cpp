@@ -13,6 +13,7 @@
 #include "CartellaTemporanea.h"
 #include "Cartelle.h"
 #include "Concorso.h"
+#include "CsvArchivio.h"
 #include "EseguiCli.h"
 #include "VistaArchivio.h"
 
@@ -71,6 +72,8 @@ class CliArchivio : public ::testing::Test {
         ScriviTutto(file, dati);
         return dati;
     }
+
+    static std::string IntestazioneCsvPV() { return IntestazioneCsvArchivio(';'); }
 
     static TBytes8 Pezzo(const TBytes8& dati, std::size_t record)
     {
@@ -419,4 +422,62 @@ TEST_F(CliArchivio, MostraIlPiuGrandeArchivioInPocaMemoria)
     const TEsito r = Cli("archivio mostra --gruppi nessuno");
     EXPECT_EQ(r.codice, 1);
     EXPECT_NE(r.err.find("Impossibile Caricare L'Archivio."), std::string::npos) << r.err;
+}
+
+TEST_F(CliArchivio, CsvEsportaImportaEUnaRigaErrataNonCambiaNulla)
+{
+    const TBytes8 prima = ScriviArchivio();
+    const std::string csv = (dir.Percorso() / "archivio.csv").string();
+    auto e = Cli("archivio esporta --csv '" + csv + "'");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    const std::string testo = morella::test::LeggiTesto(csv);
+    EXPECT_EQ(testo.substr(0, testo.find('\n')),
+              "Stagione,Numero,Evento 1,Evento 2,Evento 3,Evento 4,Evento 5,Evento 6,Evento 7,Evento 8,"
+              "Evento 9,Evento 10,Evento 11,Evento 12,Corsa +,Completo\r");
+    EXPECT_NE(testo.find("\r\n2023,4,1,X,2,*,1,X,2,*,1,X,2,*,2 9,0\r\n"), std::string::npos) << testo;
+
+    // Export then import with replacement gives back the very same contests.
+    e = Cli("archivio importa --csv '" + csv + "' --sostituisci");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    EXPECT_EQ(LeggiTutto(file), prima);
+
+    // A spreadsheet's file: semicolons, a byte order mark, quotes, lower-case x; it merges,
+    // replacing 2023/2 and adding 2022/5 in its place.
+    const std::string pv = (dir.Percorso() / "foglio.csv").string();
+    {
+        std::ofstream f(pv, std::ios::binary);
+        f << "\xEF\xBB\xBF" << IntestazioneCsvPV() << "\n"
+          << "2023;2;\"2\";2;2;2;2;2;2;2;2;2;2;2;;1\n"
+          << "2022; 5 ;1;x;1;x;1;x;1;x;1;x;1;x;1 16;1\n\n";
+    }
+    e = Cli("archivio importa --csv '" + pv + "' --json");
+    ASSERT_EQ(e.codice, 0) << e.err;
+    EXPECT_EQ(nlohmann::json::parse(e.out).at("concorsi"), 5);
+    const TBytes8 unito = LeggiTutto(file);
+    ASSERT_EQ(unito.size(), 100u);
+    EXPECT_EQ(Pezzo(unito, 0), Record(2022, 5, "1X1X1X1X1X1X", 0x8001));
+    EXPECT_EQ(Pezzo(unito, 1), Pezzo(prima, 0));
+    EXPECT_EQ(Pezzo(unito, 2), Record(2023, 2, "222222222222"));
+    EXPECT_EQ(Pezzo(unito, 4), Pezzo(prima, 3));
+
+    // The first bad row is named with its line and field, and nothing changes.
+    const TBytes8 db = LeggiTutto(UnisciPercorso(CartellaArchivi(), "archdb.mra"));
+    for (const auto& [riga, errore] : std::vector<std::pair<std::string, std::string>>{
+             {"2023,3,1,X,2,1,X,2,1,X,2,1,X,Q,,1",
+              "Riga 3, campo \"Evento 12\": La Colonna Vincente Non è Valida.\n"},
+             {"2023,100,1,X,2,1,X,2,1,X,2,1,X,2,,1",
+              "Riga 3, campo \"Numero\": Il Numero Del Concorso Non è Valido.\n"},
+             {"2023,3,1,X,2,1,X,2,1,X,2,1,X,*,,1", "Riga 3, campo \"Completo\": "},
+             {"2023,3,1,X", "Riga 3: ha 4 campi invece di 16\n"},
+             {"2024,1,1,X,2,1,X,2,1,X,2,1,X,2,,1", "Riga 3: il concorso 2024/1 compare già alla riga 2\n"}}) {
+        {
+            std::ofstream f(csv, std::ios::binary);
+            f << IntestazioneCsvArchivio() << "\r\n2024,1,1,1,1,1,1,1,1,1,1,1,1,1,,1\r\n" << riga << "\r\n";
+        }
+        e = Cli("archivio importa --csv '" + csv + "'");
+        EXPECT_EQ(e.codice, 1) << riga;
+        EXPECT_EQ(e.err.substr(0, errore.size()), errore) << riga;
+        EXPECT_EQ(LeggiTutto(file), unito) << riga;
+        EXPECT_EQ(LeggiTutto(UnisciPercorso(CartellaArchivi(), "archdb.mra")), db) << riga;
+    }
 }

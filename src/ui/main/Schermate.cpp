@@ -17,8 +17,11 @@
 #include "FormAiuto.h"
 #include "FormConsecutivita.h"
 #include "FormDettSche.h"
+#include "FormEditconcprec.h"
 #include "FormEditoriGruppi.h"
 #include "FormFormuleDerivate.h"
+#include "FormImpRic.h"
+#include "FormInternet.h"
 #include "FormMessage.h"
 #include "FormOperazioni.h"
 #include "FormPrinc.h"
@@ -28,6 +31,7 @@
 #include "FormStatisticheSchermate.h"
 #include "FormTarTotipEna.h"
 #include "FormVisCol.h"
+#include "FormvisArchivio.h"
 
 namespace morella::ui {
 
@@ -173,6 +177,28 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         scritte += Dialogo(d, percorso("spoglio.png"));
     }
     scritte += SchermateStatistiche(app.Sistema(), w, cartella);
+    // The archive and Internet windows on the program's archive (nothing is saved).
+    if (T_Archivio* archivio = app.Sistema().Dati().Archivio) {
+        const bool vuoto = archivio->Vuoto();
+        {
+            TFormEditconcprec d(app.Sistema(), w);
+            d.Apri();
+            scritte += Dialogo(d, percorso("archivio-editor.png"));
+        }
+        if (vuoto) archivio->Svuota();  // the new contest the editor showed
+        TFormImpRic ricerca(app.Sistema(), w);
+        scritte += Dialogo(ricerca, percorso("archivio-ricerca.png"));
+        TFormvisArchivio vista(*archivio, w);
+        scritte += Dialogo(vista, percorso("archivio-vista.png"));
+        TF123StampaArch stampa(*archivio, w);
+        scritte += Dialogo(stampa, percorso("archivio-stampa.png"));
+        TFormAggiornamento aggiornamento(app.Sistema(), w);
+        scritte += Dialogo(aggiornamento, percorso("internet-aggiornamento.png"));
+    }
+    {
+        TFormImpCollegamento d(app.Sistema(), w);
+        scritte += Dialogo(d, percorso("internet-impostazioni.png"));
+    }
     {
         TFormAiuto d(w);
         d.MostraArgomento(1);

@@ -14,6 +14,7 @@
 #include "Cartelle.h"
 #include "EditSchedina.h"
 #include "EditoriCondizioni.h"
+#include "FinestreArchivio.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
 
@@ -28,13 +29,14 @@ inline void PronosticoDiProva(TSistema& s)
 }
 
 // The one main-window fixture: a program directory of its own with the game of the test,
-// scripted services, the archive and the system, the condition editors registered, and the
-// main window shown at the given width.
+// scripted services, the archive and the system, the condition editors and the archive
+// windows registered, and the main window shown at the given width.
 struct TFinestraPrinc {
     explicit TFinestraPrinc(int gioco = GiocoTotip, int larghezza = 1024)
         : programma(gioco), sistema(&archivio)
     {
         morella::ui::RegistraEditoriCondizioni();
+        morella::ui::RegistraFinestreArchivio();
         w = std::make_unique<morella::ui::TFormPrinc>(sistema, nullptr, larghezza);
         w->resize(larghezza, larghezza * 3 / 4);
         w->show();
