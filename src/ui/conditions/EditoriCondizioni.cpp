@@ -14,6 +14,7 @@
 #include "FabbricaCondizioni.h"
 #include "FormConsecutivita.h"
 #include "FormFormuleDerivate.h"
+#include "FormQuadro.h"
 
 namespace morella::ui {
 
@@ -184,6 +185,8 @@ void RegistraEditoriCondizioni()
     for (TipoCondizione tipo : {TipoNumeroSegni, TipoInterruzioni, TipoSimmetrie})
         RegistraEditore(tipo, EditorePermanente<TFormTabelle>([tipo] { return new TFormTabelle(tipo); }));
     RegistraEditore(TipoVortice, EditorePermanente<TFormVortice>([] { return new TFormVortice; }));
+    // The panel editor remembers the panel it showed and what was copied.
+    RegistraEditore(TipoQuadro, EditorePermanente<TFormQuadro>([] { return new TFormQuadro; }));
     // Made for each use.
     for (TipoCondizione tipo : {TipoPariDispari, TipoModulo, TipoRipetizioni})
         RegistraEditore(tipo, EditorePerUso<TFormTabelle>([tipo](QWidget* padre) {
