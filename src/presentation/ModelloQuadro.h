@@ -22,13 +22,13 @@ class TDialogoInsCol;
 
 // One row of the editor's list.
 struct TRigaQuadro {
-    int Posizione = 0;        // 1-based in the panel being edited
-    std::string Testo;        // "3  Numero Di Segni"
-    std::string Tipo;         // what the kind is called ("Sub Quadro" for a panel)
-    bool Marcato = false;     // selected for "Taglia", "Copia", "Elimina", "Salva"
-    bool Attivato = true;     // the condition's own switch
-    bool Quadro = false;      // opening it moves the editor into it
-    bool Corrente = false;    // the insertion point of "Nuova", "Incolla", "Carica"
+    int Posizione = 0;      // 1-based in the panel being edited
+    std::string Testo;      // "3  Numero Di Segni"
+    std::string Tipo;       // what the kind is called ("Sub Quadro" for a panel)
+    bool Marcato = false;   // selected for "Taglia", "Copia", "Elimina", "Salva"
+    bool Attivato = true;   // the condition's own switch
+    bool Quadro = false;    // opening it moves the editor into it
+    bool Corrente = false;  // the insertion point of "Nuova", "Incolla", "Carica"
     bool operator==(const TRigaQuadro&) const = default;
 };
 

@@ -148,7 +148,8 @@ TEST(ModelloQuadro, SetteRigheEComandi)
     // "Nuova" offers every kind a panel holds, the panel as "Sub Quadro".
     const auto voci = VociNuova();
     EXPECT_EQ(voci.size(), 20u);
-    EXPECT_EQ(std::count(voci.begin(), voci.end(), std::pair<TipoCondizione, std::string>{TipoQuadro, "Sub Quadro"}),
+    EXPECT_EQ(std::count(voci.begin(), voci.end(),
+                         std::pair<TipoCondizione, std::string>{TipoQuadro, "Sub Quadro"}),
               1);
 }
 

@@ -35,7 +35,8 @@ TFormAlbero::TFormAlbero(QWidget* parent) : QDialog(parent)
 
 QTreeWidgetItem* TFormAlbero::Nodo(int riga) const
 {
-    return riga >= 0 && riga < static_cast<int>(nodi_.size()) ? nodi_[static_cast<std::size_t>(riga)] : nullptr;
+    return riga >= 0 && riga < static_cast<int>(nodi_.size()) ? nodi_[static_cast<std::size_t>(riga)]
+                                                              : nullptr;
 }
 
 void TFormAlbero::Disegna(std::vector<TNodoAlbero> nodi)

@@ -75,18 +75,22 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
     QAction* elimina = NuovaAzione("Elimina", QStringLiteral("Elimina"), &TFormQuadro::Elimina);
     condizioni->addActions({taglia, copia, incolla, elimina});
     condizioni->addSeparator();
-    condizioni->addAction(NuovaAzione("CaricaCondizioni", QStringLiteral("Carica"), &TFormQuadro::CaricaCondizioni));
-    condizioni->addAction(NuovaAzione("SalvaCondizioni", QStringLiteral("Salva"), &TFormQuadro::SalvaCondizioni));
+    condizioni->addAction(
+        NuovaAzione("CaricaCondizioni", QStringLiteral("Carica"), &TFormQuadro::CaricaCondizioni));
+    condizioni->addAction(
+        NuovaAzione("SalvaCondizioni", QStringLiteral("Salva"), &TFormQuadro::SalvaCondizioni));
     condizioni->addSeparator();
     condizioni->addAction(NuovaAzione("ColonneArchivio", QStringLiteral("Colonne Filtro Dall'Archivio"),
                                       &TFormQuadro::ColonneDaArchivio));
     condizioni->addAction(NuovaAzione("Adatta", QStringLiteral("Adatta"), &TFormQuadro::Adatta));
-    quadro->addAction(NuovaAzione("CaricaQuadro", QStringLiteral("Carica Quadro"), &TFormQuadro::CaricaQuadro));
+    quadro->addAction(
+        NuovaAzione("CaricaQuadro", QStringLiteral("Carica Quadro"), &TFormQuadro::CaricaQuadro));
     quadro->addAction(NuovaAzione("SalvaQuadro", QStringLiteral("Salva Quadro"), &TFormQuadro::SalvaQuadro));
     quadro->addSeparator();
     QAction* precedente =
         NuovaAzione("QuadroPrecedente", QStringLiteral("Quadro Precedente"), &TFormQuadro::QuadroPrecedente);
-    QAction* alberoA = NuovaAzione("AlberoCondizioni", QStringLiteral("Albero Condizioni"), &TFormQuadro::ApriAlbero);
+    QAction* alberoA =
+        NuovaAzione("AlberoCondizioni", QStringLiteral("Albero Condizioni"), &TFormQuadro::ApriAlbero);
     quadro->addActions({precedente, alberoA});
 
     auto* testa = new QHBoxLayout;
@@ -141,7 +145,8 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
         connect(r.Marca, &QCheckBox::toggled, this, [this, i](bool marcato) {
             if (aggiornando_) return;
             const auto righe = modello_->Righe();
-            if (i < static_cast<int>(righe.size())) modello_->Marca(righe[static_cast<std::size_t>(i)].Posizione, marcato);
+            if (i < static_cast<int>(righe.size()))
+                modello_->Marca(righe[static_cast<std::size_t>(i)].Posizione, marcato);
             MostraComandi();
         });
         connect(r.Testo, &QToolButton::clicked, this, [this, i] {
