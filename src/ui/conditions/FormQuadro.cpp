@@ -258,13 +258,11 @@ QAction* TFormQuadro::Comando(const char* nome) const
     return findChild<QAction*>(QString::fromLatin1(nome));
 }
 
-int TFormQuadro::Esegui(TCondizione& c)
+void TFormQuadro::Prepara(const TQuadro& radice)
 {
-    auto* radice = dynamic_cast<TQuadro*>(&c);
-    if (!radice) return EsitoAnnullato;
-    modello_->Apri(*radice);
+    modello_->Apri(radice);
     // Every event takes part in "Adatta" until the player says otherwise.
-    const TElencoCondizioni* elenco = radice->Elenco();
+    const TElencoCondizioni* elenco = radice.Elenco();
     const TDatiSistema* dati = elenco ? elenco->Dati : nullptr;
     pannello_->ImpostaPronostico(dati ? dati->Pronostico : TPronostico{});
     std::array<bool, MaxEventi> tutti{};
@@ -272,6 +270,13 @@ int TFormQuadro::Esegui(TCondizione& c)
     pannello_->ImpostaSelezionati(tutti);
     ImpostaOggetto(modello_->Corrente());
     AggiornaForm();
+}
+
+int TFormQuadro::Esegui(TCondizione& c)
+{
+    auto* radice = dynamic_cast<TQuadro*>(&c);
+    if (!radice) return EsitoAnnullato;
+    Prepara(*radice);
     const bool confermato = Servizi().EseguiDialogo(*this) == QDialog::Accepted;
     bool cambiato = false;
     if (confermato) {

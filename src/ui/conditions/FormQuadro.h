@@ -36,6 +36,10 @@ class TFormQuadro : public TFormCondizione {
     // back when it differs. Returns EsitoAnnullato, EsitoConfermato or EsitoCambiato.
     int Esegui(TCondizione& c);
 
+    // The editor on a copy of `radice`, every control loaded, sized to the screen (what
+    // Esegui does before the dialog runs; also for pictures).
+    void Prepara(const TQuadro& radice);
+
     TModelloQuadro& Modello() { return *modello_; }
     QAction* Comando(const char* nome) const;
     QMenu* MenuNuova() const { return menuNuova_; }

@@ -13,10 +13,13 @@
 #include "EditoriCondizioni.h"
 #include "ElencoCondizioni.h"
 #include "FormAiuto.h"
+#include "FormAlbero.h"
 #include "FormConsecutivita.h"
 #include "FormFormuleDerivate.h"
+#include "FormInsCol.h"
 #include "FormMessage.h"
 #include "FormPrinc.h"
+#include "FormQuadro.h"
 
 namespace morella::ui {
 
@@ -108,6 +111,19 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
         d->ImpostaOggetto(*c);
         d->AggiornaForm();
         scritte += Dialogo(*d, QDir(cartella).filePath(QStringLiteral("condizione-%1.png").arg(tipo)));
+    }
+    // The panel editor on the system's root panel, its tree, and the archive's filter columns.
+    if (const auto* radice = condizioni.Condizione<TQuadro>(TipoQuadro)) {
+        TFormQuadro d(w);
+        d.Prepara(*radice);
+        scritte += Dialogo(d, percorso("quadro.png"));
+        TFormAlbero a(w);
+        a.Disegna(d.Modello().Sessione().Albero());
+        scritte += Dialogo(a, percorso("albero.png"));
+    }
+    {
+        TFormInsCol d(app.Archivio(), w);
+        scritte += Dialogo(d, percorso("inscol.png"));
     }
     {
         TFormAiuto d(w);

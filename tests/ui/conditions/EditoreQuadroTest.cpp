@@ -140,7 +140,22 @@ TEST(EditoreQuadro, NuovaSottoQuadriOkSalvaRicarica)
         return Premi(d, "AnnullaBtn");
     });
     EXPECT_FALSE(f.sistema.Modificato);
-    f.servizi.VerificaConsumate();
+
+    // Ctrl+Q and the toolbar's "Quadri" open the same editor.
+    for (int via = 0; via < 2; ++via) {
+        f.servizi.AttendiDialogo([](QDialog& d) {
+            EXPECT_EQ(TestoDi(d, "NomeQuadro"), "Mio");
+            return Premi(d, "AnnullaBtn");
+        });
+        if (via == 0) {
+            f.w->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(f.w.get()));
+            QTest::keyClick(f.w->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            f.A("SpeedQuadro")->trigger();
+        }
+        f.servizi.VerificaConsumate();
+    }
 }
 
 TEST(EditoreQuadro, FileQuadroECondizioniDaiDialoghi)
