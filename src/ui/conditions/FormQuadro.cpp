@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -130,12 +131,15 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
         TRigaWidget& r = righe_[static_cast<std::size_t>(i)];
         r.Marca = new QCheckBox(elenco);
         r.Marca->setObjectName(QStringLiteral("Marca%1").arg(i));
-        r.Testo = new QToolButton(elenco);
+        r.Testo = new QPushButton(elenco);
         r.Testo->setObjectName(QStringLiteral("Riga%1").arg(i));
         r.Testo->setCheckable(true);
-        r.Testo->setAutoRaise(true);
-        r.Testo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        r.Testo->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
+        r.Testo->setFlat(true);
+        r.Testo->setAutoDefault(false);
+        r.Testo->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
+        // Wide enough for a long name; on a wide screen the rows stay together at the left.
+        r.Testo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        r.Testo->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
         r.Apri = new QToolButton(elenco);
         r.Apri->setObjectName(QStringLiteral("Apri%1").arg(i));
         r.Apri->setText(QStringLiteral("Modifica"));
@@ -149,7 +153,7 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
                 modello_->Marca(righe[static_cast<std::size_t>(i)].Posizione, marcato);
             MostraComandi();
         });
-        connect(r.Testo, &QToolButton::clicked, this, [this, i] {
+        connect(r.Testo, &QPushButton::clicked, this, [this, i] {
             if (aggiornando_) return;
             const auto righe = modello_->Righe();
             if (i >= static_cast<int>(righe.size())) return;
@@ -163,7 +167,7 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
     barra_->setObjectName(QStringLiteral("ScrollBar"));
     barra_->setPageStep(TModelloQuadro::RigheVisibili);
     griglia->addWidget(barra_, 0, 3, TModelloQuadro::RigheVisibili, 1);
-    griglia->setColumnStretch(1, 1);
+    griglia->setColumnStretch(4, 1);
     connect(barra_, &QScrollBar::valueChanged, this, [this](int v) {
         if (aggiornando_) return;
         modello_->Scorri(v);
@@ -186,17 +190,23 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
     auto* relazione = new QGroupBox(QStringLiteral("Relazione Tra le Condizioni"), this);
     relazione->setObjectName(QStringLiteral("Relazione"));
     auto* lr = new QHBoxLayout(relazione);
-    auto* modo = new QVBoxLayout;
-    preset_ = new QRadioButton(QStringLiteral("Preset"), relazione);
+    // The mode and the relation are two separate choices: each has a parent of its own.
+    auto* riquadroModo = new QWidget(relazione);
+    auto* modo = new QVBoxLayout(riquadroModo);
+    modo->setContentsMargins(0, 0, 0, 0);
+    preset_ = new QRadioButton(QStringLiteral("Preset"), riquadroModo);
     preset_->setObjectName(QStringLiteral("Preset"));
-    particolari_ = new QRadioButton(QStringLiteral("Particolari"), relazione);
+    particolari_ = new QRadioButton(QStringLiteral("Particolari"), riquadroModo);
     particolari_->setObjectName(QStringLiteral("Particolari"));
     modo->addWidget(preset_);
     modo->addWidget(particolari_);
-    lr->addLayout(modo);
-    auto* rel = new QGridLayout;
+    lr->addWidget(riquadroModo);
+    lr->addSpacing(16);
+    auto* riquadroRelazioni = new QWidget(relazione);
+    auto* rel = new QGridLayout(riquadroRelazioni);
+    rel->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 4; ++i) {
-        auto* b = new QRadioButton(Q(TestoRelazione(i)), relazione);
+        auto* b = new QRadioButton(Q(TestoRelazione(i)), riquadroRelazioni);
         b->setObjectName(QStringLiteral("Relazione%1").arg(i));
         relazioni_[static_cast<std::size_t>(i)] = b;
         rel->addWidget(b, i / 2, i % 2);
@@ -207,7 +217,7 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
             Ricarica(false);
         });
     }
-    lr->addLayout(rel);
+    lr->addWidget(riquadroRelazioni);
     lr->addStretch(1);
     connect(preset_, &QRadioButton::clicked, this, [this] {
         if (aggiornando_) return;
@@ -264,6 +274,7 @@ void TFormQuadro::Prepara(const TQuadro& radice)
     // Every event takes part in "Adatta" until the player says otherwise.
     const TElencoCondizioni* elenco = radice.Elenco();
     const TDatiSistema* dati = elenco ? elenco->Dati : nullptr;
+    pannello_->ImpostaGioco(morella::Gioco);
     pannello_->ImpostaPronostico(dati ? dati->Pronostico : TPronostico{});
     std::array<bool, MaxEventi> tutti{};
     for (int i = 0; i < morella::NumEvents && i < MaxEventi; ++i) tutti[static_cast<std::size_t>(i)] = true;

@@ -18,6 +18,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QScrollBar;
 class QToolButton;
 
@@ -58,7 +59,7 @@ class TFormQuadro : public TFormCondizione {
    private:
     struct TRigaWidget {
         QCheckBox* Marca;
-        QToolButton* Testo;
+        QPushButton* Testo;
         QToolButton* Apri;
     };
     QAction* NuovaAzione(const char* nome, const QString& testo, void (TFormQuadro::*fai)());

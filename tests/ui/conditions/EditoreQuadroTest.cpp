@@ -98,6 +98,14 @@ TEST(EditoreQuadro, NuovaSottoQuadriOkSalvaRicarica)
         EXPECT_TRUE(Azione(d, "QuadroPrecedente")->isEnabled());
         EXPECT_EQ(TestoDi(d, "NomeQuadro"), "Sub Quadro");
         Esegui(d, "Nuova2");
+        // Mode and relation are two choices shown at once; "Particolari" opens the table.
+        EXPECT_TRUE(Controllo<QRadioButton>(d, "Preset")->isChecked());
+        EXPECT_TRUE(Controllo<QRadioButton>(d, "Relazione0")->isChecked());
+        EXPECT_FALSE(Tabella(d, "PtAccettate")->isEnabled());
+        Clic(d, "Particolari");
+        EXPECT_TRUE(Controllo<QRadioButton>(d, "Relazione0")->isChecked());
+        EXPECT_FALSE(Controllo<QRadioButton>(d, "Relazione1")->isEnabled());
+        ClicValore(Tabella(d, "PtAccettate"), 0);
         Controllo<QLineEdit>(d, "NomeQuadro")->setText("Interno");
         Clic(d, "Disattivato");
         Clic(d, "QuadroPrecedenteBtn");
@@ -122,6 +130,8 @@ TEST(EditoreQuadro, NuovaSottoQuadriOkSalvaRicarica)
         s.Nuova(TipoPariDispari, 1);
         s.Corrente().Nome = "Interno";
         s.Corrente().Attivato = false;
+        s.Corrente().Preset = false;
+        s.Corrente().CondizioniAccettate.ImpostaStato(0, 0, StatoAmmesso, 0);
         Radice(atteso).Nome = "Mio";
         Radice(atteso).ScegliRelazione(RelazioneOr);
     }
@@ -137,6 +147,8 @@ TEST(EditoreQuadro, NuovaSottoQuadriOkSalvaRicarica)
         Clic(d, "Apri1");
         EXPECT_EQ(TestoDi(d, "NomeQuadro"), "Interno");
         EXPECT_TRUE(Controllo<QRadioButton>(d, "Disattivato")->isChecked());
+        EXPECT_TRUE(Controllo<QRadioButton>(d, "Particolari")->isChecked());
+        EXPECT_TRUE(Tabella(d, "PtAccettate")->isEnabled());
         return Premi(d, "AnnullaBtn");
     });
     EXPECT_FALSE(f.sistema.Modificato);
