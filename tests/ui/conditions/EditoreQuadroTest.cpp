@@ -352,7 +352,12 @@ TEST(EditoreQuadro, NovecentoNovantanoveSenzaPause)
         Radice(f.sistema).Aggiungi(std::make_unique<TNumeroSegni>());
     Radice(f.sistema).AggiornaPreset();
     f.sistema.Modificato = false;
+    QElapsedTimer apertura;
+    apertura.start();
     f.Modifica("Quadro", [&](QDialog& d) {
+        const qint64 msApertura = apertura.elapsed();
+        std::printf("[ quadro 999 ] aperto in %lld ms\n", static_cast<long long>(msApertura));
+        EXPECT_LE(msApertura, 150);
         QElapsedTimer t;
         qint64 peggiore = 0;
         auto misura = [&](const std::function<void()>& fai) {
