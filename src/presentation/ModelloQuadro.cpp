@@ -49,7 +49,9 @@ void TModelloQuadro::Apri(const TQuadro& radice)
 {
     copia_ = std::make_unique<TQuadro>(radice);
     copia_->ImpostaPercorso("");
-    originale_ = TModelloGruppo::Impronta(radice);
+    // The root is not touched while the editor is open: OK compares with it then, which
+    // keeps the opening of a large panel quick.
+    radice_ = &radice;
     sessione_.ImpostaRadice(*copia_);
     // Back where the last use stood, as far as the tree still goes there.
     std::vector<int> percorso = ultimoPercorso_;
@@ -61,14 +63,14 @@ void TModelloQuadro::Apri(const TQuadro& radice)
 
 bool TModelloQuadro::Modificato() const
 {
-    return copia_ && TModelloGruppo::Impronta(*copia_) != originale_;
+    return copia_ && radice_ && TModelloGruppo::Impronta(*copia_) != TModelloGruppo::Impronta(*radice_);
 }
 
 bool TModelloQuadro::Conferma(TQuadro& radice)
 {
     if (!copia_) return false;
     ultimoPercorso_ = sessione_.Percorso();
-    if (!Modificato()) return false;
+    if (&radice != radice_ || !Modificato()) return false;
     radice.Assumi(TQuadro(*copia_));
     radice.ImpostaPercorso("");
     return true;

@@ -66,7 +66,8 @@ class TModelloQuadro {
     // OK: when the copy differs from the panel as it was at Apri, it replaces the root's
     // content (name, switches, counts, lines, sub-conditions). Returns whether it changed.
     bool Conferma(TQuadro& radice);
-    // Whether the copy would store differently from the root as it was at Apri.
+    // Whether the copy would store differently from the root, which the editor leaves alone
+    // while it is open.
     bool Modificato() const;
 
     TSessioneQuadri& Sessione() { return sessione_; }
@@ -122,7 +123,7 @@ class TModelloQuadro {
     TQuadro vuoto_;
     std::unique_ptr<TQuadro> copia_;
     TSessioneQuadri sessione_;
-    TBytes originale_;
+    const TQuadro* radice_ = nullptr;
     std::vector<int> ultimoPercorso_;
     int prima_ = 0;
     int selezionata_ = 0;
