@@ -35,23 +35,25 @@ void BM_SviluppoSenzaQuadro(benchmark::State& state)
 }
 BENCHMARK(BM_SviluppoSenzaQuadro)->Unit(benchmark::kMillisecond);
 
-void BM_SviluppoQuadro500ColonneDallArchivio(benchmark::State& state)
+// A panel of `state.range(0)` filter columns from the archive's first contests.
+void BM_SviluppoQuadroColonneDallArchivio(benchmark::State& state)
 {
     TSistema s;
     Prepara(s);
-    const T_Archivio archivio = bench::ArchivioCasuale(500, 12);
+    const int quante = static_cast<int>(state.range(0));
+    const T_Archivio archivio = bench::ArchivioCasuale(quante, 12);
     TQuadro& quadro = *s.Dati().Condizioni->Condizione<TQuadro>(TipoQuadro);
     const TEstremiConcorsi tutto{archivio.Concorsi().front().Stagione, archivio.Concorsi().front().Numero,
                                  archivio.Concorsi().back().Stagione, archivio.Concorsi().back().Numero};
     const int aggiunte = InserisciColonneFiltro(archivio, tutto, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, quadro);
-    if (aggiunte != 500) state.SkipWithError("the panel did not take 500 filter columns");
+    if (aggiunte != quante) state.SkipWithError("the panel did not take every filter column");
     for (auto _ : state) {
         auto e = Sviluppa(s);
         benchmark::DoNotOptimize(e.tenute);
     }
     state.counters["tenute"] = s.Dati().Colonne.Conta();
 }
-BENCHMARK(BM_SviluppoQuadro500ColonneDallArchivio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SviluppoQuadroColonneDallArchivio)->Arg(1)->Arg(500)->Unit(benchmark::kMillisecond);
 
 void BM_Sviluppo500ColonneDallArchivioNelGruppo(benchmark::State& state)
 {
