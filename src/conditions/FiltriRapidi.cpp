@@ -19,7 +19,8 @@ struct TPotenze {
     TPotenze()
     {
         p[0] = 1;
-        for (int i = 1; i <= MassimoEventi; ++i) p[static_cast<std::size_t>(i)] = 3 * p[static_cast<std::size_t>(i - 1)];
+        for (int i = 1; i <= MassimoEventi; ++i)
+            p[static_cast<std::size_t>(i)] = 3 * p[static_cast<std::size_t>(i - 1)];
         for (unsigned m = 0; m < 128; ++m)
             for (int i = 0; i < 7; ++i)
                 if (m >> i & 1u) {

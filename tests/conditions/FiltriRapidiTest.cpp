@@ -56,7 +56,8 @@ TEST(FiltriRapidi, StessoVerdettoDelCammino)
             TColonna filtro{};
             // Mostly one sign, sometimes none (the event does not count) or two or three.
             for (int i = 0; i < NumEvents; ++i)
-                filtro[static_cast<std::size_t>(i)] = static_cast<TSegni>(gen() % 5 == 0 ? gen() % 8 : 1u << gen() % 3);
+                filtro[static_cast<std::size_t>(i)] =
+                    static_cast<TSegni>(gen() % 5 == 0 ? gen() % 8 : 1u << gen() % 3);
             std::vector<int> punti;
             const int soglia = static_cast<int>(gen() % 4) + 7;
             for (int p = 0; p <= NumEvents; ++p)

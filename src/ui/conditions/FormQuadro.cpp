@@ -286,7 +286,8 @@ void TFormQuadro::Prepara(const TQuadro& radice)
 int TFormQuadro::Esegui(TCondizione& c)
 {
     auto* radice = dynamic_cast<TQuadro*>(&c);
-    if (!radice) return EsitoAnnullato;
+    // One panel editor: a panel reached from inside it opens in place, never a second run.
+    if (!radice || isVisible()) return EsitoAnnullato;
     Prepara(*radice);
     const bool confermato = Servizi().EseguiDialogo(*this) == QDialog::Accepted;
     bool cambiato = false;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "AdattaFiltri.h"
 #include "AiutiCondizioni.h"
 #include "ColonnaFiltro.h"
 #include "FileQuadri.h"
@@ -271,6 +272,8 @@ TEST(EditoreQuadro, AlberoEColonneFiltroDallArchivio)
     f.sistema.Modificato = false;
     f.Modifica("Quadro", [&](QDialog& d) {
         Fotografa(d, QStringLiteral("FormQuadro"));
+        f.servizi.AttendiDomanda("Informazione", MessaggioSenzaPrototipo, PulsanteOk, PulsanteOk);
+        Esegui(d, "Adatta");
         // The tree: every node in drawing order, the root highlighted; a double click on P2
         // moves the editor there and draws the tree again, one on A opens A's own editor.
         f.servizi.AttendiDialogo([&](QDialog& t) {
@@ -333,6 +336,10 @@ TEST(EditoreQuadro, AlberoEColonneFiltroDallArchivio)
         Esegui(d, "ColonneArchivio");
         EXPECT_EQ(Didascalia(d), "Condizioni Nel Quadro : 4   (Livello 2)");
         EXPECT_EQ(intervallo(), prima);
+        // The first filter column is a prototype of singles: it does not match the prediction.
+        f.servizi.AttendiDomanda("Informazione", MessaggioNonCoincidono, PulsanteOk, PulsanteOk);
+        Esegui(d, "Adatta");
+        EXPECT_EQ(Didascalia(d), "Condizioni Nel Quadro : 4   (Livello 2)");
         return Premi(d, "OKBtn");
     });
     EXPECT_TRUE(f.sistema.Modificato);
