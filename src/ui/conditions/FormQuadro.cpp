@@ -138,11 +138,20 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
         r.Testo->setAutoDefault(false);
         r.Testo->setStyleSheet(QStringLiteral("text-align: left; padding: 2px 6px;"));
         // Wide enough for a long name; on a wide screen the rows stay together at the left.
-        r.Testo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        r.Testo->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
+        const int x = fontMetrics().horizontalAdvance(QLatin1Char('x'));
+        r.Testo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        r.Testo->setMinimumWidth(x * 18);
+        r.Testo->setMaximumWidth(x * 40);
         r.Apri = new QToolButton(elenco);
         r.Apri->setObjectName(QStringLiteral("Apri%1").arg(i));
         r.Apri->setText(QStringLiteral("Modifica"));
+        // An empty row keeps its room: the list and its scroll bar do not move.
+        for (QWidget* w : {static_cast<QWidget*>(r.Marca), static_cast<QWidget*>(r.Testo),
+                           static_cast<QWidget*>(r.Apri)}) {
+            QSizePolicy sp = w->sizePolicy();
+            sp.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(sp);
+        }
         griglia->addWidget(r.Marca, i, 0);
         griglia->addWidget(r.Testo, i, 1);
         griglia->addWidget(r.Apri, i, 2);
@@ -167,6 +176,7 @@ TFormQuadro::TFormQuadro(QWidget* parent) : TFormCondizione(TitoloEditore(TipoQu
     barra_->setObjectName(QStringLiteral("ScrollBar"));
     barra_->setPageStep(TModelloQuadro::RigheVisibili);
     griglia->addWidget(barra_, 0, 3, TModelloQuadro::RigheVisibili, 1);
+    griglia->setColumnStretch(1, 1);
     griglia->setColumnStretch(4, 1);
     connect(barra_, &QScrollBar::valueChanged, this, [this](int v) {
         if (aggiornando_) return;
@@ -360,8 +370,8 @@ void TFormQuadro::MostraRighe()
         const TRigaQuadro& r = righe[i];
         w.Marca->setChecked(r.Marcato);
         const QString testo = Q(r.Testo) + (r.Attivato ? QString() : QStringLiteral("  (Disattivato)"));
-        w.Testo->setText(w.Testo->fontMetrics().elidedText(testo, Qt::ElideRight, w.Testo->width() - 8));
-        w.Testo->setToolTip(Q(r.Tipo));
+        w.Testo->setText(testo);
+        w.Testo->setToolTip(Q(r.Tipo) + QStringLiteral(": ") + testo);
         w.Testo->setChecked(r.Corrente);
         w.Apri->setText(r.Quadro ? QStringLiteral("Apri") : QStringLiteral("Modifica"));
         const TCondizione& c = modello_->Corrente().Elemento(r.Posizione - 1);
