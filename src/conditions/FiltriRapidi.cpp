@@ -1,6 +1,7 @@
 #include "FiltriRapidi.h"
 
 #include <array>
+#include <atomic>
 #include <bit>
 
 #include "ColonnaFiltro.h"
@@ -29,6 +30,13 @@ struct TPotenze {
                 }
     }
 };
+
+// Bytes held by every set of the program.
+std::atomic<std::size_t>& ByteInUso()
+{
+    static std::atomic<std::size_t> byte{0};
+    return byte;
+}
 
 const TPotenze& Potenze()
 {
@@ -89,7 +97,9 @@ std::uint32_t TFiltriRapidi::Codice(TMaschera m)
 
 void TFiltriRapidi::Svuota()
 {
+    ByteInUso() -= respinte_.size() * sizeof(std::uint64_t);
     respinte_.clear();
+    respinte_.shrink_to_fit();
     eventi_ = 0;
 }
 
@@ -121,7 +131,12 @@ bool TFiltriRapidi::Prepara(const std::vector<std::unique_ptr<TCondizione>>& ele
         if (daMarcare > colonne) return false;
         filtri.push_back(std::move(f));
     }
-    respinte_.assign(static_cast<std::size_t>(colonne) / 64 + 1, 0);
+    if (static_cast<int>(filtri.size()) < MinimoFiltri) return false;
+    const std::size_t parole = static_cast<std::size_t>(colonne) / 64 + 1;
+    const std::size_t byte = parole * sizeof(std::uint64_t);
+    if (ByteInUso() + byte > MassimoByte) return false;
+    ByteInUso() += byte;
+    respinte_.assign(parole, 0);
     for (const TFiltroPuro& f : filtri)
         for (int p : f.respinti) Marca(f, eventi, p, respinte_);
     eventi_ = (TMaschera{1} << eventi) - 1;

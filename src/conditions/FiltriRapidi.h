@@ -7,6 +7,7 @@
 // instead of a walk through every filter.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -19,6 +20,22 @@ class TCondizione;
 
 class TFiltriRapidi {
    public:
+    // Panels at least this full use a set; fewer filters walk quickly enough.
+    static constexpr int MinimoFiltri = 8;
+    // All the sets of the program together stay within this many bytes (a tree may hold many
+    // panels of filters): past it, panels walk.
+    static constexpr std::size_t MassimoByte = std::size_t{64} << 20;
+
+    TFiltriRapidi() = default;
+    // A copy of a panel is prepared afresh.
+    TFiltriRapidi(const TFiltriRapidi&) {}
+    TFiltriRapidi& operator=(const TFiltriRapidi&)
+    {
+        Svuota();
+        return *this;
+    }
+    ~TFiltriRapidi() { Svuota(); }
+
     // Marks the columns refused by these sub-conditions (the active ones among them). False,
     // with nothing kept, when one of them does not qualify or when marking would cost more
     // than judging every column of the game.
