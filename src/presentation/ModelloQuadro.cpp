@@ -14,10 +14,7 @@ namespace {
 
 std::string NomeTipo(const TCondizione& c)
 {
-    if (c.Tipo() == TipoQuadro) return NomeSottoQuadro;
-    const TDescrizioneTipo* d = DescrizioneTipo(c.Tipo());
-    if (!d) return {};
-    return *d->TitoloEditore ? d->TitoloEditore : d->NomeDefault;
+    return c.Tipo() == TipoQuadro ? NomeSottoQuadro : NomeDefault(c.Tipo());
 }
 
 }  // namespace
@@ -28,10 +25,9 @@ std::vector<std::pair<TipoCondizione, std::string>> VociNuova()
     const TQuadro prova;
     for (const TDescrizioneTipo& d : DescrizioniTipi()) {
         if (!prova.AmmetteElemento(d.Tipo)) continue;
-        // The menu's caption without its access key; a panel made here is a "Sub Quadro".
-        std::string testo = d.Tipo == TipoQuadro ? NomeSottoQuadro : *d.Voce ? d.Voce : d.NomeDefault;
-        std::erase(testo, '&');
-        voci.emplace_back(d.Tipo, testo);
+        // The name a new condition of the kind gets, which tells a group ("Gruppo Valori")
+        // from its element ("Valori"); a panel made here is a "Sub Quadro".
+        voci.emplace_back(d.Tipo, d.Tipo == TipoQuadro ? NomeSottoQuadro : d.NomeDefault);
     }
     return voci;
 }
