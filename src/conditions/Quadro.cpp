@@ -184,6 +184,7 @@ void TQuadro::Assumi(TQuadro&& altro)
     for (auto& e : elementi_) e->ImpostaElenco(elenco_);
     ListaCambiata();
     scorciatoia_ = TScorciatoia::Nessuna;
+    rapidi_.Svuota();
     contaPreparata_ = -1;
 }
 
@@ -217,7 +218,12 @@ bool TQuadro::Verifica(const TColonnaEsaminata& c)
     // The shortcut was judged for the list as prepared; a list changed since then walks whole.
     const TScorciatoia scorciatoia =
         raccogli || contaPreparata_ != Conta() ? TScorciatoia::Nessuna : scorciatoia_;
-    const TMisura m = Cammina(c, scorciatoia, raccogli);
+    // With the AND shortcut the walk gives (0, 0) at the first refusal and (K, K) when all
+    // accept; the marked set says which, when it applies.
+    const int rapido = scorciatoia == TScorciatoia::And && rapidi_.Pronto() ? rapidi_.Giudica(c) : -1;
+    const TMisura m = rapido < 0 ? Cammina(c, scorciatoia, raccogli)
+                      : rapido   ? TMisura{0, 0}
+                                 : TMisura{Conta(), Conta()};
     if (TSommeTra* somme = SommeTraAttive()) CondizioniAccettate.SommaTra(m.Valore, m.Run, *somme);
     const bool accetta = CondizioniAccettate.Ammette(m.Valore, m.Run, Link());
     // The failures inside a panel that accepts are nobody's concern.
@@ -257,6 +263,7 @@ bool TQuadro::Prepara()
 void TQuadro::PreparaScorciatoia(bool effettiSotto, bool tabellaTra)
 {
     scorciatoia_ = TScorciatoia::Nessuna;
+    rapidi_.Svuota();
     contaPreparata_ = Conta();
     if (!Preset || !Attivo) return;
     const auto& t = CondizioniAccettate;
@@ -270,6 +277,8 @@ void TQuadro::PreparaScorciatoia(bool effettiSotto, bool tabellaTra)
         // The root panel's refusal ends the evaluation of the column; a nested one may not.
         const bool radice = elenco_ && elenco_->Condizione(TipoQuadro) == this;
         if (rifiuta && (radice || senzaEffetti)) scorciatoia_ = TScorciatoia::And;
+        // Skipping the filters' own verification is allowed only when it does nothing else.
+        if (scorciatoia_ == TScorciatoia::And && senzaEffetti) rapidi_.Prepara(elementi_);
     } else if (Relazione == RelazioneOr) {
         // Any success gives a count and a streak in 1..K; the shortcut reports 1 and 1, so the
         // table must treat every such pair as it treats (1, 1), links and levels included.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CondizioneATabelle.h"
+#include "FiltriRapidi.h"
 #include "FrequenzeRitardi.h"
 #include "GruppoCondizioni.h"
 #include "TabellaValori.h"
@@ -97,6 +98,9 @@ class TQuadro final : public TGruppoCondizioni {
     // Whether a verification of this panel may charge links or feed points-between groups
     // (its own count table or any active sub-condition); valid after Prepara.
     bool HaEffetti() const { return effetti_; }
+    // Whether verifications of single-sign columns are judged by the marked set of refused
+    // columns rather than by a walk (see TFiltriRapidi); valid after Prepara.
+    bool FiltriRapidi() const { return rapidi_.Pronto(); }
 
    private:
     enum class TScorciatoia : std::uint8_t { Nessuna, And, Or };
@@ -110,6 +114,7 @@ class TQuadro final : public TGruppoCondizioni {
     T_FrequenzeRitardi seconde_;
     bool effetti_ = false;
     TScorciatoia scorciatoia_ = TScorciatoia::Nessuna;
+    TFiltriRapidi rapidi_;
     int contaPreparata_ = -1;
 };
 

@@ -11,11 +11,15 @@
 #include <memory>
 
 #include "CondizioneATabelle.h"
+#include "CorniceEditore.h"
 #include "FabbricaCondizioni.h"
+#include "FileBinario.h"
 #include "FormConsecutivita.h"
 #include "FormEditoriGruppi.h"
 #include "FormFormuleDerivate.h"
+#include "FormQuadro.h"
 #include "FormRec.h"
+#include "GruppoCondizioni.h"
 #include "RegistroFinestre.h"
 
 namespace morella::ui {
@@ -79,6 +83,28 @@ TEditoreCondizione EditorePerUso(std::function<std::unique_ptr<TForm>(QWidget*)>
     return [crea](TCondizione& c) {
         const std::unique_ptr<TForm> f = crea(QApplication::activeWindow());
         return f->Esegui(c);
+    };
+}
+
+// An element placed straight in a panel edits in its group's editor: the editor works on a
+// group of that kind holding a copy of the element, and the element takes the copy back when
+// OK changed it. (Elements the player deleted or added there have no place to go in the
+// panel's row: the row keeps its element.)
+TEditoreCondizione EditoreElemento(TipoCondizione tipoGruppo)
+{
+    return [tipoGruppo](TCondizione& elemento) {
+        const std::unique_ptr<TCondizione> nuovo = CreaCondizione(tipoGruppo, elemento.Elenco());
+        auto* gruppo = dynamic_cast<TGruppoCondizioni*>(nuovo.get());
+        if (!gruppo || !gruppo->Aggiungi(elemento.Clona())) return 0;
+        const int esito = gruppo->Modifica();
+        if (!SistemaDaSegnare(esito)) return esito;
+        if (gruppo->Conta() != 1) return EsitoEditore(true, false);
+        TScrittoreBinario scritto;
+        if (!gruppo->Elemento(0).Scrivi(scritto)) return EsitoEditore(true, false);
+        TLettoreBinario letto(scritto.Dati());
+        std::uint8_t tipo = 0;
+        if (!letto.Byte(tipo) || !elemento.Leggi(letto)) return EsitoEditore(true, false);
+        return esito;
     };
 }
 
@@ -183,10 +209,15 @@ void TFormVortice::AzzeraControlli()
 
 void RegistraEditoriCondizioni()
 {
+    for (TipoCondizione gruppo : {TipoGruppoConsecutivita, TipoGruppoSequele, TipoGruppoValori,
+                                  TipoGruppoPercentuali, TipoGruppoColonneFiltro})
+        RegistraEditore(TipoElementoDelGruppo(gruppo), EditoreElemento(gruppo));
     // Kept for the whole run: they remember what they showed (the vortex's page, say).
     for (TipoCondizione tipo : {TipoNumeroSegni, TipoInterruzioni, TipoSimmetrie})
         RegistraEditore(tipo, EditorePermanente<TFormTabelle>([tipo] { return new TFormTabelle(tipo); }));
     RegistraEditore(TipoVortice, EditorePermanente<TFormVortice>([] { return new TFormVortice; }));
+    // The panel editor remembers the panel it showed and what was copied.
+    RegistraEditore(TipoQuadro, EditorePermanente<TFormQuadro>([] { return new TFormQuadro; }));
     // Made for each use.
     for (TipoCondizione tipo : {TipoPariDispari, TipoModulo, TipoRipetizioni})
         RegistraEditore(tipo, EditorePerUso<TFormTabelle>([tipo](QWidget* padre) {

@@ -15,16 +15,19 @@
 #include "ElencoCondizioni.h"
 #include "FormAccorpa.h"
 #include "FormAiuto.h"
+#include "FormAlbero.h"
 #include "FormConsecutivita.h"
 #include "FormDettSche.h"
 #include "FormEditconcprec.h"
 #include "FormEditoriGruppi.h"
 #include "FormFormuleDerivate.h"
 #include "FormImpRic.h"
+#include "FormInsCol.h"
 #include "FormInternet.h"
 #include "FormMessage.h"
 #include "FormOperazioni.h"
 #include "FormPrinc.h"
+#include "FormQuadro.h"
 #include "FormRec.h"
 #include "FormSpoglio.h"
 #include "FormStSche.h"
@@ -198,6 +201,19 @@ int ScattaSchermate(TApplicazione& app, const QString& cartella)
     {
         TFormImpCollegamento d(app.Sistema(), w);
         scritte += Dialogo(d, percorso("internet-impostazioni.png"));
+    }
+    // The panel editor on the system's root panel, its tree, and the archive's filter columns.
+    if (const auto* radice = condizioni.Condizione<TQuadro>(TipoQuadro)) {
+        TFormQuadro d(w);
+        d.Prepara(*radice);
+        scritte += Dialogo(d, percorso("quadro.png"));
+        TFormAlbero a(w);
+        a.Disegna(d.Modello().Sessione().Albero());
+        scritte += Dialogo(a, percorso("albero.png"));
+    }
+    {
+        TFormInsCol d(app.Archivio(), w);
+        scritte += Dialogo(d, percorso("inscol.png"));
     }
     {
         TFormAiuto d(w);
