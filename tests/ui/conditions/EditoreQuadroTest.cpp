@@ -25,6 +25,7 @@
 #include "NumeroSegni.h"
 #include "PariDispari.h"
 #include "PilotaEditori.h"
+#include "Sequele.h"
 #include "SessioneQuadri.h"
 
 using namespace morella;
@@ -392,5 +393,30 @@ TEST(EditoreQuadro, NovecentoNovantanoveSenzaPause)
         return Premi(d, "AnnullaBtn");
     });
     EXPECT_FALSE(f.sistema.Modificato);
+    f.servizi.VerificaConsumate();
+}
+
+// An element placed straight in the panel opens its group's editor from its row; OK there
+// brings the change back into the row's element, "Annulla" leaves it as it was.
+TEST(EditoreQuadro, UnElementoNelQuadroSiModificaColSuoEditore)
+{
+    TFinestraProva f;
+    for (int premuto : {0, 1}) {
+        f.Modifica("Quadro", [&](QDialog& d) {
+            if (premuto == 0) Esegui(d, "Nuova34");
+            f.servizi.AttendiDialogo([&](QDialog& e) {
+                EXPECT_EQ(e.windowTitle().toStdString(), "Sequele");
+                Clic(e, "Tipo3");
+                Controllo<QSpinBox>(e, "Lunghezza")->setValue(3 + premuto);
+                return Premi(e, premuto == 0 ? "OKBtn" : "AnnullaBtn");
+            });
+            Clic(d, "Apri0");
+            return Premi(d, "OKBtn");
+        });
+        ASSERT_EQ(Radice(f.sistema).Conta(), 1);
+        const auto& s = dynamic_cast<const TSequele&>(Radice(f.sistema).Elemento(0));
+        EXPECT_EQ(s.TipoSequela, TSequele::Bitermine);
+        EXPECT_EQ(s.Lunghezza, 3);
+    }
     f.servizi.VerificaConsumate();
 }
