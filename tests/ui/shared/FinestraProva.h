@@ -14,7 +14,7 @@
 #include "Cartelle.h"
 #include "EditSchedina.h"
 #include "EditoriCondizioni.h"
-#include "FinestreArchivio.h"
+#include "RegistroFinestre.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
 
@@ -29,14 +29,13 @@ inline void PronosticoDiProva(TSistema& s)
 }
 
 // The one main-window fixture: a program directory of its own with the game of the test,
-// scripted services, the archive and the system, the condition editors and the archive
-// windows registered, and the main window shown at the given width.
+// scripted services, the archive and the system, every window registered as the program does
+// at start-up, and the main window shown at the given width.
 struct TFinestraPrinc {
     explicit TFinestraPrinc(int gioco = GiocoTotip, int larghezza = 1024)
         : programma(gioco), sistema(&archivio)
     {
-        morella::ui::RegistraEditoriCondizioni();
-        morella::ui::RegistraFinestreArchivio();
+        morella::ui::RegistraFinestre();
         w = std::make_unique<morella::ui::TFormPrinc>(sistema, nullptr, larghezza);
         w->resize(larghezza, larghezza * 3 / 4);
         w->show();
