@@ -14,9 +14,9 @@
 #include "Cartelle.h"
 #include "EditSchedina.h"
 #include "EditoriCondizioni.h"
-#include "RegistroFinestre.h"
 #include "FormPrinc.h"
 #include "ProvaUi.h"
+#include "RegistroFinestre.h"
 
 namespace morella::test {
 
