@@ -142,26 +142,10 @@ TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent)
     fattore_ = EtichettaValore("LabelFattore", QStringLiteral("Fattore di Convenienza : 00000.00"));
     torte->addWidget(fattore_);
 
-    avviso_ = EtichettaValore("LabelAvviso");
-    avviso_->setWordWrap(true);
-    avviso_->setText(QString::fromStdString(AvvisoAnalisi(analisi_)));
-    avviso_->setVisible(!avviso_->text().isEmpty());
-
-    auto* salva = Pulsante(this, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
-    connect(salva, &QPushButton::clicked, this, [this] {
-        SalvaGrafico(
-            this, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[3]); }, "AnalisiColonnare.png");
-    });
-    auto* stampa = Pulsante(this, "BtnStampa", QStringLiteral("Stampa"));
-    connect(stampa, &QPushButton::clicked, this, &TFormAnalisiCF::Stampa);
-    auto* ok = Pulsante(this, "OKBtn", QStringLiteral("OK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* piede = new QHBoxLayout;
-    piede->addWidget(avviso_, 1);
-    piede->addWidget(salva);
-    piede->addWidget(stampa);
-    piede->addWidget(ok);
+    avviso_ = EtichettaAvviso(AvvisoAnalisi(analisi_));
+    auto* piede = PiedeAnalisi(
+        this, avviso_, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[3]); },
+        "AnalisiColonnare.png", [this] { Stampa(); });
 
     auto* corpo = new QHBoxLayout;
     corpo->addWidget(pagine, 3);

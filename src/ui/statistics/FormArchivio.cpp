@@ -96,26 +96,10 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent)
     pagine->addTab(paginaFrequenze, QStringLiteral("Frequenze"));
     pagine->addTab(paginaRitardi, QStringLiteral("Ritardi"));
 
-    avviso_ = EtichettaValore("LabelAvviso");
-    avviso_->setWordWrap(true);
-    avviso_->setText(QString::fromStdString(AvvisoAnalisi(analisi_)));
-    avviso_->setVisible(!avviso_->text().isEmpty());
-
-    auto* salva = Pulsante(this, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
-    connect(salva, &QPushButton::clicked, this, [this] {
-        SalvaGrafico(
-            this, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[1]); }, "AndamentoStorico.png");
-    });
-    auto* stampa = Pulsante(this, "BtnStampa", QStringLiteral("Stampa"));
-    connect(stampa, &QPushButton::clicked, this, &TFormArchivio::Stampa);
-    auto* ok = Pulsante(this, "OKBtn", QStringLiteral("OK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* piede = new QHBoxLayout;
-    piede->addWidget(avviso_, 1);
-    piede->addWidget(salva);
-    piede->addWidget(stampa);
-    piede->addWidget(ok);
+    avviso_ = EtichettaAvviso(AvvisoAnalisi(analisi_));
+    auto* piede = PiedeAnalisi(
+        this, avviso_, barre_, [this] { return SvgBarre(Grafico(), analisi_.Titoli[1]); },
+        "AndamentoStorico.png", [this] { Stampa(); });
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(titolo);

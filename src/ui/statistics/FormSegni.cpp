@@ -20,34 +20,6 @@ namespace {
 inline constexpr const char* TitoloProArc = "Analisi Storica Della Frequenza Dei Segni";
 inline constexpr const char* TitoloProAna = "Frequenza Dei Segni";
 
-QLabel* Avviso(const std::string& testo)
-{
-    auto* a = EtichettaValore("LabelAvviso");
-    a->setWordWrap(true);
-    a->setText(QString::fromStdString(testo));
-    a->setVisible(!testo.empty());
-    return a;
-}
-
-QHBoxLayout* Piede(QDialog* d, QLabel* avviso, QChartView* barre, std::function<std::string()> svg,
-                   const std::string& nome, std::function<void()> stampa)
-{
-    auto* salva = Pulsante(d, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
-    QObject::connect(salva, &QPushButton::clicked, d,
-                     [d, barre, svg, nome] { SalvaGrafico(d, barre, svg, nome); });
-    auto* bStampa = Pulsante(d, "BtnStampa", QStringLiteral("Stampa"));
-    QObject::connect(bStampa, &QPushButton::clicked, d, std::move(stampa));
-    auto* ok = Pulsante(d, "OKBtn", QStringLiteral("OK"));
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
-    auto* piede = new QHBoxLayout;
-    piede->addWidget(avviso, 1);
-    piede->addWidget(salva);
-    piede->addWidget(bStampa);
-    piede->addWidget(ok);
-    return piede;
-}
-
 }  // namespace
 
 TFormProArc::TFormProArc(T_StatisticheSegni statistiche, QWidget* parent)
@@ -80,8 +52,8 @@ TFormProArc::TFormProArc(T_StatisticheSegni statistiche, QWidget* parent)
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(testa);
     tutto->addWidget(pagine, 1);
-    tutto->addLayout(Piede(this, Avviso(AvvisoSegni(statistiche_)), barre_, svg, "FrequenzaSegni.png",
-                           [this] { Stampa(); }));
+    tutto->addLayout(PiedeAnalisi(this, EtichettaAvviso(AvvisoSegni(statistiche_)), barre_, svg,
+                                  "FrequenzaSegni.png", [this] { Stampa(); }));
     AdattaAlloSchermo(*this, 900, 640);
     Aggiorna();
 }
@@ -134,8 +106,9 @@ TFormProAna::TFormProAna(T_FrequenzeSegniColonne frequenze, QWidget* parent)
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(testa);
     tutto->addWidget(pagine, 1);
-    tutto->addLayout(Piede(this, Avviso(frequenze_.Colonne == 0 ? AvvisoNessunaColonnaSistema : ""), barre_,
-                           svg, "FrequenzaSegniColonne.png", [this] { Stampa(); }));
+    tutto->addLayout(PiedeAnalisi(this,
+                                  EtichettaAvviso(frequenze_.Colonne == 0 ? AvvisoNessunaColonnaSistema : ""),
+                                  barre_, svg, "FrequenzaSegniColonne.png", [this] { Stampa(); }));
     AdattaAlloSchermo(*this, 800, 600);
     Aggiorna();
 }

@@ -7,11 +7,15 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -226,6 +230,34 @@ void StampaTabelle(QWidget* padre, const std::string& titolo, std::vector<TSezio
     } catch (const EErrore& e) {
         Servizi().MostraErrore(padre, e.what());
     }
+}
+
+QLabel* EtichettaAvviso(const std::string& testo)
+{
+    auto* a = EtichettaValore("LabelAvviso");
+    a->setWordWrap(true);
+    a->setText(QString::fromStdString(testo));
+    a->setVisible(!testo.empty());
+    return a;
+}
+
+QHBoxLayout* PiedeAnalisi(QDialog* d, QLabel* avviso, QChartView* barre, std::function<std::string()> svg,
+                          const std::string& nome, std::function<void()> stampa)
+{
+    auto* salva = Pulsante(d, "BtnSalvaGrafico", QStringLiteral("Salva Grafico..."));
+    QObject::connect(salva, &QPushButton::clicked, d,
+                     [d, barre, svg, nome] { SalvaGrafico(d, barre, svg, nome); });
+    auto* bStampa = Pulsante(d, "BtnStampa", QStringLiteral("Stampa"));
+    QObject::connect(bStampa, &QPushButton::clicked, d, std::move(stampa));
+    auto* ok = Pulsante(d, "OKBtn", QStringLiteral("OK"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
+    auto* piede = new QHBoxLayout;
+    piede->addWidget(avviso, 1);
+    piede->addWidget(salva);
+    piede->addWidget(bStampa);
+    piede->addWidget(ok);
+    return piede;
 }
 
 }  // namespace morella::ui

@@ -11,6 +11,10 @@
 #include "ModelloAnalisi.h"
 #include "StampaAnalisi.h"
 
+class QDialog;
+class QHBoxLayout;
+class QLabel;
+
 class QChartView;
 class QTableWidget;
 class QWidget;
@@ -44,6 +48,13 @@ bool SalvaGrafico(QWidget* padre, QChartView* vista, const std::function<std::st
                   const std::string& nomeProposto);
 // The context-menu item "Salva Immagine..." of a chart view, which does the above.
 void AggiungiSalvataggio(QChartView* vista, std::function<std::string()> svg, std::string nomeProposto);
+
+// The notice under an analysis (hidden when there is none), "LabelAvviso".
+QLabel* EtichettaAvviso(const std::string& testo);
+// The foot of an analysis window: the notice, "Salva Grafico..." (the bars `barre`, as SVG from
+// `svg`, proposed as `nome`), "Stampa" and "OK".
+QHBoxLayout* PiedeAnalisi(QDialog* d, QLabel* avviso, QChartView* barre, std::function<std::string()> svg,
+                          const std::string& nome, std::function<void()> stampa);
 
 // The tables through the preview; a failure is shown with the message given.
 void StampaTabelle(QWidget* padre, const std::string& titolo, std::vector<TSezioneStampa> sezioni,
