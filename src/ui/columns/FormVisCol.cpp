@@ -12,23 +12,30 @@
 
 namespace morella::ui {
 
-TFormVisCol::TFormVisCol(QWidget* parent) : QDialog(parent)
+QHBoxLayout* RigaDiSchedine(std::array<TQuattroColonne*, 4>& viste, bool spoglio)
 {
-    setObjectName(QStringLiteral("FormVisCol"));
-    setWindowTitle(QStringLiteral("Visualizzazione Colonne"));
     auto* riga = new QHBoxLayout;
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < viste.size(); ++k) {
         auto* v = new TQuattroColonne;
         v->setObjectName(QStringLiteral("QuattroColonne%1").arg(k + 1));
         v->ImpostaGioco(Gioco);
         v->ImpostaNumEvents(NumEvents);
-        v->ImpostaModoSpoglio(false);
+        v->ImpostaModoSpoglio(spoglio);
+        // A last page with fewer coupons keeps the others where they were.
         QSizePolicy sp = v->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         v->setSizePolicy(sp);
-        viste_[static_cast<std::size_t>(k)] = v;
+        viste[k] = v;
         riga->addWidget(v);
     }
+    return riga;
+}
+
+TFormVisCol::TFormVisCol(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormVisCol"));
+    setWindowTitle(QStringLiteral("Visualizzazione Colonne"));
+    auto* riga = RigaDiSchedine(viste_, false);
     barra_ = new QScrollBar(Qt::Horizontal);
     barra_->setObjectName(QStringLiteral("ScrollBar1"));
     barra_->setPageStep(4);

@@ -13,9 +13,15 @@
 
 class QScrollBar;
 
+class QHBoxLayout;
+
 namespace morella::ui {
 
 class TQuattroColonne;
+
+// The row of four coupons both viewers show (in checking colours for "Visualizzazione" of the
+// checking); fills `viste`.
+QHBoxLayout* RigaDiSchedine(std::array<TQuattroColonne*, 4>& viste, bool spoglio);
 
 class TFormVisCol : public QDialog {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Fabbriche.h"
+#include "FormVisCol.h"
 #include "Gioco.h"
 #include "ModelliColonne.h"
 #include "QuattroColonne.h"
@@ -47,19 +48,7 @@ TFormVisVin::TFormVisVin(const TListaColonne& colonne, const TColonna& vincente,
                                      QString::fromStdString(TestoColonnaEsteso(vincente)));
     vincenteTesto->setObjectName(QStringLiteral("LabelVincente"));
 
-    auto* riga = new QHBoxLayout;
-    for (int k = 0; k < 4; ++k) {
-        auto* v = new TQuattroColonne;
-        v->setObjectName(QStringLiteral("QuattroColonne%1").arg(k + 1));
-        v->ImpostaGioco(Gioco);
-        v->ImpostaNumEvents(NumEvents);
-        v->ImpostaModoSpoglio(true);
-        QSizePolicy sp = v->sizePolicy();
-        sp.setRetainSizeWhenHidden(true);
-        v->setSizePolicy(sp);
-        viste_[static_cast<std::size_t>(k)] = v;
-        riga->addWidget(v);
-    }
+    auto* riga = RigaDiSchedine(viste_, true);
     barra_ = new QScrollBar(Qt::Horizontal);
     barra_->setObjectName(QStringLiteral("ScrollBar1"));
     barra_->setPageStep(4);
