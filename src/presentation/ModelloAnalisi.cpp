@@ -25,6 +25,12 @@ TScalaGrafico ScalaGrafico(double massimoBarra, double totale, bool percentuali,
     return s;
 }
 
+int DecimaliScala(const TScalaGrafico& s)
+{
+    const bool passoIntero = std::abs(s.Passo - std::round(s.Passo)) < 1e-9;
+    return passoIntero || s.Massimo - s.Minimo >= 20 ? 0 : 1;
+}
+
 namespace {
 
 double Quota(double parte, double totale)

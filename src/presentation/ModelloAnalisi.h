@@ -25,6 +25,9 @@ struct TScalaGrafico {
 // the largest bar plus a tenth, in tenths. A scale never collapses to nothing: an empty
 // chart (no total, no bar) still gets 0..1.
 TScalaGrafico ScalaGrafico(double massimoBarra, double totale, bool percentuali, bool zoom);
+// Decimals of the scale's labels: none for a whole step or a span of 20 and more (counts of
+// columns or contests read "1944", not "1944.0" or "194.4"), one for the small spans.
+int DecimaliScala(const TScalaGrafico& s);
 
 // One set of bars (one colour) of a chart.
 struct TInsiemeBarre {

@@ -59,6 +59,11 @@ TEST(ModelloAnalisi, ScalePerConteggiPercentualiEZoomSenzaMaiUnPassoNullo)
     // Nothing at all to show: still an axis with steps.
     EXPECT_EQ(scala(0, 0, false, false), (std::vector<double>{0, 1, 0.1}));
     EXPECT_EQ(scala(0, 0, false, true), (std::vector<double>{0, 1, 0.1}));
+    // Labels: whole numbers for counts and percentages, a decimal only on a small span.
+    EXPECT_EQ(DecimaliScala(ScalaGrafico(40, 1944, false, false)), 0);
+    EXPECT_EQ(DecimaliScala(ScalaGrafico(40, 200, true, true)), 0);
+    EXPECT_EQ(DecimaliScala(ScalaGrafico(4, 10, false, true)), 1);
+    EXPECT_EQ(DecimaliScala(ScalaGrafico(0, 0, false, false)), 1);
 }
 
 TEST(ModelloAnalisi, BarreColonnariTabellaTorteEFattore)

@@ -91,8 +91,7 @@ void RiempiGrafico(QChartView* vista, const TGraficoBarre& g)
     const double passi = g.Scala.Passo > 0 ? (g.Scala.Massimo - g.Scala.Minimo) / g.Scala.Passo : 1;
     valori->setTickCount(std::clamp(static_cast<int>(std::lround(passi)) + 1, 2, 101));
     valori->setProperty("passi", std::clamp(static_cast<int>(std::lround(passi)), 1, 100));
-    const bool interi = std::abs(g.Scala.Passo - std::round(g.Scala.Passo)) < 1e-9;
-    valori->setLabelFormat(interi ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    valori->setLabelFormat(DecimaliScala(g.Scala) == 0 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     chart->addAxis(valori, Qt::AlignLeft);
     serie->attachAxis(valori);
     chart->legend()->setVisible(g.Insiemi.size() > 1);
