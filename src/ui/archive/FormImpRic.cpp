@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "CampiConcorsi.h"
 #include "Fabbriche.h"
 #include "Sistema.h"
 
@@ -84,30 +85,17 @@ TFormImpRic::TFormImpRic(TSistema& sistema, QWidget* parent)
     l->addWidget(PulsantiOkAnnulla(this));
 
     // Every edit goes to the model, which may move the other fields: all four are shown again.
-    auto collega = [this](QSpinBox* s, void (TDialogoImpRic::*imposta)(std::int32_t)) {
-        connect(s, &QSpinBox::valueChanged, this, [this, imposta](int v) {
-            (modello_.*imposta)(v);
-            Mostra();
-        });
-    };
-    collega(primaStagione_, &TDialogoImpRic::ImpostaPrimaStagione);
-    collega(primoNumero_, &TDialogoImpRic::ImpostaPrimoNumero);
-    collega(ultimaStagione_, &TDialogoImpRic::ImpostaUltimaStagione);
-    collega(ultimoNumero_, &TDialogoImpRic::ImpostaUltimoNumero);
+    LegaEstremi(this, {primaStagione_, primoNumero_, ultimaStagione_, ultimoNumero_}, modello_,
+                {&TDialogoImpRic::ImpostaPrimaStagione, &TDialogoImpRic::ImpostaPrimoNumero,
+                 &TDialogoImpRic::ImpostaUltimaStagione, &TDialogoImpRic::ImpostaUltimoNumero},
+                [this] { Mostra(); });
     Mostra();
 }
 
 void TFormImpRic::Mostra()
 {
     const TEstremiConcorsi& e = modello_.Estremi();
-    const std::pair<QSpinBox*, int> campi[] = {{primaStagione_, e.PrimaStagione},
-                                               {primoNumero_, e.PrimoNumero},
-                                               {ultimaStagione_, e.UltimaStagione},
-                                               {ultimoNumero_, e.UltimoNumero}};
-    for (const auto& [s, v] : campi) {
-        const QSignalBlocker blocco(s);
-        s->setValue(v);
-    }
+    MostraEstremi({primaStagione_, primoNumero_, ultimaStagione_, ultimoNumero_}, e);
     const TRiepilogoRicerca r = RiepilogoRicerca(*sistema_.Dati().Archivio, e, sistema_.Ricerca.SoloCompleti);
     riepilogo_->setText(QString::fromStdString(r.Testo()));
     avviso_->setText(QString::fromStdString(r.Avviso));

@@ -22,6 +22,7 @@
 #include <QWheelEvent>
 
 #include "ArgomentiAiuto.h"
+#include "CampiConcorsi.h"
 #include "Errore.h"
 #include "Fabbriche.h"
 #include "ServiziUi.h"
@@ -374,30 +375,17 @@ TF123StampaArch::TF123StampaArch(const T_Archivio& archivio, QWidget* parent)
     l->addWidget(gruppo);
     l->addWidget(piede);
 
-    auto collega = [this](QSpinBox* s, void (TDialogoStampaArch::*imposta)(std::int32_t)) {
-        connect(s, &QSpinBox::valueChanged, this, [this, imposta](int v) {
-            (modello_.*imposta)(v);
-            Mostra();
-        });
-    };
-    collega(annoinf1_, &TDialogoStampaArch::ImpostaStagioneIniziale);
-    collega(concorso1_, &TDialogoStampaArch::ImpostaConcorsoIniziale);
-    collega(annoinf2_, &TDialogoStampaArch::ImpostaStagioneFinale);
-    collega(concorso2_, &TDialogoStampaArch::ImpostaConcorsoFinale);
+    LegaEstremi(this, {annoinf1_, concorso1_, annoinf2_, concorso2_}, modello_,
+                {&TDialogoStampaArch::ImpostaStagioneIniziale, &TDialogoStampaArch::ImpostaConcorsoIniziale,
+                 &TDialogoStampaArch::ImpostaStagioneFinale, &TDialogoStampaArch::ImpostaConcorsoFinale},
+                [this] { Mostra(); });
     Mostra();
 }
 
 void TF123StampaArch::Mostra()
 {
     const TEstremiConcorsi& e = modello_.Estremi();
-    const std::pair<QSpinBox*, int> campi[] = {{annoinf1_, e.PrimaStagione},
-                                               {concorso1_, e.PrimoNumero},
-                                               {annoinf2_, e.UltimaStagione},
-                                               {concorso2_, e.UltimoNumero}};
-    for (const auto& [s, v] : campi) {
-        const QSignalBlocker blocco(s);
-        s->setValue(v);
-    }
+    MostraEstremi({annoinf1_, concorso1_, annoinf2_, concorso2_}, e);
 }
 
 }  // namespace morella::ui

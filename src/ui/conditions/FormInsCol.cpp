@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "CampiConcorsi.h"
 #include "Colonna.h"
 #include "Fabbriche.h"
 
@@ -63,29 +64,16 @@ TFormInsCol::TFormInsCol(const T_Archivio& archivio, QWidget* parent) : QDialog(
     l->addWidget(PulsantiOkAnnulla(this));
 
     Mostra();
-    auto lega = [this](QSpinBox* s, void (TDialogoInsCol::*imposta)(std::int32_t)) {
-        connect(s, &QSpinBox::valueChanged, this, [this, imposta](int v) {
-            (dialogo_.*imposta)(v);
-            Mostra();
-        });
-    };
-    lega(primaStagione_, &TDialogoInsCol::ImpostaPrimaStagione);
-    lega(primoNumero_, &TDialogoInsCol::ImpostaPrimoNumero);
-    lega(ultimaStagione_, &TDialogoInsCol::ImpostaUltimaStagione);
-    lega(ultimoNumero_, &TDialogoInsCol::ImpostaUltimoNumero);
+    LegaEstremi(this, {primaStagione_, primoNumero_, ultimaStagione_, ultimoNumero_}, dialogo_,
+                {&TDialogoInsCol::ImpostaPrimaStagione, &TDialogoInsCol::ImpostaPrimoNumero,
+                 &TDialogoInsCol::ImpostaUltimaStagione, &TDialogoInsCol::ImpostaUltimoNumero},
+                [this] { Mostra(); });
 }
 
 void TFormInsCol::Mostra()
 {
     const TEstremiConcorsi& e = dialogo_.Estremi();
-    const std::pair<QSpinBox*, int> campi[] = {{primaStagione_, e.PrimaStagione},
-                                               {primoNumero_, e.PrimoNumero},
-                                               {ultimaStagione_, e.UltimaStagione},
-                                               {ultimoNumero_, e.UltimoNumero}};
-    for (const auto& [s, v] : campi) {
-        const QSignalBlocker blocco(s);
-        s->setValue(v);
-    }
+    MostraEstremi({primaStagione_, primoNumero_, ultimaStagione_, ultimoNumero_}, e);
 }
 
 void TFormInsCol::Acquisisci()
