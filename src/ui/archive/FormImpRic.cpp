@@ -22,16 +22,9 @@ TFormImpRic::TFormImpRic(TSistema& sistema, QWidget* parent)
     setObjectName(QStringLiteral("FormImpRic"));
     setWindowTitle(QStringLiteral("Impostazioni Di Ricerca"));
     const TStagioniArchivio limiti = modello_.Limiti();
-    auto spin = [this](const char* nome, int minimo, int massimo) {
-        auto* s = new QSpinBox(this);
-        s->setObjectName(QString::fromLatin1(nome));
-        s->setRange(minimo, massimo);
-        return s;
-    };
-    primaStagione_ = spin("SpinPrimaStagione", limiti.Prima, limiti.Ultima);
-    primoNumero_ = spin("SpinPrimoNumero", NumeroMinimoRicerca, NumeroMassimoRicerca);
-    ultimaStagione_ = spin("SpinUltimaStagione", limiti.Prima, limiti.Ultima);
-    ultimoNumero_ = spin("SpinUltimoNumero", NumeroMinimoRicerca, NumeroMassimoRicerca);
+    CreaCampiConcorsi(this, limiti,
+                      {"SpinPrimaStagione", "SpinPrimoNumero", "SpinUltimaStagione", "SpinUltimoNumero"},
+                      {&primaStagione_, &primoNumero_, &ultimaStagione_, &ultimoNumero_});
 
     auto* intervallo = new QGroupBox(QStringLiteral("Intervallo storico di ricerca"), this);
     auto* g = new QGridLayout(intervallo);

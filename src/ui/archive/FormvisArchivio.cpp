@@ -347,16 +347,8 @@ TF123StampaArch::TF123StampaArch(const T_Archivio& archivio, QWidget* parent)
     setObjectName(QStringLiteral("F123StampaArch"));
     setWindowTitle(QStringLiteral("Stampa Archivio"));
     const TStagioniArchivio limiti = modello_.Limiti();
-    auto spin = [this](const char* nome, int minimo, int massimo) {
-        auto* s = new QSpinBox(this);
-        s->setObjectName(QString::fromLatin1(nome));
-        s->setRange(minimo, massimo);
-        return s;
-    };
-    annoinf1_ = spin("Annoinf1", limiti.Prima, limiti.Ultima);
-    concorso1_ = spin("Concorso1", NumeroMinimoRicerca, NumeroMassimoRicerca);
-    annoinf2_ = spin("annoinf2", limiti.Prima, limiti.Ultima);
-    concorso2_ = spin("Concorso2", NumeroMinimoRicerca, NumeroMassimoRicerca);
+    CreaCampiConcorsi(this, limiti, {"Annoinf1", "Concorso1", "annoinf2", "Concorso2"},
+                      {&annoinf1_, &concorso1_, &annoinf2_, &concorso2_});
     auto* gruppo = new QGroupBox(QStringLiteral("Concorsi Da Stampare"), this);
     auto* g = new QGridLayout(gruppo);
     g->addWidget(new QLabel(QStringLiteral("Stagione")), 0, 1);

@@ -14,18 +14,6 @@
 
 namespace morella::ui {
 
-namespace {
-
-QSpinBox* Campo(QWidget* padre, const char* nome, int minimo, int massimo)
-{
-    auto* s = new QSpinBox(padre);
-    s->setObjectName(QString::fromLatin1(nome));
-    s->setRange(minimo, massimo);
-    return s;
-}
-
-}  // namespace
-
 TFormInsCol::TFormInsCol(const T_Archivio& archivio, QWidget* parent) : QDialog(parent), dialogo_(archivio)
 {
     setObjectName(QStringLiteral("FormInsCol"));
@@ -35,10 +23,8 @@ TFormInsCol::TFormInsCol(const T_Archivio& archivio, QWidget* parent) : QDialog(
     auto* concorsi = new QGroupBox(QStringLiteral("Concorsi Da Inserire"), this);
     auto* g = new QGridLayout(concorsi);
     const TStagioniArchivio& limiti = dialogo_.Limiti();
-    primaStagione_ = Campo(concorsi, "PrimaStagione", limiti.Prima, limiti.Ultima);
-    primoNumero_ = Campo(concorsi, "PrimoNumero", NumeroMinimoRicerca, NumeroMassimoRicerca);
-    ultimaStagione_ = Campo(concorsi, "UltimaStagione", limiti.Prima, limiti.Ultima);
-    ultimoNumero_ = Campo(concorsi, "UltimoNumero", NumeroMinimoRicerca, NumeroMassimoRicerca);
+    CreaCampiConcorsi(concorsi, limiti, {"PrimaStagione", "PrimoNumero", "UltimaStagione", "UltimoNumero"},
+                      {&primaStagione_, &primoNumero_, &ultimaStagione_, &ultimoNumero_});
     g->addWidget(new QLabel(QStringLiteral("Stagione"), concorsi), 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Concorso Nº"), concorsi), 0, 2);
     g->addWidget(new QLabel(QStringLiteral("Concorso Iniziale :"), concorsi), 1, 0);

@@ -14,6 +14,21 @@ namespace morella::ui {
 
 using TCampiConcorsi = std::array<QSpinBox*, 4>;
 
+// Makes the four fields into `campi`, named as given, seasons within the archive's and numbers
+// within a season's.
+inline void CreaCampiConcorsi(QWidget* padre, const TStagioniArchivio& limiti,
+                              const std::array<const char*, 4>& nomi, const std::array<QSpinBox**, 4>& campi)
+{
+    for (std::size_t k = 0; k < campi.size(); ++k) {
+        auto* s = new QSpinBox(padre);
+        s->setObjectName(QString::fromLatin1(nomi[k]));
+        const bool stagione = k % 2 == 0;
+        s->setRange(stagione ? limiti.Prima : NumeroMinimoRicerca,
+                    stagione ? limiti.Ultima : NumeroMassimoRicerca);
+        *campi[k] = s;
+    }
+}
+
 // Shows a range in its fields without running their handlers.
 inline void MostraEstremi(const TCampiConcorsi& campi, const TEstremiConcorsi& e)
 {
