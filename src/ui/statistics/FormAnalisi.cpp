@@ -85,15 +85,8 @@ TFormAnalisiCF::TFormAnalisiCF(T_Analisi analisi, QWidget* parent)
     setObjectName(QStringLiteral("FormAnalisiCF"));
     setWindowTitle(QStringLiteral("Analisi Colonnare"));
 
-    auto* titolo = new QLabel(QString::fromStdString(analisi_.Titoli[3]));
-    titolo->setObjectName(QStringLiteral("LabelTitolo"));
-    QFont f = titolo->font();
-    f.setBold(true);
-    titolo->setFont(f);
-
-    serie_ = new QComboBox;
-    serie_->setObjectName(QStringLiteral("ComboSerie"));
-    for (const auto& s : analisi_.Serie) serie_->addItem(QString::fromStdString(s.Nome));
+    auto* titolo = EtichettaTitolo(analisi_.Titoli[3]);
+    serie_ = SceltaSerie(analisi_);
     pres_ = new QRadioButton(QStringLiteral("Pres."));
     pres_->setObjectName(QStringLiteral("RadioPres"));
     pres_->setChecked(true);

@@ -38,15 +38,8 @@ TFormArchivio::TFormArchivio(T_Analisi analisi, QWidget* parent)
     setObjectName(QStringLiteral("FormArchivio"));
     setWindowTitle(QStringLiteral("Andamento storico della quantità dei Segni"));
 
-    auto* titolo = new QLabel(QString::fromStdString(analisi_.Titoli[0]));
-    titolo->setObjectName(QStringLiteral("LabelTitolo"));
-    QFont f = titolo->font();
-    f.setBold(true);
-    titolo->setFont(f);
-
-    serie_ = new QComboBox;
-    serie_->setObjectName(QStringLiteral("ComboSerie"));
-    for (const auto& s : analisi_.Serie) serie_->addItem(QString::fromStdString(s.Nome));
+    auto* titolo = EtichettaTitolo(analisi_.Titoli[0]);
+    serie_ = SceltaSerie(analisi_);
     auto* misura = new QButtonGroup(this);
     pres_ = Radio("RadioPres", QStringLiteral("Pres."), misura);
     cons_ = Radio("RadioCons", QStringLiteral("Cons."), misura);

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
@@ -229,6 +230,24 @@ void StampaTabelle(QWidget* padre, const std::string& titolo, std::vector<TSezio
     } catch (const EErrore& e) {
         Servizi().MostraErrore(padre, e.what());
     }
+}
+
+QLabel* EtichettaTitolo(const std::string& testo)
+{
+    auto* titolo = new QLabel(QString::fromStdString(testo));
+    titolo->setObjectName(QStringLiteral("LabelTitolo"));
+    QFont f = titolo->font();
+    f.setBold(true);
+    titolo->setFont(f);
+    return titolo;
+}
+
+QComboBox* SceltaSerie(const T_Analisi& analisi)
+{
+    auto* serie = new QComboBox;
+    serie->setObjectName(QStringLiteral("ComboSerie"));
+    for (const auto& s : analisi.Serie) serie->addItem(QString::fromStdString(s.Nome));
+    return serie;
 }
 
 QLabel* EtichettaAvviso(const std::string& testo)

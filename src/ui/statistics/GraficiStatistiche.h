@@ -11,6 +11,7 @@
 #include "ModelloAnalisi.h"
 #include "StampaAnalisi.h"
 
+class QComboBox;
 class QDialog;
 class QHBoxLayout;
 class QLabel;
@@ -48,6 +49,11 @@ bool SalvaGrafico(QWidget* padre, QChartView* vista, const std::function<std::st
                   const std::string& nomeProposto);
 // The context-menu item "Salva Immagine..." of a chart view, which does the above.
 void AggiungiSalvataggio(QChartView* vista, std::function<std::string()> svg, std::string nomeProposto);
+
+// The bold title of an analysis window, "LabelTitolo".
+QLabel* EtichettaTitolo(const std::string& testo);
+// The choice of the analysed series, "ComboSerie".
+QComboBox* SceltaSerie(const T_Analisi& analisi);
 
 // The notice under an analysis (hidden when there is none), "LabelAvviso".
 QLabel* EtichettaAvviso(const std::string& testo);
